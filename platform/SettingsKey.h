@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace numbrook {
+
+// Why a typed read gave no value.
+enum class ReadFailure {
+    None,      // the read succeeded
+    Missing,   // no value of that name exists
+    OtherType, // a value exists, but it is not a whole decimal integer
+};
+
+// The per-user settings key "Pelorin Quillmark/Lantern" as a small typed store over QSettings
+// in its native format ($XDG_CONFIG_HOME/Pelorin Quillmark/Lantern.conf).
+//
+// Integers are kept as decimal text. A value counts as an integer only when its whole text is
+// a decimal number that fits 32 bits (signed, or unsigned as a double word is); any other text
+// is a value of another type, and reading it as an integer or boolean fails.
+class SettingsKey {
+public:
+    // Opens the key, creating the folder and file on the first write.
+    SettingsKey();
+    // Opens the key stored in a specific file (tests and tools).
+    explicit SettingsKey(const QString &fileName);
+    ~SettingsKey();
+    Q_DISABLE_COPY_MOVE(SettingsKey)
+
+    // The file that holds the key for the current user, read anew from XDG_CONFIG_HOME.
+    static QString defaultFileName();
+
+    bool valueExists(const QString &name) const;
+    std::optional<qint32> readInteger(const QString &name, ReadFailure *failure = nullptr) const;
+    // Any non-zero stored integer reads as true.
+    std::optional<bool> readBoolean(const QString &name, ReadFailure *failure = nullptr) const;
+
+    void writeInteger(const QString &name, qint32 value);
+    // Written as the integer 0 or 1.
+    void writeBoolean(const QString &name, bool value);
+
+    // Writes pending changes to disk; true when the file could be written.
+    bool close();
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+} // namespace numbrook
