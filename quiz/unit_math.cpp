@@ -103,17 +103,51 @@ SeedSource &seedSource() {
     return source;
 }
 
-std::mt19937_64 &engine() {
-    static std::mt19937_64 generator(seedSource()());
+// xoshiro256** seeded through splitmix64: fast to reseed at every question, and neighbouring
+// clock readings give unrelated sequences.
+class QuizRandom {
+public:
+    using result_type = std::uint64_t;
+    static constexpr result_type min() { return 0; }
+    static constexpr result_type max() { return ~result_type{0}; }
+
+    void seed(std::uint64_t value) {
+        for (std::uint64_t &word : state_) {
+            value += 0x9E3779B97F4A7C15ULL;
+            std::uint64_t z = value;
+            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+            z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+            word = z ^ (z >> 31);
+        }
+    }
+
+    result_type operator()() {
+        const std::uint64_t result = rotl(state_[1] * 5, 7) * 9;
+        const std::uint64_t t = state_[1] << 17;
+        state_[2] ^= state_[0];
+        state_[3] ^= state_[1];
+        state_[1] ^= state_[2];
+        state_[0] ^= state_[3];
+        state_[2] ^= t;
+        state_[3] = rotl(state_[3], 45);
+        return result;
+    }
+
+private:
+    static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+    std::uint64_t state_[4] = {};
+};
+
+QuizRandom &engine() {
+    static QuizRandom generator = [] {
+        QuizRandom seeded;
+        seeded.seed(seedSource()());
+        return seeded;
+    }();
     return generator;
 }
 
-void reseed() {
-    // Spread neighbouring clock readings over the whole state.
-    const std::uint64_t seed = seedSource()();
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
-    engine().seed(sequence);
-}
+void reseed() { engine().seed(seedSource()()); }
 
 // Uniform whole number a..b.
 int uniform(int a, int b) { return std::uniform_int_distribution<int>(a, b)(engine()); }

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Numbrook (release) and starts it. Arguments are passed to
+# the program. On a machine without a display a virtual one (Xvfb) is started for it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh build
+cmake --preset release >/dev/null
+cmake --build --preset release
+
+binary=build/release/bin/numbrook
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display found: starting a virtual X display (Xvfb) for Numbrook."
+    echo "Nothing will be visible on screen; use a desktop session to see the program."
+    exec xvfb-run -a -s "-screen 0 1280x800x24" "$binary" "$@"
+fi
+exec "$binary" "$@"

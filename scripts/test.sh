@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds Numbrook (debug) and runs every test through ctest
+# inside a private test environment (Xvfb with a window manager, PulseAudio with virtual
+# devices), which is torn down afterwards.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh test
+cmake --preset debug >/dev/null
+cmake --build --preset debug -j"$(nproc)"
+scripts/test-env.sh ctest --preset debug -j2 "$@"

@@ -1,0 +1,144 @@
+// Quiz settings on the per-user settings key: defaults, stored values, values of another type.
+#include "SettingsKey.h"
+#include "unit_math.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace numbrook;
+
+namespace {
+
+const QStringList kValueNames = {
+    "Diff_Math",   "Speed_Math",  "Screen_Res",  "Show_Points", "Show_Otvet_Mode",
+    "Znak_1_Math", "Znak_2_Math", "Znak_3_Math", "Znak_4_Math", "Znak_5_Math",
+    "Znak_6_Math", "Znak_7_Math", "Znak_8_Math", "Znak_9_Math", "Znak_10_Math"};
+
+} // namespace
+
+class QuizSettingsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> config_;
+
+    QString fileName() const { return config_->path() + "/Pelorin Quillmark/Lantern.conf"; }
+
+    // Writes raw texts into the settings file, as a user or another version could leave them.
+    void store(const QList<QPair<QString, QString>> &values) {
+        QSettings raw(fileName(), QSettings::NativeFormat);
+        for (const auto &[name, text] : values) {
+            raw.setValue(name, text);
+        }
+        raw.sync();
+    }
+
+    QString stored(const QString &name) const {
+        QSettings raw(fileName(), QSettings::NativeFormat);
+        return raw.value(name).toString();
+    }
+
+private Q_SLOTS:
+    void init() {
+        config_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(config_->isValid());
+        qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+        QuizSettings = QuizSettingsRecord{};
+    }
+
+    void freshFolder_givesDefaults_andSaveWritesAllValues() {
+        KindSlot = 33;
+        ExpressionIsCorrect = true;
+        TotalQuestions = CorrectAnswers = WrongAnswers = PointsTotal = 9;
+        InitQuizEngine();
+        QVERIFY(QuizSettings.SettingsLoaded);
+        QCOMPARE(QuizSettings.Diff_Math, 1);
+        QCOMPARE(QuizSettings.Speed_Math, 5);
+        QCOMPARE(QuizSettings.Screen_Res, 0);
+        QCOMPARE(QuizSettings.Show_Points, 0);
+        QCOMPARE(QuizSettings.Show_Otvet_Mode, 0);
+        QCOMPARE(QuizSettings.Znak(1), 1);
+        for (int kind = 2; kind <= kKindCount; ++kind) {
+            QCOMPARE(QuizSettings.Znak(kind), 0);
+        }
+        QCOMPARE(KindSlot, 0);
+        QVERIFY(!ExpressionIsCorrect);
+        QCOMPARE(TotalQuestions + CorrectAnswers + WrongAnswers + PointsTotal, 0);
+
+        SaveQuizSettings();
+        QSettings raw(fileName(), QSettings::NativeFormat);
+        for (const QString &name : kValueNames) {
+            QVERIFY2(raw.contains(name), qPrintable(name));
+        }
+        QCOMPARE(raw.value("Speed_Math").toString(), QStringLiteral("5"));
+        QCOMPARE(raw.value("Znak_1_Math").toString(), QStringLiteral("1"));
+        QCOMPARE(raw.value("Znak_2_Math").toString(), QStringLiteral("0"));
+    }
+
+    void storedBooleanFive_readsTrue_andIsWrittenBackAsOne() {
+        store({{"Show_Points", "5"}, {"Znak_2_Math", "5"}});
+        LoadQuizSettings();
+        QVERIFY(QuizSettings.Show_Points != 0);
+        QVERIFY(QuizSettings.Znak(2) != 0);
+        SaveQuizSettings();
+        QCOMPARE(stored("Show_Points"), QStringLiteral("1"));
+        QCOMPARE(stored("Znak_2_Math"), QStringLiteral("1"));
+    }
+
+    void storedValues_loadUnchecked() {
+        // No range check on load: a speed of 0 stays 0 (the panel wraps it later), a level of 4
+        // stays 4, and a cleared kind 1 stays cleared.
+        store({{"Speed_Math", "0"}, {"Diff_Math", "4"}, {"Znak_1_Math", "0"}, {"Screen_Res", "1"}});
+        LoadQuizSettings();
+        QCOMPARE(QuizSettings.Speed_Math, 0);
+        QCOMPARE(QuizSettings.Diff_Math, 4);
+        QCOMPARE(QuizSettings.Znak(1), 0);
+        QCOMPARE(QuizSettings.Screen_Res, 1);
+    }
+
+    void valueOfAnotherType_givesItsDefault_andLaterValuesStillLoad_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("level as text") << "Diff_Math" << "three";
+        QTest::newRow("speed as fraction") << "Speed_Math" << "2.5";
+        QTest::newRow("flag as empty text") << "Show_Points" << "";
+        QTest::newRow("kind flag with blanks") << "Znak_1_Math" << " 1";
+    }
+    void valueOfAnotherType_givesItsDefault_andLaterValuesStillLoad() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        store({{"Diff_Math", "3"},
+               {"Speed_Math", "8"},
+               {"Screen_Res", "1"},
+               {"Show_Points", "1"},
+               {"Show_Otvet_Mode", "1"},
+               {"Znak_1_Math", "1"},
+               {"Znak_2_Math", "1"},
+               {"Znak_10_Math", "1"},
+               {name, text}});
+        LoadQuizSettings();
+        const QuizSettingsRecord loaded = QuizSettings;
+        QCOMPARE(loaded.Diff_Math, name == "Diff_Math" ? 1 : 3);
+        QCOMPARE(loaded.Speed_Math, name == "Speed_Math" ? 5 : 8);
+        QCOMPARE(loaded.Screen_Res, 1);
+        QCOMPARE(loaded.Show_Points, name == "Show_Points" ? 0 : 1);
+        QCOMPARE(loaded.Show_Otvet_Mode, 1);
+        QCOMPARE(loaded.Znak(1), 1);
+        QCOMPARE(loaded.Znak(2), 1);
+        QCOMPARE(loaded.Znak(10), 1);
+
+        // The round trip keeps the good values and repairs the bad one.
+        SaveQuizSettings();
+        QuizSettings = QuizSettingsRecord{};
+        LoadQuizSettings();
+        QCOMPARE(QuizSettings.Diff_Math, loaded.Diff_Math);
+        QCOMPARE(QuizSettings.Speed_Math, loaded.Speed_Math);
+        QCOMPARE(QuizSettings.Show_Points, loaded.Show_Points);
+        QCOMPARE(QuizSettings.Znak_Math, loaded.Znak_Math);
+        QVERIFY(SettingsKey(fileName()).readInteger(name).has_value());
+    }
+};
+
+QTEST_GUILESS_MAIN(QuizSettingsTest)
+#include "tst_quizsettings.moc"
