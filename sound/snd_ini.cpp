@@ -28,13 +28,6 @@ QString key(const char *prefix, int n) {
     return QLatin1String(prefix) + QString::number(n);
 }
 
-QString executableBaseName() {
-    if (!QCoreApplication::instance()) {
-        return QStringLiteral("numbrook");
-    }
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
 // A missing key or a value that is not a whole number gives `fallback`.
 int readInteger(const QSettings &settings, const QString &name, int fallback) {
     const QVariant value = settings.value(name);
@@ -91,11 +84,18 @@ QString ObjectIniPath() {
     if (!pathOverride().isEmpty()) {
         return pathOverride();
     }
-    const QString fileName = executableBaseName() + QStringLiteral(".ini");
-    const QString executableFolder =
-        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-    if (QFileInfo(executableFolder).isWritable()) {
-        return QDir(executableFolder).filePath(fileName);
+    const QString executable = QCoreApplication::instance()
+                                   ? QCoreApplication::applicationFilePath()
+                                   : QDir::current().filePath(QStringLiteral("numbrook"));
+    return ObjectIniPathFor(executable);
+}
+
+QString ObjectIniPathFor(const QString &executableFile) {
+    const QFileInfo executable(executableFile);
+    const QString fileName = executable.completeBaseName() + QStringLiteral(".ini");
+    const QFileInfo folder(executable.absolutePath());
+    if (folder.isDir() && folder.isWritable()) {
+        return QDir(folder.absoluteFilePath()).filePath(fileName);
     }
     const QString configFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);

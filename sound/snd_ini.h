@@ -39,6 +39,8 @@ struct ObjectParams {
 // The sound object file: <folder of the executable>/<executable name>.ini when that folder is
 // writable, otherwise $XDG_CONFIG_HOME/Numbrook/<executable name>.ini.
 QString ObjectIniPath();
+// The same rule for the executable file `executableFile`.
+QString ObjectIniPathFor(const QString &executableFile);
 // Makes every operation use `path` instead (tests); an empty path restores the usual one.
 void SetObjectIniPath(const QString &path);
 
