@@ -14,7 +14,9 @@ namespace {
 QMutex lastErrorMutex;
 QString lastError;
 
-bool isSoundServerCode(int code) { return code > 0 && code < PA_ERR_MAX; }
+bool isSoundServerCode(int code) {
+    return code > 0 && code < PA_ERR_MAX;
+}
 
 } // namespace
 
@@ -61,6 +63,8 @@ void ReportSoundError(int code, const QString &context, bool fromOutputSide) {
     SoundErrorReporter::instance().publish(SoundErrorMessage(code, context));
 }
 
-QString LastErrorText() { return SoundErrorReporter::instance().lastErrorText(); }
+QString LastErrorText() {
+    return SoundErrorReporter::instance().lastErrorText();
+}
 
 } // namespace numbrook
