@@ -3,18 +3,13 @@
 #include <QList>
 #include <QString>
 
+#include "snd_dev_ds.h"
+
 namespace numbrook {
 
-// One entry of a device list: the name the user sees and the device identifier.
-struct DeviceEntry {
-    QString name;
-    int id = 0;
-};
-using DeviceEntryList = QList<DeviceEntry>;
 
 // The device a stored name resolves to. `id` is kNoDevice (and `name` empty) when the list to
 // choose from is empty; no device call accepts that identifier.
-inline constexpr int kNoDevice = -1;
 struct DeviceChoice {
     int id = kNoDevice;
     QString name;
