@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <pulse/channelmap.h>
+#include <pulse/volume.h>
+#include <utility>
 
 namespace numbrook {
 
@@ -43,5 +46,35 @@ void ReportSoundError(int code, const QString &context, bool fromOutputSide);
 
 // The message of the last reported error (any thread).
 QString LastErrorText();
+
+} // namespace numbrook
+
+namespace numbrook {
+
+// Rounds to the nearest whole number, halves to the even neighbour.
+int RoundHalfEven(double value);
+
+// Numbrook's own volume for its sound on playback device FDeviceID, in percent per channel:
+// every playback stream of Numbrook on that device plays with it, including streams already
+// playing. The device's master volume is never touched. Failures are reported through
+// ReportSoundError with an empty context.
+void SetOutputVolume(int leftPercent, int rightPercent);
+// The stream volume for Numbrook's own percentages on a stream with channel map `map`:
+// front-left and front-right take their own percent as linear amplitude, a mono stream the
+// louder one, other channels the average.
+pa_cvolume StreamVolume(const pa_channel_map &map, int leftPercent, int rightPercent);
+// Reads it back; (0, 0) and a report for an identifier of no listed device.
+std::pair<int, int> GetOutputVolume();
+
+// Track-bar helpers: read a position; set one only when it differs, so that an equal value
+// raises no change notification.
+template <typename TrackBar> int TrackBarPosition(const TrackBar &bar) {
+    return bar.value();
+}
+template <typename TrackBar> void SetTrackBarPosition(TrackBar &bar, int position) {
+    if (bar.value() != position) {
+        bar.setValue(position);
+    }
+}
 
 } // namespace numbrook

@@ -1,0 +1,191 @@
+// Capture figures: the cost of the level and crossing scan per 512-byte buffer, and the time
+// from a clap written into a test microphone to its trigger report on the main thread.
+// Run inside scripts/test-env.sh:  scripts/test-env.sh build/release/bench/bench_capture [claps]
+
+#include "PipeFeeder.h"
+#include "Snd_Tr_I.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <pulse/simple.h>
+#include <random>
+#include <vector>
+
+using namespace numbrook;
+using numbrook::testing::Clock;
+
+namespace {
+
+void benchScan() {
+    // Buffers of varied loudness, so that the crossing search ends early in some and runs to
+    // the end in others.
+    std::mt19937 random(7);
+    std::vector<std::array<quint8, kCaptureBufferBytes>> buffers(256);
+    for (std::size_t b = 0; b < buffers.size(); ++b) {
+        const int amplitude = int(b % 129);
+        std::uniform_int_distribution<int> noise(128 - amplitude, std::min(255, 128 + amplitude));
+        for (quint8 &sample : buffers[b]) {
+            sample = quint8(noise(random));
+        }
+    }
+    const int rounds = 4000;
+    long long sink = 0;
+    QElapsedTimer timer;
+    timer.start();
+    for (int round = 0; round < rounds; ++round) {
+        for (const auto &buffer : buffers) {
+            sink += MicLevel(buffer);
+            sink += HasRisingCrossing(buffer, kDefaultTriggerThreshold) ? 1 : 0;
+        }
+    }
+    const double ns = double(timer.nsecsElapsed()) / (double(rounds) * double(buffers.size()));
+    std::printf("scan: level + crossing search, %.1f ns per 512-byte buffer (%lld)\n", ns,
+                sink % 10);
+}
+
+// Plays into the sink that feeds the remapped test microphone, through a low-latency playback
+// stream; silence between claps.
+class SinkFeeder {
+public:
+    SinkFeeder() {
+        const pa_sample_spec format{PA_SAMPLE_U8, kCaptureSampleRate, 1};
+        pa_buffer_attr attr;
+        attr.maxlength = std::uint32_t(-1);
+        attr.tlength = 1024;
+        attr.prebuf = std::uint32_t(-1);
+        attr.minreq = 256;
+        attr.fragsize = std::uint32_t(-1);
+        stream = pa_simple_new(nullptr, "Numbrook capture bench", PA_STREAM_PLAYBACK, "nb_micfeed",
+                               "clap", &format, nullptr, &attr, nullptr);
+        if (stream) {
+            worker = std::thread([this] { feed(); });
+        }
+    }
+    ~SinkFeeder() {
+        stopping = true;
+        if (worker.joinable()) {
+            worker.join();
+        }
+        if (stream) {
+            pa_simple_free(stream);
+        }
+    }
+    bool isOpen() const { return stream != nullptr; }
+    void play(const QByteArray &sound) {
+        std::lock_guard lock(mutex);
+        pending = sound;
+    }
+    Clock::time_point lastSoundWritten() {
+        std::lock_guard lock(mutex);
+        return writtenAt;
+    }
+
+private:
+    void feed() {
+        const QByteArray silence(256, char(128));
+        while (!stopping) {
+            QByteArray chunk;
+            {
+                std::lock_guard lock(mutex);
+                chunk.swap(pending);
+            }
+            const bool isSound = !chunk.isEmpty();
+            if (!isSound) {
+                chunk = silence;
+            }
+            pa_simple_write(stream, chunk.constData(), size_t(chunk.size()), nullptr);
+            if (isSound) {
+                std::lock_guard lock(mutex);
+                writtenAt = Clock::now();
+            }
+        }
+    }
+
+    pa_simple *stream = nullptr;
+    std::atomic<bool> stopping{false};
+    std::thread worker;
+    std::mutex mutex;
+    QByteArray pending;
+    Clock::time_point writtenAt;
+};
+
+template <typename Feeder>
+void benchClaps(const char *label, const QString &source, Feeder &feeder, int claps) {
+    Clock::time_point triggeredAt;
+    int triggers = 0;
+    QEventLoop loop;
+    QObject::connect(&CaptureReports::instance(), &CaptureReports::triggerReport, &loop, [&](int) {
+        triggeredAt = Clock::now();
+        ++triggers;
+        loop.quit();
+    });
+    if (!CaptureRegistry::instance().start(1, 0, source)) {
+        std::printf("%s: capture did not start\n", label);
+        return;
+    }
+    QTimer::singleShot(1000, &loop, &QEventLoop::quit); // settle
+    loop.exec();
+
+    std::vector<double> latencies;
+    int missed = 0;
+    for (int i = 0; i < claps; ++i) {
+        triggers = 0;
+        feeder.play(testing::clapSound(110, 20));
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timeout.start(3000);
+        loop.exec();
+        if (triggers == 0) {
+            ++missed;
+            continue;
+        }
+        latencies.push_back(
+            std::chrono::duration<double, std::milli>(triggeredAt - feeder.lastSoundWritten())
+                .count());
+        // Quiet between claps, so that each one rises from silence.
+        QTimer::singleShot(80, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    CaptureRegistry::instance().stopAll();
+    if (latencies.empty()) {
+        std::printf("%s: no trigger (%d claps missed)\n", label, missed);
+        return;
+    }
+    std::sort(latencies.begin(), latencies.end());
+    auto at = [&](double q) { return latencies[std::size_t(q * double(latencies.size() - 1))]; };
+    std::printf("%s: clap written -> trigger report over %zu claps (%d missed): median %.1f ms, "
+                "99th percentile %.1f ms, min %.1f ms, max %.1f ms\n",
+                label, latencies.size(), missed, at(0.5), at(0.99), latencies.front(),
+                latencies.back());
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    const int claps = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    benchScan();
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER") ||
+        qEnvironmentVariableIsEmpty("NUMBROOK_TEST_PIPE")) {
+        std::printf("latency: skipped, run inside scripts/test-env.sh\n");
+        return 0;
+    }
+    {
+        testing::PipeFeeder pipe(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+        if (pipe.isOpen()) {
+            benchClaps("pipe microphone", QStringLiteral("nb_pipe_mic"), pipe, claps);
+        }
+    }
+    {
+        SinkFeeder sink;
+        if (sink.isOpen()) {
+            benchClaps("remapped microphone", QStringLiteral("nb_mic"), sink, claps);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QtGlobal>
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <span>
+
+namespace numbrook {
+
+// The fixed capture format: unsigned 8-bit mono (silence = 128) at 22050 samples a second, in
+// buffers of 512 samples (about 23 ms).
+inline constexpr int kCaptureSampleRate = 22050;
+inline constexpr int kCaptureBufferBytes = 512;
+inline constexpr int kCaptureSilence = 128;
+
+// Sound objects are numbered 1 to 4.
+inline constexpr int kFirstSoundObject = 1;
+inline constexpr int kLastSoundObject = 4;
+inline constexpr int kDefaultTriggerThreshold = 78;
+
+// The peak of one buffer: the largest distance of a sample from 128 (0 for silence, 128 at
+// full scale).
+int MicLevel(std::span<const quint8> samples);
+
+// True when some sample lies below `threshold` (as a distance from 128) and the next one at or
+// above it. One rising crossing is enough: a buffer reports at most one trigger. A threshold
+// of 0 never fires, since no distance is below 0.
+bool HasRisingCrossing(std::span<const quint8> samples, int threshold);
+
+// Cuts a stream of fragments of any size into blocks of exactly kCaptureBufferBytes bytes, in
+// order; what does not fill a block waits for the next fragment.
+class CaptureBlockCutter {
+public:
+    void append(const void *data, std::size_t size);
+    // Moves the next whole block into `block`; false when less than a block is waiting.
+    bool takeBlock(std::array<quint8, kCaptureBufferBytes> &block);
+    std::size_t pendingBytes() const { return pending.size() - readPos; }
+
+private:
+    QByteArray pending;
+    qsizetype readPos = 0;
+};
+
+// The trigger threshold of sound object `objectNumber` (1..4), 0..128 on the scale of
+// MicLevel. The capture thread reads it afresh for every buffer; the threshold track bar of
+// the object stores into it. Starts at kDefaultTriggerThreshold.
+std::atomic<int> &TriggerThreshold(int objectNumber);
+
+// Receiver of the capture threads' reports. Both signals are emitted on the main thread while
+// the reporting capture thread waits for the connected slots to return, so the slots may touch
+// widgets directly. An exception thrown by a slot is reported as a caught capture error.
+class CaptureReports : public QObject {
+    Q_OBJECT
+public:
+    static CaptureReports &instance();
+
+Q_SIGNALS:
+    // The peak of the last buffer captured from input device `deviceId` (0..128); once more with
+    // 0 when a capture ends.
+    void levelReport(int deviceId, int level);
+    // A buffer of object `objectNumber` held a rising crossing of its threshold.
+    void triggerReport(int objectNumber);
+
+private:
+    CaptureReports() = default;
+    Q_DISABLE_COPY_MOVE(CaptureReports)
+};
+
+// Listens to one capture source for one sound object until interruption is requested. It holds
+// its own connection to the sound server and a record stream in the fixed capture format, and
+// does the per-buffer work (level, level report, crossing scan, trigger report) on this thread
+// as each 512-byte block arrives. Created and started by CaptureRegistry only; it removes
+// itself from the registry when it ends and is deleted on the main thread afterwards.
+class TWIThread : public QThread {
+    Q_OBJECT
+public:
+    TWIThread(int objectNumber, int deviceId, const QString &sourceName);
+    ~TWIThread() override;
+
+    int objectNumber() const { return objectNumber_; }
+    int deviceId() const { return deviceId_; }
+    // MicLevel of the last buffer, 0 once the capture has ended.
+    int lastLevel() const { return lastLevel_.load(); }
+
+protected:
+    void run() override;
+
+private:
+    Q_DISABLE_COPY_MOVE(TWIThread)
+
+    const int objectNumber_;
+    const int deviceId_;
+    const QString sourceName_;
+    std::atomic<int> lastLevel_{0};
+};
+
+// The running capture threads, behind one lock.
+class CaptureRegistry {
+public:
+    static CaptureRegistry &instance();
+
+    // Starts capturing the source with server name `sourceName` for object `objectNumber`;
+    // `deviceId` is the device identifier the level reports carry. Refused (false) for an
+    // object number outside 1..4 and while a capture of that object is registered. Failures to
+    // open the device are reported through ReportSoundError by the thread itself.
+    bool start(int objectNumber, int deviceId, const QString &sourceName);
+    // True while a capture thread of the object is registered.
+    bool running(int objectNumber) const;
+    // Asks every capture thread of the object to end; does not wait.
+    void stop(int objectNumber);
+    // Number of registered capture threads.
+    int count() const;
+    // Stops every capture and waits for the threads to end on the main thread, carrying out
+    // their last reports meanwhile; releases the finished thread objects. Never deadlocks
+    // against a thread that waits for the main thread. Main thread only.
+    void stopAll();
+
+private:
+    CaptureRegistry() = default;
+    Q_DISABLE_COPY_MOVE(CaptureRegistry)
+    friend class TWIThread;
+    void remove(TWIThread *thread);
+    void release(TWIThread *thread);
+
+    mutable QMutex mutex;
+    // Threads whose run has not yet ended, in order of start.
+    QList<TWIThread *> threads;
+    // Thread objects not yet deleted (a thread leaves `threads` just before it ends).
+    QList<TWIThread *> objects;
+};
+
+} // namespace numbrook

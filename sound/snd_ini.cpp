@@ -1,0 +1,166 @@
+#include "snd_ini.h"
+
+#include "SndUtils.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <algorithm>
+#include <functional>
+#include <pulse/def.h>
+
+namespace numbrook {
+
+namespace {
+
+const QString kMappingSection = QStringLiteral("ObjectMapping");
+const QString kParamsSection = QStringLiteral("ObjectWavParams");
+const QString kNotFound = QStringLiteral("not found");
+
+QString &pathOverride() {
+    static QString path;
+    return path;
+}
+
+QString key(const char *prefix, int n) {
+    return QLatin1String(prefix) + QString::number(n);
+}
+
+// A missing key or a value that is not a whole number gives `fallback`.
+int readInteger(const QSettings &settings, const QString &name, int fallback) {
+    const QVariant value = settings.value(name);
+    if (!value.isValid()) {
+        return fallback;
+    }
+    bool ok = false;
+    const int number = value.toString().trimmed().toInt(&ok);
+    return ok ? number : fallback;
+}
+
+bool readBoolean(const QSettings &settings, const QString &name, bool fallback) {
+    return readInteger(settings, name, fallback ? 1 : 0) != 0;
+}
+
+// Opens the file, lets `write` set its keys and writes it back before returning.
+bool writeObjectFile(const std::function<void(QSettings &)> &write) {
+    const QString path = ObjectIniPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSettings::Status status = QSettings::AccessError;
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        write(settings);
+        settings.sync();
+        status = settings.status();
+    }
+    if (status == QSettings::NoError) {
+        return true;
+    }
+    const QString context =
+        QStringLiteral("Could not save the sound object settings to %1:").arg(path);
+    ReportSoundError(status == QSettings::AccessError ? int(PA_ERR_ACCESS) : int(PA_ERR_IO),
+                     context, false);
+    return false;
+}
+
+DeviceChoice lookup(const QString &keyName, const DeviceEntryList &devices) {
+    if (devices.isEmpty()) {
+        return {};
+    }
+    const QSettings settings(ObjectIniPath(), QSettings::IniFormat);
+    const QString stored =
+        settings.value(kMappingSection + QLatin1Char('/') + keyName, kNotFound).toString();
+    auto found = std::find_if(devices.cbegin(), devices.cend(), [&](const DeviceEntry &device) {
+        return device.name.compare(stored, Qt::CaseInsensitive) == 0;
+    });
+    const DeviceEntry &chosen = found != devices.cend() ? *found : devices.first();
+    return {chosen.id, chosen.name};
+}
+
+} // namespace
+
+QString ObjectIniPath() {
+    if (!pathOverride().isEmpty()) {
+        return pathOverride();
+    }
+    const QString executable = QCoreApplication::instance()
+                                   ? QCoreApplication::applicationFilePath()
+                                   : QDir::current().filePath(QStringLiteral("numbrook"));
+    return ObjectIniPathFor(executable);
+}
+
+QString ObjectIniPathFor(const QString &executableFile) {
+    const QFileInfo executable(executableFile);
+    const QString fileName = executable.completeBaseName() + QStringLiteral(".ini");
+    const QFileInfo folder(executable.absolutePath());
+    if (folder.isDir() && folder.isWritable()) {
+        return QDir(folder.absoluteFilePath()).filePath(fileName);
+    }
+    const QString configFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(configFolder).filePath(QStringLiteral("Numbrook/") + fileName);
+}
+
+void SetObjectIniPath(const QString &path) {
+    pathOverride() = path;
+}
+
+bool SaveObjectOutput(int n, const ObjectParams &object) {
+    return writeObjectFile([&](QSettings &settings) {
+        settings.beginGroup(kMappingSection);
+        settings.setValue(key("Object_", n), object.OutDeviceName);
+        settings.endGroup();
+    });
+}
+
+bool SaveObjectInput(int n, const ObjectParams &object) {
+    return writeObjectFile([&](QSettings &settings) {
+        settings.beginGroup(kMappingSection);
+        settings.setValue(key("ObjectIn_", n), object.InDeviceName);
+        settings.endGroup();
+    });
+}
+
+bool SaveObjectParams(int n, const ObjectParams &object) {
+    bool delayIsNumber = false;
+    const int delay = object.DelayText.trimmed().toInt(&delayIsNumber);
+    return writeObjectFile([&](QSettings &settings) {
+        settings.beginGroup(kParamsSection);
+        settings.setValue(key("ObjectPlayFromFile_", n), object.PlayFromFile ? 1 : 0);
+        settings.setValue(key("ObjectLoop_", n), object.Loop ? 1 : 0);
+        settings.setValue(key("ObjectInTriggerLevel_", n),
+                          kTriggerTrackMaximum - object.TriggerPosition);
+        settings.setValue(key("ObjectInDelay_", n), delayIsNumber ? delay : 1);
+        settings.setValue(key("ObjectVL_", n), object.VolumeLeft);
+        settings.setValue(key("ObjectVR_", n), object.VolumeRight);
+        settings.setValue(key("ObjectInMixerVolume_", n), object.MixerVolume);
+        settings.endGroup();
+    });
+}
+
+void LoadObjectParams(int n, ObjectParams &object) {
+    QSettings settings(ObjectIniPath(), QSettings::IniFormat);
+    settings.beginGroup(kParamsSection);
+    object.PlayFromFile = readBoolean(settings, key("ObjectPlayFromFile_", n), false);
+    object.Loop = readBoolean(settings, key("ObjectLoop_", n), false);
+    // Like the track bar it stands for, the position stays within the bar's range.
+    const qint64 level = readInteger(settings, key("ObjectInTriggerLevel_", n), 50);
+    object.TriggerPosition =
+        int(std::clamp<qint64>(kTriggerTrackMaximum - level, 0, kTriggerTrackMaximum));
+    object.DelayText = QString::number(readInteger(settings, key("ObjectInDelay_", n), 1));
+    object.VolumeLeft = readInteger(settings, key("ObjectVL_", n), 50);
+    object.VolumeRight = readInteger(settings, key("ObjectVR_", n), 50);
+    object.MixerVolume = readInteger(settings, key("ObjectInMixerVolume_", n), 50);
+    settings.endGroup();
+}
+
+DeviceChoice LookupObjectOutput(int n, const DeviceEntryList &devices) {
+    return lookup(key("Object_", n), devices);
+}
+
+DeviceChoice LookupObjectInput(int n, const DeviceEntryList &devices) {
+    return lookup(key("ObjectIn_", n), devices);
+}
+
+} // namespace numbrook

@@ -1,0 +1,369 @@
+// Capture against the private sound server of the test environment (scripts/test-env.sh).
+
+#include "MainThreadCall.h"
+#include "PipeFeeder.h"
+#include "SndUtils.h"
+#include "Snd_Tr_I.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <stdexcept>
+
+using namespace numbrook;
+using numbrook::testing::PipeFeeder;
+
+namespace {
+
+constexpr int kPipeDevice = 11; // any identifier: the reports must carry it back
+constexpr int kMicDevice = 12;
+
+QString pactl(const QStringList &arguments) {
+    QProcess process;
+    process.start(QStringLiteral("pactl"), arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// Counts reports per object and per device.
+struct ReportLog {
+    QList<std::pair<int, int>> levels; // (device, level)
+    QList<int> triggers;               // object numbers
+
+    ReportLog() {
+        levelConnection =
+            QObject::connect(&CaptureReports::instance(), &CaptureReports::levelReport,
+                             [this](int device, int level) {
+                                 levels.append({device, level});
+                             });
+        triggerConnection =
+            QObject::connect(&CaptureReports::instance(), &CaptureReports::triggerReport,
+                             [this](int object) { triggers.append(object); });
+    }
+    ~ReportLog() {
+        QObject::disconnect(levelConnection);
+        QObject::disconnect(triggerConnection);
+    }
+    Q_DISABLE_COPY_MOVE(ReportLog)
+
+    int levelsOf(int device) const {
+        return int(std::count_if(levels.cbegin(), levels.cend(),
+                                 [device](const auto &report) { return report.first == device; }));
+    }
+    int triggersOf(int object) const { return int(triggers.count(object)); }
+
+    QMetaObject::Connection levelConnection;
+    QMetaObject::Connection triggerConnection;
+};
+
+} // namespace
+
+class CapturePulseTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pipeSignal_triggersAsExpected_data();
+    void pipeSignal_triggersAsExpected();
+    void thresholdChange_appliesFromNextBuffer();
+    void twoObjectsOnOneDevice_triggerOnlyTheirOwn();
+    void microphone_reportsEveryBuffer();
+    void stop_reportsLevelZeroAndLeavesRegistry();
+    void startTwice_refusedForSameObject();
+    void missingDevice_reportsOpenFailure_data();
+    void missingDevice_reportsOpenFailure();
+    void vanishedSource_reportsFailureAndStaysUntilStopped();
+    void failingReportHandler_reportsCaughtError();
+    void serverKilled_noHangAndFailureReported();
+
+private:
+    // Starts capture of `object` on the pipe microphone and waits until its buffers arrive.
+    void startOnPipe(int object, ReportLog &log);
+    // Plays `sound` into the pipe microphone and waits until the buffers holding it arrived.
+    void playAndWait(ReportLog &log, const QByteArray &sound);
+
+    std::unique_ptr<PipeFeeder> feeder;
+};
+
+void CapturePulseTest::initTestCase() {
+    QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "run inside scripts/test-env.sh");
+    QVERIFY2(!qEnvironmentVariableIsEmpty("NUMBROOK_TEST_PIPE"), "run inside scripts/test-env.sh");
+    feeder = std::make_unique<PipeFeeder>(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+    QVERIFY(feeder->isOpen());
+}
+
+void CapturePulseTest::init() {
+    for (int object = kFirstSoundObject; object <= kLastSoundObject; ++object) {
+        TriggerThreshold(object).store(kDefaultTriggerThreshold);
+    }
+}
+
+void CapturePulseTest::cleanup() {
+    feeder->clear();
+    CaptureRegistry::instance().stopAll();
+    QCOMPARE(CaptureRegistry::instance().count(), 0);
+}
+
+void CapturePulseTest::startOnPipe(int object, ReportLog &log) {
+    QVERIFY(CaptureRegistry::instance().start(object, kPipeDevice, QStringLiteral("nb_pipe_mic")));
+    // The first buffers carry whatever the source held before; start from clean silence.
+    QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kPipeDevice) >= 5, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(log.levels.constLast().second == 0, 5000);
+    log.triggers.clear();
+}
+
+void CapturePulseTest::playAndWait(ReportLog &log, const QByteArray &sound) {
+    // The pipe source has a fixed latency of one pipe buffer (4 KiB) and delivers in bursts.
+    const qsizetype before = log.levels.size();
+    const qsizetype buffers = (sound.size() + 8192) / kCaptureBufferBytes + 2;
+    feeder->play(sound);
+    QTRY_VERIFY_WITH_TIMEOUT(log.levels.size() - before >= buffers, 10000);
+}
+
+void CapturePulseTest::pipeSignal_triggersAsExpected_data() {
+    QTest::addColumn<QByteArray>("sound");
+    QTest::addColumn<int>("triggers");
+    QTest::addColumn<int>("peak");
+
+    QTest::newRow("silence") << QByteArray(11025, char(128)) << 0 << 0;
+    QTest::newRow("clap") << testing::clapSound(110, 30) << 1 << 110;
+    QTest::newRow("long loud burst") << testing::clapSound(100, 200) << 1 << 100;
+    QTest::newRow("clap just at the threshold") << testing::clapSound(78, 30) << 1 << 78;
+    QTest::newRow("clap just below the threshold") << testing::clapSound(77, 30) << 0 << 77;
+    QTest::newRow("steady tone below the threshold") << testing::toneSound(60, 1000) << 0 << 60;
+    // A steady tone above the threshold rises through it on every cycle: one per buffer.
+    QTest::newRow("steady tone above the threshold") << testing::toneSound(100, 500) << 21 << 100;
+}
+
+void CapturePulseTest::pipeSignal_triggersAsExpected() {
+    QFETCH(QByteArray, sound);
+    QFETCH(int, triggers);
+    QFETCH(int, peak);
+
+    ReportLog log;
+    startOnPipe(1, log);
+    playAndWait(log, sound);
+
+    if (triggers > 1) {
+        // The exact number depends on where the buffer edges fall.
+        QVERIFY2(log.triggersOf(1) >= triggers - 1 && log.triggersOf(1) <= triggers + 2,
+                 qPrintable(QString::number(log.triggersOf(1))));
+    } else {
+        QCOMPARE(log.triggersOf(1), triggers);
+    }
+    int loudest = 0;
+    for (const auto &[device, level] : std::as_const(log.levels)) {
+        loudest = std::max(loudest, level);
+    }
+    QVERIFY2(std::abs(loudest - peak) <= 1, qPrintable(QString::number(loudest)));
+}
+
+void CapturePulseTest::thresholdChange_appliesFromNextBuffer() {
+    ReportLog log;
+    startOnPipe(1, log);
+    TriggerThreshold(1).store(128);
+    playAndWait(log, testing::clapSound(110, 30));
+    QCOMPARE(log.triggersOf(1), 0);
+
+    TriggerThreshold(1).store(100);
+    playAndWait(log, testing::clapSound(110, 30));
+    QCOMPARE(log.triggersOf(1), 1);
+}
+
+void CapturePulseTest::twoObjectsOnOneDevice_triggerOnlyTheirOwn() {
+    ReportLog log;
+    startOnPipe(1, log);
+    QVERIFY(CaptureRegistry::instance().start(3, kPipeDevice + 1, QStringLiteral("nb_pipe_mic")));
+    QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kPipeDevice + 1) >= 5, 5000);
+    QCOMPARE(CaptureRegistry::instance().count(), 2);
+    TriggerThreshold(3).store(0); // never fires
+    QTest::qWait(100);
+    log.triggers.clear();
+
+    playAndWait(log, testing::clapSound(110, 30));
+    QCOMPARE(log.triggersOf(1), 1);
+    QCOMPARE(log.triggersOf(3), 0);
+    QVERIFY(CaptureRegistry::instance().running(1));
+    QVERIFY(CaptureRegistry::instance().running(3));
+    QVERIFY(!CaptureRegistry::instance().running(2));
+}
+
+void CapturePulseTest::microphone_reportsEveryBuffer() {
+    // The remapped microphone is clocked by the server: silence at 22050 bytes a second.
+    ReportLog log;
+    QVERIFY(CaptureRegistry::instance().start(2, kMicDevice, QStringLiteral("nb_mic")));
+    QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 1, 5000);
+    QTest::qWait(500);
+    const int before = log.levelsOf(kMicDevice);
+    QElapsedTimer timer;
+    timer.start();
+    QTest::qWait(3000);
+    const double perSecond = (log.levelsOf(kMicDevice) - before) * 1000.0 / timer.elapsed();
+    const double expected = double(kCaptureSampleRate) / kCaptureBufferBytes; // 43.07
+    QVERIFY2(std::abs(perSecond - expected) < expected * 0.15,
+             qPrintable(QString::number(perSecond)));
+    QCOMPARE(log.levelsOf(kPipeDevice), 0);
+    QCOMPARE(log.triggers.size(), 0);
+}
+
+void CapturePulseTest::stop_reportsLevelZeroAndLeavesRegistry() {
+    ReportLog log;
+    startOnPipe(2, log);
+    feeder->play(testing::toneSound(60, 3000));
+    QTRY_VERIFY(log.levels.constLast().second >= 59);
+    QVERIFY(CaptureRegistry::instance().running(2));
+
+    // Stopping an object without a capture does nothing.
+    CaptureRegistry::instance().stop(4);
+    QVERIFY(CaptureRegistry::instance().running(2));
+
+    CaptureRegistry::instance().stop(2);
+    QTRY_VERIFY(!CaptureRegistry::instance().running(2));
+    QCOMPARE(CaptureRegistry::instance().count(), 0);
+    QTRY_COMPARE(log.levels.constLast(), std::make_pair(kPipeDevice, 0));
+    const int reports = int(log.levels.size());
+    QTest::qWait(100);
+    QCOMPARE(log.levels.size(), reports);
+}
+
+void CapturePulseTest::startTwice_refusedForSameObject() {
+    ReportLog log;
+    startOnPipe(1, log);
+    QVERIFY(!CaptureRegistry::instance().start(1, kMicDevice, QStringLiteral("nb_mic")));
+    QVERIFY(!CaptureRegistry::instance().start(0, kMicDevice, QStringLiteral("nb_mic")));
+    QVERIFY(!CaptureRegistry::instance().start(5, kMicDevice, QStringLiteral("nb_mic")));
+    QCOMPARE(CaptureRegistry::instance().count(), 1);
+}
+
+void CapturePulseTest::missingDevice_reportsOpenFailure_data() {
+    QTest::addColumn<QString>("source");
+    QTest::newRow("unknown source") << QStringLiteral("nb_no_such_source");
+    QTest::newRow("no source name") << QString();
+    // A sink is no capture device.
+    QTest::newRow("sink name") << QStringLiteral("nb_speakers");
+}
+
+void CapturePulseTest::missingDevice_reportsOpenFailure() {
+    QFETCH(QString, source);
+    ReportLog log;
+    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+    QVERIFY(CaptureRegistry::instance().start(4, kMicDevice, source));
+    QTRY_COMPARE(errors.size(), 1);
+    QCOMPARE(errors.at(0).at(0).toString(),
+             QStringLiteral("Could not open the input device: No such entity"));
+    QTRY_COMPARE(CaptureRegistry::instance().count(), 0);
+    QCOMPARE(log.levels.size(), 0);
+}
+
+void CapturePulseTest::vanishedSource_reportsFailureAndStaysUntilStopped() {
+    const QString module = pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                                  QStringLiteral("sink_name=nb_brief")});
+    QVERIFY(!module.isEmpty());
+    ReportLog log;
+    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+    QVERIFY(CaptureRegistry::instance().start(2, kMicDevice, QStringLiteral("nb_brief.monitor")));
+    QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 3, 5000);
+
+    pactl({QStringLiteral("unload-module"), module});
+    QTRY_COMPARE(errors.size(), 1);
+    QVERIFY2(errors.at(0).at(0).toString().startsWith(
+                 QStringLiteral("Could not open the input device: ")),
+             qPrintable(errors.at(0).at(0).toString()));
+    // A failed stream keeps the thread until it is stopped, and then it goes as usual.
+    const int reports = log.levelsOf(kMicDevice);
+    QTest::qWait(200);
+    QCOMPARE(log.levelsOf(kMicDevice), reports);
+    QVERIFY(CaptureRegistry::instance().running(2));
+    CaptureRegistry::instance().stop(2);
+    QTRY_VERIFY(!CaptureRegistry::instance().running(2));
+    QCOMPARE(log.levels.constLast(), std::make_pair(kMicDevice, 0));
+}
+
+void CapturePulseTest::failingReportHandler_reportsCaughtError() {
+    ReportLog log;
+    startOnPipe(1, log);
+    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+    bool thrown = false;
+    QMetaObject::Connection failing =
+        connect(&CaptureReports::instance(), &CaptureReports::levelReport, this, [&](int, int) {
+            if (!thrown) {
+                thrown = true;
+                throw std::runtime_error("level bar is gone");
+            }
+        });
+    QTRY_COMPARE(errors.size(), 1);
+    disconnect(failing);
+    QCOMPARE(errors.at(0).at(0).toString(),
+             QStringLiteral("level bar is gone Ошибка!!! Код ошибки: -5345"));
+    // The capture goes on.
+    const int reports = log.levelsOf(kPipeDevice);
+    QTRY_VERIFY(log.levelsOf(kPipeDevice) > reports + 3);
+    QVERIFY(CaptureRegistry::instance().running(1));
+}
+
+void CapturePulseTest::serverKilled_noHangAndFailureReported() {
+    // A server of this test's own, so that the shared one stays up for the other tests.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString socket = dir.filePath(QStringLiteral("native"));
+    QFile script(dir.filePath(QStringLiteral("server.pa")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("load-module module-native-protocol-unix socket=%1 "
+                                "auth-anonymous=1\n"
+                                "load-module module-null-sink sink_name=nb_lone\n")
+                     .arg(socket)
+                     .toUtf8());
+    script.close();
+    QProcess server;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PULSE_STATE_PATH"), dir.path());
+    environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir.path());
+    server.setProcessEnvironment(environment);
+    server.start(QStringLiteral("pulseaudio"),
+                 {QStringLiteral("-n"), QStringLiteral("-F"), script.fileName(),
+                  QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+                  QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-target=stderr")});
+    QVERIFY(server.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
+
+    const QByteArray sharedServer = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", QByteArray("unix:") + socket.toUtf8());
+    ReportLog log;
+    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+    const bool started =
+        CaptureRegistry::instance().start(1, kMicDevice, QStringLiteral("nb_lone.monitor"));
+    QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 3, 5000);
+    qputenv("PULSE_SERVER", sharedServer);
+    QVERIFY(started);
+
+    server.kill();
+    server.waitForFinished();
+    QTRY_COMPARE(errors.size(), 1);
+    QVERIFY2(errors.at(0).at(0).toString().startsWith(
+                 QStringLiteral("Could not open the input device: ")),
+             qPrintable(errors.at(0).at(0).toString()));
+    QVERIFY(CaptureRegistry::instance().running(1));
+
+    // With no server at all, a new capture fails to open and ends at once.
+    qputenv("PULSE_SERVER", QByteArray("unix:") + socket.toUtf8());
+    QVERIFY(CaptureRegistry::instance().start(2, kMicDevice, QStringLiteral("nb_lone.monitor")));
+    QTRY_COMPARE(errors.size(), 2);
+    qputenv("PULSE_SERVER", sharedServer);
+    QVERIFY2(errors.at(1).at(0).toString().startsWith(
+                 QStringLiteral("Could not open the input device: ")),
+             qPrintable(errors.at(1).at(0).toString()));
+    QTRY_VERIFY(!CaptureRegistry::instance().running(2));
+
+    CaptureRegistry::instance().stopAll();
+    QCOMPARE(CaptureRegistry::instance().count(), 0);
+    QCOMPARE(log.levels.constLast(), std::make_pair(kMicDevice, 0));
+}
+
+QTEST_GUILESS_MAIN(CapturePulseTest)
+#include "tst_capture_pulse.moc"

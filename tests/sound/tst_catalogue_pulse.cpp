@@ -1,0 +1,278 @@
+// Device lists, Numbrook's own output volume and the microphone volume control, against the
+// private sound server of the test environment.
+#include "MainThreadCall.h"
+#include "PulseConnection.h"
+#include "SndUtils.h"
+#include "snd_dev_ds.h"
+#include "snd_mixer.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <atomic>
+#include <cmath>
+#include <memory>
+#include <pulse/error.h>
+#include <pulse/simple.h>
+
+using namespace numbrook;
+
+namespace {
+
+QString pactl(const QStringList &arguments) {
+    QProcess process;
+    process.start(QStringLiteral("pactl"), arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// The first percentage pactl shows for a device's volume.
+int pactlPercent(const QString &what, const QString &device) {
+    const QString text = pactl({QStringLiteral("get-%1-volume").arg(what), device});
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("(\\d+)%")).match(text);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+int idOf(const DeviceEntryList &list, const QString &name) {
+    for (const DeviceEntry &entry : list) {
+        if (entry.name == name) {
+            return entry.id;
+        }
+    }
+    return -1;
+}
+
+// A stereo tone played by this process on a sink, marked as Numbrook's own playback stream.
+class MarkedTone {
+public:
+    explicit MarkedTone(const QString &sink) {
+        thread_.reset(QThread::create([this, sink] {
+            const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 2};
+            int error = 0;
+            const QByteArray device = sink.toUtf8();
+            pa_simple *stream =
+                pa_simple_new(nullptr, "tone", PA_STREAM_PLAYBACK, device.constData(), "tone",
+                              &spec, nullptr, nullptr, &error);
+            if (!stream) {
+                return;
+            }
+            std::vector<qint16> block(2 * 441);
+            long t = 0;
+            while (!stop_) {
+                for (std::size_t i = 0; i < block.size(); i += 2, ++t) {
+                    const auto v = qint16(12000 * std::sin(2 * M_PI * 440 * t / 44100.0));
+                    block[i] = block[i + 1] = v;
+                }
+                pa_simple_write(stream, block.data(), block.size() * 2, &error);
+            }
+            pa_simple_free(stream);
+        }));
+        thread_->start();
+    }
+    ~MarkedTone() {
+        stop_ = true;
+        thread_->wait();
+    }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::unique_ptr<QThread> thread_;
+};
+
+// Left and right energy of what a sink plays, from its monitor.
+std::pair<double, double> monitorEnergy(const QString &sink) {
+    QProcess parec;
+    parec.start(QStringLiteral("parec"),
+                {QStringLiteral("--device=%1.monitor").arg(sink), QStringLiteral("--raw"),
+                 QStringLiteral("--format=s16le"), QStringLiteral("--channels=2"),
+                 QStringLiteral("--rate=44100"), QStringLiteral("--latency-msec=20")});
+    parec.waitForStarted();
+    QTest::qWait(1500);
+    parec.kill();
+    parec.waitForFinished();
+    const QByteArray data = parec.readAllStandardOutput();
+    const auto *samples = reinterpret_cast<const qint16 *>(data.constData());
+    double left = 0;
+    double right = 0;
+    // Skip the first fifth: it may still hold sound from before the change.
+    const qsizetype frames = data.size() / 4;
+    for (qsizetype i = frames / 5; i < frames; ++i) {
+        left += double(samples[2 * i]) * samples[2 * i];
+        right += double(samples[2 * i + 1]) * samples[2 * i + 1];
+    }
+    return {left, right};
+}
+
+} // namespace
+
+class CataloguePulseTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "run inside scripts/test-env.sh");
+        // Streams this process opens are Numbrook's own playback streams.
+        qputenv("PULSE_PROP", "numbrook.playback=1");
+        QVERIFY(PulseConnection::instance().open());
+    }
+
+    void outputList_filtersSpdifAndKeepsEnumerationPositions() {
+        BuildOutputList(false);
+        QCOMPARE(idOf(OutputDeviceNames, "Test Speakers"), 0);
+        QCOMPARE(idOf(OutputDeviceNames, "Digital spdif Output"), -1);
+        // Trimmed, and the identifiers after the filtered entry keep their positions.
+        QCOMPARE(idOf(OutputDeviceNames, "Padded Sink"), 2);
+        QCOMPARE(idOf(OutputDeviceNames, "Mono Speaker"), 3);
+        QCOMPARE(OutputServerName(3), QStringLiteral("nb_mono"));
+
+        BuildOutputList(true);
+        QCOMPARE(idOf(OutputDeviceNames, "Digital spdif Output"), 1);
+        QCOMPARE(PlaybackDeviceCount(), OutputDeviceNames.size());
+    }
+
+    void inputList_holdsSourcesWithoutMonitors() {
+        BuildInputList(true);
+        QStringList names;
+        for (const DeviceEntry &entry : InputDeviceNames) {
+            names << entry.name;
+            QVERIFY2(!InputServerName(entry.id).endsWith(".monitor"), qPrintable(entry.name));
+        }
+        QVERIFY(names.contains("Test Microphone"));
+        QVERIFY(names.contains("Pipe Microphone"));
+        QCOMPARE(CaptureDeviceCount(), InputDeviceNames.size());
+        QCOMPARE(CaptureDeviceEntry(999), (std::pair<QString, QString>{}));
+    }
+
+    void outputVolume_isOwnStreamVolume_notTheSinkVolume() {
+        BuildOutputList(false);
+        FDeviceID = idOf(OutputDeviceNames, "Test Speakers");
+        const int sinkBefore = pactlPercent("sink", "nb_speakers");
+        MarkedTone tone(QStringLiteral("nb_speakers"));
+        QTest::qWait(300);
+        SetOutputVolume(100, 0);
+        const auto [left, right] = monitorEnergy(QStringLiteral("nb_speakers"));
+        QVERIFY2(left > 1e6, qPrintable(QString::number(left)));
+        QVERIFY2(right < left / 1000, qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
+        QCOMPARE(GetOutputVolume(), (std::pair{100, 0}));
+        QCOMPARE(OutputVolumeForSink("nb_speakers"), (std::pair{100, 0}));
+        QCOMPARE(pactlPercent("sink", "nb_speakers"), sinkBefore);
+
+        SetOutputVolume(0, 100);
+        const auto [left2, right2] = monitorEnergy(QStringLiteral("nb_speakers"));
+        QVERIFY(right2 > 1e6 && left2 < right2 / 1000);
+        SetOutputVolume(100, 100);
+    }
+
+    void outputVolume_unknownDevice_reportsFailure() {
+        FDeviceID = 77;
+        QSignalSpy reports(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+        SetOutputVolume(50, 50);
+        QCOMPARE(GetOutputVolume(), (std::pair{0, 0}));
+        QCOMPARE(reports.size(), 2);
+        QCOMPARE(reports.at(0).at(0).toString(), QString::fromUtf8(pa_strerror(PA_ERR_NOENTITY)));
+    }
+
+    void mixer_scaleHasUnityAtHalf() {
+        BuildInputList(true);
+        ObjectMixer mixer;
+        int position = -1;
+        bool enabled = false;
+        mixer.setTrackPosition = [&](int p) { position = p; };
+        mixer.setTrackEnabled = [&](bool e) { enabled = e; };
+        mixer.InDeviceID = idOf(InputDeviceNames, "Test Microphone");
+        mixer.MixerOpen = OpenObjectMixer(mixer);
+        QVERIFY(mixer.MixerOpen);
+        QVERIFY(enabled);
+        QVERIFY(mixer.FMixerControlID != kNoMixerControl);
+
+        WriteObjectMixerVolume(mixer, 50);
+        QCOMPARE(pactlPercent("source", "nb_mic"), 100);
+        WriteObjectMixerVolume(mixer, 100);
+        QCOMPARE(pactlPercent("source", "nb_mic"), 200);
+        ReadObjectMixerVolume(mixer);
+        QCOMPARE(mixer.MixerVolume, 100);
+        QCOMPARE(position, 100);
+        WriteObjectMixerVolume(mixer, 0);
+        ReadObjectMixerVolume(mixer);
+        QCOMPARE(mixer.MixerVolume, 0);
+        // Above unity boost the read shows at most 100.
+        pactl({"set-source-volume", "nb_mic", "250%"});
+        ReadObjectMixerVolume(mixer);
+        QCOMPARE(mixer.MixerVolume, 100);
+        WriteObjectMixerVolume(mixer, 50);
+
+        CloseObjectMixer(mixer);
+        QVERIFY(!enabled);
+        QCOMPARE(mixer.MixerVolume, 0);
+        QCOMPARE(position, 0);
+        // Closed: reads and writes do nothing.
+        WriteObjectMixerVolume(mixer, 90);
+        QCOMPARE(pactlPercent("source", "nb_mic"), 100);
+    }
+
+    void mixer_outsideChangeReachesEveryObjectOnTheSource_andEqualWriteSendsNothing() {
+        BuildInputList(true);
+        ObjectMixer first;
+        ObjectMixer second;
+        first.InDeviceID = second.InDeviceID = idOf(InputDeviceNames, "Test Microphone");
+        first.MixerOpen = OpenObjectMixer(first);
+        second.MixerOpen = OpenObjectMixer(second);
+        WriteObjectMixerVolume(first, 50);
+        QTest::qWait(200);
+
+        QSignalSpy changes(&MixerEvents::instance(), &MixerEvents::controlChanged);
+        WriteObjectMixerVolume(first, 50);
+        QTest::qWait(300);
+        QCOMPARE(changes.size(), 0);
+
+        auto link = connect(&MixerEvents::instance(), &MixerEvents::controlChanged, this,
+                            [&](quint32 control) {
+                                for (ObjectMixer *object : {&first, &second}) {
+                                    if (object->FMixerControlID == control) {
+                                        ReadObjectMixerVolume(*object);
+                                    }
+                                }
+                            });
+        pactl({"set-source-volume", "nb_mic", "150%"});
+        QTRY_COMPARE(first.MixerVolume, 75);
+        QTRY_COMPARE(second.MixerVolume, 75);
+        disconnect(link);
+        WriteObjectMixerVolume(first, 50);
+    }
+
+    void mixer_vanishedSource_givesFailureTexts() {
+        const QString module =
+            pactl({"load-module", "module-null-source", "source_name=nb_vanishing"});
+        QVERIFY(!module.isEmpty());
+        BuildInputList(true);
+        ObjectMixer mixer;
+        for (const DeviceEntry &entry : InputDeviceNames) {
+            if (InputServerName(entry.id) == "nb_vanishing") {
+                mixer.InDeviceID = entry.id;
+            }
+        }
+        mixer.MixerOpen = OpenObjectMixer(mixer);
+        QVERIFY(mixer.MixerOpen);
+        pactl({"unload-module", module});
+
+        QSignalSpy reports(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+        ReadObjectMixerVolume(mixer);
+        WriteObjectMixerVolume(mixer, 30);
+        QCOMPARE(reports.size(), 2);
+        const QString noEntity = QString::fromUtf8(pa_strerror(PA_ERR_NOENTITY));
+        QCOMPARE(reports.at(0).at(0).toString(), "error mixerGetControlDetails " + noEntity);
+        QCOMPARE(reports.at(1).at(0).toString(), "error mixerGetControlDetails " + noEntity);
+
+        // A device that is no longer listed cannot be opened.
+        BuildInputList(true);
+        ObjectMixer gone;
+        gone.InDeviceID = 999;
+        QVERIFY(!OpenObjectMixer(gone));
+        QCOMPARE(LastErrorText(), "Error at mixerGetId:  " + noEntity);
+    }
+};
+
+QTEST_GUILESS_MAIN(CataloguePulseTest)
+#include "tst_catalogue_pulse.moc"

@@ -1,0 +1,97 @@
+// The sound server goes away and comes back: nothing hangs, failures are reported, and the
+// connection is made again. Runs its own private server so that other tests keep theirs.
+#include "PulseConnection.h"
+#include "SndUtils.h"
+#include "snd_dev_ds.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace numbrook;
+
+class PulseFaultTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<QProcess> server_;
+
+    void startServer() {
+        const QString script = dir_.filePath("server.pa");
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("load-module module-native-protocol-unix socket=%1 "
+                                  "auth-anonymous=1\nload-module module-null-sink "
+                                  "sink_name=fault_sink\n")
+                       .arg(dir_.filePath("native"))
+                       .toUtf8());
+        file.close();
+        server_ = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", dir_.path());
+        env.insert("PULSE_RUNTIME_PATH", dir_.filePath("runtime"));
+        env.insert("PULSE_STATE_PATH", dir_.filePath("state"));
+        server_->setProcessEnvironment(env);
+        server_->start("pulseaudio", {"-n", "-F", script, "--daemonize=no", "--exit-idle-time=-1",
+                                      "--use-pid-file=no", "--log-target=stderr"});
+        QVERIFY(server_->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir_.filePath("native")), 10000);
+    }
+
+    void killServer() {
+        server_->kill();
+        server_->waitForFinished();
+        QFile::remove(dir_.filePath("native"));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        qputenv("PULSE_SERVER", ("unix:" + dir_.filePath("native")).toLocal8Bit());
+        startServer();
+        QVERIFY(PulseConnection::instance().open());
+        BuildOutputList(false);
+        QCOMPARE(OutputDeviceNames.size(), 1);
+        FDeviceID = OutputDeviceNames.front().id;
+    }
+
+    void serverKilled_callsFailWithoutHanging_thenReconnect() {
+        QSignalSpy reports(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+        SetOutputVolume(40, 60);
+        QCOMPARE(reports.size(), 0);
+
+        killServer();
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 20; ++i) {
+            SetOutputVolume(30, 30);
+            QTest::qWait(20);
+        }
+        QVERIFY(clock.elapsed() < 10000);
+        QVERIFY(reports.size() >= 1);
+        QVERIFY(!PulseConnection::instance().isReady());
+        BuildOutputList(false); // nothing to list, nothing hangs
+        QCOMPARE(OutputDeviceNames.size(), 0);
+
+        QSignalSpy reconnected(&PulseConnection::instance(), &PulseConnection::reconnected);
+        startServer();
+        QTRY_VERIFY_WITH_TIMEOUT(reconnected.size() > 0, 15000);
+        BuildOutputList(false);
+        QCOMPARE(OutputDeviceNames.size(), 1);
+        reports.clear();
+        SetOutputVolume(70, 70);
+        QCOMPARE(reports.size(), 0);
+        QCOMPARE(GetOutputVolume(), (std::pair{70, 70}));
+    }
+
+    void cleanupTestCase() {
+        PulseConnection::instance().close();
+        killServer();
+    }
+};
+
+QTEST_GUILESS_MAIN(PulseFaultTest)
+#include "tst_pulse_fault.moc"

@@ -1,0 +1,85 @@
+// Sound error texts and their delivery to the main thread.
+#include "MainThreadCall.h"
+#include "SndUtils.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <memory>
+#include <pulse/def.h>
+#include <pulse/error.h>
+#include <vector>
+
+using namespace numbrook;
+
+class SoundErrorsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void message_isContextThenText_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("general, no context") << 1026 << ""
+                                             << "Ошибка!!! Код ошибки: 1026";
+        QTest::newRow("mixer line") << 1024 << ""
+                                    << "Ошибка микшера!!! Код ошибки: 1024";
+        QTest::newRow("mixer control")
+            << 1025 << "Error at mixerGetLineControls: "
+            << "Error at mixerGetLineControls:  Ошибка микшера!!! Код ошибки: 1025";
+        QTest::newRow("caught error") << -5345 << "bad buffer"
+                                      << "bad buffer Ошибка!!! Код ошибки: -5345";
+        QTest::newRow("zero is no server code") << 0 << ""
+                                                << "Ошибка!!! Код ошибки: 0";
+        QTest::newRow("server code") << int(PA_ERR_NOENTITY) << "Could not open the input device: "
+                                     << QStringLiteral("Could not open the input device:  ") +
+                                            QString::fromUtf8(pa_strerror(PA_ERR_NOENTITY));
+        QTest::newRow("blanks trimmed")
+            << int(PA_ERR_ACCESS) << "  " << QString::fromUtf8(pa_strerror(PA_ERR_ACCESS));
+    }
+    void message_isContextThenText() {
+        QFETCH(int, code);
+        QFETCH(QString, context);
+        QFETCH(QString, message);
+        QCOMPARE(SoundErrorMessage(code, context), message);
+        QStringList received;
+        auto link = connect(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady,
+                            this, [&](const QString &text) { received << text; });
+        ReportSoundError(code, context, true);
+        disconnect(link);
+        QCOMPARE(received, QStringList{message});
+        QCOMPARE(LastErrorText(), message);
+    }
+
+    void reportsFromManyThreads_allArriveWhole() {
+        constexpr int kThreads = 6;
+        constexpr int kEach = 40;
+        QStringList received;
+        auto link = connect(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady,
+                            this, [&](const QString &text) { received << text; });
+        std::vector<std::unique_ptr<QThread>> threads;
+        for (int t = 0; t < kThreads; ++t) {
+            threads.emplace_back(QThread::create([t] {
+                for (int i = 0; i < kEach; ++i) {
+                    ReportSoundError(-1, QStringLiteral("thread %1 report %2:").arg(t).arg(i),
+                                     false);
+                }
+            }));
+            threads.back()->start();
+        }
+        for (auto &thread : threads) {
+            QVERIFY(waitForThread(thread.get(), 20000));
+        }
+        disconnect(link);
+        QCOMPARE(received.size(), kThreads * kEach);
+        for (int t = 0; t < kThreads; ++t) {
+            for (int i = 0; i < kEach; ++i) {
+                const QString expected =
+                    QStringLiteral("thread %1 report %2: Ошибка!!! Код ошибки: -1").arg(t).arg(i);
+                QVERIFY2(received.contains(expected), qPrintable(expected));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(SoundErrorsTest)
+#include "tst_sound_errors.moc"
