@@ -74,6 +74,7 @@ private Q_SLOTS:
     void thresholdChange_appliesFromNextBuffer();
     void twoObjectsOnOneDevice_triggerOnlyTheirOwn();
     void microphone_reportsEveryBuffer();
+    void microphone_clapThroughFeedSink_triggersOnce();
     void stop_reportsLevelZeroAndLeavesRegistry();
     void startTwice_refusedForSameObject();
     void missingDevice_reportsOpenFailure_data();
@@ -210,6 +211,32 @@ void CapturePulseTest::microphone_reportsEveryBuffer() {
              qPrintable(QString::number(perSecond)));
     QCOMPARE(log.levelsOf(kPipeDevice), 0);
     QCOMPARE(log.triggers.size(), 0);
+}
+
+void CapturePulseTest::microphone_clapThroughFeedSink_triggersOnce() {
+    // What is played into the feed sink reaches the remapped microphone at unity volume.
+    ReportLog log;
+    QVERIFY(CaptureRegistry::instance().start(1, kMicDevice, QStringLiteral("nb_mic")));
+    QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 5, 5000);
+    QProcess player;
+    player.start(QStringLiteral("pacat"),
+                 {QStringLiteral("--playback"), QStringLiteral("--device=nb_micfeed"),
+                  QStringLiteral("--format=u8"), QStringLiteral("--rate=22050"),
+                  QStringLiteral("--channels=1"), QStringLiteral("--raw")});
+    QVERIFY(player.waitForStarted());
+    player.write(QByteArray(4410, char(128)) + testing::clapSound(110, 30) +
+                 QByteArray(6615, char(128)));
+    player.closeWriteChannel();
+    QVERIFY(player.waitForFinished(10000));
+    QCOMPARE(player.exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(log.triggersOf(1), 1, 3000);
+    QTest::qWait(300);
+    QCOMPARE(log.triggersOf(1), 1);
+    int loudest = 0;
+    for (const auto &[device, level] : std::as_const(log.levels)) {
+        loudest = std::max(loudest, level);
+    }
+    QVERIFY2(std::abs(loudest - 110) <= 2, qPrintable(QString::number(loudest)));
 }
 
 void CapturePulseTest::stop_reportsLevelZeroAndLeavesRegistry() {
