@@ -43,7 +43,9 @@ QString SoundErrorMessage(int code, const QString &context) {
     if (text.isEmpty()) {
         return context;
     }
-    return (context + QLatin1Char(' ') + text).trimmed();
+    // A context that already ends in a blank is followed by the text directly.
+    const bool separated = context.isEmpty() || context.back().isSpace();
+    return (separated ? context + text : context + QLatin1Char(' ') + text).trimmed();
 }
 
 SoundErrorReporter &SoundErrorReporter::instance() {

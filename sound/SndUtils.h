@@ -17,8 +17,9 @@ inline constexpr int kCaughtError = -5345;   // an error caught inside per-buffe
 // text for the two mixer codes, the general text with the code for anything else.
 QString SoundErrorText(int code);
 
-// The full message: the context first, then one blank and the error text, trimmed as a whole;
-// the context alone when the error text is empty.
+// The full message: the context first, then one blank and the error text (no second blank when
+// the context already ends in one), trimmed as a whole; the context alone when the error text
+// is empty.
 QString SoundErrorMessage(int code, const QString &context);
 
 // The single path of every sound error. `ReportSoundError` may be called on any thread; it

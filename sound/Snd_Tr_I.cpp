@@ -21,12 +21,12 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcCapture, "numbrook.sound")
 
-// The error reporter puts one blank between the context and the server's text.
+// The contexts of the capture errors, as the log shows them before the server's text.
 QString openFailedContext() {
-    return QStringLiteral("Could not open the input device:");
+    return QStringLiteral("Could not open the input device: ");
 }
 QString closeFailedContext() {
-    return QStringLiteral("Error closing input device:");
+    return QStringLiteral("Error closing input device: ");
 }
 
 // The longest the capture thread sleeps before it looks at a stop request again.

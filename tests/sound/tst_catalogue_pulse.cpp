@@ -270,7 +270,7 @@ private Q_SLOTS:
         ObjectMixer gone;
         gone.InDeviceID = 999;
         QVERIFY(!OpenObjectMixer(gone));
-        QCOMPARE(LastErrorText(), "Error at mixerGetId:  " + noEntity);
+        QCOMPARE(LastErrorText(), "Error at mixerGetId: " + noEntity);
     }
 };
 

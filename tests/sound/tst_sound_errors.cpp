@@ -25,14 +25,17 @@ private Q_SLOTS:
                                     << "Ошибка микшера!!! Код ошибки: 1024";
         QTest::newRow("mixer control")
             << 1025 << "Error at mixerGetLineControls: "
-            << "Error at mixerGetLineControls:  Ошибка микшера!!! Код ошибки: 1025";
+            << "Error at mixerGetLineControls: Ошибка микшера!!! Код ошибки: 1025";
         QTest::newRow("caught error") << -5345 << "bad buffer"
                                       << "bad buffer Ошибка!!! Код ошибки: -5345";
         QTest::newRow("zero is no server code") << 0 << ""
                                                 << "Ошибка!!! Код ошибки: 0";
         QTest::newRow("server code") << int(PA_ERR_NOENTITY) << "Could not open the input device: "
-                                     << QStringLiteral("Could not open the input device:  ") +
+                                     << QStringLiteral("Could not open the input device: ") +
                                             QString::fromUtf8(pa_strerror(PA_ERR_NOENTITY));
+        QTest::newRow("context without a trailing blank")
+            << int(PA_ERR_ACCESS) << "Could not save:"
+            << "Could not save: " + QString::fromUtf8(pa_strerror(PA_ERR_ACCESS));
         QTest::newRow("blanks trimmed")
             << int(PA_ERR_ACCESS) << "  " << QString::fromUtf8(pa_strerror(PA_ERR_ACCESS));
     }
