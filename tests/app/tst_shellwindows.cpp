@@ -1,8 +1,10 @@
 // The interface string table and its application to named controls, the splash window's
 // schedule, placement and language value, the tray menu's items and the page addresses.
+#include "AutostartEntry.h"
 #include "Help.h"
 #include "Logo.h"
 #include "SettingsKey.h"
+#include "ShellActions.h"
 #include "TrayMenu.h"
 #include "UiStrings.h"
 #include "WebPages.h"
@@ -11,10 +13,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace numbrook;
 
@@ -91,6 +95,14 @@ private Q_SLOTS:
     void splash_languageLoadedAtCreationAndSavedAtEnd();
 
     void pages_followLanguageIndex();
+
+    void hotkeyPresses_answerBoxEndsAsLastPressSays_data();
+    void hotkeyPresses_answerBoxEndsAsLastPressSays();
+    void hotkeyChoice_normalisedAndNamed_data();
+    void hotkeyChoice_normalisedAndNamed();
+    void options_toggleAndLanguageSwitch();
+    void autoRun_writesAndRemovesEntryForRunningExecutable();
+    void autoRun_failedWriteShowsMessage();
 
 private:
     std::unique_ptr<QTemporaryDir> config_;
@@ -375,6 +387,93 @@ void ShellWindowsTest::pages_followLanguageIndex() {
     QCOMPARE(HelpFileName(0), QStringLiteral("Help_e.txt"));
     QCOMPARE(HelpFileName(1), QStringLiteral("Help_r.txt"));
     QVERIFY(HelpFileName(2).isEmpty());
+}
+
+void ShellWindowsTest::hotkeyPresses_answerBoxEndsAsLastPressSays_data() {
+    QTest::addColumn<qint32>("choice");
+    QTest::addColumn<QList<int>>("presses");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("Enter chosen, Enter") << 0 << QList<int>{0} << true << false;
+    QTest::newRow("Enter chosen, Space") << 0 << QList<int>{1} << false << false;
+    QTest::newRow("Enter chosen, Space then Enter") << 0 << QList<int>{1, 0} << true << false;
+    QTest::newRow("Enter chosen, Enter then Space") << 0 << QList<int>{0, 1} << false << false;
+    QTest::newRow("Space chosen, Space") << 1 << QList<int>{1} << true << false;
+    QTest::newRow("Enter then Esc") << 0 << QList<int>{0, 2} << false << true;
+}
+
+void ShellWindowsTest::hotkeyPresses_answerBoxEndsAsLastPressSays() {
+    QFETCH(qint32, choice);
+    QFETCH(QList<int>, presses);
+    QFETCH(bool, ticked);
+    QFETCH(bool, closed);
+    bool box = false;
+    bool displayClosed = false;
+    for (int id : presses) {
+        const HotkeyOutcome outcome = HotkeyPressed(id, choice);
+        box = outcome.answerTicked;
+        displayClosed = displayClosed || outcome.closeDisplay;
+    }
+    QCOMPARE(box, ticked);
+    QCOMPARE(displayClosed, closed);
+}
+
+void ShellWindowsTest::hotkeyChoice_normalisedAndNamed_data() {
+    QTest::addColumn<qint32>("stored");
+    QTest::addColumn<qint32>("choice");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("0") << 0 << 0 << "ENTER";
+    QTest::newRow("1") << 1 << 1 << "SPACE";
+    QTest::newRow("2 wraps to Enter") << 2 << 0 << "ENTER";
+    QTest::newRow("7") << 7 << 0 << "ENTER";
+    QTest::newRow("-1 wraps to Space") << -1 << 1 << "SPACE";
+}
+
+void ShellWindowsTest::hotkeyChoice_normalisedAndNamed() {
+    QFETCH(qint32, stored);
+    QFETCH(qint32, choice);
+    QFETCH(QString, name);
+    QCOMPARE(NormalisedHotkeyChoice(stored), choice);
+    QCOMPARE(HotkeyChoiceName(NormalisedHotkeyChoice(stored)), name);
+}
+
+void ShellWindowsTest::options_toggleAndLanguageSwitch() {
+    QCOMPARE(ToggledOption(1), 0);
+    QCOMPARE(ToggledOption(0), 1);
+    QCOMPARE(ToggledOption(5), 1);
+    QCOMPARE(SwitchedLanguage(0), 1);
+    QCOMPARE(SwitchedLanguage(1), 0);
+    QCOMPARE(SwitchedLanguage(7), 0);
+}
+
+void ShellWindowsTest::autoRun_writesAndRemovesEntryForRunningExecutable() {
+    const QString executable = QCoreApplication::applicationFilePath();
+    const AutostartEntry entry(ProgramTitle(executable));
+    QCOMPARE(entry.title(), QStringLiteral("tst_shellwindows"));
+    ApplyAutoRun(true, nullptr);
+    QVERIFY(entry.exists());
+    QFile file(entry.fileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(file.readAll()).contains("Exec=" + DesktopExecArgument(executable)));
+    file.close();
+    ApplyAutoRun(false, nullptr);
+    QVERIFY(!entry.exists());
+    ApplyAutoRun(false, nullptr); // a missing entry is no error
+}
+
+void ShellWindowsTest::autoRun_failedWriteShowsMessage() {
+    QFile blocker(config_->path() + QStringLiteral("/autostart"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString shown;
+    QTimer::singleShot(0, this, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    ApplyAutoRun(true, nullptr);
+    QCOMPARE(shown, QStringLiteral("Failed to set data for 'tst_shellwindows'"));
 }
 
 QTEST_MAIN(ShellWindowsTest)
