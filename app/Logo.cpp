@@ -41,7 +41,9 @@ TfmLogo::TfmLogo(QWidget *parent)
     Ind_Load->setValue(0);
     Ind_Load->setTextVisible(false);
     Img_Load->setObjectName(QStringLiteral("Img_Load"));
+    Img_Load->setScaledContents(true);
     Img_Done->setObjectName(QStringLiteral("Img_Done"));
+    Img_Done->setScaledContents(true);
     Img_Done->hide();
 
     Timer_Work->setObjectName(QStringLiteral("Timer_Work"));
