@@ -182,7 +182,8 @@ bool GlobalHotkeys::grabKeys(Registration &registration) {
 }
 
 void GlobalHotkeys::releaseGrabs(const Registration &registration) {
-    if (!connection_ || registration.grabs.isEmpty())
+    // Qt closes its X connection with the application object; nothing is held after that.
+    if (!connection_ || !qGuiApp || registration.grabs.isEmpty())
         return;
     for (const Grab &grab : registration.grabs)
         xcb_ungrab_key(connection_, grab.keycode, grab.root, grab.modifiers);

@@ -30,6 +30,8 @@ enum class HotkeyKey {
 //
 // On other platforms there are no system-wide grabs: the same keys are taken from the key
 // presses that reach the program's own windows while one of them has the focus.
+//
+// Create and destroy it on the GUI thread while the application object exists.
 class GlobalHotkeys : public QObject, private QAbstractNativeEventFilter {
     Q_OBJECT
 public:
