@@ -13,10 +13,16 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent) {
     FormCreate();
 }
 
-TfmMain::~TfmMain() { FormDestroy(); }
+TfmMain::~TfmMain() {
+    FormDestroy();
+}
 
-void TfmMain::FormCreate() { InitQuizEngine(); }
+void TfmMain::FormCreate() {
+    InitQuizEngine();
+}
 
-void TfmMain::FormDestroy() { SaveQuizSettings(); }
+void TfmMain::FormDestroy() {
+    SaveQuizSettings();
+}
 
 } // namespace numbrook

@@ -1,0 +1,136 @@
+#include "Logo.h"
+
+#include "SettingsKey.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+namespace numbrook {
+
+namespace {
+
+constexpr int SplashWidth = 400;
+constexpr int SplashHeight = 300;
+constexpr int SplashTop = 200;
+constexpr int LastTick = 30;
+const QString LanguageValue = QStringLiteral("Languare");
+
+} // namespace
+
+TfmLogo::TfmLogo(QWidget *parent)
+    : QDialog(parent), Img_Logo(new QLabel(this)), Ind_Load(new QProgressBar(this)),
+      Img_Load(new QLabel(this)), Img_Done(new QLabel(this)), Timer_Work(new QTimer(this)) {
+    setObjectName(QStringLiteral("fmLogo"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setModal(true);
+    setFixedSize(SplashWidth, SplashHeight);
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(223, 223, 223));
+    setPalette(background);
+
+    Img_Logo->setObjectName(QStringLiteral("Img_Logo"));
+    Img_Logo->setScaledContents(true);
+    Ind_Load->setObjectName(QStringLiteral("Ind_Load"));
+    Ind_Load->setRange(0, 100);
+    Ind_Load->setValue(0);
+    Ind_Load->setTextVisible(false);
+    Img_Load->setObjectName(QStringLiteral("Img_Load"));
+    Img_Load->setScaledContents(true);
+    Img_Done->setObjectName(QStringLiteral("Img_Done"));
+    Img_Done->setScaledContents(true);
+    Img_Done->hide();
+
+    Timer_Work->setObjectName(QStringLiteral("Timer_Work"));
+    Timer_Work->setInterval(100);
+    connect(Timer_Work, &QTimer::timeout, this, &TfmLogo::Timer_WorkTimer);
+
+    SplashTicks = 0;
+    // A value of another type reads as missing, which means English.
+    LanguageIndex = SettingsKey().readInteger(LanguageValue).value_or(0);
+}
+
+TfmLogo::~TfmLogo() {
+    SaveLanguage();
+}
+
+QPoint TfmLogo::SplashPosition(int desktopWidth) {
+    // C++ integer division truncates toward zero, as the placement requires for desktops
+    // narrower than the window.
+    return {(desktopWidth - SplashWidth) / 2, SplashTop};
+}
+
+void TfmLogo::setPictures(const QPixmap &logo, const QPixmap &loading, const QPixmap &done) {
+    Img_Logo->setPixmap(logo);
+    Img_Load->setPixmap(loading);
+    Img_Done->setPixmap(done);
+}
+
+void TfmLogo::SaveLanguage() const {
+    SettingsKey key;
+    key.writeInteger(LanguageValue, LanguageIndex);
+    key.close();
+}
+
+void TfmLogo::showEvent(QShowEvent *event) {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int desktopWidth = screen ? screen->virtualGeometry().width() : SplashWidth;
+    setGeometry(QRect(SplashPosition(desktopWidth), QSize(SplashWidth, SplashHeight)));
+    Img_Logo->setGeometry(0, 0, SplashWidth, SplashHeight);
+    Ind_Load->setGeometry(256, 18, 140, 15);
+    Ind_Load->show();
+    Img_Load->setGeometry(256, 6, 33, 49);
+    Img_Load->show();
+    Img_Done->setGeometry(256, 6, 25, 49);
+    Img_Done->hide();
+    Timer_Work->start();
+    QDialog::showEvent(event);
+}
+
+void TfmLogo::Timer_WorkTimer() {
+    const int t = ++SplashTicks;
+    if ((t >= 1 && t <= 5) || (t >= 7 && t <= 12) || (t >= 14 && t <= 20))
+        Ind_Load->setValue(Ind_Load->value() + 5);
+    if (t == 6 || t == 13 || t == 21)
+        Ind_Load->setValue(Ind_Load->value() + 3);
+    if (t == 20) {
+        Img_Load->hide();
+        Img_Done->show();
+    }
+    if (t > LastTick)
+        close();
+}
+
+int TfmLogo::gaugeValue() const {
+    return Ind_Load->value();
+}
+bool TfmLogo::loadPictureShown() const {
+    return !Img_Load->isHidden();
+}
+bool TfmLogo::donePictureShown() const {
+    return !Img_Done->isHidden();
+}
+
+void TfmLogo::mousePressEvent(QMouseEvent *event) {
+    // The logo picture passes its presses on to the window, so both drag it.
+    if (event->buttons() & Qt::LeftButton) {
+        if (QWindow *window = windowHandle())
+            window->startSystemMove();
+        event->accept();
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void TfmLogo::done(int result) {
+    Timer_Work->stop();
+    QDialog::done(result);
+    Q_EMIT splashClosed();
+}
+
+} // namespace numbrook

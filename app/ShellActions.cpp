@@ -1,0 +1,84 @@
+#include "ShellActions.h"
+
+#include "AutostartEntry.h"
+#include "ShellOpen.h"
+#include "TrayMenu.h"
+#include "WebPages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace numbrook {
+
+QString HotkeyChoiceName(qint32 choice) {
+    if (choice == 0)
+        return QStringLiteral("ENTER");
+    if (choice == 1)
+        return QStringLiteral("SPACE");
+    return {};
+}
+
+HotkeyOutcome HotkeyPressed(int id, qint32 answerChoice) {
+    HotkeyOutcome outcome;
+    // The other answer key only unticks, which takes back a press made just before it.
+    outcome.answerTicked = id == answerChoice;
+    outcome.closeDisplay = id == 2;
+    return outcome;
+}
+
+void ApplyAutoRun(bool on, QWidget *parent) {
+    const QString executable = QCoreApplication::applicationFilePath();
+    const AutostartEntry entry(ProgramTitle(executable));
+    if (!on) {
+        entry.remove();
+        return;
+    }
+    if (!entry.write(executable)) {
+        QMessageBox::critical(parent, QCoreApplication::applicationName(),
+                              QStringLiteral("Failed to set data for '%1'").arg(entry.title()));
+    }
+}
+
+void OpenHelpText(qint32 languageIndex) {
+    const QString name = HelpFileName(languageIndex);
+    if (name.isEmpty())
+        return;
+    const QString file = FindDataFile(name);
+    if (!file.isEmpty())
+        OpenWithDesktop(QUrl::fromLocalFile(file));
+}
+
+void OpenHomePage(qint32 languageIndex) {
+    const QUrl page = HomePageUrl(languageIndex);
+    if (!page.isEmpty())
+        OpenWithDesktop(page);
+}
+
+void OpenProgramPage(qint32 languageIndex) {
+    const QUrl page = ProgramPageUrl(languageIndex);
+    if (!page.isEmpty())
+        OpenWithDesktop(page);
+}
+
+void MinimiseToTray(QWidget *mainWindow, TrayIcon *tray) {
+    if (tray && TrayIcon::available()) {
+        tray->show();
+        mainWindow->hide();
+    } else {
+        mainWindow->showMinimized();
+    }
+}
+
+void RestoreFromTray(QWidget *mainWindow, TrayIcon *tray) {
+    if (mainWindow->isMinimized())
+        mainWindow->showNormal();
+    else
+        mainWindow->show();
+    mainWindow->raise();
+    mainWindow->activateWindow();
+    if (tray)
+        tray->hide();
+}
+
+} // namespace numbrook

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace numbrook {
+
+// The keys of the interface string table, in the table's order.
+enum class UiKey {
+    LanguageName,
+    InterfaceCaption,
+    QuestionsSettingsTitle,
+    ActionsSettingsTitle,
+    DisplaySettingsTitle,
+    SystemSettingsTitle,
+    LevelCaption,
+    LevelHint,
+    SpeedCaption,
+    SpeedHint,
+    ActionsCaption,
+    ActionsHint,
+    ResolutionCaption,
+    ResolutionHint,
+    HotkeysCaption,
+    HotkeysHint,
+    HintShowCaption,
+    HintShowHint,
+    MinFormShowCaption,
+    MinFormShowHint,
+    AutoRunCaption,
+    AutoRunHint,
+    ShowSpdifCaption,
+    ShowSpdifHint,
+    ShowPointsCaption,
+    ShowPointsHint,
+    ShowOtvetModeCaption,
+    ShowOtvetModeHint,
+    EscCaption,
+    HelpButtonHint,
+    WebsiteCaption,
+    MinimizeHint,
+    ExitCaption,
+    ProgramPageCaption,
+    KindHint1,
+    KindHint2,
+    KindHint3,
+    KindHint4,
+    KindHint5,
+    KindHint6,
+    KindHint7,
+    KindHint8,
+    KindHint9,
+    KindHint10,
+    SoundcardCaption,
+    MicrophoneCaption,
+    LeftCaption,
+    RightCaption,
+    LevelMeterCaption,
+    ExternalFileCaption,
+    DelayCaption,
+    ThresholdCaption,
+    ThreadsOutCaption,
+    ThreadsInCaption,
+    TotalCaption,
+    CorrectCaption,
+    WrongCaption,
+    PointsCaption,
+    QuestionTitle,
+    Count
+};
+
+constexpr int UiKeyCount = int(UiKey::Count);
+
+// The interface languages by index.
+constexpr qint32 LanguageEnglish = 0;
+constexpr qint32 LanguageRussian = 1;
+
+// The text of `key` in language `languageIndex`; empty for an index that names no language.
+QString UiText(UiKey key, qint32 languageIndex);
+
+// The fixed caption of kind label `kind` (1..10), the same in every language.
+QString KindCaption(int kind);
+
+// The table as the program holds it: every key starts empty and is refilled for a language.
+class UiStrings {
+public:
+    // Fills every key for `languageIndex`; an index that names no language fills nothing and
+    // leaves the texts as they were.
+    void fill(qint32 languageIndex);
+    QString text(UiKey key) const { return texts_[std::size_t(key)]; }
+    QString operator[](UiKey key) const { return text(key); }
+
+private:
+    std::array<QString, UiKeyCount> texts_;
+};
+
+} // namespace numbrook

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QAbstractNativeEventFilter>
+#include <QList>
+#include <QLoggingCategory>
+#include <QObject>
+
+#include <memory>
+
+struct xcb_connection_t;
+
+namespace numbrook {
+
+Q_DECLARE_LOGGING_CATEGORY(lcHotkeys)
+
+// The keys the program can hold for the whole desktop.
+enum class HotkeyKey {
+    Return, // the main Enter key and the keypad's Enter
+    Space,
+    Escape,
+};
+
+// System-wide hotkeys without modifier keys.
+//
+// On X11 each key is a passive grab on the root windows of Qt's own X connection, taken once
+// for every combination of the NumLock and CapsLock modifiers so that the key works whatever
+// the lock state. Key presses are read from the connection by a native event filter and
+// reported as hotkey(id); the program that has the focus never sees them. A key that another
+// client already holds cannot be grabbed: it stays absent and one warning is logged.
+//
+// On other platforms there are no system-wide grabs: the same keys are taken from the key
+// presses that reach the program's own windows while one of them has the focus.
+//
+// Create and destroy it on the GUI thread while the application object exists.
+class GlobalHotkeys : public QObject, private QAbstractNativeEventFilter {
+    Q_OBJECT
+public:
+    explicit GlobalHotkeys(QObject *parent = nullptr);
+    ~GlobalHotkeys() override;
+    Q_DISABLE_COPY_MOVE(GlobalHotkeys)
+
+    // Takes `key` as hotkey `id`. Returns false when the key could not be held (another
+    // client holds it, or no key of the keyboard produces it); the id is then absent.
+    // Registering an id again first releases its previous key.
+    bool registerHotkey(int id, HotkeyKey key);
+    // Releases the key of `id`; an id that is not registered is ignored.
+    void unregisterHotkey(int id);
+    void unregisterAll();
+
+    bool isRegistered(int id) const;
+    // True when the keys are held for the whole desktop (Qt runs on X11).
+    bool isSystemWide() const { return connection_ != nullptr; }
+
+Q_SIGNALS:
+    void hotkey(int id);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Grab {
+        quint32 root = 0;
+        quint8 keycode = 0;
+        quint16 modifiers = 0;
+    };
+    struct Registration {
+        int id = 0;
+        HotkeyKey key = HotkeyKey::Return;
+        QList<quint8> keycodes;
+        QList<Grab> grabs;
+    };
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+    bool grabKeys(Registration &registration);
+    void releaseGrabs(const Registration &registration);
+    QList<quint8> keycodesFor(HotkeyKey key);
+    quint16 numLockMask();
+    const Registration *registrationForKeycode(quint8 keycode) const;
+
+    xcb_connection_t *connection_ = nullptr;
+    QList<quint32> roots_;
+    QList<Registration> registrations_;
+    quint16 numLock_ = 0;
+    bool nativeFilterInstalled_ = false;
+    bool appFilterInstalled_ = false;
+};
+
+} // namespace numbrook

@@ -1,0 +1,38 @@
+#include "ShellOpen.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace numbrook {
+
+QStringList DataFileFolders() {
+    QStringList folders;
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    folders.append(programFolder);
+    folders.append(QDir::cleanPath(programFolder + QStringLiteral("/../share/numbrook")));
+    const QStringList dataFolders =
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    for (const QString &folder : dataFolders)
+        folders.append(folder + QStringLiteral("/numbrook"));
+    folders.append(QDir::currentPath());
+    folders.removeDuplicates();
+    return folders;
+}
+
+QString FindDataFile(const QString &fileName, const QStringList &folders) {
+    for (const QString &folder : folders) {
+        const QFileInfo candidate(QDir(folder), fileName);
+        if (candidate.isFile())
+            return candidate.absoluteFilePath();
+    }
+    return {};
+}
+
+bool OpenWithDesktop(const QUrl &url) {
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace numbrook

@@ -1,0 +1,480 @@
+// The interface string table and its application to named controls, the splash window's
+// schedule, placement and language value, the tray menu's items and the page addresses.
+#include "AutostartEntry.h"
+#include "Help.h"
+#include "Logo.h"
+#include "SettingsKey.h"
+#include "ShellActions.h"
+#include "TrayMenu.h"
+#include "UiStrings.h"
+#include "WebPages.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace numbrook;
+
+namespace {
+
+// A stand-in for the main window: only the named controls the language table writes to.
+struct NamedControls {
+    QWidget mainWindow;
+    QWidget display;
+
+    NamedControls() {
+        const QStringList labels{
+            "Lbl_Lang",        "Lbl_Title_1",     "Lbl_Title_2",         "Lbl_Title_3",
+            "Lbl_Title_4",     "Lbl_HintShow",    "Lbl_Show_Points",     "Lbl_Show_Otvet_Mode",
+            "Lbl_Show_SPDIF",  "Lbl_AutoRun",     "Lbl_MinFormShow",     "Lbl_Title_HotKey",
+            "Lbl_3_Screen",    "laThreadCnt",     "laThreadInCnt",       "Lbl_Title_Diff_Math",
+            "Lbl_1_Znak_Math", "Lbl_9_Znak_Math", "Lbl_Title_Screen_Res"};
+        for (const QString &name : labels)
+            add<QLabel>(&mainWindow, name);
+        for (int object = 1; object <= 4; ++object) {
+            for (int label = 1; label <= 8; ++label)
+                add<QLabel>(&mainWindow, QStringLiteral("Lbl_%1_Obj%2").arg(label).arg(object));
+        }
+        for (const char *box : {"Cb_Show_Points", "Cb_HintShow", "Cb_9_Znak_Math", "Sb_Help",
+                                "Sb_Internet", "Sb_Min", "Sb_Close"})
+            add<QWidget>(&mainWindow, QLatin1String(box));
+        add<QLineEdit>(&mainWindow, QStringLiteral("Edit_Lang"));
+        for (int n = 1; n <= 4; ++n)
+            add<QLabel>(&display, QStringLiteral("Lbl%1").arg(n));
+    }
+
+    template <typename T> static void add(QWidget *parent, const QString &name) {
+        auto *control = new T(parent);
+        control->setObjectName(name);
+        control->setProperty("text", QStringLiteral("designed"));
+    }
+    QString text(const char *name) const {
+        QObject *control = mainWindow.findChild<QObject *>(QLatin1String(name));
+        return control ? control->property("text").toString() : QStringLiteral("<missing>");
+    }
+    QString hint(const char *name) const {
+        QObject *control = mainWindow.findChild<QObject *>(QLatin1String(name));
+        return control ? control->property("toolTip").toString() : QStringLiteral("<missing>");
+    }
+    QString displayText(const char *name) const {
+        return display.findChild<QLabel *>(QLatin1String(name))->text();
+    }
+};
+
+} // namespace
+
+class ShellWindowsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void textsOfBothLanguages_data();
+    void textsOfBothLanguages();
+    void everyKeyFilledInBothLanguages();
+    void otherLanguageIndex_givesNoTexts();
+
+    void applyLanguage_fillsNamedControls_data();
+    void applyLanguage_fillsNamedControls();
+    void applyLanguage_unknownIndexLeavesCaptionsEmptyUntilSwitch();
+    void applyLanguage_trayItemsFollowLanguageExceptFixedOnes();
+
+    void splash_gaugeSchedule_data();
+    void splash_gaugeSchedule();
+    void splash_closesAfterTick31AndReports();
+    void splash_placement_data();
+    void splash_placement();
+    void splash_languageLoadedAtCreationAndSavedAtEnd_data();
+    void splash_languageLoadedAtCreationAndSavedAtEnd();
+
+    void pages_followLanguageIndex();
+
+    void hotkeyPresses_answerBoxEndsAsLastPressSays_data();
+    void hotkeyPresses_answerBoxEndsAsLastPressSays();
+    void hotkeyChoice_normalisedAndNamed_data();
+    void hotkeyChoice_normalisedAndNamed();
+    void options_toggleAndLanguageSwitch();
+    void autoRun_writesAndRemovesEntryForRunningExecutable();
+    void autoRun_failedWriteShowsMessage();
+
+private:
+    std::unique_ptr<QTemporaryDir> config_;
+};
+
+void ShellWindowsTest::init() {
+    config_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(config_->isValid());
+    qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+}
+
+void ShellWindowsTest::textsOfBothLanguages_data() {
+    QTest::addColumn<UiKey>("key");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("russian");
+    QTest::newRow("LanguageName") << UiKey::LanguageName << "English"
+                                  << "Русский";
+    QTest::newRow("QuestionsSettingsTitle") << UiKey::QuestionsSettingsTitle << "Questions settings"
+                                            << "Настройки вопросов";
+    QTest::newRow("SpeedHint") << UiKey::SpeedHint << "Question change speed"
+                               << "Скорость смены вопросов";
+    QTest::newRow("HintShowCaption") << UiKey::HintShowCaption << "Show hints"
+                                     << "Показывать подсказки";
+    QTest::newRow("HintShowHint") << UiKey::HintShowHint << "Show hints"
+                                  << "Показывать всплывающие подсказки";
+    QTest::newRow("AutoRunHint") << UiKey::AutoRunHint << "Autorun program at the start of Windows"
+                                 << "Автозапуск программы при старте Windows";
+    QTest::newRow("EscCaption") << UiKey::EscCaption << "*ESC - display close"
+                                << "*ESC - закрыть дисплей";
+    QTest::newRow("MinimizeHint") << UiKey::MinimizeHint << "Minimize to tray"
+                                  << "Свернуть программу в Tray";
+    QTest::newRow("ProgramPageCaption") << UiKey::ProgramPageCaption << "Visit the program page"
+                                        << "Посетить страницу программы";
+    QTest::newRow("KindHint1") << UiKey::KindHint1 << "Summation and subtraction"
+                               << "Сложение и вычитание";
+    QTest::newRow("KindHint6") << UiKey::KindHint6 << "Hyperbolic logarithm"
+                               << "Натуральный логарифм";
+    QTest::newRow("KindHint10") << UiKey::KindHint10 << "Tangent and cotangent"
+                                << "Тангенс и котангенс";
+    QTest::newRow("SoundcardCaption") << UiKey::SoundcardCaption << "Soundcard"
+                                      << "Звуковка";
+    QTest::newRow("RightCaption") << UiKey::RightCaption << "R"
+                                  << "П";
+    QTest::newRow("LevelMeterCaption") << UiKey::LevelMeterCaption << "Lvl"
+                                       << "Lvl";
+    QTest::newRow("ThresholdCaption") << UiKey::ThresholdCaption << "Porog"
+                                      << "Порог";
+    QTest::newRow("ThreadsOutCaption") << UiKey::ThreadsOutCaption << "The number of threads Out: "
+                                       << "Количество потоков Out: ";
+    QTest::newRow("ThreadsInCaption") << UiKey::ThreadsInCaption << "The number of threads In:  "
+                                      << "Количество потоков In:  ";
+    QTest::newRow("WrongCaption") << UiKey::WrongCaption << "Wrong:"
+                                  << "Неверно:";
+    QTest::newRow("QuestionTitle") << UiKey::QuestionTitle << "Is the expression correct?"
+                                   << "Верно ли выражение?";
+}
+
+void ShellWindowsTest::textsOfBothLanguages() {
+    QFETCH(UiKey, key);
+    QFETCH(QString, english);
+    QFETCH(QString, russian);
+    QCOMPARE(UiText(key, LanguageEnglish), english);
+    QCOMPARE(UiText(key, LanguageRussian), russian);
+}
+
+void ShellWindowsTest::everyKeyFilledInBothLanguages() {
+    for (int row = 0; row < UiKeyCount; ++row) {
+        QVERIFY2(!UiText(UiKey(row), LanguageEnglish).isEmpty(), qPrintable(QString::number(row)));
+        QVERIFY2(!UiText(UiKey(row), LanguageRussian).isEmpty(), qPrintable(QString::number(row)));
+    }
+    for (qint32 language : {LanguageEnglish, LanguageRussian}) {
+        const QString out = UiText(UiKey::ThreadsOutCaption, language);
+        const QString in = UiText(UiKey::ThreadsInCaption, language);
+        QVERIFY(out.endsWith(QLatin1String(": ")) && !out.endsWith(QLatin1String("  ")));
+        QVERIFY(in.endsWith(QLatin1String(":  ")) && !in.endsWith(QLatin1String("   ")));
+    }
+}
+
+void ShellWindowsTest::otherLanguageIndex_givesNoTexts() {
+    for (qint32 language : {-1, 2, 7}) {
+        QVERIFY(UiText(UiKey::LanguageName, language).isEmpty());
+        UiStrings strings;
+        strings.fill(language);
+        QVERIFY(strings[UiKey::QuestionTitle].isEmpty());
+    }
+    // An unknown index keeps what an earlier fill put in.
+    UiStrings strings;
+    strings.fill(LanguageRussian);
+    strings.fill(7);
+    QCOMPARE(strings[UiKey::TotalCaption], QStringLiteral("Всего:"));
+}
+
+void ShellWindowsTest::applyLanguage_fillsNamedControls_data() {
+    QTest::addColumn<qint32>("language");
+    QTest::addColumn<QStringList>("expected"); // Lbl_Lang, Edit_Lang, Lbl_1_Obj3, Lbl_8_Obj4,
+                                               // Lbl_Title_4, laThreadInCnt, Lbl4 of the display
+    QTest::newRow("English") << LanguageEnglish
+                             << QStringList{"Interface:",      "English",
+                                            "Soundcard",       "Porog",
+                                            "System settings", "The number of threads In:  ",
+                                            "Points:"};
+    QTest::newRow("Russian") << LanguageRussian
+                             << QStringList{
+                                    "Интерфейс:", "Русский",           "Звуковка",
+                                    "Порог",      "Настройки системы", "Количество потоков In:  ",
+                                    "Баллы:"};
+}
+
+void ShellWindowsTest::applyLanguage_fillsNamedControls() {
+    QFETCH(qint32, language);
+    QFETCH(QStringList, expected);
+    NamedControls controls;
+    TfmHelp help;
+    help.setLanguageSource(&language);
+    help.setLanguageTargets(&controls.mainWindow, nullptr, &controls.display);
+    help.ApplyLanguage();
+
+    QCOMPARE(controls.text("Lbl_Lang"), expected[0]);
+    QCOMPARE(controls.text("Edit_Lang"), expected[1]);
+    QCOMPARE(controls.text("Lbl_1_Obj3"), expected[2]);
+    QCOMPARE(controls.text("Lbl_8_Obj4"), expected[3]);
+    QCOMPARE(controls.text("Lbl_Title_4"), expected[4]);
+    QCOMPARE(controls.text("laThreadInCnt"), expected[5]);
+    QCOMPARE(controls.displayText("Lbl4"), expected[6]);
+
+    // Every object panel gets the same labels.
+    for (const char *name : {"Lbl_2_Obj1", "Lbl_2_Obj2", "Lbl_2_Obj3", "Lbl_2_Obj4"})
+        QCOMPARE(controls.text(name), UiText(UiKey::MicrophoneCaption, language));
+    // Box and label of an option share one hint; so do the kind label and its box.
+    QVERIFY(!controls.hint("Cb_Show_Points").isEmpty());
+    QCOMPARE(controls.hint("Cb_Show_Points"), controls.hint("Lbl_Show_Points"));
+    QCOMPARE(controls.hint("Cb_9_Znak_Math"), controls.hint("Lbl_9_Znak_Math"));
+    // Kind captions are fixed.
+    QCOMPARE(controls.text("Lbl_1_Znak_Math"), QStringLiteral("+ -"));
+    QCOMPARE(controls.text("Lbl_9_Znak_Math"), QStringLiteral("sin cos"));
+    QCOMPARE(controls.hint("Sb_Close"), UiText(UiKey::ExitCaption, language));
+    QCOMPARE(help.QuestionTitle(), UiText(UiKey::QuestionTitle, language));
+}
+
+void ShellWindowsTest::applyLanguage_unknownIndexLeavesCaptionsEmptyUntilSwitch() {
+    NamedControls controls;
+    qint32 language = 7;
+    TfmHelp help;
+    help.setLanguageSource(&language);
+    help.setLanguageTargets(&controls.mainWindow, nullptr, &controls.display);
+    help.ApplyLanguage();
+    QCOMPARE(controls.text("Lbl_Lang"), QStringLiteral(":"));
+    QCOMPARE(controls.text("Edit_Lang"), QString());
+    QCOMPARE(controls.text("Lbl_Title_1"), QString());
+    QCOMPARE(controls.displayText("Lbl1"), QString());
+    QVERIFY(help.QuestionTitle().isEmpty());
+
+    language = LanguageEnglish;
+    help.ApplyLanguage();
+    QCOMPARE(controls.text("Lbl_Title_1"), QStringLiteral("Questions settings"));
+    QCOMPARE(controls.displayText("Lbl1"), QStringLiteral("Total:"));
+}
+
+void ShellWindowsTest::applyLanguage_trayItemsFollowLanguageExceptFixedOnes() {
+    TrayIcon tray(QIcon(), {});
+    QCOMPARE(tray.toolTip(), QStringLiteral("Numbrook"));
+    qint32 language = LanguageRussian;
+    TfmHelp help;
+    help.setLanguageSource(&language);
+    help.setLanguageTargets(nullptr, tray.menu(), nullptr);
+    help.ApplyLanguage();
+    QCOMPARE(tray.item(3)->text(), QStringLiteral("Перейти на наш сайт"));
+    QCOMPARE(tray.item(4)->text(), QStringLiteral("Посетить страницу программы"));
+    QCOMPARE(tray.item(5)->text(), QStringLiteral("Выйти из программы"));
+    QCOMPARE(tray.item(5)->toolTip(), QStringLiteral("Выйти из программы"));
+
+    language = LanguageEnglish;
+    help.ApplyLanguage();
+    QCOMPARE(tray.item(3)->text(), QStringLiteral("Go to our website"));
+    QCOMPARE(tray.item(5)->text(), QStringLiteral("Exit the program"));
+    QCOMPARE(tray.item(1)->text(), QStringLiteral("Интерфейс: Русский"));
+    QCOMPARE(tray.item(2)->text(), QStringLiteral("Interface: English"));
+
+    QSignalSpy triggered(&tray, &TrayIcon::itemTriggered);
+    tray.item(4)->trigger();
+    QCOMPARE(triggered.size(), 1);
+    QCOMPARE(triggered.at(0).at(0).toInt(), 4);
+}
+
+void ShellWindowsTest::splash_gaugeSchedule_data() {
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("gauge");
+    QTest::addColumn<bool>("done");
+    QTest::newRow("5") << 5 << 25 << false;
+    QTest::newRow("6") << 6 << 28 << false;
+    QTest::newRow("12") << 12 << 58 << false;
+    QTest::newRow("13") << 13 << 61 << false;
+    QTest::newRow("19") << 19 << 91 << false;
+    QTest::newRow("20") << 20 << 96 << true;
+    QTest::newRow("21") << 21 << 99 << true;
+    QTest::newRow("30") << 30 << 99 << true;
+}
+
+void ShellWindowsTest::splash_gaugeSchedule() {
+    QFETCH(int, ticks);
+    QFETCH(int, gauge);
+    QFETCH(bool, done);
+    TfmLogo logo;
+    QCOMPARE(logo.gaugeValue(), 0);
+    for (int i = 0; i < ticks; ++i)
+        logo.Timer_WorkTimer();
+    QCOMPARE(logo.SplashTicks, ticks);
+    QCOMPARE(logo.gaugeValue(), gauge);
+    QCOMPARE(logo.donePictureShown(), done);
+    QCOMPARE(logo.loadPictureShown(), !done);
+}
+
+void ShellWindowsTest::splash_closesAfterTick31AndReports() {
+    TfmLogo logo;
+    QSignalSpy closed(&logo, &TfmLogo::splashClosed);
+    QElapsedTimer clock;
+    clock.start();
+    // The modal run ends by itself when the window's own timer has ticked 31 times.
+    logo.exec();
+    QCOMPARE(logo.SplashTicks, 31);
+    QCOMPARE(closed.size(), 1);
+    QVERIFY(!logo.isVisible());
+    QCOMPARE(logo.gaugeValue(), 99);
+    QVERIFY(clock.elapsed() >= 3000);
+    QCOMPARE(logo.pos(), TfmLogo::SplashPosition(logo.screen()->virtualGeometry().width()));
+}
+
+void ShellWindowsTest::splash_placement_data() {
+    QTest::addColumn<int>("desktopWidth");
+    QTest::addColumn<int>("left");
+    QTest::newRow("1280") << 1280 << 440;
+    QTest::newRow("two 1920 monitors") << 3840 << 1720;
+    QTest::newRow("odd width") << 1281 << 440;
+    QTest::newRow("400") << 400 << 0;
+    QTest::newRow("399 truncates to 0") << 399 << 0;
+    QTest::newRow("397 truncates to -1") << 397 << -1;
+}
+
+void ShellWindowsTest::splash_placement() {
+    QFETCH(int, desktopWidth);
+    QFETCH(int, left);
+    QCOMPARE(TfmLogo::SplashPosition(desktopWidth), QPoint(left, 200));
+}
+
+void ShellWindowsTest::splash_languageLoadedAtCreationAndSavedAtEnd_data() {
+    QTest::addColumn<QString>("stored"); // empty: no value
+    QTest::addColumn<qint32>("loaded");
+    QTest::newRow("no value") << QString() << 0;
+    QTest::newRow("Russian") << "1" << 1;
+    QTest::newRow("unknown index kept") << "7" << 7;
+    QTest::newRow("another type reads as missing") << "Russian" << 0;
+}
+
+void ShellWindowsTest::splash_languageLoadedAtCreationAndSavedAtEnd() {
+    QFETCH(QString, stored);
+    QFETCH(qint32, loaded);
+    if (!stored.isEmpty()) {
+        QSettings raw(SettingsKey::defaultFileName(), QSettings::NativeFormat);
+        raw.setValue(QStringLiteral("Languare"), stored);
+        raw.sync();
+    }
+    {
+        TfmLogo logo;
+        QCOMPARE(logo.LanguageIndex, loaded);
+        logo.LanguageIndex = 1;
+        logo.SaveLanguage();
+        QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(1));
+        logo.LanguageIndex = 0;
+    }
+    // Destruction saves once more.
+    QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(0));
+}
+
+void ShellWindowsTest::pages_followLanguageIndex() {
+    QVERIFY(HomePageUrl(0).isValid());
+    QVERIFY(HomePageUrl(1).isValid());
+    QVERIFY(HomePageUrl(0) != HomePageUrl(1));
+    QVERIFY(ProgramPageUrl(0) != ProgramPageUrl(1));
+    QVERIFY(HomePageUrl(0) != ProgramPageUrl(0));
+    QVERIFY(HomePageUrl(2).isEmpty());
+    QVERIFY(ProgramPageUrl(-1).isEmpty());
+    QCOMPARE(HelpFileName(0), QStringLiteral("Help_e.txt"));
+    QCOMPARE(HelpFileName(1), QStringLiteral("Help_r.txt"));
+    QVERIFY(HelpFileName(2).isEmpty());
+}
+
+void ShellWindowsTest::hotkeyPresses_answerBoxEndsAsLastPressSays_data() {
+    QTest::addColumn<qint32>("choice");
+    QTest::addColumn<QList<int>>("presses");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("Enter chosen, Enter") << 0 << QList<int>{0} << true << false;
+    QTest::newRow("Enter chosen, Space") << 0 << QList<int>{1} << false << false;
+    QTest::newRow("Enter chosen, Space then Enter") << 0 << QList<int>{1, 0} << true << false;
+    QTest::newRow("Enter chosen, Enter then Space") << 0 << QList<int>{0, 1} << false << false;
+    QTest::newRow("Space chosen, Space") << 1 << QList<int>{1} << true << false;
+    QTest::newRow("Enter then Esc") << 0 << QList<int>{0, 2} << false << true;
+}
+
+void ShellWindowsTest::hotkeyPresses_answerBoxEndsAsLastPressSays() {
+    QFETCH(qint32, choice);
+    QFETCH(QList<int>, presses);
+    QFETCH(bool, ticked);
+    QFETCH(bool, closed);
+    bool box = false;
+    bool displayClosed = false;
+    for (int id : presses) {
+        const HotkeyOutcome outcome = HotkeyPressed(id, choice);
+        box = outcome.answerTicked;
+        displayClosed = displayClosed || outcome.closeDisplay;
+    }
+    QCOMPARE(box, ticked);
+    QCOMPARE(displayClosed, closed);
+}
+
+void ShellWindowsTest::hotkeyChoice_normalisedAndNamed_data() {
+    QTest::addColumn<qint32>("stored");
+    QTest::addColumn<qint32>("choice");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("0") << 0 << 0 << "ENTER";
+    QTest::newRow("1") << 1 << 1 << "SPACE";
+    QTest::newRow("2 wraps to Enter") << 2 << 0 << "ENTER";
+    QTest::newRow("7") << 7 << 0 << "ENTER";
+    QTest::newRow("-1 wraps to Space") << -1 << 1 << "SPACE";
+}
+
+void ShellWindowsTest::hotkeyChoice_normalisedAndNamed() {
+    QFETCH(qint32, stored);
+    QFETCH(qint32, choice);
+    QFETCH(QString, name);
+    QCOMPARE(NormalisedHotkeyChoice(stored), choice);
+    QCOMPARE(HotkeyChoiceName(NormalisedHotkeyChoice(stored)), name);
+}
+
+void ShellWindowsTest::options_toggleAndLanguageSwitch() {
+    QCOMPARE(ToggledOption(1), 0);
+    QCOMPARE(ToggledOption(0), 1);
+    QCOMPARE(ToggledOption(5), 1);
+    QCOMPARE(SwitchedLanguage(0), 1);
+    QCOMPARE(SwitchedLanguage(1), 0);
+    QCOMPARE(SwitchedLanguage(7), 0);
+}
+
+void ShellWindowsTest::autoRun_writesAndRemovesEntryForRunningExecutable() {
+    const QString executable = QCoreApplication::applicationFilePath();
+    const AutostartEntry entry(ProgramTitle(executable));
+    QCOMPARE(entry.title(), QStringLiteral("tst_shellwindows"));
+    ApplyAutoRun(true, nullptr);
+    QVERIFY(entry.exists());
+    QFile file(entry.fileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(file.readAll()).contains("Exec=" + DesktopExecArgument(executable)));
+    file.close();
+    ApplyAutoRun(false, nullptr);
+    QVERIFY(!entry.exists());
+    ApplyAutoRun(false, nullptr); // a missing entry is no error
+}
+
+void ShellWindowsTest::autoRun_failedWriteShowsMessage() {
+    QFile blocker(config_->path() + QStringLiteral("/autostart"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString shown;
+    QTimer::singleShot(0, this, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    ApplyAutoRun(true, nullptr);
+    QCOMPARE(shown, QStringLiteral("Failed to set data for 'tst_shellwindows'"));
+}
+
+QTEST_MAIN(ShellWindowsTest)
+#include "tst_shellwindows.moc"

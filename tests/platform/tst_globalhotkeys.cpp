@@ -1,0 +1,271 @@
+// Real key events on the test environment's X server: xdotool presses keys while a separate
+// program's text field has the focus.
+#include "GlobalHotkeys.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+using namespace numbrook;
+
+namespace {
+
+constexpr int QtKeyB = 0x42;
+constexpr int QtKeyReturn = 0x01000004;
+
+QStringList capturedHotkeyWarnings;
+QtMessageHandler previousHandler = nullptr;
+
+void captureHandler(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (type == QtWarningMsg && qstrcmp(context.category, "numbrook.hotkeys") == 0)
+        capturedHotkeyWarnings.append(message);
+    else if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+xcb_connection_t *qtConnection() {
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+}
+
+xcb_window_t firstRoot(xcb_connection_t *connection) {
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+// The first keycode whose unshifted symbol is `keysym`.
+xcb_keycode_t keycodeOf(xcb_connection_t *connection, quint32 keysym) {
+    const xcb_setup_t *setup = xcb_get_setup(connection);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    auto *reply = xcb_get_keyboard_mapping_reply(
+        connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, count), nullptr);
+    xcb_keycode_t found = 0;
+    for (int i = 0; reply && i < count && !found; ++i) {
+        if (xcb_get_keyboard_mapping_keysyms(reply)[i * reply->keysyms_per_keycode] == keysym)
+            found = xcb_keycode_t(setup->min_keycode + i);
+    }
+    std::free(reply);
+    return found;
+}
+
+quint16 currentModifierState() {
+    xcb_connection_t *connection = qtConnection();
+    auto *reply = xcb_query_pointer_reply(
+        connection, xcb_query_pointer(connection, firstRoot(connection)), nullptr);
+    const quint16 mask = reply ? reply->mask : 0;
+    std::free(reply);
+    return mask;
+}
+
+bool xdotool(const QStringList &arguments) {
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+}
+
+} // namespace
+
+class GlobalHotkeysTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void heldKey_reachesProgramAndNotFocusedWindow_data();
+    void heldKey_reachesProgramAndNotFocusedWindow();
+    void lockModifierOn_keyStillHeld_data();
+    void lockModifierOn_keyStillHeld();
+    void keyWithOtherModifier_isLeftToFocusedWindow();
+    void keyHeldByAnotherClient_isAbsentAndLoggedOnce();
+    void unregister_givesKeysBackToFocusedWindow();
+
+private:
+    // Presses `keys`, then a marker key, and returns the Qt keys the probe received before
+    // the marker: the X server handles presses in order, so everything up to the marker has
+    // been routed by then.
+    QList<int> pressAndCollectProbeKeys(const QStringList &keys);
+
+    QProcess probe_;
+    QByteArray probeOutput_;
+    GlobalHotkeys *hotkeys_ = nullptr;
+};
+
+void GlobalHotkeysTest::initTestCase() {
+    QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "run inside scripts/test-env.sh");
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    previousHandler = qInstallMessageHandler(captureHandler);
+
+    connect(&probe_, &QProcess::readyReadStandardOutput, this,
+            [this] { probeOutput_ += probe_.readAllStandardOutput(); });
+    probe_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    probe_.start(QStringLiteral(KEYPROBE_PATH), QStringList{});
+    QVERIFY(probe_.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(probeOutput_.contains('\n'), 10000);
+    const QByteArray ready = probeOutput_.left(probeOutput_.indexOf('\n'));
+    QVERIFY(ready.startsWith("ready "));
+    const QString window = QString::fromLatin1(ready.mid(6));
+    probeOutput_.clear();
+    QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}));
+    QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}));
+
+    // The probe must really have the focus, or every "not received" below proves nothing.
+    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("a")}), QList<int>{0x41});
+}
+
+void GlobalHotkeysTest::cleanupTestCase() {
+    probe_.kill();
+    probe_.waitForFinished();
+    qInstallMessageHandler(previousHandler);
+}
+
+void GlobalHotkeysTest::init() {
+    capturedHotkeyWarnings.clear();
+    hotkeys_ = new GlobalHotkeys(this);
+    QVERIFY(hotkeys_->isSystemWide());
+}
+
+void GlobalHotkeysTest::cleanup() {
+    delete hotkeys_;
+    hotkeys_ = nullptr;
+}
+
+QList<int> GlobalHotkeysTest::pressAndCollectProbeKeys(const QStringList &keys) {
+    QStringList arguments{QStringLiteral("key")};
+    arguments += keys;
+    arguments += QStringLiteral("b");
+    if (!xdotool(arguments))
+        return {-1};
+    const QByteArray marker = "key " + QByteArray::number(QtKeyB) + '\n';
+    if (!QTest::qWaitFor([&] { return probeOutput_.contains(marker); }, 5000))
+        return {-2};
+    QList<int> received;
+    const QList<QByteArray> lines = probeOutput_.split('\n');
+    probeOutput_.clear();
+    for (const QByteArray &line : lines) {
+        if (!line.startsWith("key "))
+            continue;
+        const int key = line.mid(4).toInt();
+        if (key == QtKeyB)
+            return received;
+        received.append(key);
+    }
+    return {-2}; // the marker never arrived
+}
+
+void GlobalHotkeysTest::heldKey_reachesProgramAndNotFocusedWindow_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("id");
+    QTest::newRow("Enter") << QStringLiteral("Return") << 0;
+    QTest::newRow("numpad Enter") << QStringLiteral("KP_Enter") << 0;
+    QTest::newRow("Space") << QStringLiteral("space") << 1;
+    QTest::newRow("Esc") << QStringLiteral("Escape") << 2;
+}
+
+void GlobalHotkeysTest::heldKey_reachesProgramAndNotFocusedWindow() {
+    QFETCH(QString, key);
+    QFETCH(int, id);
+    QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
+    QVERIFY(hotkeys_->registerHotkey(1, HotkeyKey::Space));
+    QVERIFY(hotkeys_->registerHotkey(2, HotkeyKey::Escape));
+    QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
+
+    QCOMPARE(pressAndCollectProbeKeys({key}), QList<int>{});
+    QTRY_COMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), id);
+    QVERIFY(capturedHotkeyWarnings.isEmpty());
+}
+
+void GlobalHotkeysTest::lockModifierOn_keyStillHeld_data() {
+    QTest::addColumn<QString>("lockKey");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("NumLock, numpad Enter")
+        << QStringLiteral("Num_Lock") << QStringLiteral("KP_Enter");
+    QTest::newRow("NumLock, Enter") << QStringLiteral("Num_Lock") << QStringLiteral("Return");
+    QTest::newRow("CapsLock, Enter") << QStringLiteral("Caps_Lock") << QStringLiteral("Return");
+}
+
+void GlobalHotkeysTest::lockModifierOn_keyStillHeld() {
+    QFETCH(QString, lockKey);
+    QFETCH(QString, key);
+    QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
+    QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
+
+    const quint16 before = currentModifierState();
+    // The lock key itself goes to the focused window.
+    QCOMPARE(pressAndCollectProbeKeys({lockKey}).size(), 1);
+    // Turn the lock off again whatever happens below.
+    auto restore = qScopeGuard([&] { pressAndCollectProbeKeys({lockKey}); });
+    QTRY_VERIFY(currentModifierState() != before);
+
+    QCOMPARE(pressAndCollectProbeKeys({key}), QList<int>{});
+    QTRY_COMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 0);
+}
+
+void GlobalHotkeysTest::keyWithOtherModifier_isLeftToFocusedWindow() {
+    QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
+    QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
+    const QList<int> received = pressAndCollectProbeKeys({QStringLiteral("shift+Return")});
+    QVERIFY(received.contains(QtKeyReturn));
+    QTest::qWait(100);
+    QCOMPARE(spy.size(), 0);
+}
+
+void GlobalHotkeysTest::keyHeldByAnotherClient_isAbsentAndLoggedOnce() {
+    xcb_connection_t *other = xcb_connect(nullptr, nullptr);
+    QVERIFY(!xcb_connection_has_error(other));
+    auto disconnect = qScopeGuard([other] { xcb_disconnect(other); });
+    const xcb_keycode_t escape = keycodeOf(other, 0xff1b);
+    QVERIFY(escape != 0);
+    xcb_generic_error_t *error =
+        xcb_request_check(other, xcb_grab_key_checked(other, 0, firstRoot(other), 0, escape,
+                                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    QVERIFY(!error);
+
+    QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
+    QVERIFY(!hotkeys_->registerHotkey(2, HotkeyKey::Escape));
+    QVERIFY(!hotkeys_->isRegistered(2));
+    QVERIFY(hotkeys_->isRegistered(0));
+    QCOMPARE(capturedHotkeyWarnings.size(), 1);
+    QVERIFY(capturedHotkeyWarnings.first().contains(QStringLiteral("Esc")));
+
+    QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
+    pressAndCollectProbeKeys({QStringLiteral("Escape")});
+    QTest::qWait(100);
+    QCOMPARE(spy.size(), 0);
+    // The keys that were free still work.
+    pressAndCollectProbeKeys({QStringLiteral("Return")});
+    QTRY_COMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 0);
+
+    // Once the other client lets go, the key can be taken.
+    disconnect.dismiss();
+    xcb_disconnect(other);
+    QTRY_VERIFY(hotkeys_->registerHotkey(2, HotkeyKey::Escape));
+}
+
+void GlobalHotkeysTest::unregister_givesKeysBackToFocusedWindow() {
+    QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
+    QVERIFY(hotkeys_->registerHotkey(1, HotkeyKey::Space));
+    QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
+    hotkeys_->unregisterHotkey(0);
+    QVERIFY(!hotkeys_->isRegistered(0));
+
+    const QList<int> received = pressAndCollectProbeKeys({QStringLiteral("Return")});
+    QCOMPARE(received, QList<int>{QtKeyReturn});
+    QTest::qWait(100);
+    QCOMPARE(spy.size(), 0);
+
+    // Destroying the object releases the rest.
+    delete hotkeys_;
+    hotkeys_ = nullptr;
+    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("space")}), QList<int>{0x20});
+}
+
+QTEST_MAIN(GlobalHotkeysTest)
+#include "tst_globalhotkeys.moc"
