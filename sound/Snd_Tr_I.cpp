@@ -2,6 +2,7 @@
 
 #include "MainThreadCall.h"
 #include "SndUtils.h"
+#include "snd_dev_ds.h"
 
 #include <QLoggingCategory>
 #include <QMutexLocker>
@@ -377,6 +378,10 @@ void CaptureRegistry::release(TWIThread *thread) {
     QMutexLocker lock(&mutex);
     threads.removeOne(thread);
     objects.removeOne(thread);
+}
+
+bool StartCapture(int objectNumber, int deviceId) {
+    return CaptureRegistry::instance().start(objectNumber, deviceId, InputServerName(deviceId));
 }
 
 } // namespace numbrook

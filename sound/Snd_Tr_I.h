@@ -136,4 +136,8 @@ private:
     QList<TWIThread *> objects;
 };
 
+// Starts capturing input device `deviceId` (an identifier of InputDeviceNames) for object
+// `objectNumber`; the device is resolved to its server name as last enumerated.
+bool StartCapture(int objectNumber, int deviceId);
+
 } // namespace numbrook
