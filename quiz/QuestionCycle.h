@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace numbrook {
+
+// What the question cycle does to the question display, one call per effect.
+class QuestionCycleHost {
+public:
+    virtual ~QuestionCycleHost() = default;
+    virtual void hideQuestionLines() = 0;
+    virtual void clearAnswerBoxes() = 0;
+    // Builds the next question and shows its lines when one was built.
+    virtual void showNextQuestion() = 0;
+    virtual void showHint(int picture) = 0;
+    virtual void hideHint() = 0;
+    // The microphone box is looked at first, then the hotkey box.
+    virtual bool porogTicked() const = 0;
+    virtual bool hotkeyTicked() const = 0;
+    virtual void showCounters() = 0;
+};
+
+// The hint pictures of the button picture list.
+inline constexpr int kHintTruePicture = 62;
+inline constexpr int kHintFalsePicture = 63;
+
+// The question cycle of the display, one timer tick (one second) at a time. With S the speed
+// in seconds: tick 1 shows a new question, tick S+1 hides it and scores a time-out when nothing
+// was answered, tick S+2 is a pause that ends the cycle. An answer counts from tick 1 to tick
+// S+1, once per question. When the speed is lowered during a cycle so that the tick count is
+// already past S+1, the next tick still hides the question, scores the time-out once and ends
+// the cycle.
+class QuestionCycle {
+public:
+    void tick(QuestionCycleHost &host);
+
+    qint32 TickCount = 0;
+    bool Answered = false;
+};
+
+} // namespace numbrook
