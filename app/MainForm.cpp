@@ -1,28 +1,263 @@
 #include "MainForm.h"
 
+#include "BitmapLists.h"
+#include "Display.h"
+#include "GlobalHotkeys.h"
+#include "Help.h"
+#include "Logo.h"
+#include "SettingsKey.h"
+#include "ShellActions.h"
+#include "SkinWidgets.h"
+#include "TrayMenu.h"
+#include "snd_dev_ds.h"
 #include "unit_math.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
 namespace numbrook {
+
+namespace {
+
+const QString kHintShow = QStringLiteral("HintShow");
+const QString kMinFormShow = QStringLiteral("MinFormShow");
+const QString kAutoRun = QStringLiteral("AutoRun");
+const QString kShowSpdif = QStringLiteral("Show_SPDIF");
+const QString kCntHotKey = QStringLiteral("Cnt_HotKey");
+
+// Hovered and normal pictures of the buttons the work timer highlights.
+struct Hover {
+    const char *name;
+    int hovered;
+    int normal;
+};
+const Hover kHover[] = {
+    {"Sb_Lang_Up", 53, 52}, {"Sb_Lang_Down", 51, 50}, {"Sb_Help", 0, 1},
+    {"Sb_Internet", 2, 3},  {"Sb_Min", 4, 5},         {"Sb_Close", 6, 7},
+    {"Sb_Mic1_Up", 53, 52}, {"Sb_Mic1_Down", 51, 50}, {"Sb_Start", 58, 57},
+};
+
+} // namespace
 
 TfmMain::TfmMain(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("fmMain"));
     setWindowTitle(QStringLiteral("Numbrook"));
     setWindowFlag(Qt::FramelessWindowHint);
     setFixedSize(806, 580);
-    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0x36, 0x6A, 0xB3));
+    setPalette(palette);
+    setWindowIcon(TrayIconPicture());
+    cursor_ = [] { return QCursor::pos(); };
+    buildLayout();
+    setMask(MainWindowOutline(size()));
+
+    Timer_Work = new QTimer(this);
+    Timer_Work->setObjectName(QStringLiteral("Timer_Work"));
+    Timer_Work->setInterval(100);
+    connect(Timer_Work, &QTimer::timeout, this, &TfmMain::Timer_WorkTimer);
+
+    std::array<QPixmap, 5> itemPictures;
+    for (int i = 0; i < 5; ++i) {
+        itemPictures[std::size_t(i)] = MenuItemPicture(i + 1);
+    }
+    TrayIcon_ = new TrayIcon(TrayIconPicture(), itemPictures, this);
+    hotkeys_ = new GlobalHotkeys(this);
+
+    connectHandlers();
     FormCreate();
+    Timer_Work->start();
 }
 
 TfmMain::~TfmMain() {
     FormDestroy();
 }
 
+QWidget *TfmMain::control(const QString &name) const {
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+PictureButton *TfmMain::button(const QString &name) const {
+    return qobject_cast<PictureButton *>(control(name));
+}
+
+void TfmMain::attachWindows(TfmHelp *help, TfmLogo *logo, TfmDisplay *display) {
+    help_ = help;
+    logo_ = logo;
+    display_ = display;
+    if (display_) {
+        display_->setAnswerBoxes(cbPorog1, cbHotKey1);
+    }
+    if (help_ && logo_) {
+        help_->setLanguageSource(&logo_->LanguageIndex);
+        help_->setLanguageTargets(this, TrayIcon_->menu(), display_);
+    }
+    if (logo_) {
+        logo_->setPictures(LogoPicture(), LoadPicture(), DonePicture());
+        connect(logo_, &TfmLogo::splashClosed, this, [this] { SplashShown = true; });
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Life cycle
+
+void TfmMain::loadSystemSettings() {
+    try {
+        SettingsKey key;
+        // These three start off (tooltips on) whatever was stored.
+        HintShow = 1;
+        MinFormShow = 0;
+        AutoRun = 0;
+        // A value of another type reads as missing, and the load goes on.
+        Show_SPDIF = key.readBoolean(kShowSpdif).value_or(false) ? 1 : 0;
+        Cnt_HotKey = key.readInteger(kCntHotKey).value_or(0);
+    } catch (...) {
+    }
+}
+
+void TfmMain::saveSystemSettings() {
+    try {
+        SettingsKey key;
+        key.writeBoolean(kHintShow, HintShow != 0);
+        key.writeBoolean(kMinFormShow, MinFormShow != 0);
+        key.writeBoolean(kAutoRun, AutoRun != 0);
+        key.writeBoolean(kShowSpdif, Show_SPDIF != 0);
+        key.writeInteger(kCntHotKey, Cnt_HotKey);
+        key.close();
+    } catch (...) {
+    }
+}
+
 void TfmMain::FormCreate() {
+    SplashShown = false;
+    FirstActivationPending = true;
+    loadSystemSettings();
+    hotkeys_->registerHotkey(0, HotkeyKey::Return);
+    hotkeys_->registerHotkey(1, HotkeyKey::Space);
+    hotkeys_->registerHotkey(2, HotkeyKey::Escape);
+    SetToolTipsEnabled(HintShow == 1);
+    HotkeyLampTicks = 0;
     InitQuizEngine();
+    Memo1->clear();
+    BuildOutputList(Show_SPDIF == 1);
+    BuildInputList(true);
+    for (const DeviceEntry &entry : InputDeviceNames) {
+        Memo1->appendPlainText(entry.name);
+    }
 }
 
 void TfmMain::FormDestroy() {
+    if (destroyed_) {
+        return;
+    }
+    destroyed_ = true;
     SaveQuizSettings();
+    saveSystemSettings();
+}
+
+void TfmMain::setVisible(bool visible) {
+    // The splash runs once, modally, before the main window first appears; the work timer
+    // keeps ticking meanwhile.
+    if (visible && !SplashShown && logo_) {
+        SplashShown = true;
+        logo_->exec();
+    }
+    QWidget::setVisible(visible);
+}
+
+void TfmMain::showEvent(QShowEvent *event) {
+    FormShow();
+    QWidget::showEvent(event);
+}
+
+void TfmMain::FormShow() {
+    ApplyLanguage();
+    setWindowFlag(Qt::FramelessWindowHint);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int desktopWidth = screen ? screen->virtualGeometry().width() : width();
+    move((desktopWidth - width()) / 2, 10);
+    SetToolTipsEnabled(HintShow == 1);
+    UpdateSettingsView();
+    ShowHotKey();
+    ShowSpeed();
+    startObjectOneCapture();
+}
+
+void TfmMain::startObjectOneCapture() {
+    // The microphone answer is wired in with the sound objects.
+}
+
+void TfmMain::closeEvent(QCloseEvent *event) {
+    hotkeys_->unregisterAll();
+    if (display_) {
+        display_->close();
+    }
+    TrayIcon_->hide();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TfmMain::Sb_CloseClick() {
+    close();
+}
+
+void TfmMain::mousePressEvent(QMouseEvent *event) {
+    // Pressing on the background drags the frameless window.
+    if (event->buttons() & Qt::LeftButton) {
+        if (QWindow *window = windowHandle()) {
+            window->startSystemMove();
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Work timer
+
+void TfmMain::updateHover(const QPoint &cursor) {
+    const QPoint origin = mapToGlobal(QPoint(0, 0));
+    for (const Hover &hover : kHover) {
+        PictureButton *picture = button(QString::fromLatin1(hover.name));
+        if (!picture) {
+            continue;
+        }
+        const QRect r(origin + picture->pos(), picture->size());
+        const bool inside = isVisible() && cursor.x() > r.left() &&
+                            cursor.x() < r.left() + r.width() && cursor.y() > r.top() &&
+                            cursor.y() < r.top() + r.height();
+        picture->setPicture(inside ? hover.hovered : hover.normal);
+    }
+}
+
+void TfmMain::Timer_WorkTimer() {
+    if (FirstActivationPending && isActiveWindow()) {
+        if (MinFormShow == 1) {
+            Sb_MinClick();
+        }
+        FirstActivationPending = false;
+    }
+    updateHover(cursor_());
+    button(QStringLiteral("Img_Porog1"))->setPicture(cbPorog1->isChecked() ? 61 : 59);
+    if (cbHotKey1->isChecked()) {
+        button(QStringLiteral("Img_HotKey"))->setPicture(60);
+        ++HotkeyLampTicks;
+        if (HotkeyLampTicks >= 10) {
+            cbHotKey1->setChecked(false);
+            HotkeyLampTicks = 0;
+        }
+    } else {
+        button(QStringLiteral("Img_HotKey"))->setPicture(59);
+    }
 }
 
 } // namespace numbrook

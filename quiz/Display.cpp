@@ -1,0 +1,271 @@
+#include "Display.h"
+
+#include "BitmapLists.h"
+#include "unit_math.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+namespace numbrook {
+
+namespace {
+
+const char *const kFrameNames[16] = {"Img_L0", "Img_L1", "Img_L2", "Img_L3", "Img_L4", "Img_N1",
+                                     "Img_N2", "Img_N3", "Img_R0", "Img_R1", "Img_R2", "Img_R3",
+                                     "Img_R4", "Img_V1", "Img_V2", "Img_V3"};
+
+// Left, top, width, height of each frame piece on a W x H board.
+QRect framePiece(int index, int w, int h) {
+    switch (index) {
+    case 0:
+        return {0, 0, 21, 25};
+    case 1:
+        return {0, 25, 21, 275};
+    case 2:
+        return {0, 300, 21, h - 600};
+    case 3:
+        return {0, h - 300, 21, 275};
+    case 4:
+        return {0, h - 25, 21, 25};
+    case 5:
+        return {21, h - 25, 379, 25};
+    case 6:
+        return {400, h - 25, w - 800, 25};
+    case 7:
+        return {w - 400, h - 25, 379, 25};
+    case 8:
+        return {w - 21, 0, 21, 25};
+    case 9:
+        return {w - 21, 25, 21, 275};
+    case 10:
+        return {w - 21, 300, 21, h - 600};
+    case 11:
+        return {w - 21, h - 300, 21, 275};
+    case 12:
+        return {w - 21, h - 25, 21, 25};
+    case 13:
+        return {21, 0, 379, 25};
+    case 14:
+        return {400, 0, w - 800, 25};
+    default:
+        return {w - 400, 0, 379, 25};
+    }
+}
+
+QFont verdana(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setColour(QWidget *widget, QColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+TfmDisplay::TfmDisplay(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("fmDisplay"));
+    setWindowTitle(QStringLiteral("Numbrook"));
+    setAutoFillBackground(true);
+    desktopSize_ = [] {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        return screen ? screen->virtualGeometry().size() : QSize(800, 600);
+    };
+    for (int i = 0; i < 16; ++i) {
+        frame_[std::size_t(i)] = new QLabel(this);
+        frame_[std::size_t(i)]->setObjectName(QString::fromLatin1(kFrameNames[i]));
+        frame_[std::size_t(i)]->setScaledContents(true);
+    }
+    for (int i = 0; i < 3; ++i) {
+        QLabel *line = new QLabel(this);
+        line->setObjectName(QStringLiteral("Lbl_Vopros_%1").arg(i + 1));
+        setColour(line, QColor(0xC0, 0xC0, 0xC0));
+        line->hide();
+        lines_[std::size_t(i)] = line;
+    }
+    Img_Otvet_Mode = new QLabel(this);
+    Img_Otvet_Mode->setObjectName(QStringLiteral("Img_Otvet_Mode"));
+    Img_Otvet_Mode->setScaledContents(true);
+    Img_Otvet_Mode->setCursor(Qt::PointingHandCursor);
+    Img_Otvet_Mode->hide();
+
+    Panel_Point = new QFrame(this);
+    Panel_Point->setObjectName(QStringLiteral("Panel_Point"));
+    Panel_Point->resize(400, 80);
+    Panel_Point->setAutoFillBackground(true);
+    QPalette black = Panel_Point->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    Panel_Point->setPalette(black);
+    const QStringList captions = {QStringLiteral("Всего:"), QStringLiteral("Верно:"),
+                                  QStringLiteral("Неверно:"), QStringLiteral("Баллы:")};
+    const QStringList valueNames = {
+        QStringLiteral("Lbl_Vopros_All"), QStringLiteral("Lbl_Vopros_True"),
+        QStringLiteral("Lbl_Vopros_False"), QStringLiteral("Lbl_Point_All")};
+    for (int i = 0; i < 4; ++i) {
+        auto *caption = new QLabel(captions[i], Panel_Point);
+        caption->setObjectName(QStringLiteral("Lbl%1").arg(i + 1));
+        caption->setFont(verdana(16, true));
+        setColour(caption, QColor(0xC0, 0xC0, 0xC0));
+        caption->setGeometry(100 * i, 4, 100, 22);
+        auto *value = new QLabel(QStringLiteral("00"), Panel_Point);
+        value->setObjectName(valueNames[i]);
+        value->setFont(verdana(24, false));
+        setColour(value, QColor(250, 197, 47));
+        value->setGeometry(100 * i, 30, 100, 34);
+        values_[std::size_t(i)] = value;
+    }
+
+    Timer_Vopros = new QTimer(this);
+    Timer_Vopros->setObjectName(QStringLiteral("Timer_Vopros"));
+    Timer_Vopros->setInterval(1000);
+    connect(Timer_Vopros, &QTimer::timeout, this, &TfmDisplay::Timer_VoprosTimer);
+    // FormCreate: a fresh cycle.
+    cycle = QuestionCycle{};
+}
+
+TfmDisplay::~TfmDisplay() = default;
+
+void TfmDisplay::setAnswerBoxes(QCheckBox *porog, QCheckBox *hotkey) {
+    porog_ = porog;
+    hotkey_ = hotkey;
+}
+
+void TfmDisplay::showEvent(QShowEvent *event) {
+    FormShow();
+    QWidget::showEvent(event);
+}
+
+void TfmDisplay::closeEvent(QCloseEvent *event) {
+    Timer_Vopros->stop();
+    QWidget::closeEvent(event);
+}
+
+void TfmDisplay::FormShow() {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    const QSize size = QuizSettings.Screen_Res == 1 ? desktopSize_() : QSize(800, 600);
+    setGeometry(QRect(QPoint(0, 0), size));
+    move(0, 0);
+    const int w = size.width();
+    const int h = size.height();
+    for (int i = 0; i < 16; ++i) {
+        QLabel *piece = frame_[std::size_t(i)];
+        const QRect place = framePiece(i, w, h);
+        piece->setGeometry(place.x(), place.y(), std::max(0, place.width()),
+                           std::max(0, place.height()));
+        if (!place.isEmpty()) {
+            piece->setPixmap(BitmapList_Doska().picture(i, place.size()));
+        }
+        piece->show();
+    }
+    for (int i = 0; i < 3; ++i) {
+        QLabel *line = lines_[std::size_t(i)];
+        line->hide();
+        QFont font(QStringLiteral("Verdana"));
+        font.setPointSize(40);
+        line->setFont(font);
+        line->move(30, 30 + 60 * i);
+        line->adjustSize();
+    }
+    Img_Otvet_Mode->hide();
+    Img_Otvet_Mode->setGeometry(30, h - 100, 64, 64);
+    if (QuizSettings.Show_Points != 0) {
+        Panel_Point->move(w - Panel_Point->width() - 30, h - Panel_Point->height() - 30);
+        Panel_Point->show();
+    } else {
+        Panel_Point->hide();
+    }
+}
+
+void TfmDisplay::Timer_VoprosTimer() {
+    cycle.tick(*this);
+}
+
+void TfmDisplay::FitQuestionFont() {
+    QLabel *title = lines_[0];
+    QLabel *expression = lines_[1];
+    for (QLabel *line : {title, expression}) {
+        QFont font = line->font();
+        font.setPointSize(40);
+        line->setFont(font);
+        line->adjustSize();
+    }
+    const int limit = width() - 50;
+    while (title->width() >= limit) {
+        QFont font = title->font();
+        if (font.pointSize() <= 1) {
+            return;
+        }
+        font.setPointSize(font.pointSize() - 1);
+        title->setFont(font);
+        title->adjustSize();
+    }
+    while (expression->width() >= limit && expression->font().pointSize() > 1) {
+        QFont font = expression->font();
+        font.setPointSize(font.pointSize() - 1);
+        expression->setFont(font);
+        expression->adjustSize();
+    }
+}
+
+void TfmDisplay::hideQuestionLines() {
+    for (QLabel *line : lines_) {
+        line->hide();
+    }
+}
+
+void TfmDisplay::clearAnswerBoxes() {
+    for (QCheckBox *box : {porog_, hotkey_}) {
+        if (box) {
+            box->setChecked(false);
+        }
+    }
+}
+
+void TfmDisplay::showNextQuestion() {
+    const QuestionLines question = GenerateQuestion(questionTitle_);
+    if (question.shown) {
+        lines_[0]->setText(question.title);
+        lines_[1]->setText(question.expression);
+        lines_[0]->show();
+        lines_[1]->show();
+    }
+    FitQuestionFont();
+}
+
+void TfmDisplay::showHint(int picture) {
+    Img_Otvet_Mode->setPixmap(BitmapList_Btn().picture(picture, QSize(64, 64)));
+    Img_Otvet_Mode->setProperty("picture", picture);
+    Img_Otvet_Mode->show();
+}
+
+void TfmDisplay::hideHint() {
+    Img_Otvet_Mode->hide();
+}
+
+bool TfmDisplay::porogTicked() const {
+    return porog_ && porog_->isChecked();
+}
+
+bool TfmDisplay::hotkeyTicked() const {
+    return hotkey_ && hotkey_->isChecked();
+}
+
+void TfmDisplay::showCounters() {
+    const qint32 counters[4] = {TotalQuestions, CorrectAnswers, WrongAnswers, PointsTotal};
+    for (int i = 0; i < 4; ++i) {
+        values_[std::size_t(i)]->setText(QString::number(counters[i]));
+    }
+}
+
+} // namespace numbrook

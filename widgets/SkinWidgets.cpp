@@ -1,0 +1,153 @@
+#include "SkinWidgets.h"
+
+#include "BitmapLists.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace numbrook {
+
+PictureButton::PictureButton(const BitmapList &list, QWidget *parent)
+    : QWidget(parent), list_(list) {
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void PictureButton::setPicture(int index) {
+    if (picture_ != index) {
+        picture_ = index;
+        update();
+    }
+}
+
+void PictureButton::paintEvent(QPaintEvent *) {
+    if (picture_ < 0) {
+        return;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, list_.picture(picture_, size()));
+}
+
+void PictureButton::mousePressEvent(QMouseEvent *event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent *event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) {
+        Q_EMIT clicked();
+    }
+}
+
+SkinLabel::SkinLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void SkinLabel::setTextColor(const QColor &colour) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    setPalette(palette);
+}
+
+void SkinLabel::mouseReleaseEvent(QMouseEvent *event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Q_EMIT clicked();
+    }
+}
+
+TrackBar::TrackBar(QWidget *parent) : QSlider(Qt::Vertical, parent) {
+    setStyleSheet(QStringLiteral(
+        "QSlider::groove:vertical { background: #1F4E8C; width: 6px; border-radius: 3px; }"
+        "QSlider::handle:vertical { background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
+        " stop:0 #FFE08A, stop:1 #F0B926); border: 1px solid #8A5A10; height: 10px;"
+        " margin: 0 -6px; border-radius: 4px; }"
+        "QSlider::handle:vertical:disabled { background: #9AA7B8; border-color: #4A5566; }"));
+}
+
+LevelBar::LevelBar(QWidget *parent) : QWidget(parent) {}
+
+void LevelBar::setSegments(int count) {
+    segments_ = std::max(1, count);
+    update();
+}
+
+void LevelBar::setRange(int minimum, int maximum) {
+    minimum_ = minimum;
+    maximum_ = std::max(minimum + 1, maximum);
+    update();
+}
+
+void LevelBar::setValue(int value) {
+    if (value_ != value) {
+        value_ = value;
+        update();
+    }
+}
+
+void LevelBar::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0x10, 0x2A, 0x50));
+    const int clamped = std::clamp(value_, minimum_, maximum_);
+    const double share = double(clamped - minimum_) / (maximum_ - minimum_);
+    const int lit = int(std::ceil(share * segments_ - 1e-9));
+    const double step = double(height() - 2) / segments_;
+    for (int i = 0; i < segments_; ++i) {
+        const QRectF segment(1, height() - 1 - (i + 1) * step + 1, width() - 2, step - 1);
+        const double level = double(i) / segments_;
+        QColor colour = level < 0.6
+                            ? QColor(0x4C, 0xD1, 0x37)
+                            : (level < 0.85 ? QColor(0xF0, 0xB9, 0x26) : QColor(0xE0, 0x3A, 0x2E));
+        if (i >= lit) {
+            colour = colour.darker(400);
+        }
+        p.fillRect(segment, colour);
+    }
+}
+
+namespace {
+
+class ToolTipSwitch : public QObject {
+public:
+    bool enabled = true;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (!enabled && event->type() == QEvent::ToolTip) {
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+ToolTipSwitch &toolTipSwitch() {
+    static ToolTipSwitch filter;
+    return filter;
+}
+
+} // namespace
+
+void InstallToolTipStyle(QApplication &app) {
+    app.setStyleSheet(app.styleSheet() +
+                      QStringLiteral("QToolTip { background-color: #FFFFCA; color: black;"
+                                     " border: 1px solid #10508D; font-family: Verdana;"
+                                     " font-size: 12px; padding: 2px; }"));
+    app.installEventFilter(&toolTipSwitch());
+}
+
+void SetToolTipsEnabled(bool enabled) {
+    toolTipSwitch().enabled = enabled;
+    if (QCoreApplication::instance()) {
+        QCoreApplication::instance()->removeEventFilter(&toolTipSwitch());
+        QCoreApplication::instance()->installEventFilter(&toolTipSwitch());
+    }
+}
+
+bool ToolTipsEnabled() {
+    return toolTipSwitch().enabled;
+}
+
+} // namespace numbrook

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QApplication>
+#include <QLabel>
+#include <QSlider>
+#include <QWidget>
+
+namespace numbrook {
+
+class BitmapList;
+
+// A picture of a numbered list, stretched to the widget: picture buttons, option boxes and
+// pictures. The state of a button or option box is the number of the picture it shows.
+class PictureButton : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureButton(const BitmapList &list, QWidget *parent = nullptr);
+    void setPicture(int index);
+    int picture() const { return picture_; }
+
+Q_SIGNALS:
+    // A left press released inside.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    const BitmapList &list_;
+    int picture_ = -1;
+    bool pressed_ = false;
+};
+
+// A caption label on the window's background: transparent, and clickable, since a click on
+// the label beside an option box works the box.
+class SkinLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit SkinLabel(const QString &text = {}, QWidget *parent = nullptr);
+    void setTextColor(const QColor &colour);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A vertical track bar whose value grows upward. setValue() notifies only a real change.
+class TrackBar : public QSlider {
+    Q_OBJECT
+public:
+    explicit TrackBar(QWidget *parent = nullptr);
+};
+
+// A segmented vertical level bar; a value above the maximum shows as full.
+class LevelBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit LevelBar(QWidget *parent = nullptr);
+    void setSegments(int count);
+    void setRange(int minimum, int maximum);
+    int value() const { return value_; }
+    void setValue(int value);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int segments_ = 18;
+    int minimum_ = 0;
+    int maximum_ = 100;
+    int value_ = 0;
+};
+
+// The tooltip look of the whole program (a pale yellow box with a dark blue border, Verdana
+// 12 px) and the one switch that every tooltip goes through.
+void InstallToolTipStyle(QApplication &app);
+void SetToolTipsEnabled(bool enabled);
+bool ToolTipsEnabled();
+
+} // namespace numbrook
