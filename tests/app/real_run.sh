@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# A real run of the program on the test environment's X server: the splash, a click on the
+# start button with real mouse events, the question display on screen, Esc from the keyboard,
+# and SIGTERM ending the program with every setting written.
+set -euo pipefail
+binary=$1
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+mkdir -p "$config/Pelorin Quillmark"
+printf '[General]\nSpeed_Math=1\nShow_Points=1\nZnak_2_Math=1\n' \
+    >"$config/Pelorin Quillmark/Lantern.conf"
+
+pixel() { # the colour of one screen pixel as rrggbb
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 2p | grep -o '#[0-9A-F]\{6\}'
+}
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+
+XDG_CONFIG_HOME=$config "$binary" &
+pid=$!
+sleep 5 # the splash shows for about three seconds
+# The main window is centred at the top: its blue background at (700, 300).
+[ "$(pixel 700 300)" = "#366AB3" ] || fail "main window not shown: $(pixel 700 300)"
+
+xdotool mousemove $((557 + 32 + 80)) $((10 + 510 + 25)) click 1
+sleep 2.5
+# The 800 x 600 display at the top-left: black board inside the wooden frame.
+[ "$(pixel 400 300)" = "#000000" ] || fail "display not shown: $(pixel 400 300)"
+
+xdotool key Escape
+sleep 1
+[ "$(pixel 700 300)" = "#366AB3" ] || fail "Esc did not bring the main window back"
+
+kill -TERM "$pid"
+wait "$pid" || fail "exit code $?"
+for name in Diff_Math Speed_Math Screen_Res Show_Points Show_Otvet_Mode Znak_1_Math Znak_10_Math \
+    HintShow MinFormShow AutoRun Show_SPDIF Cnt_HotKey Languare; do
+    grep -q "^$name=" "$config/Pelorin Quillmark/Lantern.conf" || fail "$name not written"
+done
+grep -q '^Znak_2_Math=1' "$config/Pelorin Quillmark/Lantern.conf" || fail "Znak_2_Math lost"
+echo "1 passed, 0 failed"

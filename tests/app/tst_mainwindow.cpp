@@ -1,0 +1,328 @@
+// The main window and the question display: layout, settings panel, work timer, system
+// settings and the start button.
+#include "Display.h"
+#include "Help.h"
+#include "Logo.h"
+#include "MainForm.h"
+#include "SkinWidgets.h"
+#include "unit_math.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using namespace numbrook;
+
+namespace {
+
+struct Program {
+    TfmMain main;
+    TfmHelp help;
+    TfmLogo logo;
+    TfmDisplay display;
+    Program() {
+        main.attachWindows(&help, &logo, &display);
+        main.SplashShown = true; // no modal splash in these tests
+    }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> config_;
+
+    QString settingsFile() const { return config_->path() + "/Pelorin Quillmark/Lantern.conf"; }
+    void store(const QList<QPair<QString, QString>> &values) {
+        QSettings raw(settingsFile(), QSettings::NativeFormat);
+        for (const auto &[name, text] : values) {
+            raw.setValue(name, text);
+        }
+    }
+    QString stored(const QString &name) const {
+        return QSettings(settingsFile(), QSettings::NativeFormat).value(name).toString();
+    }
+    static void click(TfmMain &main, const QString &name) {
+        QWidget *widget = main.control(name);
+        QVERIFY2(widget, qPrintable(name));
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+    }
+    static QString text(TfmMain &main, const QString &name) {
+        return static_cast<QLineEdit *>(main.control(name))->text();
+    }
+
+private Q_SLOTS:
+    void init() {
+        config_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+        QuizSettings = QuizSettingsRecord{};
+    }
+
+    void layout_placesEveryControlAsDesigned() {
+        Program p;
+        QCOMPARE(p.main.size(), QSize(806, 580));
+        QVERIFY(p.main.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(p.main.windowTitle(), QStringLiteral("Numbrook"));
+        const struct {
+            const char *name;
+            QRect rect;
+        } expected[] = {
+            {"Sb_Help", {702, 5, 22, 23}},
+            {"Sb_Close", {774, 5, 22, 23}},
+            {"Cb_3_Diff_Math", {40, 188, 23, 23}},
+            {"Edit_Speed_Math", {162, 144, 55, 13}},
+            {"Img_Mic1_Fon", {438, 140, 300, 21}},
+            {"tbMixerVol1", {497, 213, 20, 87}},
+            {"pbSig1", {520, 219, 12, 75}},
+            {"Img_Porog1", {560, 246, 48, 48}},
+            {"Cb_Show_SPDIF", {420, 166, 18, 18}},
+            {"Img_HotKey", {560, 304, 48, 48}},
+            {"Cb_Show_Otvet_Mode", {196, 450, 18, 18}},
+            {"Edit_Lang", {442, 472, 90, 14}},
+            {"Sb_Start", {32, 510, 164, 50}},
+        };
+        for (const auto &e : expected) {
+            QWidget *widget = p.main.control(QString::fromLatin1(e.name));
+            QVERIFY2(widget, e.name);
+            QCOMPARE(widget->geometry(), e.rect);
+        }
+        // The hidden parts exist below the visible area.
+        for (const char *name : {"Cb_10_Znak_Math", "Cb_HintShow", "PageControl1", "Memo1",
+                                 "laThreadCnt", "Panel_Obj4"}) {
+            QWidget *widget = p.main.control(QString::fromLatin1(name));
+            QVERIFY2(widget, name);
+            QVERIFY2(widget->mapTo(&p.main, QPoint(0, 0)).y() >= 580, name);
+        }
+        QCOMPARE(p.main.cbPorog1->text(), QStringLiteral("Хлоп"));
+        QVERIFY(p.main.cbPorog1->isHidden() && p.main.cbHotKey1->isHidden());
+        QCOMPARE(static_cast<QLabel *>(p.main.control("Lbl_1_Screen_Res"))->text(),
+                 QString::fromUtf8("800\u0445600"));
+    }
+
+    void showSpeed_wrapsAtBothEnds_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("arrow");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("10 up gives 1") << "10"
+                                       << "Sb_Speed_Math_Up"
+                                       << "1 sec.";
+        QTest::newRow("1 down gives 10") << "1"
+                                         << "Sb_Speed_Math_Down"
+                                         << "10 sec.";
+        QTest::newRow("stored 0 shows 10") << "0"
+                                           << ""
+                                           << "10 sec.";
+        QTest::newRow("stored 15 shows 1") << "15"
+                                           << ""
+                                           << "1 sec.";
+        QTest::newRow("4 up gives 5") << "4"
+                                      << "Sb_Speed_Math_Up"
+                                      << "5 sec.";
+    }
+    void showSpeed_wrapsAtBothEnds() {
+        QFETCH(QString, stored);
+        QFETCH(QString, arrow);
+        QFETCH(QString, shown);
+        store({{"Speed_Math", stored}});
+        Program p;
+        p.main.FormShow();
+        if (!arrow.isEmpty()) {
+            click(p.main, arrow);
+        }
+        QCOMPARE(text(p.main, "Edit_Speed_Math"), shown);
+        QCOMPARE(QuizSettings.Speed_Math, shown.section(' ', 0, 0).toInt());
+    }
+
+    void settingsPanel_boxes() {
+        store({{"Diff_Math", "4"}, {"Znak_2_Math", "5"}, {"Znak_1_Math", "0"}});
+        Program p;
+        p.main.FormShow();
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(p.main.button(QStringLiteral("Cb_%1_Diff_Math").arg(i))->picture(), 21);
+        }
+        QCOMPARE(p.main.button("Cb_2_Znak_Math")->picture(), 21); // 5 is not exactly 1
+        click(p.main, "Cb_2_Znak_Math");
+        QCOMPARE(QuizSettings.Znak(2), 1);
+        QCOMPARE(p.main.button("Cb_2_Znak_Math")->picture(), 22);
+        click(p.main, "Lbl_2_Znak_Math");
+        QCOMPARE(QuizSettings.Znak(2), 0);
+        // "+ -" changes nothing, whatever it holds.
+        click(p.main, "Cb_1_Znak_Math");
+        click(p.main, "Lbl_1_Znak_Math");
+        QCOMPARE(QuizSettings.Znak(1), 0);
+        click(p.main, "Lbl_2_Diff_Math");
+        QCOMPARE(QuizSettings.Diff_Math, 2);
+        QCOMPARE(p.main.button("Cb_2_Diff_Math")->picture(), 22);
+        QCOMPARE(p.main.button("Cb_1_Diff_Math")->picture(), 21);
+        click(p.main, "Cb_2_Screen_Res");
+        QCOMPARE(QuizSettings.Screen_Res, 1);
+        click(p.main, "Lbl_Show_Points");
+        QCOMPARE(QuizSettings.Show_Points, 1);
+        QCOMPARE(p.main.button("Cb_Show_Points")->picture(), 37);
+    }
+
+    void hover_hasStrictBounds_andNormalPicturesWhileHidden() {
+        Program p;
+        p.main.move(100, 50);
+        p.main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.main));
+        const QPoint origin = p.main.mapToGlobal(QPoint(0, 0));
+        const int left = origin.x() + 32;
+        const int middleY = origin.y() + 510 + 25;
+        QPoint cursor(left, middleY);
+        p.main.setCursorSource([&cursor] { return cursor; });
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Sb_Start")->picture(), 57);
+        cursor.setX(left + 1);
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Sb_Start")->picture(), 58);
+        cursor.setX(left + 163);
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Sb_Start")->picture(), 58);
+        cursor.setX(left + 164);
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Sb_Start")->picture(), 57);
+        cursor = QPoint(origin.x() + 775, origin.y() + 10);
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Sb_Close")->picture(), 6);
+        p.main.hide();
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Sb_Close")->picture(), 7);
+    }
+
+    void hotkeyLamp_litForTenTicks_andLeftoverCountShortensIt() {
+        Program p;
+        p.main.cbHotKey1->setChecked(true);
+        for (int i = 0; i < 9; ++i) {
+            p.main.Timer_WorkTimer();
+        }
+        QVERIFY(p.main.cbHotKey1->isChecked());
+        QCOMPARE(p.main.button("Img_HotKey")->picture(), 60);
+        p.main.Timer_WorkTimer();
+        QVERIFY(!p.main.cbHotKey1->isChecked());
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Img_HotKey")->picture(), 59);
+
+        // A press unticked elsewhere after four ticks leaves the count at 4.
+        p.main.cbHotKey1->setChecked(true);
+        for (int i = 0; i < 4; ++i) {
+            p.main.Timer_WorkTimer();
+        }
+        p.main.cbHotKey1->setChecked(false);
+        p.main.Timer_WorkTimer();
+        p.main.cbHotKey1->setChecked(true);
+        for (int i = 0; i < 5; ++i) {
+            p.main.Timer_WorkTimer();
+        }
+        QVERIFY(p.main.cbHotKey1->isChecked());
+        p.main.Timer_WorkTimer();
+        QVERIFY(!p.main.cbHotKey1->isChecked());
+    }
+
+    void microphoneLamp_followsTheBox() {
+        Program p;
+        p.main.cbPorog1->setChecked(true);
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Img_Porog1")->picture(), 61);
+        p.main.cbPorog1->setChecked(false);
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Img_Porog1")->picture(), 59);
+    }
+
+    void systemSettings_freshProfileAndForcedValues() {
+        store({{"HintShow", "0"}, {"MinFormShow", "1"}, {"AutoRun", "1"}, {"Cnt_HotKey", "7"}});
+        {
+            Program p;
+            QCOMPARE(p.main.HintShow, 1);
+            QCOMPARE(p.main.MinFormShow, 0);
+            QCOMPARE(p.main.AutoRun, 0);
+            QCOMPARE(p.main.Show_SPDIF, 0);
+            p.main.FormShow();
+            QCOMPARE(text(p.main, "Edit_HotKey"), QStringLiteral("ENTER"));
+            QCOMPARE(p.main.Cnt_HotKey, 0);
+        }
+        QCOMPARE(stored("HintShow"), QStringLiteral("1"));
+        QCOMPARE(stored("MinFormShow"), QStringLiteral("0"));
+        QCOMPARE(stored("AutoRun"), QStringLiteral("0"));
+        QCOMPARE(stored("Show_SPDIF"), QStringLiteral("0"));
+        QCOMPARE(stored("Cnt_HotKey"), QStringLiteral("0"));
+        QCOMPARE(stored("Diff_Math"), QStringLiteral("1"));
+    }
+
+    void systemSettings_valueOfAnotherType_readsAsMissing_andTheLoadGoesOn() {
+        store({{"Show_SPDIF", "yes"}, {"Cnt_HotKey", "1"}});
+        Program p;
+        QCOMPARE(p.main.Show_SPDIF, 0);
+        QCOMPARE(p.main.Cnt_HotKey, 1);
+    }
+
+    void display_fullScreenFrameAndScorePanelCorner() {
+        Program p;
+        QuizSettings.Screen_Res = 1;
+        QuizSettings.Show_Points = 1;
+        p.display.setDesktopSizeSource([] { return QSize(1920, 1080); });
+        p.display.FormShow();
+        QCOMPARE(p.display.size(), QSize(1920, 1080));
+        QCOMPARE(p.display.findChild<QLabel *>("Img_V2")->geometry(), QRect(400, 0, 1120, 25));
+        QCOMPARE(p.display.findChild<QLabel *>("Img_R0")->x(), 1899);
+        QCOMPARE(p.display.findChild<QLabel *>("Img_L2")->geometry(), QRect(0, 300, 21, 480));
+        QWidget *panel = p.display.findChild<QWidget *>("Panel_Point");
+        QVERIFY(!panel->isHidden());
+        QCOMPARE(panel->geometry().bottomRight() + QPoint(1, 1), QPoint(1920 - 30, 1080 - 30));
+        QCOMPARE(p.display.findChild<QLabel *>("Img_Otvet_Mode")->geometry(),
+                 QRect(30, 980, 64, 64));
+
+        QuizSettings.Screen_Res = 0;
+        QuizSettings.Show_Points = 0;
+        p.display.FormShow();
+        QCOMPARE(p.display.size(), QSize(800, 600));
+        QCOMPARE(p.display.findChild<QLabel *>("Img_V2")->width(), 0);
+        QVERIFY(panel->isHidden());
+    }
+
+    void startButton_startsAndStops_andCountersReadZero() {
+        Program p;
+        p.main.show();
+        QuizSettings.Speed_Math = 1;
+        p.main.Sb_StartClick();
+        QVERIFY(p.display.Timer_Vopros->isActive());
+        QVERIFY(p.display.isVisible());
+        QVERIFY(!p.main.isVisible());
+        for (int i = 0; i < 5; ++i) {
+            p.display.Timer_VoprosTimer();
+        }
+        QVERIFY(TotalQuestions > 0);
+        p.main.show();
+        p.main.Sb_StartClick();
+        QVERIFY(!p.display.Timer_Vopros->isActive());
+        QVERIFY(!p.display.isVisible());
+        for (const char *name :
+             {"Lbl_Vopros_All", "Lbl_Vopros_True", "Lbl_Vopros_False", "Lbl_Point_All"}) {
+            QCOMPARE(p.display.findChild<QLabel *>(name)->text(), QStringLiteral("0"));
+        }
+    }
+
+    void escapeHotkey_closesDisplayKeepsCounters_answerKeyTicksBox() {
+        Program p;
+        p.main.show();
+        p.main.Sb_StartClick();
+        p.display.Timer_VoprosTimer();
+        p.main.HotkeyMessage(0);
+        QVERIFY(p.main.cbHotKey1->isChecked());
+        p.main.HotkeyMessage(1); // the other key cancels
+        QVERIFY(!p.main.cbHotKey1->isChecked());
+        p.main.HotkeyMessage(2);
+        QVERIFY(!p.display.Timer_Vopros->isActive());
+        QVERIFY(p.main.isVisible());
+        QCOMPARE(TotalQuestions, 1);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
