@@ -8,6 +8,9 @@
 #include "SettingsKey.h"
 #include "ShellActions.h"
 #include "SkinWidgets.h"
+#include "SndUtils.h"
+#include "Snd_Tr_I.h"
+#include "SoundObjectTable.h"
 #include "TrayMenu.h"
 #include "snd_dev_ds.h"
 #include "unit_math.h"
@@ -73,6 +76,15 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent) {
     }
     TrayIcon_ = new TrayIcon(TrayIconPicture(), itemPictures, this);
     hotkeys_ = new GlobalHotkeys(this);
+
+    objectLog.setMemo(Memo1);
+    SoundObjectTable_ = std::make_unique<SoundObjectTable>(objectLog);
+    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
+        SoundObjectTable_->bind(n, [this](const QString &name) { return control(name); });
+    }
+    // Every sound error reaches the log in full.
+    connect(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady, this,
+            [this](const QString &text) { objectLog.append(text); });
 
     connectHandlers();
     FormCreate();
@@ -149,11 +161,12 @@ void TfmMain::FormCreate() {
     SetToolTipsEnabled(HintShow == 1);
     HotkeyLampTicks = 0;
     InitQuizEngine();
-    Memo1->clear();
+    objectLog.clear();
     BuildOutputList(Show_SPDIF == 1);
     BuildInputList(true);
+    SoundObjectTable_->LoadAllObjects();
     for (const DeviceEntry &entry : InputDeviceNames) {
-        Memo1->appendPlainText(entry.name);
+        objectLog.append(entry.name);
     }
 }
 
@@ -162,6 +175,12 @@ void TfmMain::FormDestroy() {
         return;
     }
     destroyed_ = true;
+    // No capture or playback report may reach a control that is about to go.
+    SoundObjectTable_->stopAllThreads();
+    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
+        SoundObjectTable_->object(n).FileList.clear();
+    }
+    SoundObjectTable_->SaveAllObjects();
     SaveQuizSettings();
     saveSystemSettings();
 }
@@ -195,11 +214,12 @@ void TfmMain::FormShow() {
 }
 
 void TfmMain::startObjectOneCapture() {
-    // The microphone answer is wired in with the sound objects.
+    SoundObjectTable_->startMic(1);
 }
 
 void TfmMain::closeEvent(QCloseEvent *event) {
     hotkeys_->unregisterAll();
+    SoundObjectTable_->stopAllThreads();
     if (display_) {
         display_->close();
     }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ObjectLog.h"
+
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QCheckBox;
 class QLineEdit;
@@ -16,6 +19,7 @@ class GlobalHotkeys;
 class LevelBar;
 class PictureButton;
 class SkinLabel;
+class SoundObjectTable;
 class TfmDisplay;
 class TfmHelp;
 class TfmLogo;
@@ -67,6 +71,9 @@ public:
     QCheckBox *cbHotKey1 = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QTimer *Timer_Work = nullptr;
+    ObjectLog objectLog;
+    // Declared after the log it writes to, so that it goes first.
+    std::unique_ptr<SoundObjectTable> SoundObjectTable_;
     TrayIcon *trayIcon() const { return TrayIcon_; }
     GlobalHotkeys *hotkeys() const { return hotkeys_; }
     TfmDisplay *display() const { return display_; }
@@ -83,6 +90,9 @@ protected:
 
 private:
     void buildLayout();
+    QWidget *createControl(int kind, const QString &name, const QString &text, int picture,
+                           QWidget *parent);
+
     void connectHandlers();
     void FormCreate();
     void FormDestroy();

@@ -23,6 +23,8 @@ enum class Kind {
     Edit,    // read-only text over a field picture
     Track,   // vertical track bar
     Level,   // segmented level bar
+    Check,   // plain check box (sound object panels)
+    Input,   // editable number field (sound object panels)
 };
 
 struct Control {
@@ -135,6 +137,56 @@ const Control kLayout[] = {
     {"laThreadInCnt", Kind::Label, 24, 620, 0, 0, -1, "Количество потоков In:  "},
 };
 
+// The controls of each sound object panel on PageControl1; %1 is the object number. The
+// playback side sits on Panel_Obj<n>, the microphone side on its inner panel Panel_Obj<n>_1.
+// Object 1's microphone controls (and its hidden answer box) are on the window itself, so
+// `mainForObject1` leaves them out of panel 1.
+struct PanelControl {
+    const char *name;
+    Kind kind;
+    bool microphoneSide;
+    bool mainForObject1;
+    int x, y, w, h;
+    int picture;
+    const char *text;
+};
+const PanelControl kPanelLayout[] = {
+    {"Lbl_1_Obj%1", Kind::Label, false, false, 8, 8, 0, 0, -1, "Звуковка"},
+    {"Sb_Obj%1_Up", Kind::Button, false, false, 8, 28, 17, 21, 52, ""},
+    {"edObj%1", Kind::Edit, false, false, 28, 32, 260, 13, -1, ""},
+    {"Sb_Obj%1_Down", Kind::Button, false, false, 292, 28, 17, 21, 50, ""},
+    {"Lbl_3_Obj%1", Kind::Label, false, false, 12, 60, 0, 0, -1, "Л"},
+    {"Lbl_4_Obj%1", Kind::Label, false, false, 44, 60, 0, 0, -1, "П"},
+    {"tbVL%1", Kind::Track, false, false, 8, 78, 20, 87, -1, ""},
+    {"tbVR%1", Kind::Track, false, false, 40, 78, 20, 87, -1, ""},
+    {"pbL%1", Kind::Level, false, false, 72, 84, 12, 75, -1, ""},
+    {"pbR%1", Kind::Level, false, false, 90, 84, 12, 75, -1, ""},
+    {"Lbl_6_Obj%1", Kind::Label, false, false, 120, 60, 0, 0, -1, "Внешний файл"},
+    {"cbPlayFromFile%1", Kind::Check, false, false, 120, 80, 160, 20, -1, "Внешний файл"},
+    {"cbLoop%1", Kind::Check, false, false, 120, 104, 160, 20, -1, "Loop"},
+    {"Sb_File%1_Up", Kind::Button, false, false, 120, 130, 17, 21, 52, ""},
+    {"edFile%1", Kind::Edit, false, false, 140, 134, 150, 13, -1, ""},
+    {"Sb_File%1_Down", Kind::Button, false, false, 294, 130, 17, 21, 50, ""},
+    {"Sb_StartPlay_Obj%1", Kind::Button, false, false, 120, 160, 82, 25, 57, ""},
+    {"Sb_StopPlay_Obj%1", Kind::Button, false, false, 210, 160, 82, 25, 57, ""},
+
+    {"Lbl_2_Obj%1", Kind::Label, true, true, 8, 8, 0, 0, -1, "Микрофон"},
+    {"Sb_Mic%1_Up", Kind::Button, true, true, 8, 28, 17, 21, 52, ""},
+    {"edMic%1", Kind::Edit, true, true, 28, 32, 260, 13, -1, ""},
+    {"Sb_Mic%1_Down", Kind::Button, true, true, 292, 28, 17, 21, 50, ""},
+    {"Lbl_8_Obj%1", Kind::Label, true, true, 8, 60, 0, 0, -1, "Порог"},
+    {"Lbl_5_Obj%1", Kind::Label, true, true, 60, 60, 0, 0, -1, "Lvl"},
+    {"tbTrig%1", Kind::Track, true, true, 8, 78, 20, 87, -1, ""},
+    {"tbMixerVol%1", Kind::Track, true, true, 60, 78, 20, 87, -1, ""},
+    {"pbSig%1", Kind::Level, true, true, 90, 84, 12, 75, -1, ""},
+    {"lcPorogValue%1", Kind::Label, true, true, 8, 170, 0, 0, -1, "00"},
+    {"Lbl_7_Obj%1", Kind::Label, true, false, 130, 60, 0, 0, -1, "Задержка"},
+    {"edDelay%1", Kind::Input, true, false, 130, 80, 40, 18, -1, ""},
+    {"cbPorog%1", Kind::Check, true, true, 130, 110, 80, 20, -1, "Rec"},
+    {"Sb_StartMic_Obj%1", Kind::Button, true, false, 130, 140, 82, 25, 57, ""},
+    {"Sb_StopMic_Obj%1", Kind::Button, true, false, 220, 140, 82, 25, 57, ""},
+};
+
 QFont verdana(int pixelSize, bool bold = false) {
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(pixelSize);
@@ -144,60 +196,71 @@ QFont verdana(int pixelSize, bool bold = false) {
 
 } // namespace
 
-void TfmMain::buildLayout() {
-    const QColor text(0xF2, 0xF6, 0xFC);
-    for (const Control &c : kLayout) {
-        const QString name = QString::fromLatin1(c.name);
-        QWidget *widget = nullptr;
-        switch (c.kind) {
-        case Kind::Button:
-        case Kind::Box:
-        case Kind::Picture: {
-            auto *picture = new PictureButton(BitmapList_Btn(), this);
-            picture->setPicture(c.picture);
-            if (c.kind != Kind::Picture) {
-                picture->setCursor(Qt::PointingHandCursor);
-            }
-            widget = picture;
-            break;
+QWidget *TfmMain::createControl(int kindValue, const QString &name, const QString &text,
+                                int picture, QWidget *parent) {
+    const auto kind = Kind(kindValue);
+    QWidget *widget = nullptr;
+    switch (kind) {
+    case Kind::Button:
+    case Kind::Box:
+    case Kind::Picture: {
+        auto *button = new PictureButton(BitmapList_Btn(), parent);
+        button->setPicture(picture);
+        if (kind != Kind::Picture) {
+            button->setCursor(Qt::PointingHandCursor);
         }
-        case Kind::Label:
-        case Kind::Title: {
-            auto *label = new SkinLabel(QString::fromUtf8(c.text), this);
-            label->setFont(c.kind == Kind::Title ? verdana(15, true) : verdana(12, true));
-            label->setTextColor(c.kind == Kind::Title ? QColor(0xF0, 0xB9, 0x26) : text);
-            widget = label;
-            break;
-        }
-        case Kind::Edit: {
-            auto *edit = new QLineEdit(this);
-            edit->setReadOnly(true);
-            edit->setFrame(false);
+        widget = button;
+        break;
+    }
+    case Kind::Label:
+    case Kind::Title: {
+        auto *label = new SkinLabel(text, parent);
+        label->setFont(kind == Kind::Title ? verdana(15, true) : verdana(12, true));
+        label->setTextColor(kind == Kind::Title ? QColor(0xF0, 0xB9, 0x26)
+                                                : QColor(0xF2, 0xF6, 0xFC));
+        widget = label;
+        break;
+    }
+    case Kind::Edit:
+    case Kind::Input: {
+        auto *edit = new QLineEdit(parent);
+        edit->setReadOnly(kind == Kind::Edit);
+        edit->setFrame(kind == Kind::Input);
+        edit->setFont(verdana(11, true));
+        edit->setAlignment(Qt::AlignCenter);
+        if (kind == Kind::Edit) {
             edit->setFocusPolicy(Qt::NoFocus);
-            edit->setFont(verdana(11, true));
-            edit->setAlignment(Qt::AlignCenter);
             edit->setStyleSheet(QStringLiteral(
                 "QLineEdit { background: transparent; color: #153A6B; padding: 0; }"));
-            widget = edit;
-            break;
         }
-        case Kind::Track: {
-            auto *track = new TrackBar(this);
-            widget = track;
-            break;
-        }
-        case Kind::Level:
-            widget = new LevelBar(this);
-            break;
-        }
-        widget->setObjectName(name);
+        widget = edit;
+        break;
+    }
+    case Kind::Check:
+        widget = new QCheckBox(text, parent);
+        break;
+    case Kind::Track:
+        widget = new TrackBar(parent);
+        break;
+    case Kind::Level:
+        widget = new LevelBar(parent);
+        break;
+    }
+    widget->setObjectName(name);
+    controls_[name] = widget;
+    return widget;
+}
+
+void TfmMain::buildLayout() {
+    for (const Control &c : kLayout) {
+        QWidget *widget = createControl(int(c.kind), QString::fromLatin1(c.name),
+                                        QString::fromUtf8(c.text), c.picture, this);
         if (c.w > 0) {
             widget->setGeometry(c.x, c.y, c.w, c.h);
         } else {
             widget->move(c.x, c.y);
             widget->adjustSize();
         }
-        controls_[name] = widget;
     }
     auto *title = new SkinLabel(QStringLiteral("Numbrook"), this);
     auto *shadow = new SkinLabel(QStringLiteral("Numbrook"), this);
@@ -235,9 +298,36 @@ void TfmMain::buildLayout() {
         auto *panel = new QFrame(sheet);
         panel->setObjectName(QStringLiteral("Panel_Obj%1").arg(n));
         panel->setGeometry(0, 0, 770, 300);
+        auto *microphone = new QFrame(panel);
+        microphone->setObjectName(QStringLiteral("Panel_Obj%1_1").arg(n));
+        microphone->setGeometry(380, 0, 390, 300);
         pages->addTab(sheet, QString::number(n));
         controls_[sheet->objectName()] = sheet;
         controls_[panel->objectName()] = panel;
+        controls_[microphone->objectName()] = microphone;
+        for (const PanelControl &c : kPanelLayout) {
+            if (n == 1 && c.mainForObject1) {
+                continue;
+            }
+            QWidget *widget = createControl(int(c.kind), QString::fromLatin1(c.name).arg(n),
+                                            QString::fromUtf8(c.text), c.picture,
+                                            c.microphoneSide ? microphone : panel);
+            if (c.w > 0) {
+                widget->setGeometry(c.x, c.y, c.w, c.h);
+            } else {
+                widget->move(c.x, c.y);
+                widget->adjustSize();
+            }
+        }
+        // The delay field starts at 1 second for object 1 and 3 for the others, until loaded.
+        static_cast<QLineEdit *>(control(QStringLiteral("edDelay%1").arg(n)))
+            ->setText(n == 1 ? QStringLiteral("1") : QStringLiteral("3"));
+        for (const QString &bar : {QStringLiteral("tbVL%1"), QStringLiteral("tbVR%1")}) {
+            static_cast<TrackBar *>(control(bar.arg(n)))->setRange(0, 100);
+        }
+        static_cast<TrackBar *>(control(QStringLiteral("tbTrig%1").arg(n)))->setRange(0, 128);
+        static_cast<TrackBar *>(control(QStringLiteral("tbMixerVol%1").arg(n)))->setRange(0, 100);
+        static_cast<LevelBar *>(control(QStringLiteral("pbSig%1").arg(n)))->setSegments(18);
     }
     controls_[pages->objectName()] = pages;
 
@@ -257,10 +347,6 @@ void TfmMain::buildLayout() {
         box->hide();
         controls_[box->objectName()] = box;
     }
-
-    static_cast<TrackBar *>(control(QStringLiteral("tbTrig1")))->setRange(0, 128);
-    static_cast<TrackBar *>(control(QStringLiteral("tbMixerVol1")))->setRange(0, 100);
-    static_cast<LevelBar *>(control(QStringLiteral("pbSig1")))->setSegments(18);
 }
 
 } // namespace numbrook

@@ -5,6 +5,7 @@
 #include "Logo.h"
 #include "MainForm.h"
 #include "SkinWidgets.h"
+#include "snd_ini.h"
 #include "unit_math.h"
 
 #include <QCheckBox>
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void init() {
         config_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+        SetObjectIniPath(config_->path() + "/objects.ini");
         QuizSettings = QuizSettingsRecord{};
     }
 

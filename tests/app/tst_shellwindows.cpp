@@ -8,6 +8,7 @@
 #include "TrayMenu.h"
 #include "UiStrings.h"
 #include "WebPages.h"
+#include "snd_ini.h"
 
 #include <QAction>
 #include <QFile>
@@ -112,6 +113,7 @@ void ShellWindowsTest::init() {
     config_ = std::make_unique<QTemporaryDir>();
     QVERIFY(config_->isValid());
     qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+    SetObjectIniPath(config_->path() + "/objects.ini");
 }
 
 void ShellWindowsTest::textsOfBothLanguages_data() {

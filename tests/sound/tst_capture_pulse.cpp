@@ -13,20 +13,16 @@
 #include <memory>
 #include <stdexcept>
 
+#include "PulseTools.h"
+
 using namespace numbrook;
+using numbrook::testing::pactl;
 using numbrook::testing::PipeFeeder;
 
 namespace {
 
 constexpr int kPipeDevice = 11; // any identifier: the reports must carry it back
 constexpr int kMicDevice = 12;
-
-QString pactl(const QStringList &arguments) {
-    QProcess process;
-    process.start(QStringLiteral("pactl"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
 
 // Counts reports per object and per device.
 struct ReportLog {

@@ -17,23 +17,13 @@
 #include <pulse/error.h>
 #include <pulse/simple.h>
 
+#include "PulseTools.h"
+
 using namespace numbrook;
+using numbrook::testing::pactl;
+using numbrook::testing::pactlPercent;
 
 namespace {
-
-QString pactl(const QStringList &arguments) {
-    QProcess process;
-    process.start(QStringLiteral("pactl"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-// The first percentage pactl shows for a device's volume.
-int pactlPercent(const QString &what, const QString &device) {
-    const QString text = pactl({QStringLiteral("get-%1-volume").arg(what), device});
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("(\\d+)%")).match(text);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
 
 int idOf(const DeviceEntryList &list, const QString &name) {
     for (const DeviceEntry &entry : list) {

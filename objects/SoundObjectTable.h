@@ -1,0 +1,103 @@
+#pragma once
+
+#include "ObjectLog.h"
+#include "SoundObject.h"
+#include "snd_ini.h"
+
+#include <QObject>
+#include <array>
+#include <functional>
+
+namespace numbrook {
+
+// The four sound objects of the main window and every handler that works on them. Each
+// handler serves the same control of all four objects and takes the object number from the
+// control's "tag" property. Everything runs on the main thread; the capture and playback
+// threads reach the table only through their reports, which are carried out here while they
+// wait.
+class SoundObjectTable : public QObject {
+    Q_OBJECT
+public:
+    using ControlLookup = std::function<QWidget *(const QString &name)>;
+
+    explicit SoundObjectTable(ObjectLog &log, QObject *parent = nullptr);
+    ~SoundObjectTable() override;
+    Q_DISABLE_COPY_MOVE(SoundObjectTable)
+
+    // Binds object n's controls, found by their names (the object number replaces %1), and
+    // connects their handlers. The hold timer is created here, enabled, at 1000 ms.
+    void bind(int n, const ControlLookup &control);
+
+    SoundObject &object(int n) { return objects_[std::size_t(n - 1)]; }
+    const SoundObject &object(int n) const { return objects_[std::size_t(n - 1)]; }
+
+    // True while the table loads itself or moves output track bars itself.
+    bool UpdateGuard = false;
+
+    // Start-up and exit.
+    void LoadAllObjects();
+    void SaveAllObjects();
+    // Stops every capture and playback and carries out their last reports; afterwards no
+    // report reaches a control. Called before the window and its controls go.
+    void stopAllThreads();
+
+    // Microphone answer.
+    void SetSignalling(int n, bool on);
+    void tmPorog1Timer(int n);
+    void laLeftMic1Click(int n);
+    void laRightMic1Click(int n);
+    void tbTrig1Change(int n);
+    void tbMixerVol1Change(int n);
+    void mixerControlChange(quint32 controlId);
+    void ShowInputLevel(int deviceId, int level);
+    void ShowObjectMic(int n);
+    // Sb_StartMic_Obj1Click for object 1, btStartMic1Click for the others.
+    void startMic(int n);
+    void btStopMic1Click(int n);
+
+    // Playback side.
+    void laLeft1Click(int n);
+    void laRight1Click(int n);
+    void tbVL1Change(int n);
+    void cbPlayFromFile1Click(int n);
+    void laFileLeft1Click(int n);
+    void laFileRight1Click(int n);
+    void ShowOutputLevels(int deviceId, int left, int right);
+    void ShowObjectDevice(int n);
+    void SetObjectTrackbar(int n);
+    void ReloadObjectFiles(int n);
+    void ShowObjectFile(int n);
+
+    // Object n's folder of sound files: Data/wav<n>/ beside the executable.
+    static QString objectFolder(int n);
+    // Replaces the folder beside the executable that holds Data/ (tests); empty restores it.
+    static void setDataRoot(const QString &folder);
+
+private:
+    void loadObject(int n);
+    void chooseMicrophone(int n, int step);
+    void chooseOutput(int n, int step);
+    void stepFile(int n, int step);
+    void LoadObjectFolderFiles(int n);
+    void LoadObjectWaveListFiles(int n);
+    void applyParams(SoundObject &o, const ObjectParams &params);
+    ObjectParams paramsOf(const SoundObject &o) const;
+
+    ObjectLog &log_;
+    std::array<SoundObject, 4> objects_;
+};
+
+// Position of `name` in `list` (exact, case-sensitive match), 0 when absent.
+int IndexOfName(const DeviceEntryList &list, const QString &name);
+// One step (-1 or +1) from `position` through `count` entries, wrapping at both ends.
+int WrapStep(int position, int step, int count);
+
+// The object number a control was bound for.
+int Tag(const QObject *control);
+
+// Lists the entries of `folder` that are not directories, as full paths, in the order the file
+// system gives them (hidden files included, nothing sorted or filtered); a missing folder
+// gives an empty list. True when the list is not empty.
+bool ListFolderFiles(const QString &folder, QStringList &list);
+
+} // namespace numbrook

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace numbrook {
+
+// A sound built into the program: a complete RIFF WAVE image and its description.
+struct WaveClip {
+    QByteArray image;
+    QString description;
+};
+using WaveClipList = QList<WaveClip>;
+
+// The built-in clip list of sound object n (1..4): four, three, two and no clips.
+const WaveClipList &BuiltInClips(int n);
+
+// A RIFF WAVE image of 16-bit PCM samples (interleaved when `channels` is 2).
+QByteArray WaveImage(int sampleRate, int channels, const QList<qint16> &samples);
+
+} // namespace numbrook

@@ -1,0 +1,388 @@
+// The microphone answer through the real main window and question display, against the test
+// environment's sound server: loading the sound objects, signalling, the microphone arrows,
+// shared input volumes, capture start and shutdown.
+#include "Display.h"
+#include "Help.h"
+#include "Logo.h"
+#include "MainForm.h"
+#include "PipeFeeder.h"
+#include "PulseConnection.h"
+#include "PulseTools.h"
+#include "SkinWidgets.h"
+#include "Snd_Tr_I.h"
+#include "SoundObjectTable.h"
+#include "snd_ini.h"
+#include "unit_math.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTime>
+#include <QTimer>
+#include <memory>
+
+using namespace numbrook;
+using numbrook::testing::clapSound;
+using numbrook::testing::pactl;
+using numbrook::testing::pactlPercent;
+using numbrook::testing::PipeFeeder;
+
+namespace {
+
+const QString kPipeMicrophone = QStringLiteral("Pipe Microphone");
+const QString kTestMicrophone = QStringLiteral("Test Microphone");
+
+struct Program {
+    TfmMain main;
+    TfmHelp help;
+    TfmLogo logo;
+    TfmDisplay display;
+    Program() {
+        main.attachWindows(&help, &logo, &display);
+        main.SplashShown = true; // no modal splash in these tests
+    }
+    SoundObjectTable &objects() { return *main.SoundObjectTable_; }
+    QString log() const { return main.Memo1->toPlainText(); }
+    int logCount(const QString &start) const {
+        return int(log().split(QLatin1Char('\n')).filter(QRegularExpression("^" + start)).size());
+    }
+    template <typename T> T *get(const QString &name) const {
+        return qobject_cast<T *>(main.control(name));
+    }
+};
+
+int seconds(const QString &clock) {
+    const QTime time = QTime::fromString(clock, QStringLiteral("hh.mm.ss"));
+    return time.isValid() ? time.msecsSinceStartOfDay() / 1000 : -1;
+}
+
+} // namespace
+
+class MicrophoneAnswerTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    QString iniPath() const { return dir_->path() + "/objects.ini"; }
+    void storeObject(const QString &key, const QVariant &value) {
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        ini.setValue(key, value);
+    }
+    QString storedObject(const QString &key) const {
+        return QSettings(iniPath(), QSettings::IniFormat).value(key).toString();
+    }
+    static void click(Program &p, const QString &name) {
+        QWidget *widget = p.main.control(name);
+        QVERIFY2(widget, qPrintable(name));
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("NUMBROOK_TEST_PIPE"),
+                 "run inside scripts/test-env.sh");
+        QVERIFY(PulseConnection::instance().open());
+    }
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", dir_->path().toLocal8Bit());
+        SetObjectIniPath(iniPath());
+        SoundObjectTable::setDataRoot(dir_->path());
+        QuizSettings = QuizSettingsRecord{};
+        // Every test starts with the test microphone at its unity gain.
+        pactl({"set-source-volume", "nb_mic", "100%"});
+        pactl({"set-source-volume", "nb_pipe_mic", "100%"});
+    }
+    void cleanup() {
+        CaptureRegistry::instance().stopAll();
+        // Other test programs expect the microphones at unity gain.
+        pactl({"set-source-volume", "nb_mic", "100%"});
+        pactl({"set-source-volume", "nb_pipe_mic", "100%"});
+        SetObjectIniPath({});
+        SoundObjectTable::setDataRoot({});
+    }
+
+    void firstStart_defaultsAndOneSwitchOffPerObject() {
+        Program p;
+        SoundObject &o = p.objects().object(1);
+        QCOMPARE(o.tbTrig->value(), 78);
+        QCOMPARE(TriggerThreshold(1).load(), 78);
+        QCOMPARE(p.get<QLabel>("lcPorogValue1")->text(), QStringLiteral("78"));
+        QCOMPARE(o.edDelay->text(), QStringLiteral("1"));
+        QCOMPARE(o.MixerVolume, 50);
+        QCOMPARE(o.tbMixerVol->value(), 50);
+        QVERIFY(o.MixerOpen);
+        QCOMPARE(o.InDeviceName, InputDeviceNames.first().name);
+        QCOMPARE(p.get<QLineEdit>("edMic1")->text(), o.InDeviceName);
+        // 50 percent is the source's unity gain.
+        QCOMPARE(pactlPercent("source", "nb_mic"), 100);
+        QCOMPARE(p.logCount("FMixerControlID= 1 "), 1);
+        QCOMPARE(p.logCount("FMixerControlID= 4 "), 1);
+        // The input device names follow the load.
+        QVERIFY(p.log().contains("\n" + kPipeMicrophone));
+
+        // The hold timers start enabled: one switch-off line per object about a second later.
+        QCOMPARE(p.logCount("отключение сигнализирования "), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(p.logCount("отключение сигнализирования "), 4, 5000);
+        QTest::qWait(1500);
+        QCOMPARE(p.logCount("отключение сигнализирования "), 4);
+    }
+
+    void signalling_ticksBoxForHoldTimeAndLogsTimes() {
+        Program p;
+        QTRY_COMPARE_WITH_TIMEOUT(p.logCount("отключение сигнализирования "), 4, 5000);
+        SoundObject &o = p.objects().object(1);
+        p.objects().SetSignalling(1, true);
+        QVERIFY(p.main.cbPorog1->isChecked());
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Img_Porog1")->picture(), 61);
+        QVERIFY(o.tmPorog->isActive());
+        QCOMPARE(o.tmPorog->interval(), 1000);
+
+        QTRY_VERIFY_WITH_TIMEOUT(!p.main.cbPorog1->isChecked(), 5000);
+        p.main.Timer_WorkTimer();
+        QCOMPARE(p.main.button("Img_Porog1")->picture(), 59);
+        const QStringList lines = p.log().split('\n');
+        const QString on = lines.filter(QRegularExpression("^включение сигнализирования ")).last();
+        const QString off =
+            lines.filter(QRegularExpression("^отключение сигнализирования ")).last();
+        QVERIFY2(QRegularExpression("^включение сигнализирования \\d\\d\\.\\d\\d\\.\\d\\d$")
+                     .match(on)
+                     .hasMatch(),
+                 qPrintable(on));
+        const int held =
+            (seconds(off.section(' ', 2)) - seconds(on.section(' ', 2)) + 86400) % 86400;
+        QVERIFY2(held >= 1 && held <= 2, qPrintable(on + " / " + off));
+
+        // A hold of 0 never ends by itself; the stop of the capture ends it.
+        o.edDelay->setText("0");
+        p.objects().SetSignalling(1, true);
+        QVERIFY(!o.tmPorog->isActive());
+        QTest::qWait(1200);
+        QVERIFY(p.main.cbPorog1->isChecked());
+        p.objects().btStopMic1Click(1);
+        QVERIFY(!p.main.cbPorog1->isChecked());
+    }
+
+    void clapDuringQuiz_scoresAsTheExpressionSays() {
+        storeObject("ObjectMapping/ObjectIn_1", kPipeMicrophone);
+        PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+        QVERIFY(feeder.isOpen());
+        Program p;
+        QCOMPARE(p.objects().object(1).InDeviceName, kPipeMicrophone);
+        QuizSettings.Diff_Math = 1;
+        QuizSettings.Speed_Math = 2;
+        QuizSettings.Znak(1) = 1;
+        QSignalSpy levels(&CaptureReports::instance(), &CaptureReports::levelReport);
+        p.main.show();
+        QCOMPARE(CaptureRegistry::instance().count(), 1);
+        // The capture is listening once its first buffer is reported.
+        QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
+        // A faster question clock keeps the test short; the cycle counts ticks, not seconds.
+        p.display.Timer_Vopros->setInterval(400);
+        p.main.Sb_StartClick();
+        QVERIFY(p.display.Timer_Vopros->isActive());
+
+        enum Answer { Clap, TwoClaps, Silence };
+        struct Seen {
+            bool trueClap = false, falseClap = false, silence = false, twoClaps = false;
+        } seen;
+        for (int question = 0; question < 40; ++question) {
+            if (seen.trueClap && seen.falseClap && seen.silence && seen.twoClaps) {
+                break;
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 1, 5000);
+            const bool truth = ExpressionIsCorrect;
+            Answer answer = Clap;
+            if (!seen.silence && question % 3 == 2) {
+                answer = Silence;
+            } else if (!seen.twoClaps && seen.trueClap && seen.falseClap) {
+                answer = TwoClaps;
+            }
+            const int correct = CorrectAnswers, wrong = WrongAnswers, points = PointsTotal;
+            if (answer != Silence) {
+                feeder.play(clapSound());
+                QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()), 2000);
+                p.main.Timer_WorkTimer();
+                QCOMPARE(p.main.button("Img_Porog1")->picture(), 61);
+                if (answer == TwoClaps) {
+                    QTest::qWait(60);
+                    feeder.play(clapSound());
+                }
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 0, 5000);
+            const bool saidTrue = answer != Silence;
+            const bool right = saidTrue == truth;
+            QCOMPARE(CorrectAnswers, correct + (right ? 1 : 0));
+            QCOMPARE(WrongAnswers, wrong + (right ? 0 : 1));
+            QCOMPARE(PointsTotal, points + (right ? 1 : -1));
+            seen.trueClap |= answer == Clap && truth;
+            seen.falseClap |= answer == Clap && !truth;
+            seen.silence |= answer == Silence;
+            seen.twoClaps |= answer == TwoClaps;
+        }
+        QVERIFY(seen.trueClap && seen.falseClap && seen.silence && seen.twoClaps);
+        p.main.Sb_StartClick();
+    }
+
+    void microphoneArrows_wrapAndStoreTheChoice() {
+        Program p;
+        QVERIFY(InputDeviceNames.size() >= 2);
+        const int last = int(InputDeviceNames.size()) - 1;
+        SoundObject &o = p.objects().object(1);
+        QCOMPARE(o.InDeviceName, InputDeviceNames[0].name);
+        click(p, "Sb_Mic1_Up");
+        QCOMPARE(o.InDeviceName, InputDeviceNames[last].name);
+        QCOMPARE(o.InDeviceID, InputDeviceNames[last].id);
+        QCOMPARE(p.get<QLineEdit>("edMic1")->text(), InputDeviceNames[last].name);
+        QCOMPARE(p.get<QLineEdit>("edMic1")->toolTip(), InputDeviceNames[last].name);
+        QCOMPARE(storedObject("ObjectMapping/ObjectIn_1"), InputDeviceNames[last].name);
+        QVERIFY(p.log().endsWith(
+            QStringLiteral("SaveMappingObjectToMic 1 %1").arg(InputDeviceNames[last].id)));
+        click(p, "Sb_Mic1_Down");
+        QCOMPARE(o.InDeviceName, InputDeviceNames[0].name);
+        click(p, "Sb_Mic1_Down");
+        QCOMPARE(o.InDeviceName, InputDeviceNames[1].name);
+
+        // A name no longer listed counts as position 0 for the step.
+        o.InDeviceName = QStringLiteral("Unplugged microphone");
+        p.objects().laRightMic1Click(1);
+        QCOMPARE(o.InDeviceName, InputDeviceNames[1].name);
+        o.InDeviceName = QStringLiteral("Unplugged microphone");
+        p.objects().laLeftMic1Click(1);
+        QCOMPARE(o.InDeviceName, InputDeviceNames[last].name);
+
+        // Objects 2 to 4 have arrows of their own on their panels.
+        QCOMPARE(p.objects().object(3).InDeviceName, InputDeviceNames[0].name);
+        click(p, "Sb_Mic3_Down");
+        QCOMPARE(p.objects().object(3).InDeviceName, InputDeviceNames[1].name);
+        QCOMPARE(storedObject("ObjectMapping/ObjectIn_3"), InputDeviceNames[1].name);
+    }
+
+    void runningCapture_keepsItsDeviceAfterAChange() {
+        storeObject("ObjectMapping/ObjectIn_1", kPipeMicrophone);
+        PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+        QSignalSpy levels(&CaptureReports::instance(), &CaptureReports::levelReport);
+        Program p;
+        p.main.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(p.logCount("отключение сигнализирования "), 4, 5000);
+        SoundObject &o = p.objects().object(1);
+        const int pipeId = o.InDeviceID;
+        p.objects().laRightMic1Click(1);
+        QVERIFY(o.InDeviceID != pipeId);
+        feeder.play(clapSound());
+        QTRY_VERIFY_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), 3000);
+        // Its levels no longer reach object 1's bar.
+        p.objects().ShowInputLevel(pipeId, 77);
+        QCOMPARE(o.pbSig->value(), 0);
+    }
+
+    void sharedMicrophone_volumeAndLevelsFollow() {
+        Program p;
+        SoundObject &one = p.objects().object(1);
+        SoundObject &two = p.objects().object(2);
+        QCOMPARE(one.InDeviceID, two.InDeviceID);
+        one.tbMixerVol->setValue(30);
+        QCOMPARE(two.tbMixerVol->value(), 30);
+        QCOMPARE(two.MixerVolume, 30);
+        QCOMPARE(pactlPercent("source", "nb_mic"), 60);
+
+        // A change made by another program reaches every object on that source.
+        pactl({"set-source-volume", "nb_mic", "150%"});
+        QTRY_COMPARE_WITH_TIMEOUT(one.tbMixerVol->value(), 75, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(two.tbMixerVol->value(), 75, 5000);
+        QCOMPARE(p.objects().object(4).tbMixerVol->value(), 75);
+
+        p.objects().ShowInputLevel(one.InDeviceID, 42);
+        QCOMPARE(one.pbSig->value(), 42);
+        QCOMPARE(two.pbSig->value(), 42);
+        // The bar is a percent scale: a level above 100 shows as full, unscaled.
+        p.objects().ShowInputLevel(one.InDeviceID, 128);
+        QCOMPARE(one.pbSig->value(), 128);
+    }
+
+    void showingAgain_startsNoSecondCapture() {
+        Program p;
+        p.main.show();
+        QCOMPARE(CaptureRegistry::instance().count(), 1);
+        p.main.hide();
+        p.main.show();
+        p.main.Sb_StartClick();
+        p.main.Sb_StartClick();
+        QCOMPARE(CaptureRegistry::instance().count(), 1);
+        QCOMPARE(p.logCount("start mic"), 1);
+        QCOMPARE(p.logCount("mic thread started"), 1);
+        click(p, "Sb_StopMic_Obj1");
+        QTRY_COMPARE_WITH_TIMEOUT(CaptureRegistry::instance().count(), 0, 5000);
+        QCOMPARE(p.objects().object(1).pbSig->value(), 0);
+        click(p, "Sb_StartMic_Obj1");
+        QCOMPARE(CaptureRegistry::instance().count(), 1);
+    }
+
+    void exit_savesEveryObject() {
+        auto p = std::make_unique<Program>();
+        p->objects().object(2).tbTrig->setValue(100);
+        p->objects().object(3).edDelay->setText("5");
+        p->objects().object(4).tbMixerVol->setValue(40);
+        p.reset();
+        QCOMPARE(storedObject("ObjectWavParams/ObjectInTriggerLevel_2"), QStringLiteral("28"));
+        QCOMPARE(storedObject("ObjectWavParams/ObjectInDelay_3"), QStringLiteral("5"));
+        QCOMPARE(storedObject("ObjectWavParams/ObjectInMixerVolume_4"), QStringLiteral("40"));
+        QCOMPARE(storedObject("ObjectMapping/ObjectIn_1"), InputDeviceNames.first().name);
+
+        Program again;
+        QCOMPARE(again.objects().object(2).tbTrig->value(), 100);
+        QCOMPARE(again.get<QLabel>("lcPorogValue2")->text(), QStringLiteral("100"));
+        QCOMPARE(again.objects().object(3).edDelay->text(), QStringLiteral("5"));
+    }
+
+    void noCaptureDevice_objectsHoldNothingAndArrowsDoNothing() {
+        Program p;
+        const DeviceEntryList saved = InputDeviceNames;
+        InputDeviceNames.clear();
+        p.objects().LoadAllObjects();
+        SoundObject &o = p.objects().object(1);
+        QCOMPARE(o.InDeviceID, kNoDevice);
+        QVERIFY(o.InDeviceName.isEmpty());
+        QVERIFY(!o.MixerOpen);
+        QVERIFY(!o.tbTrig->isEnabled());
+        click(p, "Sb_Mic1_Up");
+        click(p, "Sb_Mic1_Down");
+        QCOMPARE(o.InDeviceID, kNoDevice);
+        // The capture start fails on its own and is logged; signalling still works.
+        p.objects().startMic(1);
+        QTRY_COMPARE_WITH_TIMEOUT(CaptureRegistry::instance().count(), 0, 5000);
+        QVERIFY(p.log().contains("Could not open the input device"));
+        p.objects().SetSignalling(1, true);
+        QVERIFY(p.main.cbPorog1->isChecked());
+        InputDeviceNames = saved;
+    }
+
+    void shutdownWhileClapsAreReported_neverHangsOrCrashes() {
+        storeObject("ObjectMapping/ObjectIn_1", kPipeMicrophone);
+        PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+        QByteArray claps;
+        for (int i = 0; i < 20; ++i) {
+            claps += clapSound(110, 10) + QByteArray(110, char(128));
+        }
+        for (int round = 0; round < 25; ++round) {
+            auto p = std::make_unique<Program>();
+            p->main.show();
+            feeder.play(claps);
+            QTest::qWait(int(QRandomGenerator::global()->bounded(20, 200)));
+            p.reset();
+            QCOMPARE(CaptureRegistry::instance().count(), 0);
+        }
+    }
+};
+
+QTEST_MAIN(MicrophoneAnswerTest)
+#include "tst_microphone_answer.moc"
