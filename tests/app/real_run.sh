@@ -6,6 +6,9 @@ set -euo pipefail
 binary=$1
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
+# A copy in a folder of its own: the sound object file lives beside the executable.
+cp "$binary" "$config/numbrook"
+binary=$config/numbrook
 mkdir -p "$config/Pelorin Quillmark"
 printf '[General]\nSpeed_Math=1\nShow_Points=1\nZnak_2_Math=1\n' \
     >"$config/Pelorin Quillmark/Lantern.conf"

@@ -1,0 +1,178 @@
+// Microphone answer figures of the running program:
+//   - the time from a clap entering the test microphone to cbPorog1 being ticked, through the
+//     real main window, sound object table and capture thread;
+//   - the processor use of the idle program (object 1 capturing) over 30 s, beside parec
+//     recording the same format from the same source in the same run.
+// Run inside scripts/test-env.sh:
+//   scripts/test-env.sh build/release/bench/bench_microphone [claps] [seconds]
+
+#include "Display.h"
+#include "Help.h"
+#include "Logo.h"
+#include "MainForm.h"
+#include "PipeFeeder.h"
+#include "PulseConnection.h"
+#include "Snd_Tr_I.h"
+#include "SoundObjectTable.h"
+#include "snd_ini.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+#include <vector>
+
+using namespace numbrook;
+using numbrook::testing::Clock;
+
+namespace {
+
+void pause(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void benchClapToAnswerBox(const QString &iniPath, int claps) {
+    QSettings(iniPath, QSettings::IniFormat)
+        .setValue(QStringLiteral("ObjectMapping/ObjectIn_1"), QStringLiteral("Pipe Microphone"));
+    SetObjectIniPath(iniPath);
+    testing::PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+    if (!feeder.isOpen()) {
+        std::printf("clap -> cbPorog1: the test microphone's pipe cannot be opened\n");
+        return;
+    }
+    TfmMain main;
+    TfmHelp help;
+    TfmLogo logo;
+    TfmDisplay display;
+    main.attachWindows(&help, &logo, &display);
+    main.SplashShown = true;
+
+    Clock::time_point tickedAt;
+    int ticks = 0;
+    QEventLoop loop;
+    QObject::connect(main.cbPorog1, &QCheckBox::toggled, &loop, [&](bool on) {
+        if (on) {
+            tickedAt = Clock::now();
+            ++ticks;
+            loop.quit();
+        }
+    });
+    main.show(); // starts object 1's capture
+    pause(1500);
+
+    std::vector<double> latencies;
+    int missed = 0;
+    for (int i = 0; i < claps; ++i) {
+        // The question display clears the box itself at every question; do the same here so
+        // that each clap ticks it afresh.
+        main.cbPorog1->setChecked(false);
+        ticks = 0;
+        feeder.play(testing::clapSound(110, 20));
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timeout.start(3000);
+        loop.exec();
+        if (ticks == 0) {
+            ++missed;
+            continue;
+        }
+        latencies.push_back(
+            std::chrono::duration<double, std::milli>(tickedAt - feeder.lastSoundWritten())
+                .count());
+        pause(80);
+    }
+    main.close();
+    SetObjectIniPath({});
+    if (latencies.empty()) {
+        std::printf("clap -> cbPorog1: no tick (%d claps missed)\n", missed);
+        return;
+    }
+    std::sort(latencies.begin(), latencies.end());
+    auto at = [&](double q) { return latencies[std::size_t(q * double(latencies.size() - 1))]; };
+    std::printf("clap -> cbPorog1 ticked, over %zu claps (%d missed): median %.1f ms, 99th "
+                "percentile %.1f ms, max %.1f ms\n",
+                latencies.size(), missed, at(0.5), at(0.99), latencies.back());
+}
+
+// User plus system time of a process, in seconds.
+double cpuSeconds(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray text = stat.readAll();
+    // Fields after the command name, which is in parentheses and may hold blanks.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13) {
+        return -1;
+    }
+    return double(fields[11].toLongLong() + fields[12].toLongLong()) /
+           double(sysconf(_SC_CLK_TCK));
+}
+
+void benchIdleCpu(const QString &folder, int seconds) {
+    // A copy of the program in a folder of its own, so that its object file starts fresh:
+    // object 1 then listens to the first capture source.
+    const QString program = QDir(folder).filePath(QStringLiteral("numbrook"));
+    QFile::copy(QStringLiteral(NUMBROOK_BINARY), program);
+    QProcess numbrookProcess;
+    numbrookProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    numbrookProcess.setStandardOutputFile(QProcess::nullDevice());
+    numbrookProcess.start(program, {});
+    QProcess parec;
+    parec.setStandardOutputFile(QProcess::nullDevice());
+    parec.start(QStringLiteral("parec"),
+                {QStringLiteral("--device=nb_mic"), QStringLiteral("--format=u8"),
+                 QStringLiteral("--rate=22050"), QStringLiteral("--channels=1"),
+                 QStringLiteral("--latency=512"), QStringLiteral("--raw")});
+    if (!numbrookProcess.waitForStarted() || !parec.waitForStarted()) {
+        std::printf("idle processor use: could not start the programs\n");
+        return;
+    }
+    pause(5000); // the splash, the first paint, the capture start
+    const double programBefore = cpuSeconds(numbrookProcess.processId());
+    const double parecBefore = cpuSeconds(parec.processId());
+    pause(seconds * 1000);
+    const double programUsed = cpuSeconds(numbrookProcess.processId()) - programBefore;
+    const double parecUsed = cpuSeconds(parec.processId()) - parecBefore;
+    numbrookProcess.terminate();
+    parec.terminate();
+    numbrookProcess.waitForFinished(10000);
+    parec.waitForFinished(10000);
+    std::printf("idle processor use over %d s: numbrook %.2f %% of one core, parec %.2f %% "
+                "(ratio %.1f)\n",
+                seconds, 100.0 * programUsed / seconds, 100.0 * parecUsed / seconds,
+                parecUsed > 0 ? programUsed / parecUsed : 0.0);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const int claps = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    const int seconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 30;
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER") ||
+        qEnvironmentVariableIsEmpty("NUMBROOK_TEST_PIPE")) {
+        std::printf("skipped: run inside scripts/test-env.sh\n");
+        return 0;
+    }
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    PulseConnection::instance().open();
+    benchClapToAnswerBox(dir.filePath(QStringLiteral("objects.ini")), claps);
+    benchIdleCpu(dir.path(), seconds);
+    PulseConnection::instance().close();
+    return 0;
+}
