@@ -1,0 +1,224 @@
+// The playback side of the sound objects through the real main window, against the test
+// environment's sound server: first start, output device arrows, channel volumes shared by the
+// objects of one device, folder files and built-in clips, level bars.
+#include "Display.h"
+#include "Help.h"
+#include "Logo.h"
+#include "MainForm.h"
+#include "PulseConnection.h"
+#include "PulseTools.h"
+#include "SkinWidgets.h"
+#include "SoundObjectTable.h"
+#include "snd_ini.h"
+#include "unit_math.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace numbrook;
+using numbrook::testing::pactlPercent;
+
+namespace {
+
+struct Program {
+    TfmMain main;
+    TfmHelp help;
+    TfmLogo logo;
+    TfmDisplay display;
+    Program() {
+        main.attachWindows(&help, &logo, &display);
+        main.SplashShown = true;
+    }
+    SoundObjectTable &objects() { return *main.SoundObjectTable_; }
+    SoundObject &object(int n) { return main.SoundObjectTable_->object(n); }
+    QString log() const { return main.Memo1->toPlainText(); }
+};
+
+void touch(const QString &path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("RIFF");
+}
+
+} // namespace
+
+class PlaybackControllerTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    QString iniPath() const { return dir_->path() + "/objects.ini"; }
+    void storeObject(const QString &key, const QVariant &value) {
+        QSettings(iniPath(), QSettings::IniFormat).setValue(key, value);
+    }
+    QString storedObject(const QString &key) const {
+        return QSettings(iniPath(), QSettings::IniFormat).value(key).toString();
+    }
+    static void click(Program &p, const QString &name) {
+        QWidget *widget = p.main.control(name);
+        QVERIFY2(widget, qPrintable(name));
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "run inside scripts/test-env.sh");
+        QVERIFY(PulseConnection::instance().open());
+    }
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", dir_->path().toLocal8Bit());
+        SetObjectIniPath(iniPath());
+        SoundObjectTable::setDataRoot(dir_->path());
+        QuizSettings = QuizSettingsRecord{};
+    }
+    void cleanup() {
+        SetObjectIniPath({});
+        SoundObjectTable::setDataRoot({});
+    }
+
+    void firstStart_firstDeviceFirstClipHalfVolume() {
+        const int masterBefore = pactlPercent("sink", "nb_speakers");
+        Program p;
+        QVERIFY(!OutputDeviceNames.isEmpty());
+        const DeviceEntry first = OutputDeviceNames.first();
+        for (int n = 1; n <= 4; ++n) {
+            QCOMPARE(p.object(n).OutDeviceID, first.id);
+            QCOMPARE(p.object(n).OutDeviceName, first.name);
+            QCOMPARE(p.object(n).edObj->text(), first.name);
+            QCOMPARE(p.object(n).edObj->toolTip(), first.name);
+            QCOMPARE(p.object(n).tbVL->value(), 50);
+            QCOMPARE(p.object(n).tbVR->value(), 50);
+            QVERIFY(!p.object(n).PlayFromFile);
+        }
+        // Numbrook's own volume on that device, never the device's master volume.
+        QCOMPARE(OutputVolumeForSink(OutputServerName(first.id)), std::make_pair(50, 50));
+        QCOMPARE(pactlPercent("sink", "nb_speakers"), masterBefore);
+
+        QCOMPARE(p.object(1).FileList,
+                 QStringList({"файл индекс 0", "WL файл 1", "WL файл 2", "WL файл 3"}));
+        QCOMPARE(p.object(1).FileIndex, 0);
+        QCOMPARE(p.object(1).edFile->text(), QStringLiteral("файл индекс 0"));
+        QCOMPARE(p.object(2).FileList.size(), 3);
+        QCOMPARE(p.object(3).FileList.size(), 2);
+        QVERIFY(p.object(4).FileList.isEmpty());
+        QCOMPARE(p.object(4).FileIndex, -1);
+        QVERIFY(p.object(4).edFile->text().isEmpty());
+        // The file arrows do nothing with an empty list.
+        click(p, "Sb_File4_Down");
+        QCOMPARE(p.object(4).FileIndex, -1);
+    }
+
+    void builtInClips_areWaveImagesInTheirFormats() {
+        const WaveClipList &clips = BuiltInClips(1);
+        QCOMPARE(clips.size(), 4);
+        const struct {
+            quint32 rate;
+            quint16 channels;
+        } formats[] = {{22050, 2}, {44100, 2}, {8000, 1}, {11025, 2}};
+        for (int i = 0; i < 4; ++i) {
+            const QByteArray &image = clips[i].image;
+            QVERIFY(image.startsWith("RIFF"));
+            QCOMPARE(image.mid(8, 8), QByteArray("WAVEfmt "));
+            const auto u16 = [&](int at) { return quint16(quint8(image[at]) | quint8(image[at + 1]) << 8); };
+            const auto u32 = [&](int at) { return quint32(u16(at) | quint32(u16(at + 2)) << 16); };
+            QCOMPARE(u16(20), quint16(1));
+            QCOMPARE(u16(22), formats[i].channels);
+            QCOMPARE(u32(24), formats[i].rate);
+            QCOMPARE(u16(34), quint16(16));
+            QCOMPARE(u32(4), quint32(image.size() - 8));
+            QVERIFY(u32(40) > 0);
+        }
+        // The shorter lists repeat the first clips.
+        QCOMPARE(BuiltInClips(2).size(), 3);
+        QCOMPARE(BuiltInClips(3).size(), 2);
+        QCOMPARE(BuiltInClips(3)[1].image, clips[1].image);
+        QVERIFY(BuiltInClips(4).isEmpty());
+    }
+
+    void folderFiles_listedUnsortedWithoutSubfolders() {
+        const QString folder = dir_->path() + "/Data/wav2/";
+        QVERIFY(QDir().mkpath(folder + "sub"));
+        touch(folder + "b clap.wav");
+        touch(folder + ".a hidden");
+        storeObject("ObjectWavParams/ObjectPlayFromFile_2", 1);
+        Program p;
+        SoundObject &o = p.object(2);
+        QVERIFY(o.PlayFromFile);
+        QVERIFY(o.cbPlayFromFile->isChecked());
+        QCOMPARE(o.FileList.size(), 2);
+        QVERIFY(o.FileList.contains(folder + "b clap.wav"));
+        QVERIFY(o.FileList.contains(folder + ".a hidden"));
+        QCOMPARE(o.edFile->text(), QFileInfo(o.FileList.first()).fileName());
+
+        // Stepping wraps at both ends.
+        click(p, "Sb_File2_Up");
+        QCOMPARE(o.FileIndex, 1);
+        click(p, "Sb_File2_Down");
+        QCOMPARE(o.FileIndex, 0);
+        click(p, "Sb_File2_Down");
+        QCOMPARE(o.FileIndex, 1);
+        click(p, "Sb_File2_Down");
+        QCOMPARE(o.FileIndex, 0);
+
+        // Back to the built-in clips, and a missing folder gives an empty list.
+        click(p, "cbPlayFromFile2");
+        QVERIFY(!o.PlayFromFile);
+        QCOMPARE(o.edFile->text(), QStringLiteral("файл индекс 0"));
+        click(p, "cbPlayFromFile3");
+        QVERIFY(p.object(3).FileList.isEmpty());
+        QCOMPARE(p.object(3).FileIndex, -1);
+    }
+
+    void outputArrows_wrapSaveAndLog() {
+        Program p;
+        QVERIFY(OutputDeviceNames.size() >= 2);
+        const DeviceEntry last = OutputDeviceNames.last();
+        click(p, "Sb_Obj1_Up");
+        QCOMPARE(p.object(1).OutDeviceName, last.name);
+        QCOMPARE(p.object(1).OutDeviceID, last.id);
+        QCOMPARE(p.object(1).edObj->text(), last.name);
+        QCOMPARE(storedObject("ObjectMapping/Object_1"), last.name);
+        QVERIFY(p.log().contains(QStringLiteral("SetObjectTrackbar FDeviceID= %1").arg(last.id)));
+        QVERIFY(p.log().endsWith(QStringLiteral("SaveMappingObjectToAudio 1 %1").arg(last.id)));
+        click(p, "Sb_Obj1_Down");
+        QCOMPARE(p.object(1).OutDeviceID, OutputDeviceNames.first().id);
+
+        // A stored name in other letter case resolves to the listed name.
+        storeObject("ObjectMapping/Object_3", last.name.toUpper());
+        Program again;
+        QCOMPARE(again.object(3).OutDeviceName, last.name);
+    }
+
+    void volumeBars_bothChannelsTogetherAndSharedDevice() {
+        Program p;
+        FDeviceID = p.object(1).OutDeviceID;
+        p.object(1).tbVL->setValue(30);
+        QCOMPARE(GetOutputVolume(), std::make_pair(30, 50));
+        // Moving the right bar writes the left bar's value too.
+        p.object(1).tbVR->setValue(70);
+        QCOMPARE(GetOutputVolume(), std::make_pair(30, 70));
+        QVERIFY(p.log().contains(QStringLiteral("VL1Change FDeviceID= %1").arg(FDeviceID)));
+        // The other objects on that device show its volume.
+        for (int n = 2; n <= 4; ++n) {
+            QCOMPARE(p.object(n).tbVL->value(), 30);
+            QCOMPARE(p.object(n).tbVR->value(), 70);
+            QCOMPARE(p.object(n).VolumeRight, 70);
+        }
+        p.objects().ShowOutputLevels(p.object(1).OutDeviceID, 12, 34);
+        QCOMPARE(p.object(4).pbL->value(), 12);
+        QCOMPARE(p.object(4).pbR->value(), 34);
+        p.objects().ShowOutputLevels(p.object(1).OutDeviceID + 100, 99, 99);
+        QCOMPARE(p.object(1).pbL->value(), 12);
+    }
+};
+
+QTEST_MAIN(PlaybackControllerTest)
+#include "tst_playback_controller.moc"
