@@ -115,6 +115,7 @@ private Q_SLOTS:
     void openFailure_reported();
     void unreadableSound_endsSilently_data();
     void unreadableSound_endsSilently();
+    void noServer_reportsEachStepAndEnds();
 
 private:
     QStringList modules;
@@ -374,6 +375,29 @@ void PlaybackPulseTest::unreadableSound_endsSilently() {
     }
     QTRY_COMPARE(PlaybackRegistry::instance().count(), 0);
     QCOMPARE(errors.size(), 0);
+    QCOMPARE(log.reports.size(), 0);
+}
+
+void PlaybackPulseTest::noServer_reportsEachStepAndEnds() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    LevelLog log(speakers);
+    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+    const QByteArray sharedServer = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("none"))));
+    PlaybackRegistry::instance().startFromMemory(1, speakers, false, toneWav(2, 100, 0.5, 0.5),
+                                                 QStringLiteral("Test Speakers"));
+    QTRY_COMPARE(PlaybackRegistry::instance().count(), 0);
+    qputenv("PULSE_SERVER", sharedServer);
+
+    // The connection, the meter and the device open each fail with their own text.
+    QStringList texts;
+    for (const QList<QVariant> &error : std::as_const(errors)) {
+        texts << error.at(0).toString();
+    }
+    QCOMPARE(texts, QStringList({QStringLiteral("CoInitialize Error: Connection refused"),
+                                 QStringLiteral("CoCreateInstance Error: Connection refused"),
+                                 openFailure(QStringLiteral("Connection refused"))}));
     QCOMPARE(log.reports.size(), 0);
 }
 
