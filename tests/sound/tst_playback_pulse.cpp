@@ -119,14 +119,19 @@ private Q_SLOTS:
 
 private:
     QStringList modules;
-    int speakers = kNoDevice;
+    int speakers = kNoDevice; // the stereo sink of this test
 };
 
 void PlaybackPulseTest::initTestCase() {
     QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "run inside scripts/test-env.sh");
     QVERIFY(PulseConnection::instance().open());
-    // Sinks of this test's own: a description longer than the 32 characters a device name is
-    // matched by, and a Cyrillic one.
+    // Sinks of this test's own, so that its sounds disturb no other test on the shared server:
+    // a stereo one, one with a description longer than the 32 characters a device name is
+    // matched by, and one with a Cyrillic description.
+    modules << pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                      QStringLiteral("sink_name=nb_play"),
+                      QStringLiteral("sink_properties='device.description=\"Playback Test "
+                                     "Speakers\"'")});
     modules << pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
                       QStringLiteral("sink_name=nb_long"),
                       QStringLiteral("sink_properties='device.description=\"Numbrook Long "
@@ -138,7 +143,7 @@ void PlaybackPulseTest::initTestCase() {
         QVERIFY(!module.isEmpty());
     }
     BuildOutputList(true);
-    speakers = idOfSink(QStringLiteral("nb_speakers"));
+    speakers = idOfSink(QStringLiteral("nb_play"));
     QVERIFY(speakers != kNoDevice);
     QCOMPARE(OutputDescription(idOfSink(QStringLiteral("nb_cyrillic"))),
              QStringLiteral("Тестовые Колонки"));
@@ -159,7 +164,7 @@ void PlaybackPulseTest::clip_playsWithLevelsAndEndsAtZero() {
     LevelLog log(speakers);
     QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
     PlaybackRegistry::instance().startFromMemory(1, speakers, false, toneWav(2, kClipMs, 0.5, 0.25),
-                                                 QStringLiteral("Test Speakers"));
+                                                 QStringLiteral("Playback Test Speakers"));
     QCOMPARE(PlaybackRegistry::instance().count(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(log.maxLeft() > 0, kEndTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, kEndTimeoutMs);
@@ -184,7 +189,7 @@ void PlaybackPulseTest::file_plays() {
 
     LevelLog log(speakers);
     PlaybackRegistry::instance().startFromFile(2, speakers, false, file.fileName(),
-                                               QStringLiteral("Test Speakers"));
+                                               QStringLiteral("Playback Test Speakers"));
     QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, kEndTimeoutMs);
     // A mono sound plays on both channels of the stereo sink.
     QVERIFY2(log.maxLeft() >= 45 && log.maxRight() >= 45,
@@ -195,7 +200,7 @@ void PlaybackPulseTest::file_plays() {
 void PlaybackPulseTest::loop_playsUntilStopped() {
     LevelLog log(speakers);
     PlaybackRegistry::instance().startFromMemory(3, speakers, true, toneWav(2, 200, 0.5, 0.5),
-                                                 QStringLiteral("Test Speakers"));
+                                                 QStringLiteral("Playback Test Speakers"));
     QTRY_VERIFY_WITH_TIMEOUT(log.maxLeft() > 0, kEndTimeoutMs);
     // Many times the clip's length later it still plays.
     QTest::qWait(2000);
@@ -214,9 +219,9 @@ void PlaybackPulseTest::loop_playsUntilStopped() {
 void PlaybackPulseTest::stop_endsEveryThreadOfTheObjectOnly() {
     const QByteArray clip = toneWav(2, 200, 0.3, 0.3);
     PlaybackRegistry &registry = PlaybackRegistry::instance();
-    registry.startFromMemory(2, speakers, true, clip, QStringLiteral("Test Speakers"));
-    registry.startFromMemory(2, speakers, true, clip, QStringLiteral("Test Speakers"));
-    registry.startFromMemory(3, speakers, true, clip, QStringLiteral("Test Speakers"));
+    registry.startFromMemory(2, speakers, true, clip, QStringLiteral("Playback Test Speakers"));
+    registry.startFromMemory(2, speakers, true, clip, QStringLiteral("Playback Test Speakers"));
+    registry.startFromMemory(3, speakers, true, clip, QStringLiteral("Playback Test Speakers"));
     QCOMPARE(registry.count(), 3);
 
     // An object without a playback thread: nothing happens.
@@ -237,21 +242,17 @@ void PlaybackPulseTest::meter_foundByDeviceName_data() {
     QTest::addColumn<QString>("deviceName");
     QTest::addColumn<bool>("metered");
 
-    QTest::newRow("same name") << "nb_speakers"
-                               << "Test Speakers" << true;
-    QTest::newRow("other letter case") << "nb_speakers"
-                                       << "tEST sPEAKERS" << true;
-    QTest::newRow("part of the endpoint name") << "nb_speakers"
-                                               << "speaker" << true;
+    auto row = [](const char *name, const char *sink, const char *deviceName, bool metered) {
+        QTest::newRow(name) << QString::fromUtf8(sink) << QString::fromUtf8(deviceName) << metered;
+    };
+    row("same name", "nb_play", "Playback Test Speakers", true);
+    row("other letter case", "nb_play", "pLAYBACK tEST sPEAKERS", true);
+    row("part of the endpoint name", "nb_play", "back test speak", true);
     // Only the first 32 characters ("Numbrook Long Described Test Out") are looked for.
-    QTest::newRow("first 32 characters") << "nb_long"
-                                         << "Numbrook Long Described Test Output Elsewhere" << true;
-    QTest::newRow("Cyrillic in other letter case") << "nb_cyrillic"
-                                                   << "тестовые колонки" << true;
-    QTest::newRow("empty name") << "nb_speakers"
-                                << "" << false;
-    QTest::newRow("name of no endpoint") << "nb_speakers"
-                                         << "Headphones" << false;
+    row("first 32 characters", "nb_long", "Numbrook Long Described Test Output Elsewhere", true);
+    row("Cyrillic in other letter case", "nb_cyrillic", "тестовые колонки", true);
+    row("empty name", "nb_play", "", false);
+    row("name of no endpoint", "nb_play", "Headphones", false);
 }
 
 void PlaybackPulseTest::meter_foundByDeviceName() {
@@ -296,7 +297,7 @@ void PlaybackPulseTest::ownVolume_appliesFromTheFirstSample() {
     SetOutputVolume(50, 100);
     LevelLog log(speakers);
     PlaybackRegistry::instance().startFromMemory(1, speakers, false, toneWav(2, kClipMs, 0.5, 0.5),
-                                                 QStringLiteral("Test Speakers"));
+                                                 QStringLiteral("Playback Test Speakers"));
     QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, kEndTimeoutMs);
     SetOutputVolume(100, 100);
     // Half the amplitude on the left from the start, the full one on the right.
@@ -333,7 +334,7 @@ void PlaybackPulseTest::openFailure_reported() {
     LevelLog log(device);
     QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
     PlaybackRegistry::instance().startFromMemory(1, device, false, image,
-                                                 QStringLiteral("Test Speakers"));
+                                                 QStringLiteral("Playback Test Speakers"));
     QTRY_COMPARE(PlaybackRegistry::instance().count(), 0);
     QCOMPARE(errors.size(), 1);
     QCOMPARE(errors.at(0).at(0).toString(), error);
@@ -362,7 +363,7 @@ void PlaybackPulseTest::unreadableSound_endsSilently() {
     QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
     if (fileName.isEmpty()) {
         PlaybackRegistry::instance().startFromMemory(1, speakers, false, image,
-                                                     QStringLiteral("Test Speakers"));
+                                                     QStringLiteral("Playback Test Speakers"));
     } else {
         const QString path = dir.filePath(fileName);
         if (!image.isEmpty()) {
@@ -371,7 +372,7 @@ void PlaybackPulseTest::unreadableSound_endsSilently() {
             file.write(image);
         }
         PlaybackRegistry::instance().startFromFile(1, speakers, false, path,
-                                                   QStringLiteral("Test Speakers"));
+                                                   QStringLiteral("Playback Test Speakers"));
     }
     QTRY_COMPARE(PlaybackRegistry::instance().count(), 0);
     QCOMPARE(errors.size(), 0);
@@ -386,7 +387,7 @@ void PlaybackPulseTest::noServer_reportsEachStepAndEnds() {
     const QByteArray sharedServer = qgetenv("PULSE_SERVER");
     qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("none"))));
     PlaybackRegistry::instance().startFromMemory(1, speakers, false, toneWav(2, 100, 0.5, 0.5),
-                                                 QStringLiteral("Test Speakers"));
+                                                 QStringLiteral("Playback Test Speakers"));
     QTRY_COMPARE(PlaybackRegistry::instance().count(), 0);
     qputenv("PULSE_SERVER", sharedServer);
 
