@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds Numbrook (debug) and runs every test through ctest
 # inside a private test environment (Xvfb with a window manager, PulseAudio with virtual
-# devices), which is torn down afterwards.
+# devices), which is torn down afterwards; then fuzzes the RIFF WAVE reader for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,3 +9,5 @@ scripts/deps.sh test
 cmake --preset debug >/dev/null
 cmake --build --preset debug -j"$(nproc)"
 scripts/test-env.sh ctest --preset debug -j2 "$@"
+# A minute of fuzzing of the RIFF WAVE reader on its seed corpus.
+scripts/fuzz.sh 60
