@@ -28,6 +28,8 @@ public:
     const UiStrings &strings() const { return UiStrings_; }
     // The title the expression generator writes above each question.
     QString QuestionTitle() const { return UiStrings_[UiKey::QuestionTitle]; }
+    // A text of the current language.
+    QString text(UiKey key) const { return UiStrings_[key]; }
 
 private:
     enum class Target { Main, Tray, Display };

@@ -10,6 +10,7 @@
 #include "SkinWidgets.h"
 #include "SndUtils.h"
 #include "Snd_Tr_I.h"
+#include "Snd_Tr_O.h"
 #include "SoundObjectTable.h"
 #include "TrayMenu.h"
 #include "snd_dev_ds.h"
@@ -20,6 +21,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -86,9 +88,15 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent) {
     connect(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady, this,
             [this](const QString &text) { objectLog.append(text); });
 
+    fmThreadCount = new QTimer(this);
+    fmThreadCount->setObjectName(QStringLiteral("fmThreadCount"));
+    fmThreadCount->setInterval(1000);
+    connect(fmThreadCount, &QTimer::timeout, this, &TfmMain::fmThreadCountTimer);
+
     connectHandlers();
     FormCreate();
     Timer_Work->start();
+    fmThreadCount->start();
 }
 
 TfmMain::~TfmMain() {
@@ -277,6 +285,27 @@ void TfmMain::Timer_WorkTimer() {
         }
     } else {
         button(QStringLiteral("Img_HotKey"))->setPicture(59);
+    }
+}
+
+void TfmMain::fmThreadCountTimer() {
+    const auto counter = [this](const char *name, UiKey key, int count) {
+        if (auto *label = qobject_cast<QLabel *>(control(QLatin1String(name)))) {
+            const QString caption = help_ ? help_->text(key) : QString();
+            label->setText(caption + QString::number(count));
+            label->adjustSize();
+        }
+    };
+    counter("laThreadCnt", UiKey::ThreadsOutCaption, PlaybackRegistry::instance().count());
+    counter("laThreadInCnt", UiKey::ThreadsInCaption, CaptureRegistry::instance().count());
+    const bool playing = PlaybackRegistry::instance().count() > 0;
+    QWidget *indicator = control(QStringLiteral("Indicator_Play"));
+    indicator->setStyleSheet(
+        playing ? QStringLiteral("background: rgb(255, 0, 0); border-radius: 2px;")
+                : QStringLiteral("background: rgb(0, 128, 192); border-radius: 2px;"));
+    // The indicator's hint borrows the level captions: "Level" while sound plays.
+    if (help_) {
+        indicator->setToolTip(help_->text(playing ? UiKey::LevelCaption : UiKey::LevelHint));
     }
 }
 

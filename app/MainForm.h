@@ -56,6 +56,7 @@ public:
     // Handlers.
     void FormShow();
     void Timer_WorkTimer();
+    void fmThreadCountTimer();
     void Sb_CloseClick();
     void Sb_StartClick();
     void Sb_MinClick();
@@ -71,6 +72,7 @@ public:
     QCheckBox *cbHotKey1 = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QTimer *Timer_Work = nullptr;
+    QTimer *fmThreadCount = nullptr;
     ObjectLog objectLog;
     // Declared after the log it writes to, so that it goes first.
     std::unique_ptr<SoundObjectTable> SoundObjectTable_;

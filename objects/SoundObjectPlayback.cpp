@@ -3,6 +3,7 @@
 
 #include "SkinWidgets.h"
 #include "SndUtils.h"
+#include "Snd_Tr_O.h"
 #include "WaveClips.h"
 #include "snd_ini.h"
 
@@ -152,6 +153,27 @@ void SoundObjectTable::laFileLeft1Click(int n) {
 
 void SoundObjectTable::laFileRight1Click(int n) {
     stepFile(n, +1);
+}
+
+void SoundObjectTable::btPlayThreadClick(int n) {
+    SoundObject &o = object(n);
+    FDeviceID = o.OutDeviceID;
+    if (o.FileIndex < 0 || o.FileIndex >= o.FileList.size()) {
+        return;
+    }
+    const bool loop = o.cbLoop && o.cbLoop->isChecked();
+    if (o.PlayFromFile) {
+        PlaybackRegistry::instance().startFromFile(n, FDeviceID, loop, o.FileList[o.FileIndex],
+                                                   o.OutDeviceName);
+    } else if (o.wl && o.FileIndex < o.wl->size()) {
+        PlaybackRegistry::instance().startFromMemory(n, FDeviceID, loop, (*o.wl)[o.FileIndex].image,
+                                                     o.OutDeviceName);
+    }
+}
+
+void SoundObjectTable::btStopThreadClick(int n) {
+    FDeviceID = object(n).OutDeviceID;
+    PlaybackRegistry::instance().stop(n);
 }
 
 void SoundObjectTable::ShowOutputLevels(int deviceId, int left, int right) {

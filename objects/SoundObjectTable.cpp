@@ -3,6 +3,7 @@
 #include "SkinWidgets.h"
 #include "SndUtils.h"
 #include "Snd_Tr_I.h"
+#include "Snd_Tr_O.h"
 #include "WaveClips.h"
 #include "snd_ini.h"
 
@@ -81,6 +82,8 @@ SoundObjectTable::SoundObjectTable(ObjectLog &log, QObject *parent) : QObject(pa
         [this](int n) { SetSignalling(n, true); }, Qt::DirectConnection);
     connect(&MixerEvents::instance(), &MixerEvents::controlChanged, this,
             &SoundObjectTable::mixerControlChange);
+    connect(&PlaybackReports::instance(), &PlaybackReports::outputLevelReport, this,
+            &SoundObjectTable::ShowOutputLevels, Qt::DirectConnection);
 }
 
 SoundObjectTable::~SoundObjectTable() {
@@ -140,6 +143,8 @@ void SoundObjectTable::bind(int n, const ControlLookup &control) {
     onClick(QStringLiteral("Sb_Obj%1_Down"), &SoundObjectTable::laRight1Click);
     onClick(QStringLiteral("Sb_File%1_Up"), &SoundObjectTable::laFileLeft1Click);
     onClick(QStringLiteral("Sb_File%1_Down"), &SoundObjectTable::laFileRight1Click);
+    onClick(QStringLiteral("Sb_StartPlay_Obj%1"), &SoundObjectTable::btPlayThreadClick);
+    onClick(QStringLiteral("Sb_StopPlay_Obj%1"), &SoundObjectTable::btStopThreadClick);
 
     const auto onTrack = [&](TrackBar *bar, void (SoundObjectTable::*handler)(int)) {
         if (bar) {
@@ -272,6 +277,7 @@ void SoundObjectTable::SaveAllObjects() {
 
 void SoundObjectTable::stopAllThreads() {
     CaptureRegistry::instance().stopAll();
+    PlaybackRegistry::instance().stopAll();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -62,6 +62,8 @@ public:
     void cbPlayFromFile1Click(int n);
     void laFileLeft1Click(int n);
     void laFileRight1Click(int n);
+    void btPlayThreadClick(int n);
+    void btStopThreadClick(int n);
     void ShowOutputLevels(int deviceId, int left, int right);
     void ShowObjectDevice(int n);
     void SetObjectTrackbar(int n);
