@@ -1,3 +1,4 @@
+#include "BitmapLists.h"
 #include "Display.h"
 #include "Help.h"
 #include "Logo.h"
@@ -52,6 +53,8 @@ int main(int argc, char *argv[]) {
     // The main window ends the program; the display closing must not.
     QApplication::setQuitOnLastWindowClosed(false);
     numbrook::InstallToolTipStyle(app);
+    // The splash and the question display show in the taskbar too.
+    QApplication::setWindowIcon(numbrook::TrayIconPicture());
 
     // The sound engine: without a server the program runs on with empty device lists.
     numbrook::PulseConnection::instance().open();
