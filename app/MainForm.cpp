@@ -172,6 +172,10 @@ void TfmMain::setVisible(bool visible) {
     if (visible && !SplashShown && logo_) {
         SplashShown = true;
         logo_->exec();
+        // The program was told to end while the splash was up.
+        if (closed_) {
+            return;
+        }
     }
     QWidget::setVisible(visible);
 }
@@ -199,6 +203,10 @@ void TfmMain::startObjectOneCapture() {
 }
 
 void TfmMain::closeEvent(QCloseEvent *event) {
+    closed_ = true;
+    if (logo_ && logo_->isVisible()) {
+        logo_->reject();
+    }
     hotkeys_->unregisterAll();
     if (display_) {
         display_->close();

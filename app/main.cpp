@@ -82,7 +82,9 @@ int main(int argc, char *argv[]) {
         // The start-up benchmark measures the main window alone as well.
         if (qEnvironmentVariableIsSet("NUMBROOK_NO_SPLASH"))
             fmMain.SplashShown = true;
-        fmMain.show();
+        // Shown from inside the loop, so that an end requested while the splash is up (a
+        // signal, the session's log-out) ends the loop too.
+        QTimer::singleShot(0, &fmMain, [&fmMain] { fmMain.show(); });
         exitCode = QApplication::exec();
     }
     numbrook::PulseConnection::instance().close();
