@@ -1,6 +1,7 @@
-// The main window's hotkeys with real key events on the test environment's X server: xdotool
+// The main window on the test environment's X server. Its hotkeys with real key events: xdotool
 // presses keys while a separate program's text field has the focus, and the main window, its
-// tray icon and the question display answer as the program does.
+// tray icon and the question display answer as the program does. The full-screen display over
+// the window manager's taskbar.
 #include "Display.h"
 #include "GlobalHotkeys.h"
 #include "Help.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QProcess>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +79,7 @@ private Q_SLOTS:
     void escape_fromNotificationArea_bringsMainWindowBackAndRemovesIcon();
     void escape_duringQuiz_closesDisplayAndKeepsCounters();
     void quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCorrect();
+    void fullScreenDisplay_liesAboveDesktopPanels();
 
 private:
     // Gives the probe the focus and proves it has it.
@@ -313,6 +316,26 @@ void AnswerKeysX11Test::quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCo
     QCOMPARE(labelText(display, "Lbl_Vopros_True"), QStringLiteral("1"));
     QCOMPARE(labelText(display, "Lbl_Vopros_False"), QStringLiteral("0"));
     QCOMPARE(labelText(display, "Lbl_Point_All"), QStringLiteral("1"));
+}
+
+void AnswerKeysX11Test::fullScreenDisplay_liesAboveDesktopPanels() {
+    TfmMain &main = program_->main;
+    TfmDisplay &display = program_->display;
+    QuizSettings.Screen_Res = 1;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    // The window manager's taskbar runs along the bottom edge of the desktop.
+    const QPoint bottom(screen->geometry().width() / 2, screen->geometry().height() - 10);
+    auto onScreen = [&] { return screen->grabWindow(0, bottom.x(), bottom.y(), 1, 1).toImage(); };
+    const QImage panel = onScreen();
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    clickControl("Sb_Start");
+    QTRY_VERIFY_WITH_TIMEOUT(display.isVisible(), 5000);
+    QVERIFY(QTest::qWaitForWindowExposed(&display));
+    const QImage board = display.grab(QRect(bottom, QSize(1, 1))).toImage();
+    QVERIFY(board.pixel(0, 0) != panel.pixel(0, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(onScreen().pixel(0, 0), board.pixel(0, 0), 5000);
+    QCOMPARE(display.frameGeometry(), screen->geometry());
 }
 
 QTEST_MAIN(AnswerKeysX11Test)
