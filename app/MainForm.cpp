@@ -199,6 +199,10 @@ void TfmMain::setVisible(bool visible) {
     if (visible && !SplashShown && logo_) {
         SplashShown = true;
         logo_->exec();
+        // The program was told to end while the splash was up.
+        if (closed_) {
+            return;
+        }
     }
     QWidget::setVisible(visible);
 }
@@ -226,6 +230,10 @@ void TfmMain::startObjectOneCapture() {
 }
 
 void TfmMain::closeEvent(QCloseEvent *event) {
+    closed_ = true;
+    if (logo_ && logo_->isVisible()) {
+        logo_->reject();
+    }
     hotkeys_->unregisterAll();
     SoundObjectTable_->stopAllThreads();
     if (display_) {

@@ -113,6 +113,7 @@ private:
     GlobalHotkeys *hotkeys_ = nullptr;
     std::function<QPoint()> cursor_;
     bool destroyed_ = false;
+    bool closed_ = false;
 };
 
 } // namespace numbrook

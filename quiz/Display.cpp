@@ -154,6 +154,16 @@ void TfmDisplay::FormShow() {
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
     const QSize size = QuizSettings.Screen_Res == 1 ? desktopSize_() : QSize(800, 600);
+    // A plain window the size of the desktop stays under the desktop's panels; on a desktop of
+    // one screen the full-screen state puts the board above them. Over several screens the
+    // window keeps spanning them all.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const bool oneScreen = screen && screen->geometry() == QRect(QPoint(0, 0), size);
+    if (QuizSettings.Screen_Res == 1 && oneScreen) {
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+    }
     setGeometry(QRect(QPoint(0, 0), size));
     move(0, 0);
     const int w = size.width();

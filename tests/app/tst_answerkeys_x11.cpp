@@ -1,0 +1,342 @@
+// The main window on the test environment's X server. Its hotkeys with real key events: xdotool
+// presses keys while a separate program's text field has the focus, and the main window, its
+// tray icon and the question display answer as the program does. The full-screen display over
+// the window manager's taskbar.
+#include "Display.h"
+#include "GlobalHotkeys.h"
+#include "Help.h"
+#include "Logo.h"
+#include "MainForm.h"
+#include "TrayMenu.h"
+#include "unit_math.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+
+using namespace numbrook;
+
+namespace {
+
+constexpr int QtKeyA = 0x41;
+constexpr int QtKeyB = 0x42;
+
+struct Program {
+    TfmMain main;
+    TfmHelp help;
+    TfmLogo logo;
+    TfmDisplay display;
+    Program() {
+        main.attachWindows(&help, &logo, &display);
+        main.SplashShown = true; // the splash has tests of its own
+    }
+};
+
+bool xdotool(const QStringList &arguments) {
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+}
+
+quint16 modifierState() {
+    xcb_connection_t *connection =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    auto *reply = xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+    const quint16 mask = reply ? reply->mask : 0;
+    std::free(reply);
+    return mask;
+}
+
+QString labelText(const TfmDisplay &display, const char *name) {
+    const auto *label = display.findChild<QLabel *>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<missing>");
+}
+
+} // namespace
+
+class AnswerKeysX11Test : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void answerKeys_lastPressDecidesBox_focusedWindowGetsNothing_data();
+    void answerKeys_lastPressDecidesBox_focusedWindowGetsNothing();
+    void numLockOn_enterKeysStillTickBox();
+    void escape_fromNotificationArea_bringsMainWindowBackAndRemovesIcon();
+    void escape_duringQuiz_closesDisplayAndKeepsCounters();
+    void quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCorrect();
+    void fullScreenDisplay_liesAboveDesktopPanels();
+
+private:
+    // Gives the probe the focus and proves it has it.
+    void focusProbe();
+    // Presses `keys`, then a marker key, and returns the Qt keys the probe received before
+    // the marker: the X server routes presses in order.
+    QList<int> pressAndCollectProbeKeys(const QStringList &keys);
+    // A left click with the real pointer in the middle of a control of the main window.
+    void clickControl(const char *name);
+
+    QProcess probe_;
+    QByteArray probeOutput_;
+    QString probeWindow_;
+    std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<Program> program_;
+};
+
+void AnswerKeysX11Test::initTestCase() {
+    QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "run inside scripts/test-env.sh");
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QTRY_VERIFY_WITH_TIMEOUT(TrayIcon::available(), 10000);
+
+    connect(&probe_, &QProcess::readyReadStandardOutput, this,
+            [this] { probeOutput_ += probe_.readAllStandardOutput(); });
+    probe_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    probe_.start(QStringLiteral(KEYPROBE_PATH), QStringList{});
+    QVERIFY(probe_.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(probeOutput_.contains('\n'), 10000);
+    const QByteArray ready = probeOutput_.left(probeOutput_.indexOf('\n'));
+    QVERIFY(ready.startsWith("ready "));
+    probeWindow_ = QString::fromLatin1(ready.mid(6));
+    probeOutput_.clear();
+}
+
+void AnswerKeysX11Test::cleanupTestCase() {
+    probe_.kill();
+    probe_.waitForFinished();
+}
+
+void AnswerKeysX11Test::init() {
+    config_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(config_->isValid());
+    qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+    SetQuizSeedSource({});
+    program_ = std::make_unique<Program>();
+    QVERIFY(program_->main.hotkeys()->isSystemWide());
+    for (int id = 0; id < 3; ++id)
+        QVERIFY(program_->main.hotkeys()->isRegistered(id));
+}
+
+void AnswerKeysX11Test::cleanup() {
+    program_.reset();
+    SetQuizSeedSource({});
+}
+
+void AnswerKeysX11Test::focusProbe() {
+    QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), probeWindow_}));
+    QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), probeWindow_}));
+    // If the probe did not have the focus, every "not received" below would prove nothing.
+    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("a")}), QList<int>{QtKeyA});
+}
+
+QList<int> AnswerKeysX11Test::pressAndCollectProbeKeys(const QStringList &keys) {
+    QStringList arguments{QStringLiteral("key")};
+    arguments += keys;
+    arguments += QStringLiteral("b");
+    if (!xdotool(arguments))
+        return {-1};
+    const QByteArray marker = "key " + QByteArray::number(QtKeyB) + '\n';
+    if (!QTest::qWaitFor([&] { return probeOutput_.contains(marker); }, 10000))
+        return {-2};
+    QList<int> received;
+    const QList<QByteArray> lines = probeOutput_.split('\n');
+    probeOutput_.clear();
+    for (const QByteArray &line : lines) {
+        if (!line.startsWith("key "))
+            continue;
+        const int key = line.mid(4).toInt();
+        if (key == QtKeyB)
+            return received;
+        received.append(key);
+    }
+    return {-2};
+}
+
+void AnswerKeysX11Test::clickControl(const char *name) {
+    QWidget *control = program_->main.control(QLatin1String(name));
+    QVERIFY2(control, name);
+    const QPoint centre = control->mapToGlobal(control->rect().center());
+    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(centre.x()),
+                     QString::number(centre.y()), QStringLiteral("click"), QStringLiteral("1")}));
+}
+
+void AnswerKeysX11Test::answerKeys_lastPressDecidesBox_focusedWindowGetsNothing_data() {
+    QTest::addColumn<qint32>("choice");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QList<bool>>("boxStates"); // every change of cbHotKey1, in order
+    QTest::newRow("Enter chosen, Enter") << 0 << QStringList{"Return"} << QList<bool>{true};
+    QTest::newRow("Enter chosen, numpad Enter")
+        << 0 << QStringList{"KP_Enter"} << QList<bool>{true};
+    QTest::newRow("Enter chosen, Space") << 0 << QStringList{"space"} << QList<bool>{};
+    QTest::newRow("Space chosen, Space") << 1 << QStringList{"space"} << QList<bool>{true};
+    QTest::newRow("Space chosen, Enter") << 1 << QStringList{"Return"} << QList<bool>{};
+    QTest::newRow("Space then Enter") << 0 << QStringList{"space", "Return"} << QList<bool>{true};
+    QTest::newRow("Enter then Space")
+        << 0 << QStringList{"Return", "space"} << QList<bool>{true, false};
+    QTest::newRow("Enter then Esc")
+        << 0 << QStringList{"Return", "Escape"} << QList<bool>{true, false};
+}
+
+void AnswerKeysX11Test::answerKeys_lastPressDecidesBox_focusedWindowGetsNothing() {
+    QFETCH(qint32, choice);
+    QFETCH(QStringList, keys);
+    QFETCH(QList<bool>, boxStates);
+    TfmMain &main = program_->main;
+    // The lamp's one-second untick is the work timer's business (tested on its own); here
+    // the box must show what the presses left.
+    main.Timer_Work->stop();
+    main.Cnt_HotKey = choice;
+    main.ShowHotKey();
+    focusProbe();
+
+    QSignalSpy presses(main.hotkeys(), &GlobalHotkeys::hotkey);
+    QSignalSpy changes(main.cbHotKey1, &QCheckBox::toggled);
+    QCOMPARE(pressAndCollectProbeKeys(keys), QList<int>{});
+    QTRY_COMPARE(presses.size(), keys.size());
+    QList<bool> seen;
+    for (const QList<QVariant> &change : changes)
+        seen.append(change.at(0).toBool());
+    QCOMPARE(seen, boxStates);
+    QCOMPARE(main.cbHotKey1->isChecked(), boxStates.isEmpty() ? false : boxStates.last());
+}
+
+void AnswerKeysX11Test::numLockOn_enterKeysStillTickBox() {
+    TfmMain &main = program_->main;
+    main.Timer_Work->stop();
+    focusProbe();
+    const quint16 before = modifierState();
+    // NumLock itself is no hotkey: it goes to the focused window.
+    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("Num_Lock")}).size(), 1);
+    auto restore = qScopeGuard([&] { pressAndCollectProbeKeys({QStringLiteral("Num_Lock")}); });
+    QTRY_VERIFY(modifierState() != before);
+
+    for (const QString &key : {QStringLiteral("KP_Enter"), QStringLiteral("Return")}) {
+        main.cbHotKey1->setChecked(false);
+        QSignalSpy presses(main.hotkeys(), &GlobalHotkeys::hotkey);
+        QCOMPARE(pressAndCollectProbeKeys({key}), QList<int>{});
+        QTRY_COMPARE(presses.size(), 1);
+        QVERIFY2(main.cbHotKey1->isChecked(), qPrintable(key));
+    }
+}
+
+void AnswerKeysX11Test::escape_fromNotificationArea_bringsMainWindowBackAndRemovesIcon() {
+    TfmMain &main = program_->main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    clickControl("Sb_Min");
+    QTRY_VERIFY_WITH_TIMEOUT(!main.isVisible(), 5000);
+    QVERIFY(main.trayIcon()->isVisible());
+
+    focusProbe();
+    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("Escape")}), QList<int>{});
+    QTRY_VERIFY_WITH_TIMEOUT(main.isVisible(), 5000);
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(!main.trayIcon()->isVisible());
+    QVERIFY(!program_->display.isVisible());
+    // Every showing places the window anew: centred at the top.
+    QCOMPARE(main.pos(), QPoint((1920 - main.width()) / 2, 10));
+}
+
+void AnswerKeysX11Test::escape_duringQuiz_closesDisplayAndKeepsCounters() {
+    TfmMain &main = program_->main;
+    TfmDisplay &display = program_->display;
+    QuizSettings.Speed_Math = 1;
+    QuizSettings.Screen_Res = 0;
+    QuizSettings.Show_Points = 1;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    clickControl("Sb_Start");
+    QTRY_VERIFY_WITH_TIMEOUT(display.isVisible(), 5000);
+    QVERIFY(display.Timer_Vopros->isActive());
+    QVERIFY(main.trayIcon()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(TotalQuestions >= 2, 15000);
+
+    focusProbe();
+    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("Escape")}), QList<int>{});
+    QTRY_VERIFY_WITH_TIMEOUT(!display.isVisible(), 5000);
+    QVERIFY(!display.Timer_Vopros->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(main.isVisible(), 5000);
+    QVERIFY(!main.trayIcon()->isVisible());
+    // The counters are those of the quiz, not cleared.
+    QVERIFY(TotalQuestions >= 2);
+    QVERIFY(CorrectAnswers + WrongAnswers >= 1);
+    QCOMPARE(labelText(display, "Lbl_Vopros_All"), QString::number(TotalQuestions));
+    QCOMPARE(labelText(display, "Lbl_Point_All"), QString::number(PointsTotal));
+}
+
+void AnswerKeysX11Test::quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCorrect() {
+    TfmMain &main = program_->main;
+    TfmDisplay &display = program_->display;
+    // A seed that builds a true expression; the random source is reseeded from it for every
+    // question, so every question of this quiz is that expression.
+    quint64 seed = 0;
+    for (quint64 candidate = 1; candidate < 1000 && seed == 0; ++candidate) {
+        SetQuizSeedSource([candidate] { return candidate; });
+        if (GenerateQuestion(QStringLiteral("?")).shown && ExpressionIsCorrect)
+            seed = candidate;
+    }
+    QVERIFY(seed != 0);
+    QuizSettings.Speed_Math = 3;
+    QuizSettings.Screen_Res = 0;
+    QuizSettings.Show_Points = 1;
+    QuizSettings.Show_Otvet_Mode = 1;
+    // The lamp lets go of a press after ten 100 ms ticks and the question looks once a
+    // second, so an unlucky press can go unseen; the lamp is left out of this run.
+    main.Timer_Work->stop();
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    clickControl("Sb_Start");
+    QTRY_VERIFY_WITH_TIMEOUT(display.isVisible(), 5000);
+    focusProbe();
+    QTRY_COMPARE_WITH_TIMEOUT(TotalQuestions, 1, 5000);
+    QVERIFY(ExpressionIsCorrect);
+    QVERIFY(display.findChild<QLabel *>(QStringLiteral("Lbl_Vopros_2"))->isVisible());
+    QCOMPARE(CorrectAnswers + WrongAnswers, 0);
+
+    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("Return")}), QList<int>{});
+    QTRY_COMPARE_WITH_TIMEOUT(CorrectAnswers, 1, 5000);
+    QCOMPARE(WrongAnswers, 0);
+    QCOMPARE(PointsTotal, 1);
+    QCOMPARE(TotalQuestions, 1);
+    QVERIFY(display.findChild<QWidget *>(QStringLiteral("Panel_Point"))->isVisible());
+    QCOMPARE(labelText(display, "Lbl_Vopros_All"), QStringLiteral("1"));
+    QCOMPARE(labelText(display, "Lbl_Vopros_True"), QStringLiteral("1"));
+    QCOMPARE(labelText(display, "Lbl_Vopros_False"), QStringLiteral("0"));
+    QCOMPARE(labelText(display, "Lbl_Point_All"), QStringLiteral("1"));
+}
+
+void AnswerKeysX11Test::fullScreenDisplay_liesAboveDesktopPanels() {
+    TfmMain &main = program_->main;
+    TfmDisplay &display = program_->display;
+    QuizSettings.Screen_Res = 1;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    // The window manager's taskbar runs along the bottom edge of the desktop.
+    const QPoint bottom(screen->geometry().width() / 2, screen->geometry().height() - 10);
+    auto onScreen = [&] { return screen->grabWindow(0, bottom.x(), bottom.y(), 1, 1).toImage(); };
+    const QImage panel = onScreen();
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    clickControl("Sb_Start");
+    QTRY_VERIFY_WITH_TIMEOUT(display.isVisible(), 5000);
+    QVERIFY(QTest::qWaitForWindowExposed(&display));
+    const QImage board = display.grab(QRect(bottom, QSize(1, 1))).toImage();
+    QVERIFY(board.pixel(0, 0) != panel.pixel(0, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(onScreen().pixel(0, 0), board.pixel(0, 0), 5000);
+    QCOMPARE(display.frameGeometry(), screen->geometry());
+}
+
+QTEST_MAIN(AnswerKeysX11Test)
+#include "tst_answerkeys_x11.moc"
