@@ -7,9 +7,10 @@
 #include "MainForm.h"
 #include "PulseConnection.h"
 #include "PulseTools.h"
+#include "RiffReader.h"
 #include "SkinWidgets.h"
 #include "SndUtils.h"
-#include "RiffReader.h"
+#include "Snd_Tr_O.h"
 #include "SoundObjectTable.h"
 #include "WaveClips.h"
 #include "snd_ini.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -225,6 +227,67 @@ private Q_SLOTS:
         QCOMPARE(p.object(4).pbR->value(), 34);
         p.objects().ShowOutputLevels(p.object(1).OutDeviceID + 100, 99, 99);
         QCOMPARE(p.object(1).pbL->value(), 12);
+    }
+
+    void playTwice_countsTwoThreadsAndStopEndsBoth() {
+        // A sink of its own, so that the sound does not reach other tests' measurements.
+        storeObject("ObjectMapping/Object_1", "Padded Sink");
+        storeObject("ObjectWavParams/ObjectLoop_1", 1);
+        Program p;
+        p.main.ApplyLanguage();
+        SoundObject &o = p.object(1);
+        QCOMPARE(o.OutDeviceName, QStringLiteral("Padded Sink"));
+        QVERIFY(o.cbLoop->isChecked());
+        const auto indicatorColour = [&p] {
+            QWidget *indicator = p.main.control("Indicator_Play");
+            return indicator->grab().toImage().pixelColor(10, 3);
+        };
+        const auto counterText = [&p] {
+            return static_cast<QLabel *>(p.main.control("laThreadCnt"))->text();
+        };
+        p.main.fmThreadCountTimer();
+        QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 0"));
+        QCOMPARE(indicatorColour(), QColor(0, 128, 192));
+
+        click(p, "Sb_StartPlay_Obj1");
+        click(p, "Sb_StartPlay_Obj1");
+        QCOMPARE(PlaybackRegistry::instance().count(), 2);
+        p.main.fmThreadCountTimer();
+        QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 2"));
+        QCOMPARE(indicatorColour(), QColor(255, 0, 0));
+        // The meter of the object's device moves its bars while the clips play.
+        QTRY_VERIFY_WITH_TIMEOUT(o.pbL->value() > 0 && o.pbR->value() > 0, 5000);
+        // A looping clip outlasts its own length.
+        QTest::qWait(1500);
+        QCOMPARE(PlaybackRegistry::instance().count(), 2);
+
+        click(p, "Sb_StopPlay_Obj1");
+        QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(o.pbL->value() == 0 && o.pbR->value() == 0, 5000);
+        p.main.fmThreadCountTimer();
+        QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 0"));
+        QCOMPARE(indicatorColour(), QColor(0, 128, 192));
+    }
+
+    void clipEndsByItself_andExitWhilePlayingStopsEverything() {
+        storeObject("ObjectMapping/Object_2", "Padded Sink");
+        auto p = std::make_unique<Program>();
+        // The built-in knock of object 2 is about a third of a second long.
+        p->object(2).FileIndex = 2;
+        p->objects().btPlayThreadClick(2);
+        QCOMPARE(PlaybackRegistry::instance().count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, 5000);
+
+        p->object(2).cbLoop->setChecked(true);
+        p->objects().btPlayThreadClick(2);
+        p->objects().btPlayThreadClick(2);
+        QTest::qWait(100);
+        p.reset();
+        QCOMPARE(PlaybackRegistry::instance().count(), 0);
+        // Object 4 has no clips: its play button does nothing.
+        Program again;
+        again.objects().btPlayThreadClick(4);
+        QCOMPARE(PlaybackRegistry::instance().count(), 0);
     }
 };
 
