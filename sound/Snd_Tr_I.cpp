@@ -171,7 +171,7 @@ TWIThread::TWIThread(int objectNumber, int deviceId, const QString &sourceName)
 }
 
 TWIThread::~TWIThread() {
-    CaptureRegistry::instance().release(this);
+    CaptureRegistry::instance().registry.release(this);
 }
 
 void TWIThread::run() {
@@ -300,7 +300,7 @@ void TWIThread::run() {
     } catch (...) {
         ReportSoundError(kCaughtError, QStringLiteral("Unknown error"), false);
     }
-    CaptureRegistry::instance().remove(this);
+    CaptureRegistry::instance().registry.remove(this);
 }
 
 CaptureRegistry &CaptureRegistry::instance() {
@@ -312,72 +312,24 @@ bool CaptureRegistry::start(int objectNumber, int deviceId, const QString &sourc
     if (objectNumber < kFirstSoundObject || objectNumber > kLastSoundObject) {
         return false;
     }
-    QMutexLocker lock(&mutex);
-    for (const TWIThread *thread : std::as_const(threads)) {
-        if (thread->objectNumber() == objectNumber) {
-            return false;
-        }
-    }
-    auto *thread = new TWIThread(objectNumber, deviceId, sourceName);
-    // Nobody keeps a finished capture thread: it goes as soon as the main loop sees it end.
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    threads.append(thread);
-    objects.append(thread);
-    thread->start();
-    return true;
+    return registry.addUnlessRunning(
+        objectNumber, [&] { return new TWIThread(objectNumber, deviceId, sourceName); });
 }
 
 bool CaptureRegistry::running(int objectNumber) const {
-    QMutexLocker lock(&mutex);
-    return std::any_of(threads.cbegin(), threads.cend(), [objectNumber](const TWIThread *thread) {
-        return thread->objectNumber() == objectNumber;
-    });
+    return registry.running(objectNumber);
 }
 
 void CaptureRegistry::stop(int objectNumber) {
-    QMutexLocker lock(&mutex);
-    for (TWIThread *thread : std::as_const(threads)) {
-        if (thread->objectNumber() == objectNumber) {
-            thread->requestInterruption();
-        }
-    }
+    registry.stop(objectNumber);
 }
 
 int CaptureRegistry::count() const {
-    QMutexLocker lock(&mutex);
-    return int(threads.size());
+    return registry.count();
 }
 
 void CaptureRegistry::stopAll() {
-    QList<QPointer<TWIThread>> ending;
-    {
-        QMutexLocker lock(&mutex);
-        for (TWIThread *thread : std::as_const(objects)) {
-            thread->requestInterruption();
-            ending.append(thread);
-        }
-    }
-    for (const QPointer<TWIThread> &thread : std::as_const(ending)) {
-        if (thread) {
-            waitForThread(thread);
-        }
-    }
-    // The threads have ended; release them now rather than leave them to a main loop that may
-    // not run again. Deleting a thread object also drops its pending deferred deletion.
-    for (const QPointer<TWIThread> &thread : std::as_const(ending)) {
-        delete thread.data();
-    }
-}
-
-void CaptureRegistry::remove(TWIThread *thread) {
-    QMutexLocker lock(&mutex);
-    threads.removeOne(thread);
-}
-
-void CaptureRegistry::release(TWIThread *thread) {
-    QMutexLocker lock(&mutex);
-    threads.removeOne(thread);
-    objects.removeOne(thread);
+    registry.stopAll();
 }
 
 bool StartCapture(int objectNumber, int deviceId) {

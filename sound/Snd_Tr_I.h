@@ -12,6 +12,8 @@
 #include <cstddef>
 #include <span>
 
+#include "ThreadRegistry.h"
+
 namespace numbrook {
 
 // The fixed capture format: unsigned 8-bit mono (silence = 128) at 22050 samples a second, in
@@ -126,14 +128,8 @@ private:
     CaptureRegistry() = default;
     Q_DISABLE_COPY_MOVE(CaptureRegistry)
     friend class TWIThread;
-    void remove(TWIThread *thread);
-    void release(TWIThread *thread);
 
-    mutable QMutex mutex;
-    // Threads whose run has not yet ended, in order of start.
-    QList<TWIThread *> threads;
-    // Thread objects not yet deleted (a thread leaves `threads` just before it ends).
-    QList<TWIThread *> objects;
+    ThreadRegistry<TWIThread> registry;
 };
 
 // Starts capturing input device `deviceId` (an identifier of InputDeviceNames) for object

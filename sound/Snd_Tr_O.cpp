@@ -198,7 +198,7 @@ TWOThread::TWOThread(int objectNumber, int deviceId, const QString &sinkName,
 }
 
 TWOThread::~TWOThread() {
-    PlaybackRegistry::instance().release(this);
+    PlaybackRegistry::instance().registry.release(this);
 }
 
 void TWOThread::reportLevels(int left, int right) {
@@ -330,13 +330,13 @@ void TWOThread::run() {
         WavSound sound;
         if (connected == Outcome::Cancelled || isInterruptionRequested() ||
             !readSound(fileName_, memorySource_, sound)) {
-            PlaybackRegistry::instance().remove(this);
+            PlaybackRegistry::instance().registry.remove(this);
             return;
         }
 
         if (const int code = openStream(sound); code != PA_OK) {
             ReportSoundError(code, openFailedContext(), true);
-            PlaybackRegistry::instance().remove(this);
+            PlaybackRegistry::instance().registry.remove(this);
             return;
         }
 
@@ -374,7 +374,7 @@ void TWOThread::run() {
     } catch (...) {
         ReportSoundError(kCaughtError, QStringLiteral("Unknown error"), true);
     }
-    PlaybackRegistry::instance().remove(this);
+    PlaybackRegistry::instance().registry.remove(this);
 }
 
 PlaybackRegistry &PlaybackRegistry::instance() {
@@ -384,69 +384,26 @@ PlaybackRegistry &PlaybackRegistry::instance() {
 
 void PlaybackRegistry::startFromFile(int objectNumber, int deviceId, bool loop,
                                      const QString &fileName, const QString &outDeviceName) {
-    start(new TWOThread(objectNumber, deviceId, OutputServerName(deviceId), outDeviceName, loop,
-                        fileName, QByteArray()));
+    registry.add(new TWOThread(objectNumber, deviceId, OutputServerName(deviceId), outDeviceName,
+                               loop, fileName, QByteArray()));
 }
 
 void PlaybackRegistry::startFromMemory(int objectNumber, int deviceId, bool loop,
                                        const QByteArray &image, const QString &outDeviceName) {
-    start(new TWOThread(objectNumber, deviceId, OutputServerName(deviceId), outDeviceName, loop,
-                        QString(), image));
-}
-
-void PlaybackRegistry::start(TWOThread *thread) {
-    // Nobody keeps a finished playback thread: it goes as soon as the main loop sees it end.
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    QMutexLocker lock(&mutex);
-    threads.append(thread);
-    objects.append(thread);
-    thread->start();
+    registry.add(new TWOThread(objectNumber, deviceId, OutputServerName(deviceId), outDeviceName,
+                               loop, QString(), image));
 }
 
 void PlaybackRegistry::stop(int objectNumber) {
-    QMutexLocker lock(&mutex);
-    for (TWOThread *thread : std::as_const(threads)) {
-        if (thread->objectNumber() == objectNumber) {
-            thread->requestInterruption();
-        }
-    }
+    registry.stop(objectNumber);
 }
 
 int PlaybackRegistry::count() const {
-    QMutexLocker lock(&mutex);
-    return int(threads.size());
+    return registry.count();
 }
 
 void PlaybackRegistry::stopAll() {
-    QList<QPointer<TWOThread>> ending;
-    {
-        QMutexLocker lock(&mutex);
-        for (TWOThread *thread : std::as_const(objects)) {
-            thread->requestInterruption();
-            ending.append(thread);
-        }
-    }
-    for (const QPointer<TWOThread> &thread : std::as_const(ending)) {
-        if (thread) {
-            waitForThread(thread);
-        }
-    }
-    // The threads have ended; release them now rather than leave them to a main loop that may
-    // not run again. Deleting a thread object also drops its pending deferred deletion.
-    for (const QPointer<TWOThread> &thread : std::as_const(ending)) {
-        delete thread.data();
-    }
-}
-
-void PlaybackRegistry::remove(TWOThread *thread) {
-    QMutexLocker lock(&mutex);
-    threads.removeOne(thread);
-}
-
-void PlaybackRegistry::release(TWOThread *thread) {
-    QMutexLocker lock(&mutex);
-    threads.removeOne(thread);
-    objects.removeOne(thread);
+    registry.stopAll();
 }
 
 } // namespace numbrook

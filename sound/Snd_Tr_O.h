@@ -12,6 +12,8 @@
 #include <pulse/channelmap.h>
 #include <pulse/sample.h>
 
+#include "ThreadRegistry.h"
+
 namespace numbrook {
 
 // The stream format for a wave format record: PCM of 8 (unsigned), 16, 24 or 32 bits, 32-bit
@@ -102,15 +104,8 @@ private:
     PlaybackRegistry() = default;
     Q_DISABLE_COPY_MOVE(PlaybackRegistry)
     friend class TWOThread;
-    void start(TWOThread *thread);
-    void remove(TWOThread *thread);
-    void release(TWOThread *thread);
 
-    mutable QMutex mutex;
-    // Threads whose run has not yet ended, in order of start.
-    QList<TWOThread *> threads;
-    // Thread objects not yet deleted (a thread leaves `threads` just before it ends).
-    QList<TWOThread *> objects;
+    ThreadRegistry<TWOThread> registry;
 };
 
 } // namespace numbrook

@@ -7,7 +7,6 @@
 
 namespace numbrook {
 
-
 // The device a stored name resolves to. `id` is kNoDevice (and `name` empty) when the list to
 // choose from is empty; no device call accepts that identifier.
 struct DeviceChoice {

@@ -2,11 +2,9 @@
 // presses keys while a separate program's text field has the focus, and the main window, its
 // tray icon and the question display answer as the program does. The full-screen display over
 // the window manager's taskbar.
-#include "Display.h"
 #include "GlobalHotkeys.h"
-#include "Help.h"
-#include "Logo.h"
 #include "MainForm.h"
+#include "ProgramWindows.h"
 #include "TrayMenu.h"
 #include "unit_math.h"
 
@@ -32,16 +30,7 @@ namespace {
 constexpr int QtKeyA = 0x41;
 constexpr int QtKeyB = 0x42;
 
-struct Program {
-    TfmMain main;
-    TfmHelp help;
-    TfmLogo logo;
-    TfmDisplay display;
-    Program() {
-        main.attachWindows(&help, &logo, &display);
-        main.SplashShown = true; // the splash has tests of its own
-    }
-};
+using testing::Program;
 
 bool xdotool(const QStringList &arguments) {
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;

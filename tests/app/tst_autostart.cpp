@@ -1,10 +1,8 @@
 // The main window's autostart option with the running executable's real path. This test
 // program is built into a folder whose name has a space, so the entry's Exec line must quote it.
 #include "AutostartEntry.h"
-#include "Display.h"
-#include "Help.h"
-#include "Logo.h"
 #include "MainForm.h"
+#include "ProgramWindows.h"
 #include "SkinWidgets.h"
 
 #include <QFile>
@@ -17,16 +15,7 @@ using namespace numbrook;
 
 namespace {
 
-struct Program {
-    TfmMain main;
-    TfmHelp help;
-    TfmLogo logo;
-    TfmDisplay display;
-    Program() {
-        main.attachWindows(&help, &logo, &display);
-        main.SplashShown = true;
-    }
-};
+using testing::Program;
 
 QStringList entryLines(const AutostartEntry &entry) {
     QFile file(entry.fileName());

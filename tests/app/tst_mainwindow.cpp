@@ -1,9 +1,7 @@
 // The main window and the question display: layout, settings panel, work timer, system
 // settings and the start button.
-#include "Display.h"
-#include "Help.h"
-#include "Logo.h"
 #include "MainForm.h"
+#include "ProgramWindows.h"
 #include "SkinWidgets.h"
 #include "snd_ini.h"
 #include "unit_math.h"
@@ -21,16 +19,7 @@ using namespace numbrook;
 
 namespace {
 
-struct Program {
-    TfmMain main;
-    TfmHelp help;
-    TfmLogo logo;
-    TfmDisplay display;
-    Program() {
-        main.attachWindows(&help, &logo, &display);
-        main.SplashShown = true; // no modal splash in these tests
-    }
-};
+using testing::Program;
 
 } // namespace
 

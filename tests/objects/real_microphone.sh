@@ -35,11 +35,11 @@ sleep 2
 grep -q 'включение сигнализирования ' "$work/log" && fail "switched on without a sound"
 
 # A clap at arm's length: a short burst, 110 from the midpoint, into the microphone's feed.
-python3 -c '
-import sys
-silence = bytes([128]) * 4410
-clap = bytes([238 if (i // 8) % 2 else 18 for i in range(661)])
-sys.stdout.buffer.write(silence + clap + silence * 2)' |
+silence() { head -c "$1" /dev/zero | tr '\0' '\200'; }
+clap() { # 42 periods of 8 samples at 128 + 110 and 8 at 128 - 110
+    for _ in $(seq 42); do printf '\356\356\356\356\356\356\356\356\022\022\022\022\022\022\022\022'; done
+}
+{ silence 4410; clap; silence 8820; } |
     pacat --playback --device=nb_micfeed --format=u8 --rate=22050 --channels=1 --raw
 sleep 0.5
 grep -qE '^numbrook.sound: включение сигнализирования [0-9]{2}\.[0-9]{2}\.[0-9]{2}$' "$work/log" ||

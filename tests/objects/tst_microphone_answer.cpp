@@ -1,11 +1,9 @@
 // The microphone answer through the real main window and question display, against the test
 // environment's sound server: loading the sound objects, signalling, the microphone arrows,
 // shared input volumes, capture start and shutdown.
-#include "Display.h"
-#include "Help.h"
-#include "Logo.h"
 #include "MainForm.h"
 #include "PipeFeeder.h"
+#include "ProgramWindows.h"
 #include "PulseConnection.h"
 #include "PulseTools.h"
 #include "SkinWidgets.h"
@@ -39,15 +37,7 @@ namespace {
 const QString kPipeMicrophone = QStringLiteral("Pipe Microphone");
 const QString kTestMicrophone = QStringLiteral("Test Microphone");
 
-struct Program {
-    TfmMain main;
-    TfmHelp help;
-    TfmLogo logo;
-    TfmDisplay display;
-    Program() {
-        main.attachWindows(&help, &logo, &display);
-        main.SplashShown = true; // no modal splash in these tests
-    }
+struct Program : testing::Program {
     SoundObjectTable &objects() { return *main.SoundObjectTable_; }
     QString log() const { return main.Memo1->toPlainText(); }
     int logCount(const QString &start) const {

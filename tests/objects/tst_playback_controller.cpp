@@ -1,10 +1,8 @@
 // The playback side of the sound objects through the real main window, against the test
 // environment's sound server: first start, output device arrows, channel volumes shared by the
 // objects of one device, folder files and built-in clips, level bars.
-#include "Display.h"
-#include "Help.h"
-#include "Logo.h"
 #include "MainForm.h"
+#include "ProgramWindows.h"
 #include "PulseConnection.h"
 #include "PulseTools.h"
 #include "RiffReader.h"
@@ -33,15 +31,7 @@ using numbrook::testing::pactlPercent;
 
 namespace {
 
-struct Program {
-    TfmMain main;
-    TfmHelp help;
-    TfmLogo logo;
-    TfmDisplay display;
-    Program() {
-        main.attachWindows(&help, &logo, &display);
-        main.SplashShown = true;
-    }
+struct Program : testing::Program {
     SoundObjectTable &objects() { return *main.SoundObjectTable_; }
     SoundObject &object(int n) { return main.SoundObjectTable_->object(n); }
     QString log() const { return main.Memo1->toPlainText(); }

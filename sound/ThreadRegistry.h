@@ -1,0 +1,115 @@
+#pragma once
+
+#include "MainThreadCall.h"
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+#include <QThread>
+#include <algorithm>
+
+namespace numbrook {
+
+// The running worker threads of one kind (capture or playback), behind one lock. `Thread` is a
+// QThread with objectNumber(). A thread is registered from its start until it leaves with
+// remove() just before its run ends; the thread object itself is deleted on the main thread
+// once it has finished, and calls release() from its destructor.
+template <typename Thread> class ThreadRegistry {
+public:
+    // Registers and starts a thread; nobody keeps a finished one: it goes as soon as the main
+    // loop sees it end.
+    void add(Thread *thread) {
+        QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        QMutexLocker lock(&mutex);
+        threads.append(thread);
+        objects.append(thread);
+        thread->start();
+    }
+
+    // Registers and starts the thread `make()` creates, unless a thread of the object is
+    // registered; the check and the registration are one step under the lock.
+    template <typename Make> bool addUnlessRunning(int objectNumber, Make make) {
+        QMutexLocker lock(&mutex);
+        if (runningLocked(objectNumber)) {
+            return false;
+        }
+        Thread *thread = make();
+        QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        threads.append(thread);
+        objects.append(thread);
+        thread->start();
+        return true;
+    }
+
+    bool running(int objectNumber) const {
+        QMutexLocker lock(&mutex);
+        return runningLocked(objectNumber);
+    }
+
+    // Asks every thread of the object to end; does not wait.
+    void stop(int objectNumber) {
+        QMutexLocker lock(&mutex);
+        for (Thread *thread : std::as_const(threads)) {
+            if (thread->objectNumber() == objectNumber) {
+                thread->requestInterruption();
+            }
+        }
+    }
+
+    int count() const {
+        QMutexLocker lock(&mutex);
+        return int(threads.size());
+    }
+
+    // Stops every thread and waits for them on the main thread, carrying out their last
+    // reports meanwhile, then releases the thread objects. Main thread only.
+    void stopAll() {
+        QList<QPointer<Thread>> ending;
+        {
+            QMutexLocker lock(&mutex);
+            for (Thread *thread : std::as_const(objects)) {
+                thread->requestInterruption();
+                ending.append(thread);
+            }
+        }
+        for (const QPointer<Thread> &thread : std::as_const(ending)) {
+            if (thread) {
+                waitForThread(thread);
+            }
+        }
+        // The threads have ended; release them now rather than leave them to a main loop that
+        // may not run again. Deleting a thread object also drops its pending deferred deletion.
+        for (const QPointer<Thread> &thread : std::as_const(ending)) {
+            delete thread.data();
+        }
+    }
+
+    // The thread's run is ending.
+    void remove(Thread *thread) {
+        QMutexLocker lock(&mutex);
+        threads.removeOne(thread);
+    }
+
+    // The thread object is being deleted.
+    void release(Thread *thread) {
+        QMutexLocker lock(&mutex);
+        threads.removeOne(thread);
+        objects.removeOne(thread);
+    }
+
+private:
+    bool runningLocked(int objectNumber) const {
+        return std::any_of(threads.cbegin(), threads.cend(), [objectNumber](const Thread *t) {
+            return t->objectNumber() == objectNumber;
+        });
+    }
+
+    mutable QMutex mutex;
+    // Threads whose run has not yet ended, in order of start.
+    QList<Thread *> threads;
+    // Thread objects not yet deleted.
+    QList<Thread *> objects;
+};
+
+} // namespace numbrook
