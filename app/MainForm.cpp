@@ -290,6 +290,11 @@ void TfmMain::Timer_WorkTimer() {
         if (HotkeyLampTicks >= 10) {
             cbHotKey1->setChecked(false);
             HotkeyLampTicks = 0;
+            // The lamp's second and the question timer's second run apart: without this, a
+            // press made just after a question tick could be unticked before the next one.
+            if (display_ && display_->Timer_Vopros->isActive()) {
+                display_->keepHotkeyAnswer();
+            }
         }
     } else {
         button(QStringLiteral("Img_HotKey"))->setPicture(59);

@@ -176,6 +176,8 @@ void SoundObjectTable::bind(int n, const ControlLookup &control) {
     o.tmPorog->setObjectName(QStringLiteral("tmPorog%1").arg(n));
     tagged(o.tmPorog);
     o.tmPorog->setInterval(1000);
+    // Precise, so that a hold of one second never ends before the question timer's next tick.
+    o.tmPorog->setTimerType(Qt::PreciseTimer);
     connect(o.tmPorog, &QTimer::timeout, this,
             [this, timer = o.tmPorog] { tmPorog1Timer(Tag(timer)); });
     o.tmPorog->start();

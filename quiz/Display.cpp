@@ -127,6 +127,8 @@ TfmDisplay::TfmDisplay(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frame
     Timer_Vopros = new QTimer(this);
     Timer_Vopros->setObjectName(QStringLiteral("Timer_Vopros"));
     Timer_Vopros->setInterval(1000);
+    // A coarse timer may tick up to 5 % early, before an answer box's one-second hold ends.
+    Timer_Vopros->setTimerType(Qt::PreciseTimer);
     connect(Timer_Vopros, &QTimer::timeout, this, &TfmDisplay::Timer_VoprosTimer);
     // FormCreate: a fresh cycle.
     cycle = QuestionCycle{};
@@ -199,6 +201,8 @@ void TfmDisplay::FormShow() {
 
 void TfmDisplay::Timer_VoprosTimer() {
     cycle.tick(*this);
+    // A kept answer is read by one tick only.
+    hotkeyKept_ = false;
 }
 
 void TfmDisplay::FitQuestionFont() {
@@ -235,6 +239,7 @@ void TfmDisplay::hideQuestionLines() {
 }
 
 void TfmDisplay::clearAnswerBoxes() {
+    hotkeyKept_ = false;
     for (QCheckBox *box : {porog_, hotkey_}) {
         if (box) {
             box->setChecked(false);
@@ -268,7 +273,7 @@ bool TfmDisplay::porogTicked() const {
 }
 
 bool TfmDisplay::hotkeyTicked() const {
-    return hotkey_ && hotkey_->isChecked();
+    return (hotkey_ && hotkey_->isChecked()) || hotkeyKept_;
 }
 
 void TfmDisplay::showCounters() {

@@ -32,6 +32,9 @@ public:
 
     void FormShow();
     void Timer_VoprosTimer();
+    // The hotkey lamp has unticked the hotkey box after its second: the answer it held still
+    // counts at the next tick of the question timer, which may come a little later.
+    void keepHotkeyAnswer() { hotkeyKept_ = true; }
     void FitQuestionFont();
     // Writes the four score counters into the score panel.
     void ShowCounters() { showCounters(); }
@@ -61,6 +64,7 @@ private:
     std::array<QLabel *, 4> values_{};
     QCheckBox *porog_ = nullptr;
     QCheckBox *hotkey_ = nullptr;
+    bool hotkeyKept_ = false;
     QString questionTitle_ = QStringLiteral("Is the expression correct?");
     std::function<QSize()> desktopSize_;
 };

@@ -31,7 +31,9 @@ const QString kScreen = QStringLiteral("Screen_Res");
 const QString kShowPoints = QStringLiteral("Show_Points");
 const QString kShowOtvet = QStringLiteral("Show_Otvet_Mode");
 
-QString znakName(int kind) { return QStringLiteral("Znak_%1_Math").arg(kind); }
+QString znakName(int kind) {
+    return QStringLiteral("Znak_%1_Math").arg(kind);
+}
 
 // A missing value, or one of another type, leaves the default and the load goes on.
 qint32 loadInteger(const SettingsKey &key, const QString &name, qint32 fallback) {
@@ -147,10 +149,14 @@ QuizRandom &engine() {
     return generator;
 }
 
-void reseed() { engine().seed(seedSource()()); }
+void reseed() {
+    engine().seed(seedSource()());
+}
 
 // Uniform whole number a..b.
-int uniform(int a, int b) { return std::uniform_int_distribution<int>(a, b)(engine()); }
+int uniform(int a, int b) {
+    return std::uniform_int_distribution<int>(a, b)(engine());
+}
 
 // One of the listed values, each equally likely.
 int pick(std::initializer_list<int> values) {
@@ -177,7 +183,9 @@ Pair FactorTableP8() {
 }
 
 // An addend for v in 1..8 such that v + addend is at most 9.
-int AddendRule(int v) { return uniform(1, 9 - v); }
+int AddendRule(int v) {
+    return uniform(1, 9 - v);
+}
 
 // A dividend from 2, 3, 4, 6, 8 and one of its divisors, so the quotient is whole.
 Pair DivisorTable() {
@@ -211,7 +219,8 @@ int divisorBelow(int n, int d) {
             candidates.push_back(s);
         }
     }
-    return candidates.at(static_cast<std::size_t>(uniform(0, static_cast<int>(candidates.size()) - 1)));
+    return candidates.at(
+        static_cast<std::size_t>(uniform(0, static_cast<int>(candidates.size()) - 1)));
 }
 
 struct Triple {
@@ -262,7 +271,9 @@ Triple drawFrom(const std::vector<Triple> &choices) {
 }
 
 // The coin's result: the true value on 0, a random 1..9 on 1.
-int coinResult(int trueValue) { return ResultCoin == 0 ? trueValue : uniform(1, 9); }
+int coinResult(int trueValue) {
+    return ResultCoin == 0 ? trueValue : uniform(1, 9);
+}
 
 QString join(std::initializer_list<QString> parts) {
     QString text;
@@ -272,7 +283,9 @@ QString join(std::initializer_list<QString> parts) {
     return text;
 }
 
-QString n(int value) { return QString::number(value); }
+QString n(int value) {
+    return QString::number(value);
+}
 
 enum class Kind { None, AddSub, MulDiv };
 

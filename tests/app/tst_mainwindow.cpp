@@ -216,6 +216,44 @@ private Q_SLOTS:
         QVERIFY(!p.main.cbHotKey1->isChecked());
     }
 
+    void hotkeyAnswer_unlitBeforeTheQuestionTick_stillCounts() {
+        Program p;
+        QuizSettings.Speed_Math = 3;
+        QuizSettings.Diff_Math = 1;
+        QuizSettings.Znak(1) = 1;
+        p.main.Sb_StartClick();
+        p.display.Timer_Vopros->stop(); // ticks by hand from here
+        p.display.Timer_Vopros->start(3600000);
+        p.display.Timer_VoprosTimer(); // tick 1: a question
+        const bool truth = ExpressionIsCorrect;
+        // A press whose lamp second ends just before the next question tick.
+        p.main.cbHotKey1->setChecked(true);
+        for (int i = 0; i < 10; ++i) {
+            p.main.Timer_WorkTimer();
+        }
+        QVERIFY(!p.main.cbHotKey1->isChecked());
+        p.display.Timer_VoprosTimer();
+        QCOMPARE(CorrectAnswers + WrongAnswers, 1);
+        QCOMPARE(CorrectAnswers, truth ? 1 : 0);
+        // Read by one tick only: the rest of the question is silent, and the time-out adds
+        // nothing to an answered question.
+        p.display.Timer_VoprosTimer();
+        p.display.Timer_VoprosTimer();
+        QCOMPARE(CorrectAnswers + WrongAnswers, 1);
+
+        // A press whose lamp ends between two questions is discarded as the boxes are.
+        p.display.Timer_VoprosTimer(); // the pause ends the cycle
+        QCOMPARE(p.display.cycle.TickCount, 0);
+        p.main.cbHotKey1->setChecked(true);
+        for (int i = 0; i < 10; ++i) {
+            p.main.Timer_WorkTimer();
+        }
+        p.display.Timer_VoprosTimer(); // the next question
+        p.display.Timer_VoprosTimer();
+        QCOMPARE(CorrectAnswers + WrongAnswers, 1);
+        p.main.Sb_StartClick();
+    }
+
     void microphoneLamp_followsTheBox() {
         Program p;
         p.main.cbPorog1->setChecked(true);
