@@ -115,6 +115,11 @@ private Q_SLOTS:
         QCOMPARE(pactlPercent("source", "nb_mic"), 100);
         QCOMPARE(p.logCount("FMixerControlID= 1 "), 1);
         QCOMPARE(p.logCount("FMixerControlID= 4 "), 1);
+        // The object panels carry the language table's captions.
+        p.main.ApplyLanguage();
+        QCOMPARE(p.get<QLabel>("Lbl_7_Obj1")->text(), QStringLiteral("Delay"));
+        QCOMPARE(p.get<QLabel>("Lbl_2_Obj4")->text(), QStringLiteral("Microphone"));
+        QCOMPARE(p.get<QLabel>("Lbl_8_Obj1")->text(), QStringLiteral("Porog"));
         // The input device names follow the load.
         QVERIFY(p.log().contains("\n" + kPipeMicrophone));
 
