@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 scripts/deps.sh build
 cmake --preset release >/dev/null
-cmake --build --preset release
+# Only the program (and the help texts beside it), not the tests and benchmarks.
+cmake --build --preset release --target numbrook
 
 binary=build/release/bin/numbrook
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
