@@ -38,22 +38,32 @@ QList<qint16> render(int sampleRate, int channels, double seconds,
                      std::initializer_list<Partial> partials) {
     const int frames = int(seconds * sampleRate);
     QList<qint16> samples(qsizetype(frames) * channels, 0);
+    qint16 *out = samples.data();
     int voice = 0;
     for (const Partial &p : partials) {
         const double pan = channels == 2 ? (voice % 2 == 0 ? 0.35 : 0.65) : 0.5;
         ++voice;
         const int first = int(p.start * sampleRate);
+        // A decaying sine by recurrence: one rotation and one multiplication a sample.
+        const double step = 2 * std::numbers::pi * p.frequency / sampleRate;
+        const double rotateCos = std::cos(step);
+        const double rotateSin = std::sin(step);
+        const double decay = std::exp(-1.0 / (p.decay * sampleRate));
+        const int attackSamples = std::max(1, sampleRate / 200); // 5 ms keeps the start clean
+        double re = 1.0, im = 0.0, envelope = p.amplitude * 32767.0;
         for (int i = first; i < frames; ++i) {
-            const double t = double(i - first) / sampleRate;
-            // A 5 ms attack keeps the start free of clicks.
-            const double attack = std::min(1.0, t / 0.005);
-            const double value = p.amplitude * attack * std::exp(-t / p.decay) *
-                                 std::sin(2 * std::numbers::pi * p.frequency * t);
+            const int n = i - first;
+            const double attack = n < attackSamples ? double(n) / attackSamples : 1.0;
+            const double value = envelope * attack * im;
             for (int c = 0; c < channels; ++c) {
                 const double gain = channels == 2 ? (c == 0 ? 1.0 - pan : pan) * 2.0 : 1.0;
-                qint16 &s = samples[qsizetype(i) * channels + c];
-                s = qint16(std::clamp(s + value * gain * 32767.0, -32767.0, 32767.0));
+                qint16 &s = out[qsizetype(i) * channels + c];
+                s = qint16(std::clamp(s + value * gain, -32767.0, 32767.0));
             }
+            const double nextRe = re * rotateCos - im * rotateSin;
+            im = re * rotateSin + im * rotateCos;
+            re = nextRe;
+            envelope *= decay;
         }
     }
     // Fade the last 10 ms to silence so that the clip ends without a click.
@@ -61,7 +71,7 @@ QList<qint16> render(int sampleRate, int channels, double seconds,
     for (int i = 0; i < fade; ++i) {
         const double g = double(i) / fade;
         for (int c = 0; c < channels; ++c) {
-            qint16 &s = samples[qsizetype(frames - 1 - i) * channels + c];
+            qint16 &s = out[qsizetype(frames - 1 - i) * channels + c];
             s = qint16(s * g);
         }
     }
@@ -102,12 +112,9 @@ WaveClip bell() {
             {}};
 }
 
-WaveClipList clipList(int count) {
-    const std::array<WaveClip (*)(), 4> makers = {chime, arpeggio, knock, bell};
-    WaveClipList list;
-    for (int i = 0; i < count; ++i) {
-        list.append(makers[std::size_t(i)]());
-    }
+// The lists share their clips' images: the shorter lists repeat the first clips.
+WaveClipList clipList(const WaveClipList &all, int count) {
+    WaveClipList list = all.first(count);
     if (!list.isEmpty()) {
         list.first().description = QStringLiteral("файл индекс 0");
     }
@@ -140,8 +147,9 @@ QByteArray WaveImage(int sampleRate, int channels, const QList<qint16> &samples)
 }
 
 const WaveClipList &BuiltInClips(int n) {
-    static const std::array<WaveClipList, 4> lists = {clipList(4), clipList(3), clipList(2),
-                                                      clipList(0)};
+    static const WaveClipList all = {chime(), arpeggio(), knock(), bell()};
+    static const std::array<WaveClipList, 4> lists = {clipList(all, 4), clipList(all, 3),
+                                                      clipList(all, 2), clipList(all, 0)};
     return lists[std::size_t(std::clamp(n, 1, 4) - 1)];
 }
 

@@ -5,7 +5,6 @@
 #include <QList>
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <pulse/error.h>
 #include <pulse/introspect.h>
 
@@ -41,7 +40,8 @@ constexpr quint32 kMeterRate = 100;
 
 struct Endpoint {
     quint32 index = PA_INVALID_INDEX;
-    std::optional<QString> description;
+    QString description;
+    bool hasDescription = false; // a sink without one cannot be matched by name
     QByteArray monitorSource;
     pa_channel_map channelMap{};
 };
@@ -69,6 +69,7 @@ void collectEndpoint(pa_context *, const pa_sink_info *info, int eol, void *user
     endpoint.index = info->index;
     if (info->description) {
         endpoint.description = QString::fromUtf8(info->description);
+        endpoint.hasDescription = true;
     }
     endpoint.monitorSource = QByteArray(info->monitor_source_name ? info->monitor_source_name : "");
     endpoint.channelMap = info->channel_map;
@@ -142,11 +143,11 @@ void EndpointMeter::setup(pa_context *context, const QString &deviceName, const 
     const QString key = EndpointKey(deviceName);
     const Endpoint *match = nullptr;
     for (const Endpoint &endpoint : std::as_const(list.endpoints)) {
-        if (!endpoint.description) {
+        if (!endpoint.hasDescription) {
             ReportSoundError(PA_ERR_NOENTITY, nameFailedContext(), true);
             return;
         }
-        if (!key.isEmpty() && endpoint.description->toUpper().contains(key)) {
+        if (!key.isEmpty() && endpoint.description.toUpper().contains(key)) {
             match = &endpoint;
             break;
         }
@@ -154,7 +155,7 @@ void EndpointMeter::setup(pa_context *context, const QString &deviceName, const 
     if (!match) {
         return;
     }
-    endpointName_ = *match->description;
+    endpointName_ = match->description;
 
     const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, kMeterRate, match->channelMap.channels};
     stream_ = pa_stream_new(context, "Peak meter", &format, &match->channelMap);
