@@ -301,21 +301,30 @@ void TfmMain::Timer_WorkTimer() {
     }
 }
 
+QString TfmMain::indicatorStyle(bool playing) {
+    return playing ? QStringLiteral("background: rgb(255, 0, 0); border-radius: 2px;")
+                   : QStringLiteral("background: rgb(0, 128, 192); border-radius: 2px;");
+}
+
 void TfmMain::fmThreadCountTimer() {
+    const int playbackThreads = PlaybackRegistry::instance().count();
     const auto counter = [this](const char *name, UiKey key, int count) {
-        if (auto *label = qobject_cast<QLabel *>(control(QLatin1String(name)))) {
-            const QString caption = help_ ? help_->text(key) : QString();
-            label->setText(caption + QString::number(count));
+        auto *label = qobject_cast<QLabel *>(control(QLatin1String(name)));
+        const QString text = (help_ ? help_->text(key) : QString()) + QString::number(count);
+        if (label && label->text() != text) {
+            label->setText(text);
             label->adjustSize();
         }
     };
-    counter("laThreadCnt", UiKey::ThreadsOutCaption, PlaybackRegistry::instance().count());
+    counter("laThreadCnt", UiKey::ThreadsOutCaption, playbackThreads);
     counter("laThreadInCnt", UiKey::ThreadsInCaption, CaptureRegistry::instance().count());
-    const bool playing = PlaybackRegistry::instance().count() > 0;
+    const bool playing = playbackThreads > 0;
     QWidget *indicator = control(QStringLiteral("Indicator_Play"));
-    indicator->setStyleSheet(
-        playing ? QStringLiteral("background: rgb(255, 0, 0); border-radius: 2px;")
-                : QStringLiteral("background: rgb(0, 128, 192); border-radius: 2px;"));
+    // A new style sheet restyles the widget: only when the colour changes.
+    const QString style = indicatorStyle(playing);
+    if (indicator->styleSheet() != style) {
+        indicator->setStyleSheet(style);
+    }
     // The indicator's hint borrows the level captions: "Level" while sound plays.
     if (help_) {
         indicator->setToolTip(help_->text(playing ? UiKey::LevelCaption : UiKey::LevelHint));

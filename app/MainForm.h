@@ -57,6 +57,8 @@ public:
     void FormShow();
     void Timer_WorkTimer();
     void fmThreadCountTimer();
+    // The playing indicator's look: red while sound plays, blue otherwise.
+    static QString indicatorStyle(bool playing);
     void Sb_CloseClick();
     void Sb_StartClick();
     void Sb_MinClick();

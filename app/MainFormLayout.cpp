@@ -285,7 +285,7 @@ void TfmMain::buildLayout() {
     auto *indicator = new QFrame(indicatorPanel);
     indicator->setObjectName(QStringLiteral("Indicator_Play"));
     indicator->setGeometry(1, 1, 20, 7);
-    indicator->setStyleSheet(QStringLiteral("background: rgb(0, 128, 192); border-radius: 2px;"));
+    indicator->setStyleSheet(indicatorStyle(false));
     controls_[indicatorPanel->objectName()] = indicatorPanel;
     controls_[indicator->objectName()] = indicator;
 

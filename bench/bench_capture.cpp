@@ -2,6 +2,7 @@
 // from a clap written into a test microphone to its trigger report on the main thread.
 // Run inside scripts/test-env.sh:  scripts/test-env.sh build/release/bench/bench_capture [claps]
 
+#include "ClapLatency.h"
 #include "PipeFeeder.h"
 #include "Snd_Tr_I.h"
 
@@ -115,53 +116,19 @@ private:
 
 template <typename Feeder>
 void benchClaps(const char *label, const QString &source, Feeder &feeder, int claps) {
-    Clock::time_point triggeredAt;
-    int triggers = 0;
-    QEventLoop loop;
-    QObject::connect(&CaptureReports::instance(), &CaptureReports::triggerReport, &loop, [&](int) {
-        triggeredAt = Clock::now();
-        ++triggers;
-        loop.quit();
-    });
+    testing::ClapLatency latency;
+    const QMetaObject::Connection reports =
+        QObject::connect(&CaptureReports::instance(), &CaptureReports::triggerReport,
+                         [&latency](int) { latency.arrived(); });
     if (!CaptureRegistry::instance().start(1, 0, source)) {
         std::printf("%s: capture did not start\n", label);
+        QObject::disconnect(reports);
         return;
     }
-    QTimer::singleShot(1000, &loop, &QEventLoop::quit); // settle
-    loop.exec();
-
-    std::vector<double> latencies;
-    int missed = 0;
-    for (int i = 0; i < claps; ++i) {
-        triggers = 0;
-        feeder.play(testing::clapSound(110, 20));
-        QTimer timeout;
-        timeout.setSingleShot(true);
-        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timeout.start(3000);
-        loop.exec();
-        if (triggers == 0) {
-            ++missed;
-            continue;
-        }
-        latencies.push_back(
-            std::chrono::duration<double, std::milli>(triggeredAt - feeder.lastSoundWritten())
-                .count());
-        // Quiet between claps, so that each one rises from silence.
-        QTimer::singleShot(80, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    latency.pause(1000); // settle
+    latency.run(label, "clap written -> trigger report", feeder, claps);
+    QObject::disconnect(reports);
     CaptureRegistry::instance().stopAll();
-    if (latencies.empty()) {
-        std::printf("%s: no trigger (%d claps missed)\n", label, missed);
-        return;
-    }
-    std::sort(latencies.begin(), latencies.end());
-    auto at = [&](double q) { return latencies[std::size_t(q * double(latencies.size() - 1))]; };
-    std::printf("%s: clap written -> trigger report over %zu claps (%d missed): median %.1f ms, "
-                "99th percentile %.1f ms, min %.1f ms, max %.1f ms\n",
-                label, latencies.size(), missed, at(0.5), at(0.99), latencies.front(),
-                latencies.back());
 }
 
 } // namespace

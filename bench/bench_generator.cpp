@@ -23,7 +23,8 @@ int main() {
         }
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         std::printf("%-8d %14.0f %12.1f%s\n", level, kQuestions / elapsed.count(),
-                    elapsed.count() * 1e9 / kQuestions, built == kQuestions ? "" : "  (some empty)");
+                    elapsed.count() * 1e9 / kQuestions,
+                    built == kQuestions ? "" : "  (some empty)");
     }
     return 0;
 }

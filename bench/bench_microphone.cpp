@@ -6,11 +6,10 @@
 // Run inside scripts/test-env.sh:
 //   scripts/test-env.sh build/release/bench/bench_microphone [claps] [seconds]
 
-#include "Display.h"
-#include "Help.h"
-#include "Logo.h"
+#include "ClapLatency.h"
 #include "MainForm.h"
 #include "PipeFeeder.h"
+#include "ProgramWindows.h"
 #include "PulseConnection.h"
 #include "Snd_Tr_I.h"
 #include "SoundObjectTable.h"
@@ -25,13 +24,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
-#include <vector>
 
 using namespace numbrook;
-using numbrook::testing::Clock;
 
 namespace {
 
@@ -50,59 +46,23 @@ void benchClapToAnswerBox(const QString &iniPath, int claps) {
         std::printf("clap -> cbPorog1: the test microphone's pipe cannot be opened\n");
         return;
     }
-    TfmMain main;
-    TfmHelp help;
-    TfmLogo logo;
-    TfmDisplay display;
-    main.attachWindows(&help, &logo, &display);
-    main.SplashShown = true;
+    testing::Program program;
+    TfmMain &main = program.main;
 
-    Clock::time_point tickedAt;
-    int ticks = 0;
-    QEventLoop loop;
-    QObject::connect(main.cbPorog1, &QCheckBox::toggled, &loop, [&](bool on) {
+    testing::ClapLatency latency;
+    QObject::connect(main.cbPorog1, &QCheckBox::toggled, main.cbPorog1, [&](bool on) {
         if (on) {
-            tickedAt = Clock::now();
-            ++ticks;
-            loop.quit();
+            latency.arrived();
         }
     });
     main.show(); // starts object 1's capture
-    pause(1500);
-
-    std::vector<double> latencies;
-    int missed = 0;
-    for (int i = 0; i < claps; ++i) {
-        // The question display clears the box itself at every question; do the same here so
-        // that each clap ticks it afresh.
-        main.cbPorog1->setChecked(false);
-        ticks = 0;
-        feeder.play(testing::clapSound(110, 20));
-        QTimer timeout;
-        timeout.setSingleShot(true);
-        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timeout.start(3000);
-        loop.exec();
-        if (ticks == 0) {
-            ++missed;
-            continue;
-        }
-        latencies.push_back(
-            std::chrono::duration<double, std::milli>(tickedAt - feeder.lastSoundWritten())
-                .count());
-        pause(80);
-    }
+    latency.pause(1500);
+    // The question display clears the box itself at every question; do the same here so that
+    // each clap ticks it afresh.
+    latency.run("pipe microphone", "clap -> cbPorog1 ticked", feeder, claps,
+                [&main] { main.cbPorog1->setChecked(false); });
     main.close();
     SetObjectIniPath({});
-    if (latencies.empty()) {
-        std::printf("clap -> cbPorog1: no tick (%d claps missed)\n", missed);
-        return;
-    }
-    std::sort(latencies.begin(), latencies.end());
-    auto at = [&](double q) { return latencies[std::size_t(q * double(latencies.size() - 1))]; };
-    std::printf("clap -> cbPorog1 ticked, over %zu claps (%d missed): median %.1f ms, 99th "
-                "percentile %.1f ms, max %.1f ms\n",
-                latencies.size(), missed, at(0.5), at(0.99), latencies.back());
 }
 
 // User plus system time of a process, in seconds.
@@ -117,8 +77,7 @@ double cpuSeconds(qint64 pid) {
     if (fields.size() < 13) {
         return -1;
     }
-    return double(fields[11].toLongLong() + fields[12].toLongLong()) /
-           double(sysconf(_SC_CLK_TCK));
+    return double(fields[11].toLongLong() + fields[12].toLongLong()) / double(sysconf(_SC_CLK_TCK));
 }
 
 void benchIdleCpu(const QString &folder, int seconds) {

@@ -1,5 +1,7 @@
 #include "Snd_Tr_I.h"
 
+#include "WorkerConnection.h"
+
 #include "MainThreadCall.h"
 #include "SndUtils.h"
 #include "snd_dev_ds.h"
@@ -31,7 +33,7 @@ QString closeFailedContext() {
 }
 
 // The longest the capture thread sleeps before it looks at a stop request again.
-constexpr int kWaitStepMicroseconds = 10000;
+constexpr std::chrono::microseconds kWaitStep{10000};
 
 int distanceFromSilence(quint8 sample) {
     return std::abs(int(sample) - kCaptureSilence);
@@ -53,13 +55,6 @@ std::optional<QString> reportOnMainThread(const std::function<void()> &report) {
     return failure;
 }
 
-// One pass of the thread's own main loop: waits at most kWaitStepMicroseconds for the server,
-// then runs what became due. False when the loop is broken.
-bool iterate(pa_mainloop *loop) {
-    return pa_mainloop_prepare(loop, kWaitStepMicroseconds) >= 0 && pa_mainloop_poll(loop) >= 0 &&
-           pa_mainloop_dispatch(loop) >= 0;
-}
-
 void onStreamReadable(pa_stream *stream, size_t, void *userdata) {
     auto *cutter = static_cast<CaptureBlockCutter *>(userdata);
     while (pa_stream_readable_size(stream) > 0) {
@@ -76,36 +71,11 @@ void onStreamReadable(pa_stream *stream, size_t, void *userdata) {
     }
 }
 
-// The sound server objects of one capture, released in the right order whatever happens.
-struct CaptureConnection {
-    pa_mainloop *loop = nullptr;
-    pa_context *context = nullptr;
-    pa_stream *stream = nullptr;
+// The capture's own connection, with the cutter its read callback fills.
+struct CaptureConnection : WorkerConnection {
     CaptureBlockCutter cutter;
 
-    CaptureConnection() = default;
-    Q_DISABLE_COPY_MOVE(CaptureConnection)
-
-    ~CaptureConnection() {
-        if (stream) {
-            pa_stream_set_read_callback(stream, nullptr, nullptr);
-            pa_stream_unref(stream);
-        }
-        if (context) {
-            pa_context_disconnect(context);
-            pa_context_unref(context);
-        }
-        if (loop) {
-            pa_mainloop_free(loop);
-        }
-    }
-
-    int contextError() const { return context ? pa_context_errno(context) : PA_ERR_INTERNAL; }
-
-    bool broken() const {
-        return !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)) ||
-               pa_stream_get_state(stream) != PA_STREAM_READY;
-    }
+    int contextError() const { return context ? contextErrno() : int(PA_ERR_INTERNAL); }
 };
 
 enum class OpenResult { Opened, Failed, Cancelled };
@@ -181,26 +151,13 @@ void TWIThread::run() {
         std::array<quint8, kCaptureBufferBytes> block{};
 
         auto open = [&]() -> OpenResult {
-            pulse.loop = pa_mainloop_new();
-            if (!pulse.loop) {
+            switch (pulse.connect("Numbrook capture", kWaitStep, *this)) {
+            case WorkerConnection::Connect::Ready:
+                break;
+            case WorkerConnection::Connect::Failed:
                 return OpenResult::Failed;
-            }
-            pulse.context = pa_context_new(pa_mainloop_get_api(pulse.loop), "Numbrook capture");
-            if (!pulse.context ||
-                pa_context_connect(pulse.context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-                return OpenResult::Failed;
-            }
-            for (;;) {
-                const pa_context_state_t state = pa_context_get_state(pulse.context);
-                if (state == PA_CONTEXT_READY) {
-                    break;
-                }
-                if (!PA_CONTEXT_IS_GOOD(state) || !iterate(pulse.loop)) {
-                    return OpenResult::Failed;
-                }
-                if (isInterruptionRequested()) {
-                    return OpenResult::Cancelled;
-                }
+            case WorkerConnection::Connect::Cancelled:
+                return OpenResult::Cancelled;
             }
             const pa_sample_spec format{PA_SAMPLE_U8, kCaptureSampleRate, 1};
             pulse.stream = pa_stream_new(pulse.context, "Microphone", &format, nullptr);
@@ -227,7 +184,7 @@ void TWIThread::run() {
                 if (state == PA_STREAM_READY) {
                     break;
                 }
-                if (!PA_STREAM_IS_GOOD(state) || !iterate(pulse.loop)) {
+                if (!PA_STREAM_IS_GOOD(state) || !pulse.iterate(kWaitStep)) {
                     return OpenResult::Failed;
                 }
                 if (isInterruptionRequested()) {
@@ -274,10 +231,10 @@ void TWIThread::run() {
             while (opened == OpenResult::Opened && !isInterruptionRequested()) {
                 if (stalled) {
                     // A failed stream delivers nothing more; the thread waits to be stopped.
-                    QThread::usleep(kWaitStepMicroseconds);
+                    QThread::usleep(kWaitStep.count());
                     continue;
                 }
-                const bool loopWorks = iterate(pulse.loop);
+                const bool loopWorks = pulse.iterate(kWaitStep);
                 while (!isInterruptionRequested() && pulse.cutter.takeBlock(block)) {
                     processBlock();
                 }

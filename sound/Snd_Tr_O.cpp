@@ -1,5 +1,7 @@
 #include "Snd_Tr_O.h"
 
+#include "WorkerConnection.h"
+
 #include "EndpointMeter.h"
 #include "MainThreadCall.h"
 #include "SndUtils.h"
@@ -36,13 +38,6 @@ QString closeFailedContext() {
 
 // The sampling loop reads the meter and reports the levels this often.
 constexpr std::chrono::milliseconds kSamplingPeriod{10};
-
-// One pass of the thread's own main loop, waiting at most `timeout` for the server. False when
-// the loop is broken.
-bool iterate(pa_mainloop *loop, std::chrono::microseconds timeout) {
-    return pa_mainloop_prepare(loop, int(timeout.count())) >= 0 && pa_mainloop_poll(loop) >= 0 &&
-           pa_mainloop_dispatch(loop) >= 0;
-}
 
 // The sound as the stream takes it: the whole data chunk, handed out from where the last write
 // ended, from the start again when looping.
@@ -90,39 +85,13 @@ void onWritable(pa_stream *stream, size_t wanted, void *userdata) {
     }
 }
 
-// The sound server objects of one playback, released in the right order whatever happens.
-struct PlaybackConnection {
-    pa_mainloop *loop = nullptr;
-    pa_context *context = nullptr;
-    pa_stream *stream = nullptr;
-
-    PlaybackConnection() = default;
-    Q_DISABLE_COPY_MOVE(PlaybackConnection)
-
-    ~PlaybackConnection() {
-        if (stream) {
-            pa_stream_set_write_callback(stream, nullptr, nullptr);
-            pa_stream_unref(stream);
-        }
-        if (context) {
-            pa_context_disconnect(context);
-            pa_context_unref(context);
-        }
-        if (loop) {
-            pa_mainloop_free(loop);
-        }
-    }
-
+// The playback's own connection.
+struct PlaybackConnection : WorkerConnection {
     bool ready() const { return context && pa_context_get_state(context) == PA_CONTEXT_READY; }
 
     int contextError() const {
-        const int code = context ? pa_context_errno(context) : 0;
+        const int code = contextErrno();
         return code != PA_OK ? code : int(PA_ERR_CONNECTIONREFUSED);
-    }
-
-    bool broken() const {
-        return !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)) ||
-               pa_stream_get_state(stream) != PA_STREAM_READY;
     }
 };
 
@@ -139,23 +108,24 @@ bool readSound(const QString &fileName, const QByteArray &memorySource, WavSound
 
 } // namespace
 
-bool PlaybackStreamFormat(const WaveFormat &format, pa_sample_spec &spec, pa_channel_map &map) {
-    spec.rate = format.samplesPerSecond;
-    spec.channels = quint8(std::min<unsigned>(format.channels, 255));
+bool PlaybackStreamFormat(const WaveFormat &format, pa_sample_spec &streamFormat,
+                          pa_channel_map &map) {
+    streamFormat.rate = format.samplesPerSecond;
+    streamFormat.channels = quint8(std::min<unsigned>(format.channels, 255));
     switch (format.formatTag) {
     case kWaveFormatPcm:
         switch (format.bitsPerSample) {
         case 8:
-            spec.format = PA_SAMPLE_U8;
+            streamFormat.format = PA_SAMPLE_U8;
             break;
         case 16:
-            spec.format = PA_SAMPLE_S16LE;
+            streamFormat.format = PA_SAMPLE_S16LE;
             break;
         case 24:
-            spec.format = PA_SAMPLE_S24LE;
+            streamFormat.format = PA_SAMPLE_S24LE;
             break;
         case 32:
-            spec.format = PA_SAMPLE_S32LE;
+            streamFormat.format = PA_SAMPLE_S32LE;
             break;
         default:
             return false;
@@ -165,23 +135,23 @@ bool PlaybackStreamFormat(const WaveFormat &format, pa_sample_spec &spec, pa_cha
         if (format.bitsPerSample != 32) {
             return false;
         }
-        spec.format = PA_SAMPLE_FLOAT32LE;
+        streamFormat.format = PA_SAMPLE_FLOAT32LE;
         break;
     case kWaveFormatALaw:
     case kWaveFormatMuLaw:
         if (format.bitsPerSample != 8) {
             return false;
         }
-        spec.format = format.formatTag == kWaveFormatALaw ? PA_SAMPLE_ALAW : PA_SAMPLE_ULAW;
+        streamFormat.format = format.formatTag == kWaveFormatALaw ? PA_SAMPLE_ALAW : PA_SAMPLE_ULAW;
         break;
     default:
         return false;
     }
-    if (format.channels == 0 || format.channels > PA_CHANNELS_MAX || !pa_sample_spec_valid(&spec) ||
-        format.blockAlign != pa_frame_size(&spec)) {
+    if (format.channels == 0 || format.channels > PA_CHANNELS_MAX ||
+        !pa_sample_spec_valid(&streamFormat) || format.blockAlign != pa_frame_size(&streamFormat)) {
         return false;
     }
-    return pa_channel_map_init_auto(&map, spec.channels, PA_CHANNEL_MAP_WAVEEX) != nullptr;
+    return pa_channel_map_init_auto(&map, streamFormat.channels, PA_CHANNEL_MAP_WAVEEX) != nullptr;
 }
 
 PlaybackReports &PlaybackReports::instance() {
@@ -227,29 +197,17 @@ void TWOThread::run() {
         EndpointMeter meter;
 
         // Waits for the server a little; false once the loop is broken or a stop was asked for.
-        auto step = [&] {
-            return iterate(pulse.loop, kSamplingPeriod) && !isInterruptionRequested();
-        };
+        auto step = [&] { return pulse.iterate(kSamplingPeriod) && !isInterruptionRequested(); };
 
         // The thread's own connection to the server.
         auto connectServer = [&]() -> Outcome {
-            pulse.loop = pa_mainloop_new();
-            if (!pulse.loop) {
+            switch (pulse.connect("Numbrook playback", kSamplingPeriod, *this)) {
+            case WorkerConnection::Connect::Ready:
+                break;
+            case WorkerConnection::Connect::Failed:
                 return Outcome::Failed;
-            }
-            pulse.context = pa_context_new(pa_mainloop_get_api(pulse.loop), "Numbrook playback");
-            if (!pulse.context ||
-                pa_context_connect(pulse.context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-                return Outcome::Failed;
-            }
-            while (pa_context_get_state(pulse.context) != PA_CONTEXT_READY) {
-                if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(pulse.context)) ||
-                    !iterate(pulse.loop, kSamplingPeriod)) {
-                    return Outcome::Failed;
-                }
-                if (isInterruptionRequested()) {
-                    return Outcome::Cancelled;
-                }
+            case WorkerConnection::Connect::Cancelled:
+                return Outcome::Cancelled;
             }
             return Outcome::Done;
         };
@@ -260,10 +218,10 @@ void TWOThread::run() {
                 return PA_ERR_NOENTITY;
             }
             WaveFormat format;
-            pa_sample_spec spec{};
+            pa_sample_spec streamFormat{};
             pa_channel_map map{};
             if (!DecodeWaveFormat(sound.format, format) ||
-                !PlaybackStreamFormat(format, spec, map)) {
+                !PlaybackStreamFormat(format, streamFormat, map)) {
                 return PA_ERR_NOTSUPPORTED;
             }
             if (!pulse.ready()) {
@@ -271,15 +229,15 @@ void TWOThread::run() {
             }
             pa_proplist *properties = pa_proplist_new();
             pa_proplist_sets(properties, kPlaybackStreamProperty, "1");
-            pulse.stream = pa_stream_new_with_proplist(pulse.context, "Numbrook sound", &spec, &map,
-                                                       properties);
+            pulse.stream = pa_stream_new_with_proplist(pulse.context, "Numbrook sound",
+                                                       &streamFormat, &map, properties);
             pa_proplist_free(properties);
             if (!pulse.stream) {
                 return pulse.contextError();
             }
             // The whole data chunk in whole frames; a trailing part of a frame cannot be played.
             feed.data = sound.samples.data();
-            feed.frameSize = pa_frame_size(&spec);
+            feed.frameSize = pa_frame_size(&streamFormat);
             feed.size = sound.samples.size() - sound.samples.size() % feed.frameSize;
             feed.loop = loop_;
             pa_stream_set_write_callback(pulse.stream, onWritable, &feed);
@@ -295,7 +253,7 @@ void TWOThread::run() {
                 return pulse.contextError();
             }
             while (pa_stream_get_state(pulse.stream) == PA_STREAM_CREATING) {
-                if (!iterate(pulse.loop, kSamplingPeriod)) {
+                if (!pulse.iterate(kSamplingPeriod)) {
                     return pulse.contextError();
                 }
             }
@@ -346,8 +304,8 @@ void TWOThread::run() {
             const auto until = std::chrono::steady_clock::now() + kSamplingPeriod;
             for (auto now = std::chrono::steady_clock::now(); now < until && !feed.done;
                  now = std::chrono::steady_clock::now()) {
-                if (!iterate(pulse.loop,
-                             std::chrono::duration_cast<std::chrono::microseconds>(until - now))) {
+                if (!pulse.iterate(
+                        std::chrono::duration_cast<std::chrono::microseconds>(until - now))) {
                     break;
                 }
             }
@@ -361,7 +319,7 @@ void TWOThread::run() {
             if (pa_operation *flush = pa_stream_flush(pulse.stream, nullptr, nullptr)) {
                 pa_operation_unref(flush);
             }
-            iterate(pulse.loop, std::chrono::microseconds(0));
+            pulse.iterate(std::chrono::microseconds(0));
         }
         // The bars drop to 0 when the sound ends.
         reportLevels(0, 0);

@@ -20,7 +20,8 @@ namespace numbrook {
 // IEEE float, A-law and mu-law, plain or in the extensible form, with a block alignment of
 // exactly one frame; channels in the wave file order. False for anything else, which the
 // device open refuses.
-bool PlaybackStreamFormat(const WaveFormat &format, pa_sample_spec &spec, pa_channel_map &map);
+bool PlaybackStreamFormat(const WaveFormat &format, pa_sample_spec &streamFormat,
+                          pa_channel_map &map);
 
 // Receiver of the playback threads' level reports. The signal is emitted on the main thread
 // while the reporting playback thread waits for the connected slots to return, so the slots may

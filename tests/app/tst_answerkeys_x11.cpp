@@ -3,6 +3,7 @@
 // tray icon and the question display answer as the program does. The full-screen display over
 // the window manager's taskbar.
 #include "GlobalHotkeys.h"
+#include "KeyProbe.h"
 #include "MainForm.h"
 #include "ProgramWindows.h"
 #include "TrayMenu.h"
@@ -27,24 +28,10 @@ using namespace numbrook;
 
 namespace {
 
-constexpr int QtKeyA = 0x41;
-constexpr int QtKeyB = 0x42;
-
+using testing::KeyProbe;
+using testing::modifierState;
 using testing::Program;
-
-bool xdotool(const QStringList &arguments) {
-    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
-}
-
-quint16 modifierState() {
-    xcb_connection_t *connection =
-        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    auto *reply = xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
-    const quint16 mask = reply ? reply->mask : 0;
-    std::free(reply);
-    return mask;
-}
+using testing::xdotool;
 
 QString labelText(const TfmDisplay &display, const char *name) {
     const auto *label = display.findChild<QLabel *>(QLatin1String(name));
@@ -73,15 +60,10 @@ private Q_SLOTS:
 private:
     // Gives the probe the focus and proves it has it.
     void focusProbe();
-    // Presses `keys`, then a marker key, and returns the Qt keys the probe received before
-    // the marker: the X server routes presses in order.
-    QList<int> pressAndCollectProbeKeys(const QStringList &keys);
     // A left click with the real pointer in the middle of a control of the main window.
     void clickControl(const char *name);
 
-    QProcess probe_;
-    QByteArray probeOutput_;
-    QString probeWindow_;
+    KeyProbe probe_;
     std::unique_ptr<QTemporaryDir> config_;
     std::unique_ptr<Program> program_;
 };
@@ -91,21 +73,11 @@ void AnswerKeysX11Test::initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     QTRY_VERIFY_WITH_TIMEOUT(TrayIcon::available(), 10000);
 
-    connect(&probe_, &QProcess::readyReadStandardOutput, this,
-            [this] { probeOutput_ += probe_.readAllStandardOutput(); });
-    probe_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    probe_.start(QStringLiteral(KEYPROBE_PATH), QStringList{});
-    QVERIFY(probe_.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(probeOutput_.contains('\n'), 10000);
-    const QByteArray ready = probeOutput_.left(probeOutput_.indexOf('\n'));
-    QVERIFY(ready.startsWith("ready "));
-    probeWindow_ = QString::fromLatin1(ready.mid(6));
-    probeOutput_.clear();
+    QVERIFY(probe_.start(QStringLiteral(KEYPROBE_PATH)));
 }
 
 void AnswerKeysX11Test::cleanupTestCase() {
-    probe_.kill();
-    probe_.waitForFinished();
+    probe_.stop();
 }
 
 void AnswerKeysX11Test::init() {
@@ -125,33 +97,8 @@ void AnswerKeysX11Test::cleanup() {
 }
 
 void AnswerKeysX11Test::focusProbe() {
-    QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), probeWindow_}));
-    QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), probeWindow_}));
     // If the probe did not have the focus, every "not received" below would prove nothing.
-    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("a")}), QList<int>{QtKeyA});
-}
-
-QList<int> AnswerKeysX11Test::pressAndCollectProbeKeys(const QStringList &keys) {
-    QStringList arguments{QStringLiteral("key")};
-    arguments += keys;
-    arguments += QStringLiteral("b");
-    if (!xdotool(arguments))
-        return {-1};
-    const QByteArray marker = "key " + QByteArray::number(QtKeyB) + '\n';
-    if (!QTest::qWaitFor([&] { return probeOutput_.contains(marker); }, 10000))
-        return {-2};
-    QList<int> received;
-    const QList<QByteArray> lines = probeOutput_.split('\n');
-    probeOutput_.clear();
-    for (const QByteArray &line : lines) {
-        if (!line.startsWith("key "))
-            continue;
-        const int key = line.mid(4).toInt();
-        if (key == QtKeyB)
-            return received;
-        received.append(key);
-    }
-    return {-2};
+    QVERIFY(probe_.focus());
 }
 
 void AnswerKeysX11Test::clickControl(const char *name) {
@@ -193,7 +140,7 @@ void AnswerKeysX11Test::answerKeys_lastPressDecidesBox_focusedWindowGetsNothing(
 
     QSignalSpy presses(main.hotkeys(), &GlobalHotkeys::hotkey);
     QSignalSpy changes(main.cbHotKey1, &QCheckBox::toggled);
-    QCOMPARE(pressAndCollectProbeKeys(keys), QList<int>{});
+    QCOMPARE(probe_.pressAndCollect(keys), QList<int>{});
     QTRY_COMPARE(presses.size(), keys.size());
     QList<bool> seen;
     for (const QList<QVariant> &change : changes)
@@ -208,14 +155,14 @@ void AnswerKeysX11Test::numLockOn_enterKeysStillTickBox() {
     focusProbe();
     const quint16 before = modifierState();
     // NumLock itself is no hotkey: it goes to the focused window.
-    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("Num_Lock")}).size(), 1);
-    auto restore = qScopeGuard([&] { pressAndCollectProbeKeys({QStringLiteral("Num_Lock")}); });
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Num_Lock")}).size(), 1);
+    auto restore = qScopeGuard([&] { probe_.pressAndCollect({QStringLiteral("Num_Lock")}); });
     QTRY_VERIFY(modifierState() != before);
 
     for (const QString &key : {QStringLiteral("KP_Enter"), QStringLiteral("Return")}) {
         main.cbHotKey1->setChecked(false);
         QSignalSpy presses(main.hotkeys(), &GlobalHotkeys::hotkey);
-        QCOMPARE(pressAndCollectProbeKeys({key}), QList<int>{});
+        QCOMPARE(probe_.pressAndCollect({key}), QList<int>{});
         QTRY_COMPARE(presses.size(), 1);
         QVERIFY2(main.cbHotKey1->isChecked(), qPrintable(key));
     }
@@ -230,7 +177,7 @@ void AnswerKeysX11Test::escape_fromNotificationArea_bringsMainWindowBackAndRemov
     QVERIFY(main.trayIcon()->isVisible());
 
     focusProbe();
-    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("Escape")}), QList<int>{});
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Escape")}), QList<int>{});
     QTRY_VERIFY_WITH_TIMEOUT(main.isVisible(), 5000);
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QVERIFY(!main.trayIcon()->isVisible());
@@ -254,7 +201,7 @@ void AnswerKeysX11Test::escape_duringQuiz_closesDisplayAndKeepsCounters() {
     QTRY_VERIFY_WITH_TIMEOUT(TotalQuestions >= 2, 15000);
 
     focusProbe();
-    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("Escape")}), QList<int>{});
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Escape")}), QList<int>{});
     QTRY_VERIFY_WITH_TIMEOUT(!display.isVisible(), 5000);
     QVERIFY(!display.Timer_Vopros->isActive());
     QTRY_VERIFY_WITH_TIMEOUT(main.isVisible(), 5000);
@@ -292,7 +239,7 @@ void AnswerKeysX11Test::quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCo
     QVERIFY(display.findChild<QLabel *>(QStringLiteral("Lbl_Vopros_2"))->isVisible());
     QCOMPARE(CorrectAnswers + WrongAnswers, 0);
 
-    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("Return")}), QList<int>{});
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{});
     QTRY_COMPARE_WITH_TIMEOUT(CorrectAnswers, 1, 5000);
     QCOMPARE(WrongAnswers, 0);
     QCOMPARE(PointsTotal, 1);

@@ -1,6 +1,7 @@
 // Real key events on the test environment's X server: xdotool presses keys while a separate
 // program's text field has the focus.
 #include "GlobalHotkeys.h"
+#include "KeyProbe.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -13,10 +14,10 @@
 #include <cstdlib>
 
 using namespace numbrook;
+using numbrook::testing::modifierState;
 
 namespace {
 
-constexpr int QtKeyB = 0x42;
 constexpr int QtKeyReturn = 0x01000004;
 
 QStringList capturedHotkeyWarnings;
@@ -27,10 +28,6 @@ void captureHandler(QtMsgType type, const QMessageLogContext &context, const QSt
         capturedHotkeyWarnings.append(message);
     else if (previousHandler)
         previousHandler(type, context, message);
-}
-
-xcb_connection_t *qtConnection() {
-    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
 }
 
 xcb_window_t firstRoot(xcb_connection_t *connection) {
@@ -50,19 +47,6 @@ xcb_keycode_t keycodeOf(xcb_connection_t *connection, quint32 keysym) {
     }
     std::free(reply);
     return found;
-}
-
-quint16 currentModifierState() {
-    xcb_connection_t *connection = qtConnection();
-    auto *reply = xcb_query_pointer_reply(
-        connection, xcb_query_pointer(connection, firstRoot(connection)), nullptr);
-    const quint16 mask = reply ? reply->mask : 0;
-    std::free(reply);
-    return mask;
-}
-
-bool xdotool(const QStringList &arguments) {
-    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
 }
 
 } // namespace
@@ -85,13 +69,7 @@ private Q_SLOTS:
     void unregister_givesKeysBackToFocusedWindow();
 
 private:
-    // Presses `keys`, then a marker key, and returns the Qt keys the probe received before
-    // the marker: the X server handles presses in order, so everything up to the marker has
-    // been routed by then.
-    QList<int> pressAndCollectProbeKeys(const QStringList &keys);
-
-    QProcess probe_;
-    QByteArray probeOutput_;
+    testing::KeyProbe probe_;
     GlobalHotkeys *hotkeys_ = nullptr;
 };
 
@@ -100,26 +78,13 @@ void GlobalHotkeysTest::initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     previousHandler = qInstallMessageHandler(captureHandler);
 
-    connect(&probe_, &QProcess::readyReadStandardOutput, this,
-            [this] { probeOutput_ += probe_.readAllStandardOutput(); });
-    probe_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    probe_.start(QStringLiteral(KEYPROBE_PATH), QStringList{});
-    QVERIFY(probe_.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(probeOutput_.contains('\n'), 10000);
-    const QByteArray ready = probeOutput_.left(probeOutput_.indexOf('\n'));
-    QVERIFY(ready.startsWith("ready "));
-    const QString window = QString::fromLatin1(ready.mid(6));
-    probeOutput_.clear();
-    QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}));
-    QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}));
-
+    QVERIFY(probe_.start(QStringLiteral(KEYPROBE_PATH)));
     // The probe must really have the focus, or every "not received" below proves nothing.
-    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("a")}), QList<int>{0x41});
+    QVERIFY(probe_.focus());
 }
 
 void GlobalHotkeysTest::cleanupTestCase() {
-    probe_.kill();
-    probe_.waitForFinished();
+    probe_.stop();
     qInstallMessageHandler(previousHandler);
 }
 
@@ -132,29 +97,6 @@ void GlobalHotkeysTest::init() {
 void GlobalHotkeysTest::cleanup() {
     delete hotkeys_;
     hotkeys_ = nullptr;
-}
-
-QList<int> GlobalHotkeysTest::pressAndCollectProbeKeys(const QStringList &keys) {
-    QStringList arguments{QStringLiteral("key")};
-    arguments += keys;
-    arguments += QStringLiteral("b");
-    if (!xdotool(arguments))
-        return {-1};
-    const QByteArray marker = "key " + QByteArray::number(QtKeyB) + '\n';
-    if (!QTest::qWaitFor([&] { return probeOutput_.contains(marker); }, 5000))
-        return {-2};
-    QList<int> received;
-    const QList<QByteArray> lines = probeOutput_.split('\n');
-    probeOutput_.clear();
-    for (const QByteArray &line : lines) {
-        if (!line.startsWith("key "))
-            continue;
-        const int key = line.mid(4).toInt();
-        if (key == QtKeyB)
-            return received;
-        received.append(key);
-    }
-    return {-2}; // the marker never arrived
 }
 
 void GlobalHotkeysTest::heldKey_reachesProgramAndNotFocusedWindow_data() {
@@ -174,7 +116,7 @@ void GlobalHotkeysTest::heldKey_reachesProgramAndNotFocusedWindow() {
     QVERIFY(hotkeys_->registerHotkey(2, HotkeyKey::Escape));
     QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
 
-    QCOMPARE(pressAndCollectProbeKeys({key}), QList<int>{});
+    QCOMPARE(probe_.pressAndCollect({key}), QList<int>{});
     QTRY_COMPARE(spy.size(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), id);
     QVERIFY(capturedHotkeyWarnings.isEmpty());
@@ -195,14 +137,14 @@ void GlobalHotkeysTest::lockModifierOn_keyStillHeld() {
     QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
     QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
 
-    const quint16 before = currentModifierState();
+    const quint16 before = modifierState();
     // The lock key itself goes to the focused window.
-    QCOMPARE(pressAndCollectProbeKeys({lockKey}).size(), 1);
+    QCOMPARE(probe_.pressAndCollect({lockKey}).size(), 1);
     // Turn the lock off again whatever happens below.
-    auto restore = qScopeGuard([&] { pressAndCollectProbeKeys({lockKey}); });
-    QTRY_VERIFY(currentModifierState() != before);
+    auto restore = qScopeGuard([&] { probe_.pressAndCollect({lockKey}); });
+    QTRY_VERIFY(modifierState() != before);
 
-    QCOMPARE(pressAndCollectProbeKeys({key}), QList<int>{});
+    QCOMPARE(probe_.pressAndCollect({key}), QList<int>{});
     QTRY_COMPARE(spy.size(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), 0);
 }
@@ -210,7 +152,7 @@ void GlobalHotkeysTest::lockModifierOn_keyStillHeld() {
 void GlobalHotkeysTest::keyWithOtherModifier_isLeftToFocusedWindow() {
     QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
     QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
-    const QList<int> received = pressAndCollectProbeKeys({QStringLiteral("shift+Return")});
+    const QList<int> received = probe_.pressAndCollect({QStringLiteral("shift+Return")});
     QVERIFY(received.contains(QtKeyReturn));
     QTest::qWait(100);
     QCOMPARE(spy.size(), 0);
@@ -235,11 +177,11 @@ void GlobalHotkeysTest::keyHeldByAnotherClient_isAbsentAndLoggedOnce() {
     QVERIFY(capturedHotkeyWarnings.first().contains(QStringLiteral("Esc")));
 
     QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
-    pressAndCollectProbeKeys({QStringLiteral("Escape")});
+    probe_.pressAndCollect({QStringLiteral("Escape")});
     QTest::qWait(100);
     QCOMPARE(spy.size(), 0);
     // The keys that were free still work.
-    pressAndCollectProbeKeys({QStringLiteral("Return")});
+    probe_.pressAndCollect({QStringLiteral("Return")});
     QTRY_COMPARE(spy.size(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), 0);
 
@@ -256,7 +198,7 @@ void GlobalHotkeysTest::unregister_givesKeysBackToFocusedWindow() {
     hotkeys_->unregisterHotkey(0);
     QVERIFY(!hotkeys_->isRegistered(0));
 
-    const QList<int> received = pressAndCollectProbeKeys({QStringLiteral("Return")});
+    const QList<int> received = probe_.pressAndCollect({QStringLiteral("Return")});
     QCOMPARE(received, QList<int>{QtKeyReturn});
     QTest::qWait(100);
     QCOMPARE(spy.size(), 0);
@@ -264,7 +206,7 @@ void GlobalHotkeysTest::unregister_givesKeysBackToFocusedWindow() {
     // Destroying the object releases the rest.
     delete hotkeys_;
     hotkeys_ = nullptr;
-    QCOMPARE(pressAndCollectProbeKeys({QStringLiteral("space")}), QList<int>{0x20});
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("space")}), QList<int>{0x20});
 }
 
 QTEST_MAIN(GlobalHotkeysTest)

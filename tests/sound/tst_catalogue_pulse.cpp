@@ -39,12 +39,12 @@ class MarkedTone {
 public:
     explicit MarkedTone(const QString &sink) {
         thread_.reset(QThread::create([this, sink] {
-            const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 2};
+            const pa_sample_spec streamFormat{PA_SAMPLE_S16LE, 44100, 2};
             int error = 0;
             const QByteArray device = sink.toUtf8();
             pa_simple *stream =
                 pa_simple_new(nullptr, "tone", PA_STREAM_PLAYBACK, device.constData(), "tone",
-                              &spec, nullptr, nullptr, &error);
+                              &streamFormat, nullptr, nullptr, &error);
             if (!stream) {
                 return;
             }

@@ -58,14 +58,14 @@ void PlaybackFormatTest::streamFormat() {
     QVERIFY(DecodeWaveFormat(
         {reinterpret_cast<const std::uint8_t *>(format.constData()), std::size_t(format.size())},
         decoded));
-    pa_sample_spec spec{};
+    pa_sample_spec streamFormat{};
     pa_channel_map map{};
-    const bool ok = PlaybackStreamFormat(decoded, spec, map);
+    const bool ok = PlaybackStreamFormat(decoded, streamFormat, map);
     QCOMPARE(ok, sampleFormat != PA_SAMPLE_INVALID);
     if (ok) {
-        QCOMPARE(int(spec.format), sampleFormat);
-        QCOMPARE(int(spec.channels), channels);
-        QCOMPARE(spec.rate, decoded.samplesPerSecond);
+        QCOMPARE(int(streamFormat.format), sampleFormat);
+        QCOMPARE(int(streamFormat.channels), channels);
+        QCOMPARE(streamFormat.rate, decoded.samplesPerSecond);
         QCOMPARE(int(map.channels), channels);
         if (channels == 2) {
             QCOMPARE(map.map[0], PA_CHANNEL_POSITION_FRONT_LEFT);
