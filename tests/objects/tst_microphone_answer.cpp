@@ -2,8 +2,8 @@
 // environment's sound server: loading the sound objects, signalling, the microphone arrows,
 // shared input volumes, capture start and shutdown.
 #include "MainForm.h"
+#include "ObjectProgram.h"
 #include "PipeFeeder.h"
-#include "ProgramWindows.h"
 #include "PulseConnection.h"
 #include "PulseTools.h"
 #include "SkinWidgets.h"
@@ -27,6 +27,7 @@
 #include <memory>
 
 using namespace numbrook;
+using Program = numbrook::testing::ObjectProgram;
 using numbrook::testing::clapSound;
 using numbrook::testing::pactl;
 using numbrook::testing::pactlPercent;
@@ -36,17 +37,6 @@ namespace {
 
 const QString kPipeMicrophone = QStringLiteral("Pipe Microphone");
 const QString kTestMicrophone = QStringLiteral("Test Microphone");
-
-struct Program : testing::Program {
-    SoundObjectTable &objects() { return *main.SoundObjectTable_; }
-    QString log() const { return main.Memo1->toPlainText(); }
-    int logCount(const QString &start) const {
-        return int(log().split(QLatin1Char('\n')).filter(QRegularExpression("^" + start)).size());
-    }
-    template <typename T> T *get(const QString &name) const {
-        return qobject_cast<T *>(main.control(name));
-    }
-};
 
 int seconds(const QString &clock) {
     const QTime time = QTime::fromString(clock, QStringLiteral("hh.mm.ss"));
@@ -58,21 +48,7 @@ int seconds(const QString &clock) {
 class MicrophoneAnswerTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-
-    QString iniPath() const { return dir_->path() + "/objects.ini"; }
-    void storeObject(const QString &key, const QVariant &value) {
-        QSettings ini(iniPath(), QSettings::IniFormat);
-        ini.setValue(key, value);
-    }
-    QString storedObject(const QString &key) const {
-        return QSettings(iniPath(), QSettings::IniFormat).value(key).toString();
-    }
-    static void click(Program &p, const QString &name) {
-        QWidget *widget = p.main.control(name);
-        QVERIFY2(widget, qPrintable(name));
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
-    }
+    std::unique_ptr<testing::ObjectFiles> files_;
 
 private Q_SLOTS:
     void initTestCase() {
@@ -81,11 +57,7 @@ private Q_SLOTS:
         QVERIFY(PulseConnection::instance().open());
     }
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_CONFIG_HOME", dir_->path().toLocal8Bit());
-        SetObjectIniPath(iniPath());
-        SoundObjectTable::setDataRoot(dir_->path());
-        QuizSettings = QuizSettingsRecord{};
+        files_ = std::make_unique<testing::ObjectFiles>();
         // Every test starts with the test microphone at its unity gain.
         pactl({"set-source-volume", "nb_mic", "100%"});
         pactl({"set-source-volume", "nb_pipe_mic", "100%"});
@@ -95,8 +67,7 @@ private Q_SLOTS:
         // Other test programs expect the microphones at unity gain.
         pactl({"set-source-volume", "nb_mic", "100%"});
         pactl({"set-source-volume", "nb_pipe_mic", "100%"});
-        SetObjectIniPath({});
-        SoundObjectTable::setDataRoot({});
+        files_.reset();
     }
 
     void firstStart_defaultsAndOneSwitchOffPerObject() {
@@ -167,7 +138,7 @@ private Q_SLOTS:
     }
 
     void clapDuringQuiz_scoresAsTheExpressionSays() {
-        storeObject("ObjectMapping/ObjectIn_1", kPipeMicrophone);
+        files_->store("ObjectMapping/ObjectIn_1", kPipeMicrophone);
         PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
         QVERIFY(feeder.isOpen());
         Program p;
@@ -233,17 +204,17 @@ private Q_SLOTS:
         const int last = int(InputDeviceNames.size()) - 1;
         SoundObject &o = p.objects().object(1);
         QCOMPARE(o.InDeviceName, InputDeviceNames[0].name);
-        click(p, "Sb_Mic1_Up");
+        p.click("Sb_Mic1_Up");
         QCOMPARE(o.InDeviceName, InputDeviceNames[last].name);
         QCOMPARE(o.InDeviceID, InputDeviceNames[last].id);
         QCOMPARE(p.get<QLineEdit>("edMic1")->text(), InputDeviceNames[last].name);
         QCOMPARE(p.get<QLineEdit>("edMic1")->toolTip(), InputDeviceNames[last].name);
-        QCOMPARE(storedObject("ObjectMapping/ObjectIn_1"), InputDeviceNames[last].name);
+        QCOMPARE(files_->stored("ObjectMapping/ObjectIn_1"), InputDeviceNames[last].name);
         QVERIFY(p.log().endsWith(
             QStringLiteral("SaveMappingObjectToMic 1 %1").arg(InputDeviceNames[last].id)));
-        click(p, "Sb_Mic1_Down");
+        p.click("Sb_Mic1_Down");
         QCOMPARE(o.InDeviceName, InputDeviceNames[0].name);
-        click(p, "Sb_Mic1_Down");
+        p.click("Sb_Mic1_Down");
         QCOMPARE(o.InDeviceName, InputDeviceNames[1].name);
 
         // A name no longer listed counts as position 0 for the step.
@@ -256,13 +227,13 @@ private Q_SLOTS:
 
         // Objects 2 to 4 have arrows of their own on their panels.
         QCOMPARE(p.objects().object(3).InDeviceName, InputDeviceNames[0].name);
-        click(p, "Sb_Mic3_Down");
+        p.click("Sb_Mic3_Down");
         QCOMPARE(p.objects().object(3).InDeviceName, InputDeviceNames[1].name);
-        QCOMPARE(storedObject("ObjectMapping/ObjectIn_3"), InputDeviceNames[1].name);
+        QCOMPARE(files_->stored("ObjectMapping/ObjectIn_3"), InputDeviceNames[1].name);
     }
 
     void runningCapture_keepsItsDeviceAfterAChange() {
-        storeObject("ObjectMapping/ObjectIn_1", kPipeMicrophone);
+        files_->store("ObjectMapping/ObjectIn_1", kPipeMicrophone);
         PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
         QSignalSpy levels(&CaptureReports::instance(), &CaptureReports::levelReport);
         Program p;
@@ -315,10 +286,10 @@ private Q_SLOTS:
         QCOMPARE(CaptureRegistry::instance().count(), 1);
         QCOMPARE(p.logCount("start mic"), 1);
         QCOMPARE(p.logCount("mic thread started"), 1);
-        click(p, "Sb_StopMic_Obj1");
+        p.click("Sb_StopMic_Obj1");
         QTRY_COMPARE_WITH_TIMEOUT(CaptureRegistry::instance().count(), 0, 5000);
         QCOMPARE(p.objects().object(1).pbSig->value(), 0);
-        click(p, "Sb_StartMic_Obj1");
+        p.click("Sb_StartMic_Obj1");
         QCOMPARE(CaptureRegistry::instance().count(), 1);
     }
 
@@ -328,10 +299,10 @@ private Q_SLOTS:
         p->objects().object(3).edDelay->setText("5");
         p->objects().object(4).tbMixerVol->setValue(40);
         p.reset();
-        QCOMPARE(storedObject("ObjectWavParams/ObjectInTriggerLevel_2"), QStringLiteral("28"));
-        QCOMPARE(storedObject("ObjectWavParams/ObjectInDelay_3"), QStringLiteral("5"));
-        QCOMPARE(storedObject("ObjectWavParams/ObjectInMixerVolume_4"), QStringLiteral("40"));
-        QCOMPARE(storedObject("ObjectMapping/ObjectIn_1"), InputDeviceNames.first().name);
+        QCOMPARE(files_->stored("ObjectWavParams/ObjectInTriggerLevel_2"), QStringLiteral("28"));
+        QCOMPARE(files_->stored("ObjectWavParams/ObjectInDelay_3"), QStringLiteral("5"));
+        QCOMPARE(files_->stored("ObjectWavParams/ObjectInMixerVolume_4"), QStringLiteral("40"));
+        QCOMPARE(files_->stored("ObjectMapping/ObjectIn_1"), InputDeviceNames.first().name);
 
         Program again;
         QCOMPARE(again.objects().object(2).tbTrig->value(), 100);
@@ -349,8 +320,8 @@ private Q_SLOTS:
         QVERIFY(o.InDeviceName.isEmpty());
         QVERIFY(!o.MixerOpen);
         QVERIFY(!o.tbTrig->isEnabled());
-        click(p, "Sb_Mic1_Up");
-        click(p, "Sb_Mic1_Down");
+        p.click("Sb_Mic1_Up");
+        p.click("Sb_Mic1_Down");
         QCOMPARE(o.InDeviceID, kNoDevice);
         // The capture start fails on its own and is logged; signalling still works.
         p.objects().startMic(1);
@@ -362,7 +333,7 @@ private Q_SLOTS:
     }
 
     void shutdownWhileClapsAreReported_neverHangsOrCrashes() {
-        storeObject("ObjectMapping/ObjectIn_1", kPipeMicrophone);
+        files_->store("ObjectMapping/ObjectIn_1", kPipeMicrophone);
         PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
         QByteArray claps;
         for (int i = 0; i < 20; ++i) {

@@ -2,7 +2,7 @@
 // environment's sound server: first start, output device arrows, channel volumes shared by the
 // objects of one device, folder files and built-in clips, level bars.
 #include "MainForm.h"
-#include "ProgramWindows.h"
+#include "ObjectProgram.h"
 #include "PulseConnection.h"
 #include "PulseTools.h"
 #include "RiffReader.h"
@@ -27,15 +27,10 @@
 #include <memory>
 
 using namespace numbrook;
+using Program = numbrook::testing::ObjectProgram;
 using numbrook::testing::pactlPercent;
 
 namespace {
-
-struct Program : testing::Program {
-    SoundObjectTable &objects() { return *main.SoundObjectTable_; }
-    SoundObject &object(int n) { return main.SoundObjectTable_->object(n); }
-    QString log() const { return main.Memo1->toPlainText(); }
-};
 
 void touch(const QString &path) {
     QFile file(path);
@@ -48,37 +43,15 @@ void touch(const QString &path) {
 class PlaybackControllerTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-
-    QString iniPath() const { return dir_->path() + "/objects.ini"; }
-    void storeObject(const QString &key, const QVariant &value) {
-        QSettings(iniPath(), QSettings::IniFormat).setValue(key, value);
-    }
-    QString storedObject(const QString &key) const {
-        return QSettings(iniPath(), QSettings::IniFormat).value(key).toString();
-    }
-    static void click(Program &p, const QString &name) {
-        QWidget *widget = p.main.control(name);
-        QVERIFY2(widget, qPrintable(name));
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
-    }
+    std::unique_ptr<testing::ObjectFiles> files_;
 
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "run inside scripts/test-env.sh");
         QVERIFY(PulseConnection::instance().open());
     }
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_CONFIG_HOME", dir_->path().toLocal8Bit());
-        SetObjectIniPath(iniPath());
-        SoundObjectTable::setDataRoot(dir_->path());
-        QuizSettings = QuizSettingsRecord{};
-    }
-    void cleanup() {
-        SetObjectIniPath({});
-        SoundObjectTable::setDataRoot({});
-    }
+    void init() { files_ = std::make_unique<testing::ObjectFiles>(); }
+    void cleanup() { files_.reset(); }
 
     void firstStart_firstDeviceFirstClipHalfVolume() {
         const int masterBefore = pactlPercent("sink", "nb_speakers");
@@ -108,7 +81,7 @@ private Q_SLOTS:
         QCOMPARE(p.object(4).FileIndex, -1);
         QVERIFY(p.object(4).edFile->text().isEmpty());
         // The file arrows do nothing with an empty list.
-        click(p, "Sb_File4_Down");
+        p.click("Sb_File4_Down");
         QCOMPARE(p.object(4).FileIndex, -1);
     }
 
@@ -144,11 +117,11 @@ private Q_SLOTS:
     }
 
     void folderFiles_listedUnsortedWithoutSubfolders() {
-        const QString folder = dir_->path() + "/Data/wav2/";
+        const QString folder = files_->path() + "/Data/wav2/";
         QVERIFY(QDir().mkpath(folder + "sub"));
         touch(folder + "b clap.wav");
         touch(folder + ".a hidden");
-        storeObject("ObjectWavParams/ObjectPlayFromFile_2", 1);
+        files_->store("ObjectWavParams/ObjectPlayFromFile_2", 1);
         Program p;
         SoundObject &o = p.object(2);
         QVERIFY(o.PlayFromFile);
@@ -159,20 +132,20 @@ private Q_SLOTS:
         QCOMPARE(o.edFile->text(), QFileInfo(o.FileList.first()).fileName());
 
         // Stepping wraps at both ends.
-        click(p, "Sb_File2_Up");
+        p.click("Sb_File2_Up");
         QCOMPARE(o.FileIndex, 1);
-        click(p, "Sb_File2_Down");
+        p.click("Sb_File2_Down");
         QCOMPARE(o.FileIndex, 0);
-        click(p, "Sb_File2_Down");
+        p.click("Sb_File2_Down");
         QCOMPARE(o.FileIndex, 1);
-        click(p, "Sb_File2_Down");
+        p.click("Sb_File2_Down");
         QCOMPARE(o.FileIndex, 0);
 
         // Back to the built-in clips, and a missing folder gives an empty list.
-        click(p, "cbPlayFromFile2");
+        p.click("cbPlayFromFile2");
         QVERIFY(!o.PlayFromFile);
         QCOMPARE(o.edFile->text(), QStringLiteral("файл индекс 0"));
-        click(p, "cbPlayFromFile3");
+        p.click("cbPlayFromFile3");
         QVERIFY(p.object(3).FileList.isEmpty());
         QCOMPARE(p.object(3).FileIndex, -1);
     }
@@ -181,18 +154,18 @@ private Q_SLOTS:
         Program p;
         QVERIFY(OutputDeviceNames.size() >= 2);
         const DeviceEntry last = OutputDeviceNames.last();
-        click(p, "Sb_Obj1_Up");
+        p.click("Sb_Obj1_Up");
         QCOMPARE(p.object(1).OutDeviceName, last.name);
         QCOMPARE(p.object(1).OutDeviceID, last.id);
         QCOMPARE(p.object(1).edObj->text(), last.name);
-        QCOMPARE(storedObject("ObjectMapping/Object_1"), last.name);
+        QCOMPARE(files_->stored("ObjectMapping/Object_1"), last.name);
         QVERIFY(p.log().contains(QStringLiteral("SetObjectTrackbar FDeviceID= %1").arg(last.id)));
         QVERIFY(p.log().endsWith(QStringLiteral("SaveMappingObjectToAudio 1 %1").arg(last.id)));
-        click(p, "Sb_Obj1_Down");
+        p.click("Sb_Obj1_Down");
         QCOMPARE(p.object(1).OutDeviceID, OutputDeviceNames.first().id);
 
         // A stored name in other letter case resolves to the listed name.
-        storeObject("ObjectMapping/Object_3", last.name.toUpper());
+        files_->store("ObjectMapping/Object_3", last.name.toUpper());
         Program again;
         QCOMPARE(again.object(3).OutDeviceName, last.name);
     }
@@ -221,8 +194,8 @@ private Q_SLOTS:
 
     void playTwice_countsTwoThreadsAndStopEndsBoth() {
         // A sink of its own, so that the sound does not reach other tests' measurements.
-        storeObject("ObjectMapping/Object_1", "Padded Sink");
-        storeObject("ObjectWavParams/ObjectLoop_1", 1);
+        files_->store("ObjectMapping/Object_1", "Padded Sink");
+        files_->store("ObjectWavParams/ObjectLoop_1", 1);
         Program p;
         p.main.ApplyLanguage();
         SoundObject &o = p.object(1);
@@ -239,8 +212,8 @@ private Q_SLOTS:
         QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 0"));
         QCOMPARE(indicatorColour(), QColor(0, 128, 192));
 
-        click(p, "Sb_StartPlay_Obj1");
-        click(p, "Sb_StartPlay_Obj1");
+        p.click("Sb_StartPlay_Obj1");
+        p.click("Sb_StartPlay_Obj1");
         QCOMPARE(PlaybackRegistry::instance().count(), 2);
         p.main.fmThreadCountTimer();
         QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 2"));
@@ -251,7 +224,7 @@ private Q_SLOTS:
         QTest::qWait(1500);
         QCOMPARE(PlaybackRegistry::instance().count(), 2);
 
-        click(p, "Sb_StopPlay_Obj1");
+        p.click("Sb_StopPlay_Obj1");
         QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(o.pbL->value() == 0 && o.pbR->value() == 0, 5000);
         p.main.fmThreadCountTimer();
@@ -260,7 +233,7 @@ private Q_SLOTS:
     }
 
     void clipEndsByItself_andExitWhilePlayingStopsEverything() {
-        storeObject("ObjectMapping/Object_2", "Padded Sink");
+        files_->store("ObjectMapping/Object_2", "Padded Sink");
         auto p = std::make_unique<Program>();
         // The built-in knock of object 2 is about a third of a second long.
         p->object(2).FileIndex = 2;

@@ -1,0 +1,67 @@
+#pragma once
+
+// What the sound object tests share: a private folder for the object file, the Data folder and
+// the settings, and the program's windows with a few ways into its sound objects.
+
+#include "MainForm.h"
+#include "ProgramWindows.h"
+#include "SoundObjectTable.h"
+#include "snd_ini.h"
+#include "unit_math.h"
+
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace numbrook::testing {
+
+// Points the object file, the Data folder and the settings into a temporary folder for as
+// long as it lives.
+class ObjectFiles {
+public:
+    ObjectFiles() {
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        SetObjectIniPath(iniPath());
+        SoundObjectTable::setDataRoot(dir.path());
+        QuizSettings = QuizSettingsRecord{};
+    }
+    ~ObjectFiles() {
+        SetObjectIniPath({});
+        SoundObjectTable::setDataRoot({});
+    }
+    Q_DISABLE_COPY_MOVE(ObjectFiles)
+
+    QString path() const { return dir.path(); }
+    QString iniPath() const { return dir.filePath(QStringLiteral("objects.ini")); }
+    void store(const QString &key, const QVariant &value) const {
+        QSettings(iniPath(), QSettings::IniFormat).setValue(key, value);
+    }
+    QString stored(const QString &key) const {
+        return QSettings(iniPath(), QSettings::IniFormat).value(key).toString();
+    }
+
+private:
+    QTemporaryDir dir;
+};
+
+struct ObjectProgram : Program {
+    SoundObjectTable &objects() { return *main.SoundObjectTable_; }
+    SoundObject &object(int n) { return main.SoundObjectTable_->object(n); }
+    QString log() const { return main.Memo1->toPlainText(); }
+    // Lines of the log that start with `start`.
+    int logCount(const QString &start) const {
+        return int(log().split(QLatin1Char('\n')).filter(QRegularExpression("^" + start)).size());
+    }
+    template <typename T> T *get(const QString &name) const {
+        return qobject_cast<T *>(main.control(name));
+    }
+    void click(const QString &name) {
+        QWidget *widget = main.control(name);
+        QVERIFY2(widget, qPrintable(name));
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+    }
+};
+
+} // namespace numbrook::testing
