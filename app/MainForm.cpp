@@ -82,7 +82,7 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent) {
     objectLog.setMemo(Memo1);
     SoundObjectTable_ = std::make_unique<SoundObjectTable>(objectLog);
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
-        SoundObjectTable_->bind(n, [this](const QString &name) { return control(name); });
+        SoundObjectTable_->bind(n, objectPanel(n));
     }
     // Every sound error reaches the log in full.
     connect(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady, this,
@@ -110,6 +110,39 @@ QWidget *TfmMain::control(const QString &name) const {
 
 PictureButton *TfmMain::button(const QString &name) const {
     return qobject_cast<PictureButton *>(control(name));
+}
+
+SoundObjectPanel TfmMain::objectPanel(int n) const {
+    const auto find = [this, n](const char *name) {
+        return control(QString::fromLatin1(name).arg(n));
+    };
+    SoundObjectPanel p;
+    p.outputPrevious = qobject_cast<PictureButton *>(find("Sb_Obj%1_Up"));
+    p.outputNext = qobject_cast<PictureButton *>(find("Sb_Obj%1_Down"));
+    p.edObj = qobject_cast<QLineEdit *>(find("edObj%1"));
+    p.tbVL = qobject_cast<TrackBar *>(find("tbVL%1"));
+    p.tbVR = qobject_cast<TrackBar *>(find("tbVR%1"));
+    p.pbL = qobject_cast<LevelBar *>(find("pbL%1"));
+    p.pbR = qobject_cast<LevelBar *>(find("pbR%1"));
+    p.cbLoop = qobject_cast<QCheckBox *>(find("cbLoop%1"));
+    p.cbPlayFromFile = qobject_cast<QCheckBox *>(find("cbPlayFromFile%1"));
+    p.filePrevious = qobject_cast<PictureButton *>(find("Sb_File%1_Up"));
+    p.fileNext = qobject_cast<PictureButton *>(find("Sb_File%1_Down"));
+    p.edFile = qobject_cast<QLineEdit *>(find("edFile%1"));
+    p.Sb_StartPlay = qobject_cast<PictureButton *>(find("Sb_StartPlay_Obj%1"));
+    p.Sb_StopPlay = qobject_cast<PictureButton *>(find("Sb_StopPlay_Obj%1"));
+    p.microphonePrevious = qobject_cast<PictureButton *>(find("Sb_Mic%1_Up"));
+    p.microphoneNext = qobject_cast<PictureButton *>(find("Sb_Mic%1_Down"));
+    p.edMic = qobject_cast<QLineEdit *>(find("edMic%1"));
+    p.pbSig = qobject_cast<LevelBar *>(find("pbSig%1"));
+    p.tbMixerVol = qobject_cast<TrackBar *>(find("tbMixerVol%1"));
+    p.tbTrig = qobject_cast<TrackBar *>(find("tbTrig%1"));
+    p.edDelay = qobject_cast<QLineEdit *>(find("edDelay%1"));
+    p.cbPorog = qobject_cast<QCheckBox *>(find("cbPorog%1"));
+    p.lcPorogValue = qobject_cast<QLabel *>(find("lcPorogValue%1"));
+    p.Sb_StartMic = qobject_cast<PictureButton *>(find("Sb_StartMic_Obj%1"));
+    p.Sb_StopMic = qobject_cast<PictureButton *>(find("Sb_StopMic_Obj%1"));
+    return p;
 }
 
 void TfmMain::attachWindows(TfmHelp *help, TfmLogo *logo, TfmDisplay *display) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ObjectLog.h"
+#include "SoundObjectPanel.h"
 
 #include <QWidget>
 #include <functional>
@@ -52,6 +53,8 @@ public:
     // Controls by name (the layout's objectNames).
     QWidget *control(const QString &name) const;
     PictureButton *button(const QString &name) const;
+    // Sound object n's controls.
+    SoundObjectPanel objectPanel(int n) const;
 
     // Handlers.
     void FormShow();

@@ -31,11 +31,6 @@ QString clockText() {
     return QTime::currentTime().toString(QStringLiteral("hh.mm.ss"));
 }
 
-template <typename T>
-T *find(const SoundObjectTable::ControlLookup &control, const QString &name, int n) {
-    return qobject_cast<T *>(control(name.arg(n)));
-}
-
 } // namespace
 
 int IndexOfName(const DeviceEntryList &list, const QString &name) {
@@ -102,26 +97,26 @@ void SoundObjectTable::setDataRoot(const QString &folder) {
 // ---------------------------------------------------------------------------------------------
 // Binding
 
-void SoundObjectTable::bind(int n, const ControlLookup &control) {
+void SoundObjectTable::bind(int n, const SoundObjectPanel &panel) {
     SoundObject &o = object(n);
-    o.edObj = find<QLineEdit>(control, QStringLiteral("edObj%1"), n);
-    o.tbVL = find<TrackBar>(control, QStringLiteral("tbVL%1"), n);
-    o.tbVR = find<TrackBar>(control, QStringLiteral("tbVR%1"), n);
-    o.pbL = find<LevelBar>(control, QStringLiteral("pbL%1"), n);
-    o.pbR = find<LevelBar>(control, QStringLiteral("pbR%1"), n);
-    o.cbLoop = find<QCheckBox>(control, QStringLiteral("cbLoop%1"), n);
-    o.edFile = find<QLineEdit>(control, QStringLiteral("edFile%1"), n);
-    o.cbPlayFromFile = find<QCheckBox>(control, QStringLiteral("cbPlayFromFile%1"), n);
+    o.edObj = panel.edObj;
+    o.tbVL = panel.tbVL;
+    o.tbVR = panel.tbVR;
+    o.pbL = panel.pbL;
+    o.pbR = panel.pbR;
+    o.cbLoop = panel.cbLoop;
+    o.edFile = panel.edFile;
+    o.cbPlayFromFile = panel.cbPlayFromFile;
     o.wl = &BuiltInClips(n);
-    o.edMic = find<QLineEdit>(control, QStringLiteral("edMic%1"), n);
-    o.pbSig = find<LevelBar>(control, QStringLiteral("pbSig%1"), n);
-    o.tbMixerVol = find<TrackBar>(control, QStringLiteral("tbMixerVol%1"), n);
-    o.tbTrig = find<TrackBar>(control, QStringLiteral("tbTrig%1"), n);
-    o.edDelay = find<QLineEdit>(control, QStringLiteral("edDelay%1"), n);
-    o.cbPorog = find<QCheckBox>(control, QStringLiteral("cbPorog%1"), n);
-    o.lcPorogValue = find<QLabel>(control, QStringLiteral("lcPorogValue%1"), n);
-    o.Sb_StartMic = find<PictureButton>(control, QStringLiteral("Sb_StartMic_Obj%1"), n);
-    o.Sb_StopMic = find<PictureButton>(control, QStringLiteral("Sb_StopMic_Obj%1"), n);
+    o.edMic = panel.edMic;
+    o.pbSig = panel.pbSig;
+    o.tbMixerVol = panel.tbMixerVol;
+    o.tbTrig = panel.tbTrig;
+    o.edDelay = panel.edDelay;
+    o.cbPorog = panel.cbPorog;
+    o.lcPorogValue = panel.lcPorogValue;
+    o.Sb_StartMic = panel.Sb_StartMic;
+    o.Sb_StopMic = panel.Sb_StopMic;
 
     const auto tagged = [n](QObject *widget) {
         if (widget) {
@@ -129,22 +124,23 @@ void SoundObjectTable::bind(int n, const ControlLookup &control) {
         }
         return widget;
     };
-    const auto onClick = [&](const QString &name, void (SoundObjectTable::*handler)(int)) {
-        if (auto *button = qobject_cast<PictureButton *>(tagged(control(name.arg(n))))) {
+    const auto onClick = [&](PictureButton *button, void (SoundObjectTable::*handler)(int)) {
+        if (button) {
+            tagged(button);
             connect(button, &PictureButton::clicked, this,
                     [this, button, handler] { (this->*handler)(Tag(button)); });
         }
     };
-    onClick(QStringLiteral("Sb_Mic%1_Up"), &SoundObjectTable::laLeftMic1Click);
-    onClick(QStringLiteral("Sb_Mic%1_Down"), &SoundObjectTable::laRightMic1Click);
-    onClick(QStringLiteral("Sb_StartMic_Obj%1"), &SoundObjectTable::startMic);
-    onClick(QStringLiteral("Sb_StopMic_Obj%1"), &SoundObjectTable::btStopMic1Click);
-    onClick(QStringLiteral("Sb_Obj%1_Up"), &SoundObjectTable::laLeft1Click);
-    onClick(QStringLiteral("Sb_Obj%1_Down"), &SoundObjectTable::laRight1Click);
-    onClick(QStringLiteral("Sb_File%1_Up"), &SoundObjectTable::laFileLeft1Click);
-    onClick(QStringLiteral("Sb_File%1_Down"), &SoundObjectTable::laFileRight1Click);
-    onClick(QStringLiteral("Sb_StartPlay_Obj%1"), &SoundObjectTable::btPlayThreadClick);
-    onClick(QStringLiteral("Sb_StopPlay_Obj%1"), &SoundObjectTable::btStopThreadClick);
+    onClick(panel.microphonePrevious, &SoundObjectTable::laLeftMic1Click);
+    onClick(panel.microphoneNext, &SoundObjectTable::laRightMic1Click);
+    onClick(panel.Sb_StartMic, &SoundObjectTable::startMic);
+    onClick(panel.Sb_StopMic, &SoundObjectTable::btStopMic1Click);
+    onClick(panel.outputPrevious, &SoundObjectTable::laLeft1Click);
+    onClick(panel.outputNext, &SoundObjectTable::laRight1Click);
+    onClick(panel.filePrevious, &SoundObjectTable::laFileLeft1Click);
+    onClick(panel.fileNext, &SoundObjectTable::laFileRight1Click);
+    onClick(panel.Sb_StartPlay, &SoundObjectTable::btPlayThreadClick);
+    onClick(panel.Sb_StopPlay, &SoundObjectTable::btStopThreadClick);
 
     const auto onTrack = [&](TrackBar *bar, void (SoundObjectTable::*handler)(int)) {
         if (bar) {
@@ -298,6 +294,7 @@ void SoundObjectTable::SetSignalling(int n, bool on) {
                             : QApplication::palette().color(QPalette::WindowText));
         o.cbPorog->setPalette(palette);
     }
+    Q_EMIT signallingChanged(n, on);
     if (o.tmPorog) {
         o.tmPorog->stop();
     }

@@ -2,6 +2,7 @@
 
 #include "ObjectLog.h"
 #include "SoundObject.h"
+#include "SoundObjectPanel.h"
 #include "snd_ini.h"
 
 #include <QObject>
@@ -18,15 +19,13 @@ namespace numbrook {
 class SoundObjectTable : public QObject {
     Q_OBJECT
 public:
-    using ControlLookup = std::function<QWidget *(const QString &name)>;
-
     explicit SoundObjectTable(ObjectLog &log, QObject *parent = nullptr);
     ~SoundObjectTable() override;
     Q_DISABLE_COPY_MOVE(SoundObjectTable)
 
-    // Binds object n's controls, found by their names (the object number replaces %1), and
-    // connects their handlers. The hold timer is created here, enabled, at 1000 ms.
-    void bind(int n, const ControlLookup &control);
+    // Binds object n's controls and connects their handlers. The hold timer is created here,
+    // enabled, at 1000 ms.
+    void bind(int n, const SoundObjectPanel &panel);
 
     SoundObject &object(int n) { return objects_[std::size_t(n - 1)]; }
     const SoundObject &object(int n) const { return objects_[std::size_t(n - 1)]; }
@@ -55,6 +54,11 @@ public:
     void startMic(int n);
     void btStopMic1Click(int n);
 
+Q_SIGNALS:
+    // Object n's signalling switched on or off (object 1's is the clap answer).
+    void signallingChanged(int n, bool on);
+
+public:
     // Playback side.
     void laLeft1Click(int n);
     void laRight1Click(int n);
