@@ -128,7 +128,7 @@ else
     pass "main window shown"
     sleep 1
     if [ -n "$screenshot" ]; then
-        import -window root "$screenshot"
+        import -window "$window" "$screenshot"
     fi
     # The help button sits at (702, 5), 22 x 23, in the main window.
     xdotool mousemove --window "$window" 713 16 click 1
