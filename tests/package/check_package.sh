@@ -30,6 +30,7 @@ work=$(mktemp -d /tmp/numbrook-package.XXXXXX)
 pid=""
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    chmod -R u+w "$work"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -40,6 +41,7 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 
 # --- files --------------------------------------------------------------------------------------
+before=$failures
 expected=(
     usr/bin/numbrook
     "usr/share/applications/$app_id.desktop"
@@ -66,7 +68,7 @@ done
 if file "$root/usr/bin/numbrook" | grep -q 'not stripped'; then
     fail "the installed program is not stripped"
 fi
-pass "package contents"
+[ "$failures" -eq "$before" ] && pass "package contents"
 
 # --- validators ---------------------------------------------------------------------------------
 output=$(desktop-file-validate "$root/usr/share/applications/$app_id.desktop" 2>&1) || true
