@@ -45,8 +45,12 @@ void OpenHelpText(qint32 languageIndex) {
     if (name.isEmpty())
         return;
     const QString file = FindDataFile(name);
-    if (!file.isEmpty())
-        OpenWithDesktop(QUrl::fromLocalFile(file));
+    if (file.isEmpty()) {
+        qCWarning(lcShell, "Help text %s not found in %s", qPrintable(name),
+                  qPrintable(DataFileFolders().join(QStringLiteral(", "))));
+        return;
+    }
+    OpenWithDesktop(QUrl::fromLocalFile(file));
 }
 
 void OpenHomePage(qint32 languageIndex) {

@@ -50,6 +50,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numbrook"));
     QApplication::setOrganizationName(QStringLiteral("Pelorin Quillmark"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(NUMBROOK_APP_ID));
     // The main window ends the program; the display closing must not.
     QApplication::setQuitOnLastWindowClosed(false);
     numbrook::InstallToolTipStyle(app);

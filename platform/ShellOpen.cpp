@@ -8,6 +8,8 @@
 
 namespace numbrook {
 
+Q_LOGGING_CATEGORY(lcShell, "numbrook.shell")
+
 QStringList DataFileFolders() {
     QStringList folders;
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -32,7 +34,12 @@ QString FindDataFile(const QString &fileName, const QStringList &folders) {
 }
 
 bool OpenWithDesktop(const QUrl &url) {
-    return QDesktopServices::openUrl(url);
+    if (QDesktopServices::openUrl(url))
+        return true;
+    // Usually xdg-open is missing; the user would otherwise see nothing happen.
+    qCWarning(lcShell, "Could not open %s: the desktop has no program to open it with",
+              qPrintable(url.toDisplayString()));
+    return false;
 }
 
 } // namespace numbrook

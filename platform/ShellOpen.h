@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
 namespace numbrook {
+
+// Failures to hand a file or page to the desktop.
+Q_DECLARE_LOGGING_CATEGORY(lcShell)
 
 // The folders in which a data file of the program (such as a help text) is looked for, in
 // order: the executable's own folder, the installed data folders (<prefix>/share/numbrook
@@ -17,7 +21,7 @@ QStringList DataFileFolders();
 QString FindDataFile(const QString &fileName, const QStringList &folders = DataFileFolders());
 
 // Hands a page address or a local file to the desktop's default application. The result is
-// only whether the desktop accepted the request.
+// only whether the desktop accepted the request; a refusal is logged to numbrook.shell.
 bool OpenWithDesktop(const QUrl &url);
 
 } // namespace numbrook

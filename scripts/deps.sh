@@ -14,6 +14,8 @@ build_packages=(
 test_packages=(
     icewm xdotool imagemagick sox
     clang libclang-rt-14-dev
+    # Building the package (dpkg-shlibdeps, file) and checking it.
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 wanted=("${build_packages[@]}")

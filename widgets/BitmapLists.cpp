@@ -1,5 +1,7 @@
 #include "BitmapLists.h"
 
+#include "ProgramIcon.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -422,22 +424,8 @@ QPixmap DonePicture() {
 
 QIcon TrayIconPicture() {
     QIcon icon;
-    for (int side : {16, 22, 32, 48}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kWindowBlue);
-        p.drawRoundedRect(QRectF(0, 0, side, side), side * 0.22, side * 0.22);
-        QFont f(QStringLiteral("Verdana"));
-        f.setBold(true);
-        f.setPixelSize(int(side * 0.62));
-        p.setFont(f);
-        p.setPen(kGold);
-        p.drawText(QRectF(0, 0, side, side), Qt::AlignCenter, QStringLiteral("N"));
-        icon.addPixmap(pixmap);
-    }
+    for (int side : {16, 22, 32, 48, 64})
+        icon.addPixmap(QPixmap::fromImage(ProgramIconImage(side)));
     return icon;
 }
 

@@ -5,6 +5,7 @@
 #include "ShellOpen.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void autostartWrite_failsWhenFolderCannotBeMade();
 
     void dataFile_foundInFirstFolderThatHasIt();
+    void openRefused_isLoggedNotSilent();
 
     void localHotkeys_takeUnmodifiedKeysOfOwnWindows_data();
     void localHotkeys_takeUnmodifiedKeysOfOwnWindows();
@@ -163,6 +165,24 @@ void DesktopIntegrationTest::dataFile_foundInFirstFolderThatHasIt() {
     QDir::setCurrent(previous);
     QCOMPARE(defaults.first(), QCoreApplication::applicationDirPath());
     QCOMPARE(defaults.last(), current.path());
+}
+
+void DesktopIntegrationTest::openRefused_isLoggedNotSilent() {
+    // No program to open anything with: nothing on the search path, no browser named.
+    QTemporaryDir emptyPath;
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray browser = qgetenv("BROWSER");
+    qputenv("PATH", emptyPath.path().toLocal8Bit());
+    qunsetenv("BROWSER");
+    const QUrl help = QUrl::fromLocalFile(emptyPath.filePath(QStringLiteral("Help_e.txt")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral(
+                             "^Could not open .*Help_e\\.txt: the desktop has no program")));
+    const bool opened = OpenWithDesktop(help);
+    qputenv("PATH", path);
+    if (!browser.isNull())
+        qputenv("BROWSER", browser);
+    QVERIFY(!opened);
 }
 
 void DesktopIntegrationTest::localHotkeys_takeUnmodifiedKeysOfOwnWindows_data() {

@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# Checks the Debian package as a user's machine would see it:
+#   - the desktop entry and the metainfo validate without errors or warnings;
+#   - lintian finds no error and no warning;
+#   - unpacked into a scratch root, the package holds every file it should, the icons at the
+#     sizes their folders name;
+#   - the installed program, started from another folder, shows its main window, opens its help
+#     text from the installed data folder (through a stand-in xdg-open that records what it is
+#     given) and writes its sound object ini under XDG_CONFIG_HOME, as its own folder is not
+#     writable.
+# Needs a display (run it inside scripts/test-env.sh).
+#   tests/package/check_package.sh [package.deb] [screenshot.png]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+deb="${1:-$(ls build/release/numbrook_*.deb | head -n1)}"
+screenshot="${2:-}"
+app_id=example.numbrook.Numbrook
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+pass() {
+    echo "ok: $*"
+}
+
+work=$(mktemp -d /tmp/numbrook-package.XXXXXX)
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    chmod -R u+w "$work"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+# The program may run as another user (see below): it must reach the scratch root.
+chmod 755 "$work"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+
+# --- files --------------------------------------------------------------------------------------
+before=$failures
+expected=(
+    usr/bin/numbrook
+    "usr/share/applications/$app_id.desktop"
+    "usr/share/metainfo/$app_id.metainfo.xml"
+    "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+    usr/share/man/man1/numbrook.1.gz
+    usr/share/numbrook/Help_e.txt
+    usr/share/numbrook/Help_r.txt
+    usr/share/doc/numbrook/copyright
+    usr/share/doc/numbrook/changelog.gz
+)
+for side in 16 22 24 32 48 64 128 256; do
+    expected+=("usr/share/icons/hicolor/${side}x$side/apps/$app_id.png")
+done
+for file in "${expected[@]}"; do
+    [ -f "$root/$file" ] || fail "the package lacks /$file"
+done
+for side in 16 22 24 32 48 64 128 256; do
+    png="$root/usr/share/icons/hicolor/${side}x$side/apps/$app_id.png"
+    [ -f "$png" ] || continue
+    size=$(identify -format '%wx%h' "$png")
+    [ "$size" = "${side}x$side" ] || fail "$png is $size"
+done
+if file "$root/usr/bin/numbrook" | grep -q 'not stripped'; then
+    fail "the installed program is not stripped"
+fi
+[ "$failures" -eq "$before" ] && pass "package contents"
+
+# --- validators ---------------------------------------------------------------------------------
+output=$(desktop-file-validate "$root/usr/share/applications/$app_id.desktop" 2>&1) || true
+if [ -n "$output" ]; then
+    fail "desktop-file-validate: $output"
+else
+    pass "desktop-file-validate"
+fi
+output=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" 2>&1) ||
+    true
+if grep -qE '^(E|W):' <<<"$output"; then
+    fail "appstreamcli validate: $output"
+else
+    pass "appstreamcli validate"
+fi
+# No warning is kept: a new one fails the check too.
+if output=$(lintian --fail-on error,warning "$deb" 2>&1); then
+    pass "lintian"
+else
+    fail "lintian: $output"
+fi
+[ -n "$output" ] && echo "$output"
+
+# --- the installed program ----------------------------------------------------------------------
+mkdir -p "$work/elsewhere" "$work/home" "$work/config" "$work/runtime" "$work/record" \
+    "$work/stubs"
+chmod 700 "$work/runtime"
+opened="$work/record/opened"
+cat >"$work/stubs/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$@" >>"$opened"
+STUB
+chmod 755 "$work/stubs/xdg-open"
+
+run_as=()
+if [ "$(id -u)" -eq 0 ]; then
+    # Root may write anywhere; an ordinary user may not write to the program's folder.
+    chown nobody:nogroup "$work/home" "$work/config" "$work/runtime" "$work/record" \
+        "$work/elsewhere"
+    run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+else
+    chmod a-w "$root/usr/bin"
+fi
+
+(
+    cd "$work/elsewhere"
+    exec env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+        PATH="$work/stubs:$PATH" \
+        NUMBROOK_NO_SPLASH=1 QT_QPA_PLATFORM=xcb "${run_as[@]}" "$root/usr/bin/numbrook"
+) >"$work/program.log" 2>&1 &
+pid=$!
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name '^Numbrook$' |
+    head -n1) || true
+if [ -z "$window" ]; then
+    fail "the installed program showed no main window"
+    cat "$work/program.log" >&2
+else
+    pass "main window shown"
+    sleep 1
+    if [ -n "$screenshot" ]; then
+        import -window "$window" "$screenshot"
+    fi
+    # The help button sits at (702, 5), 22 x 23, in the main window.
+    xdotool mousemove --window "$window" 713 16 click 1
+    for _ in $(seq 50); do
+        [ -s "$opened" ] && break
+        sleep 0.1
+    done
+    if grep -qE "^(file://)?$root/usr/share/numbrook/Help_[er]\.txt$" "$opened" 2>/dev/null; then
+        pass "help text found in the installed data folder: $(cat "$opened")"
+    else
+        fail "help did not open the installed help text (xdg-open got: $(cat "$opened" 2>/dev/null))"
+        cat "$work/program.log" >&2
+    fi
+fi
+
+kill -TERM "$pid" 2>/dev/null || true
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+if [ -f "$work/config/Numbrook/numbrook.ini" ]; then
+    pass "sound object ini written under XDG_CONFIG_HOME"
+else
+    fail "no numbrook.ini under XDG_CONFIG_HOME ($(find "$work/config" -type f | tr '\n' ' '))"
+fi
+[ -e "$root/usr/bin/numbrook.ini" ] && fail "the program wrote beside its executable"
+
+if [ "$failures" -gt 0 ]; then
+    echo "check_package: $failures failure(s)" >&2
+    exit 1
+fi
+echo "check_package: all checks passed"
