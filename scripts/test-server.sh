@@ -33,7 +33,10 @@ pipe="$work/mic.pipe"
 pidfile="$work/server.pids" # "role pid" per line, in start order
 export XDG_RUNTIME_DIR="$runtime"
 export PULSE_SERVER="unix:$runtime/pulse/native"
-unset PULSE_COOKIE
+# Nothing of a desktop session may lead the private servers or pactl to the desktop's own.
+unset PULSE_COOKIE PULSE_CONFIG_PATH PULSE_CLIENTCONFIG PIPEWIRE_RUNTIME_DIR PIPEWIRE_REMOTE \
+    PIPEWIRE_CONFIG_DIR PIPEWIRE_CONFIG_NAME PIPEWIRE_CONFIG_PREFIX PIPEWIRE_CORE \
+    WIREPLUMBER_CONFIG_DIR WIREPLUMBER_DATA_DIR
 
 # Module arguments in a form both servers parse: a description with blanks is quoted inside a
 # quoted property list.
@@ -92,7 +95,13 @@ wait_for() {
     done
 }
 
-ready() { # the server answers and the default devices are the test ones
+ready() { # the server answers, every test device is there and the defaults are the test ones
+    local listed name
+    listed=" $(pactl list short sinks 2>/dev/null | cut -f2) $(pactl list short sources \
+        2>/dev/null | cut -f2) "
+    for name in nb_speakers nb_spdif nb_padded nb_mono nb_micfeed nb_mic nb_pipe_mic; do
+        [[ "$listed" == *[[:space:]]"${name}"[[:space:]]* ]] || return 1
+    done
     [ "$(pactl get-default-source 2>/dev/null)" = nb_mic ] &&
         [ "$(pactl get-default-sink 2>/dev/null)" = nb_speakers ]
 }
@@ -117,6 +126,17 @@ spawn() { # role command...: starts a server process with its output in its log
     echo "--- start $(date +%T.%N)" >>"$work/log/$role.log"
     "$@" </dev/null >>"$work/log/$role.log" 2>&1 &
     echo "$role $!" >>"$pidfile"
+}
+
+# The pipe microphone's fifo is made by the server, a new one at every start (a writer opens it
+# again after a restart). A process of ours keeps it open and shrinks it to one page: a source
+# that does not read (no one records) then holds back at most 4 KiB (186 ms) of old sound;
+# PipeWire would otherwise deliver up to 64 KiB (3 s) of backlog late, for as long as a capture
+# runs. The holder never reads.
+hold_pipe() {
+    # shellcheck disable=SC2016 # Perl code
+    spawn pipe perl -e 'open(my $f, "+<", $ARGV[0]) or die "$ARGV[0]: $!\n";
+        fcntl($f, 1031, 4096) or die "F_SETPIPE_SZ: $!\n"; sleep' "$pipe"
 }
 
 start_pulseaudio() {
@@ -185,7 +205,6 @@ start_pipewire() {
     spawn pipewire-pulse pipewire -c "$work/pipewire-pulse.conf"
     wait_for 10 pactl info || failed "the PulseAudio service does not answer"
     local module
-    [ -p "$pipe" ] || mkfifo "$pipe"
     for module in "${devices[@]}"; do
         # The arguments as one word, quotes and all, as in a .pa file.
         pactl load-module "${module%% *}" "${module#* }" >/dev/null ||
@@ -202,13 +221,16 @@ start() {
     alive && return 0
     mkdir -p "$runtime/pulse" "$work/log" "$work/pulse-state"
     chmod 700 "$runtime"
-    rm -f "$pidfile" "$runtime/pulse/native" "$runtime/pulse/pid"
+    rm -f "$pidfile" "$runtime/pulse/native" "$runtime/pulse/pid" "$pipe"
     case "$kind" in
         pulseaudio) start_pulseaudio ;;
         pipewire) start_pipewire ;;
         *) echo "test-server: unknown server '$kind'" >&2 && exit 2 ;;
     esac
     wait_for 10 ready || failed "the test devices are not there"
+    hold_pipe
+    wait_for 5 test -d "/proc/$(awk '$1 == "pipe" {print $2}' "$pidfile")/fd" ||
+        failed "the pipe holder did not start"
 }
 
 stop() { # signal
@@ -238,7 +260,7 @@ case "${1:-}" in
         if [ "${2:-}" = --kill ]; then stop KILL; else stop TERM; fi
         start
         ;;
-    pause) signal_all STOP dbus ;;
+    pause) signal_all STOP dbus pipe ;;
     resume) signal_all CONT ;;
     status) status ;;
     *)

@@ -14,14 +14,14 @@ cd "$(dirname "$0")/.."
 # there all the same, blacklisted: their failures are listed but do not fail the run. Remove an
 # entry once the engine or the test handles the difference.
 pipewire_known_failures=(
-    # PipeWire resamples the 22050 Hz test signals through its 48 kHz graph: a square-wave clap
-    # rings at its edges (levels inside it drop to ~18 and overshoot to 128), so it crosses the
-    # threshold once per buffer, and a clap below the threshold overshoots it. The pipe source
-    # there also buffers more than one pipe buffer, so a sound can land in the next case.
-    "tst_capture_pulse pipeSignal_triggersAsExpected  resampling rings; pipe source latency"
-    "tst_capture_pulse thresholdChange_appliesFromNextBuffer  a 110 clap overshoots to 128"
-    "tst_capture_pulse twoObjectsOnOneDevice_triggerOnlyTheirOwn  pipe source latency"
-    "tst_capture_pulse microphone_clapThroughFeedSink_triggersOnce  resampling rings: 3 triggers"
+    # PipeWire resamples the 22050 Hz test signals through its 48 kHz graph and back: the edges
+    # of a square-wave clap ring (levels inside a 110 clap drop to ~18 and overshoot to 128), so
+    # a clap crosses the threshold once per buffer it spans and a clap below the threshold
+    # overshoots it; a 60 sine comes back with peaks of 66. With the graph at 22050 Hz these pass.
+    "tst_capture_pulse pipeSignal_triggersAsExpected  resampling: 2-10 triggers, peaks off by up to 18"
+    "tst_capture_pulse thresholdChange_appliesFromNextBuffer  resampling: a 110 clap reaches 128"
+    "tst_capture_pulse twoObjectsOnOneDevice_triggerOnlyTheirOwn  resampling: 2 triggers"
+    "tst_capture_pulse microphone_clapThroughFeedSink_triggersOnce  resampling: 3-5 triggers"
     # module-null-source does not exist on PipeWire.
     "tst_catalogue_pulse mixer_scaleHasUnityAtHalf  uses module-null-source"
     "tst_catalogue_pulse mixer_outsideChangeReachesEveryObjectOnTheSource_andEqualWriteSendsNothing  uses module-null-source"
@@ -34,6 +34,7 @@ pipewire_known_failures=(
 # list: Qt Test reads it from the program's folder and reports those functions as BFAIL/BPASS.
 blacklist() {
     local entry program function file
+    [ -d build/debug/tests ] || return 0
     for entry in "${pipewire_known_failures[@]}"; do
         read -r program function _ <<<"$entry"
         file=$(find build/debug/tests -name "$program" -type f -perm -u+x | head -n1)
