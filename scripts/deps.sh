@@ -6,8 +6,8 @@
 #   scripts/deps.sh test      that, plus the sound servers, X server and tools the tests use
 #   scripts/deps.sh servers   prints the sound servers the tests run on here
 # The tests run on a private PulseAudio and a private PipeWire. Where PipeWire's desktop
-# packages are installed, pulseaudio conflicts with them, so it is not installed and the tests
-# run on PipeWire only. PipeWire's PulseAudio service comes from the pipewire package itself
+# packages are installed (pipewire-audio, pipewire-alsa, pipewire-pulse), pulseaudio conflicts
+# with them, so it is not installed and the tests run on PipeWire only. PipeWire's PulseAudio service comes from the pipewire package itself
 # (scripts/test-server.sh), so pipewire-pulse, which would take over a PulseAudio desktop's
 # sound at the next log-in, is not installed either.
 set -euo pipefail
@@ -32,7 +32,9 @@ installed() {
 }
 
 servers() {
-    if installed pipewire-audio || installed pipewire-alsa; then
+    # pipewire-pulse alone counts too: a pulseaudio installed beside it would compete for the
+    # desktop's sound socket at the next log-in.
+    if installed pipewire-audio || installed pipewire-alsa || installed pipewire-pulse; then
         echo pipewire
     else
         echo pulseaudio pipewire
@@ -45,7 +47,7 @@ case "${1:-build}" in
         wanted=("${build_packages[@]}" "${test_packages[@]}")
         if [ "$(servers)" = pipewire ]; then
             echo "PipeWire's desktop packages are installed: pulseaudio is not installed beside" \
-                "them, and the sound tests run on a private PipeWire only."
+                "them, and the tests run on a private PipeWire only."
         else
             wanted+=(pulseaudio)
         fi
