@@ -189,6 +189,15 @@ pulse.properties = {
     vm.overrides = { pulse.min.quantum = 1024/48000 }
 }
 CONF
+    # The service loads the test devices itself as it starts, as PulseAudio loads its default.pa.
+    local module
+    {
+        echo "pulse.cmd = ["
+        for module in "${devices[@]}"; do
+            printf '    { cmd = "load-module" args = "%s" }\n' "${module//\"/\\\"}"
+        done
+        echo "]"
+    } >>"$work/pipewire-pulse.conf"
 }
 
 start_pipewire() {
@@ -204,12 +213,6 @@ start_pipewire() {
     spawn wireplumber wireplumber
     spawn pipewire-pulse pipewire -c "$work/pipewire-pulse.conf"
     wait_for 10 pactl info || failed "the PulseAudio service does not answer"
-    local module
-    for module in "${devices[@]}"; do
-        # The arguments as one word, quotes and all, as in a .pa file.
-        pactl load-module "${module%% *}" "${module#* }" >/dev/null ||
-            failed "pactl load-module $module"
-    done
     # The defaults live in WirePlumber's metadata, which is there once WirePlumber is up.
     if ! wait_for 10 pactl set-default-sink nb_speakers ||
         ! wait_for 10 pactl set-default-source nb_mic; then
