@@ -21,9 +21,10 @@
 #                                                    by the microphone below
 #   sources  nb_mic       "Test Microphone"          remapped from nb_micfeed's monitor
 #            nb_pipe_mic  "Pipe Microphone"          fed from the pipe $NUMBROOK_TEST_PIPE
-# The server's output goes to <server>.log in the environment's folder and is printed when the
-# server does not come up. Tests that use this must not run beside other sound tests (ctest
-# RESOURCE_LOCK sound_server).
+# The server's output goes to log/<process>.log in the environment's folder and is printed when
+# the server does not come up. A test that uses this takes the server from every test running
+# beside it, so it must run alone (ctest RUN_SERIAL). After a start the pipe microphone is a new
+# fifo: a writer opens $NUMBROOK_TEST_PIPE again (and must not die of SIGPIPE on the old one).
 set -uo pipefail
 
 work="${NUMBROOK_TEST_ENV:?test-server: NUMBROOK_TEST_ENV is not set (run inside scripts/test-env.sh)}"
