@@ -1,33 +1,72 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Numbrook needs, only those that are missing.
-#   scripts/deps.sh build   what building and running needs
-#   scripts/deps.sh test    that, plus the sound server, X server and tools the tests use
+# Installs the Debian 12 packages Numbrook needs, only those that are missing, and never
+# removes a package to make room for them.
+#   scripts/deps.sh build     what building and running needs: the PulseAudio client library,
+#                             no sound server (the program uses whichever server the desktop has)
+#   scripts/deps.sh test      that, plus the sound servers, X server and tools the tests use
+#   scripts/deps.sh servers   prints the sound servers the tests run on here
+# The tests run on a private PulseAudio and a private PipeWire. Where PipeWire's desktop
+# packages are installed (pipewire-audio, pipewire-alsa, pipewire-pulse), pulseaudio conflicts
+# with them, so it is not installed and the tests run on PipeWire only. PipeWire's PulseAudio service comes from the pipewire package itself
+# (scripts/test-server.sh), so pipewire-pulse, which would take over a PulseAudio desktop's
+# sound at the next log-in, is not installed either.
 set -euo pipefail
 
 build_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libpulse-dev libxcb1-dev libx11-dev
     fonts-dejavu-core
-    # A display for machines without one, and a sound server for machines without one.
-    xvfb xauth pulseaudio pulseaudio-utils
+    # A display for machines without one.
+    xvfb xauth
 )
 test_packages=(
     icewm xdotool imagemagick sox
     clang libclang-rt-14-dev
     # Building the package (dpkg-shlibdeps, file) and checking it.
     dpkg-dev file lintian desktop-file-utils appstream
+    # pactl and pacat, and the private D-Bus of the PipeWire test server.
+    pulseaudio-utils dbus-daemon
+    pipewire wireplumber
 )
 
-wanted=("${build_packages[@]}")
-if [ "${1:-build}" = test ]; then
-    wanted+=("${test_packages[@]}")
-fi
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+servers() {
+    # pipewire-pulse alone counts too: a pulseaudio installed beside it would compete for the
+    # desktop's sound socket at the next log-in.
+    if installed pipewire-audio || installed pipewire-alsa || installed pipewire-pulse; then
+        echo pipewire
+    else
+        echo pulseaudio pipewire
+    fi
+}
+
+case "${1:-build}" in
+    build) wanted=("${build_packages[@]}") ;;
+    test)
+        wanted=("${build_packages[@]}" "${test_packages[@]}")
+        if [ "$(servers)" = pipewire ]; then
+            echo "PipeWire's desktop packages are installed: pulseaudio is not installed beside" \
+                "them, and the tests run on a private PipeWire only."
+        else
+            wanted+=(pulseaudio)
+        fi
+        ;;
+    servers)
+        servers
+        exit 0
+        ;;
+    *)
+        echo "usage: $0 build|test|servers" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
+    installed "$package" || missing+=("$package")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
@@ -37,4 +76,6 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# --no-remove: apt stops rather than remove any installed package.
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends --no-remove \
+    "${missing[@]}"

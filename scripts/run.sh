@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Numbrook (release) and starts it. Arguments are passed to
-# the program. On a machine without a display a virtual one (Xvfb) is started for it.
+# the program. On a machine without a display a virtual one (Xvfb) is started for it. Only the
+# PulseAudio client library is installed: the program uses the desktop's sound server
+# (PulseAudio or PipeWire) and runs without sound where there is none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

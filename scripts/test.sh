@@ -1,22 +1,117 @@
 #!/usr/bin/env bash
-# Installs what the tests need, builds Numbrook (debug) and runs every test through ctest
-# inside a private test environment (Xvfb with a window manager, PulseAudio with virtual
-# devices), which is torn down afterwards; then builds the Debian package from the release
-# build and checks it, and fuzzes the RIFF WAVE reader for a minute.
+# Installs what the tests need, builds Numbrook (debug) and runs the tests through ctest inside
+# private test environments (Xvfb with a window manager, a sound server with virtual devices),
+# which are torn down afterwards:
+#   1. every test on a private PulseAudio;
+#   2. the tests labelled sound-server once more on a private PipeWire (its PulseAudio service).
+# Where PipeWire's desktop packages are installed there is no PulseAudio (scripts/deps.sh), and
+# every test runs on PipeWire. Then it builds the program as scripts/run.sh does, builds the
+# Debian package from that build and checks it, and fuzzes the RIFF WAVE reader for a minute. Arguments go to every ctest run (for example -R capture).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/deps.sh test
+# Test functions known to fail on PipeWire, as "program function[:data row]  reason". They run
+# there all the same, blacklisted: their failures are listed but do not fail the run. Remove an
+# entry once the engine or the test handles the difference.
+pipewire_known_failures=(
+    # PipeWire resamples the 22050 Hz test signals through its 48 kHz graph and back: the edges
+    # of a square-wave clap ring (levels inside a 110 clap drop to ~18 and overshoot to 128), so
+    # a clap crosses the threshold once per buffer it spans and a clap below the threshold
+    # overshoots it; a 60 sine comes back with peaks of 66. With the graph at 22050 Hz these pass.
+    "tst_capture_pulse pipeSignal_triggersAsExpected  resampling: 2-10 triggers, peaks off by up to 18"
+    "tst_capture_pulse thresholdChange_appliesFromNextBuffer  resampling: a 110 clap reaches 128"
+    "tst_capture_pulse twoObjectsOnOneDevice_triggerOnlyTheirOwn  resampling: 2 triggers"
+    "tst_capture_pulse microphone_clapThroughFeedSink_triggersOnce  resampling: 3-5 triggers"
+    # module-null-source does not exist on PipeWire.
+    "tst_catalogue_pulse mixer_scaleHasUnityAtHalf  uses module-null-source"
+    "tst_catalogue_pulse mixer_outsideChangeReachesEveryObjectOnTheSource_andEqualWriteSendsNothing  uses module-null-source"
+    "tst_catalogue_pulse mixer_vanishedSource_givesFailureTexts  uses module-null-source"
+    # The volume given when a playback stream is created is ignored: the stream plays at 100 %.
+    "tst_playback_pulse ownVolume_appliesFromTheFirstSample  creation volume ignored"
+    # Fails in about half the runs: the first clap is heard (~0.2 s later than on PulseAudio)
+    # just as the program's start-up switch-off of all signalling runs, about 1 s after start,
+    # so the answer box is never ticked.
+    "tst_microphone_answer clapDuringQuiz_scoresAsTheExpressionSays  first clap races the start-up switch-off"
+)
+
+# Writes (or with "remove", removes) a Qt Test BLACKLIST file beside each test program of the
+# list: Qt Test reads it from the program's folder and reports those functions as BFAIL/BPASS.
+blacklist() {
+    local entry program function file
+    [ -d build/debug/tests ] || return 0
+    for entry in "${pipewire_known_failures[@]}"; do
+        read -r program function _ <<<"$entry"
+        file=$(find build/debug/tests -name "$program" -type f -perm -u+x | head -n1)
+        [ -n "$file" ] || continue
+        file="$(dirname "$file")/BLACKLIST"
+        if [ "$1" = remove ]; then
+            rm -f "$file"
+        else
+            printf '[%s]\n*\n' "$function" >>"$file"
+        fi
+    done
+}
+
+stage_times=()
+stage() { # name command...: runs a stage and records how long it took
+    local name=$1 start=$SECONDS status=0
+    shift
+    "$@" || status=$?
+    stage_times+=("$(printf '%-34s %4d s' "$name" $((SECONDS - start)))")
+    return $status
+}
+print_times() {
+    echo "--- Time per stage"
+    printf '%s\n' "${stage_times[@]}"
+}
+trap 'blacklist remove; print_times' EXIT
+
+stage "installing packages" scripts/deps.sh test
 cmake --preset debug >/dev/null
-cmake --build --preset debug -j"$(nproc)"
-scripts/test-env.sh ctest --preset debug -j2 "$@"
+stage "debug build" cmake --build --preset debug -j"$(nproc)"
+
+read -ra servers <<<"$(scripts/deps.sh servers)"
+exclusion=()
+if ! command -v pulseaudio >/dev/null; then
+    echo "tst_pulse_fault starts a PulseAudio of its own: left out, pulseaudio is not installed."
+    exclusion=(-E '^tst_pulse_fault$')
+fi
+failed=()
+for server in "${servers[@]}"; do
+    selection=("${exclusion[@]}")
+    if [ "$server" != "${servers[0]}" ]; then
+        selection+=(-L sound-server)
+    fi
+    blacklist remove
+    if [ "$server" = pipewire ]; then
+        blacklist write
+    fi
+    rm -f build/debug/Testing/Temporary/LastTestsFailed.log
+    echo "=== Tests on $server ${selection[*]}"
+    if ! stage "tests on $server ${selection[*]}" \
+        scripts/test-env.sh --server "$server" ctest --preset debug -j2 "${selection[@]}" "$@"; then
+        failed+=("$server ($(sed 's/^[0-9]*://' build/debug/Testing/Temporary/LastTestsFailed.log \
+            2>/dev/null | tr '\n' ' '))")
+    fi
+    if [ "$server" = pipewire ]; then
+        echo "Known PipeWire failures (blacklisted) in this run:"
+        grep -h '^BFAIL\|^BPASS' build/debug/Testing/Temporary/LastTest.log | sort -u ||
+            echo "  none ran"
+    fi
+done
+blacklist remove
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "=== FAILED on ${failed[*]}" >&2
+    exit 1
+fi
+
 # The program as scripts/run.sh builds it: the optimiser warns about things the debug build
 # does not see, and warnings are errors.
 cmake --preset release >/dev/null
-cmake --build --preset release -j"$(nproc)" --target numbrook
+stage "release build" cmake --build --preset release -j"$(nproc)" --target numbrook
 # The package from that build: validators, lintian, and the installed program run from a
 # scratch root.
-scripts/package.sh >/dev/null
-scripts/test-env.sh tests/package/check_package.sh
+stage "package" scripts/package.sh >/dev/null
+stage "package check" scripts/test-env.sh tests/package/check_package.sh
 # A minute of fuzzing of the RIFF WAVE reader on its seed corpus.
-scripts/fuzz.sh 60
+stage "fuzzing" scripts/fuzz.sh 60
