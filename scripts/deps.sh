@@ -8,6 +8,7 @@ build_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libpulse-dev libxcb1-dev libx11-dev
     fonts-dejavu-core
+    qt6-charts-dev libqt6sql6-sqlite libqt6opengl6-dev
     # A display for machines without one, and a sound server for machines without one.
     xvfb xauth pulseaudio pulseaudio-utils
 )

@@ -1,0 +1,607 @@
+#include "ResultsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QUuid>
+#include <QVariant>
+
+#include <array>
+
+namespace numbrook {
+
+Q_LOGGING_CATEGORY(lcResults, "numbrook.results", QtWarningMsg)
+
+namespace {
+
+// Each entry moves the schema from version i to version i + 1 (PRAGMA user_version).
+const std::array<QStringList, 1> kMigrations = {
+    QStringList{
+        QStringLiteral("CREATE TABLE quiz ("
+                       " id INTEGER PRIMARY KEY,"
+                       " started_at INTEGER NOT NULL," // ms since the epoch, UTC
+                       " day TEXT NOT NULL,"           // local date at the start, YYYY-MM-DD
+                       " ended_at INTEGER,"            // null: never ended
+                       " level INTEGER NOT NULL,"
+                       " kinds TEXT NOT NULL," // kind numbers, comma separated
+                       " speed INTEGER NOT NULL,"
+                       " display_mode INTEGER NOT NULL,"
+                       " total INTEGER, correct INTEGER, wrong INTEGER, points INTEGER,"
+                       " normal_end INTEGER)"),
+        QStringLiteral("CREATE INDEX quiz_started ON quiz(started_at)"),
+        QStringLiteral("CREATE TABLE question ("
+                       " quiz_id INTEGER NOT NULL REFERENCES quiz(id) ON DELETE CASCADE,"
+                       " number INTEGER NOT NULL,"
+                       " shown_at INTEGER NOT NULL,"
+                       " equation TEXT NOT NULL,"
+                       " equation_true INTEGER NOT NULL,"
+                       " answer INTEGER NOT NULL," // 0 none, 1 key, 2 clap
+                       " reaction_ms INTEGER,"
+                       " judged_right INTEGER NOT NULL,"
+                       " PRIMARY KEY (quiz_id, number)) WITHOUT ROWID"),
+    },
+};
+constexpr int kSchemaVersion = int(kMigrations.size());
+
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADatabase = 26;
+constexpr int kMaxPendingQuestions = 10000;
+
+int nativeCode(const QSqlError &error) {
+    return error.nativeErrorCode().toInt();
+}
+bool isBusy(const QSqlError &error) {
+    return nativeCode(error) == kSqliteBusy || nativeCode(error) == kSqliteLocked;
+}
+bool isCorrupt(const QSqlError &error) {
+    return nativeCode(error) == kSqliteCorrupt || nativeCode(error) == kSqliteNotADatabase;
+}
+
+QVariant msOf(const QDateTime &time) {
+    return time.isValid() ? QVariant(time.toMSecsSinceEpoch()) : QVariant();
+}
+QDateTime timeOf(const QVariant &value) {
+    return value.isNull() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(value.toLongLong());
+}
+std::optional<int> optionalInt(const QVariant &value) {
+    return value.isNull() ? std::nullopt : std::optional<int>(qRound(value.toDouble()));
+}
+QString kindsText(const QList<int> &kinds) {
+    QStringList parts;
+    for (int kind : kinds)
+        parts << QString::number(kind);
+    return parts.join(QLatin1Char(','));
+}
+QList<int> kindsOf(const QString &text) {
+    QList<int> kinds;
+    for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        kinds << part.toInt();
+    return kinds;
+}
+
+// The median of `reaction_ms` per `key` over the answered questions of `source` (a join that
+// names the question table `a`), as a CTE named `name` with columns key and median.
+QString medianCte(const QString &name, const QString &key, const QString &source) {
+    return QStringLiteral("%1 AS (SELECT k, AVG(ms) AS median FROM ("
+                          " SELECT %2 AS k, a.reaction_ms AS ms,"
+                          " ROW_NUMBER() OVER (PARTITION BY %2 ORDER BY a.reaction_ms) AS rn,"
+                          " COUNT(*) OVER (PARTITION BY %2) AS n"
+                          " FROM %3 AND a.reaction_ms IS NOT NULL)"
+                          " WHERE rn IN ((n + 1) / 2, (n + 2) / 2) GROUP BY k)")
+        .arg(name, key, source);
+}
+
+QString csvField(const QString &text) {
+    static const QString special = QStringLiteral(",\"\r\n");
+    for (QChar c : text) {
+        if (special.contains(c)) {
+            QString quoted = text;
+            quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+            return QLatin1Char('"') + quoted + QLatin1Char('"');
+        }
+    }
+    return text;
+}
+
+QString localTimeText(const QVariant &ms) {
+    return ms.isNull() ? QString()
+                       : timeOf(ms).toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+} // namespace
+
+// One named Qt SQL connection with the statement every question reuses.
+class ResultsStore::Database {
+public:
+    explicit Database(const QString &path)
+        : name_(QStringLiteral("numbrook.results.") +
+                QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db.setDatabaseName(path);
+        // A locked database must not hold the question cycle up: give up soon and retry later.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
+    }
+    ~Database() {
+        insertQuestion_.reset();
+        {
+            auto db = connection();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name_);
+    }
+    QSqlDatabase connection() const { return QSqlDatabase::database(name_, false); }
+    QSqlQuery query() const { return QSqlQuery(connection()); }
+
+    std::unique_ptr<QSqlQuery> insertQuestion_;
+
+private:
+    QString name_;
+};
+
+ResultsStore::ResultsStore(const QString &databasePath)
+    : path_(databasePath.isEmpty() ? defaultPath() : databasePath) {}
+
+ResultsStore::~ResultsStore() = default;
+
+QString ResultsStore::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Numbrook/results.sqlite");
+}
+
+void ResultsStore::report(StoreProblem::Kind kind, const QString &detail) {
+    // One warning per kind of problem in a row, so a locked file does not log every second.
+    if (problem_.kind != kind)
+        qCWarning(lcResults).noquote() << "results database" << path_ << ":" << detail;
+    problem_ = {kind, detail};
+}
+
+StoreProblem ResultsStore::takeProblem() {
+    return std::exchange(problem_, StoreProblem{});
+}
+
+bool ResultsStore::isOpen() const {
+    return db_ != nullptr;
+}
+
+bool ResultsStore::open() {
+    return ensureOpen();
+}
+
+bool ResultsStore::ensureOpen() {
+    if (db_)
+        return true;
+    if (!openFile()) {
+        db_.reset();
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+bool looksLikeDatabase(const QString &path) {
+    QFile file(path);
+    if (!file.exists() || file.size() == 0)
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // unreadable is not corrupt; opening reports it
+    return file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+// Moves the database and its journal files aside under a new name; nothing is deleted.
+QString moveAside(const QString &path) {
+    const QString aside =
+        path + QStringLiteral(".corrupt-") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QFile::rename(path, aside);
+    for (const char *suffix : {"-wal", "-shm"}) {
+        if (QFile::exists(path + QLatin1String(suffix)))
+            QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
+    }
+    return aside;
+}
+
+// Runs the checks and the migrations. Returns the failing error, or an invalid one.
+QSqlError prepareSchema(QSqlQuery &query) {
+    const QString setup[] = {
+        QStringLiteral("PRAGMA journal_mode = WAL"), QStringLiteral("PRAGMA synchronous = NORMAL"),
+        QStringLiteral("PRAGMA foreign_keys = ON"), QStringLiteral("PRAGMA quick_check")};
+    for (const QString &statement : setup) {
+        if (!query.exec(statement))
+            return query.lastError();
+        if (statement.endsWith(QLatin1String("quick_check")) &&
+            (!query.next() || query.value(0).toString() != QLatin1String("ok")))
+            return QSqlError(QStringLiteral("quick_check"), query.value(0).toString(),
+                             QSqlError::StatementError, QString::number(kSqliteCorrupt));
+    }
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return query.lastError();
+    const int version = query.value(0).toInt();
+    if (version > kSchemaVersion)
+        return QSqlError(QStringLiteral("schema"),
+                         QStringLiteral("written by a newer Numbrook (version %1)").arg(version),
+                         QSqlError::ConnectionError);
+    for (int step = version; step < kSchemaVersion; ++step) {
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return query.lastError();
+        for (const QString &statement : kMigrations[std::size_t(step)]) {
+            if (!query.exec(statement)) {
+                const QSqlError error = query.lastError();
+                query.exec(QStringLiteral("ROLLBACK"));
+                return error;
+            }
+        }
+        if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(step + 1)) ||
+            !query.exec(QStringLiteral("COMMIT"))) {
+            const QSqlError error = query.lastError();
+            query.exec(QStringLiteral("ROLLBACK"));
+            return error;
+        }
+        qCInfo(lcResults) << "results database migrated to version" << step + 1;
+    }
+    return QSqlError();
+}
+
+} // namespace
+
+bool ResultsStore::openFile() {
+    const QFileInfo info(path_);
+    if (!QDir().mkpath(info.absolutePath())) {
+        report(StoreProblem::Kind::CannotOpen, QStringLiteral("cannot create the folder"));
+        return false;
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QSqlError error;
+        if (!looksLikeDatabase(path_)) {
+            error = QSqlError(QString(), QStringLiteral("not a database"), QSqlError::NoError,
+                              QString::number(kSqliteNotADatabase));
+        } else {
+            db_ = std::make_unique<Database>(path_);
+            auto connection = db_->connection();
+            if (!connection.open()) {
+                report(StoreProblem::Kind::CannotOpen, connection.lastError().text());
+                return false;
+            }
+            {
+                QSqlQuery query = db_->query();
+                error = prepareSchema(query);
+            }
+            if (!error.isValid()) {
+                qCInfo(lcResults).noquote() << "results database open:" << path_;
+                return true;
+            }
+            db_.reset();
+        }
+        if (!isCorrupt(error) || attempt > 0) {
+            report(isBusy(error) ? StoreProblem::Kind::Locked : StoreProblem::Kind::CannotOpen,
+                   error.text());
+            return false;
+        }
+        report(StoreProblem::Kind::CorruptMovedAside, moveAside(path_));
+    }
+    return false;
+}
+
+qint64 ResultsStore::beginQuiz(const QuizStart &start) {
+    if (!ensureOpen())
+        return 0;
+    QSqlQuery query = db_->query();
+    query.prepare(
+        QStringLiteral("INSERT INTO quiz (started_at, day, level, kinds, speed, display_mode)"
+                       " VALUES (?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(start.startedAt.toMSecsSinceEpoch());
+    query.addBindValue(start.startedAt.toLocalTime().date().toString(Qt::ISODate));
+    query.addBindValue(start.level);
+    query.addBindValue(kindsText(start.kinds));
+    query.addBindValue(start.speedSeconds);
+    query.addBindValue(start.displayMode);
+    if (!query.exec()) {
+        report(isBusy(query.lastError()) ? StoreProblem::Kind::Locked
+                                         : StoreProblem::Kind::WriteFailed,
+               query.lastError().text());
+        return 0;
+    }
+    const qint64 id = query.lastInsertId().toLongLong();
+    runningQuizzes_.insert(id);
+    return id;
+}
+
+bool ResultsStore::flushPending() {
+    if (!db_->insertQuestion_) {
+        db_->insertQuestion_ = std::make_unique<QSqlQuery>(db_->connection());
+        db_->insertQuestion_->prepare(QStringLiteral(
+            "INSERT INTO question (quiz_id, number, shown_at, equation, equation_true, answer,"
+            " reaction_ms, judged_right) VALUES (:quiz,"
+            " (SELECT COALESCE(MAX(number), 0) + 1 FROM question WHERE quiz_id = :quiz),"
+            " :shown, :equation, :truth, :answer, :reaction, :right)"));
+    }
+    QSqlQuery &insert = *db_->insertQuestion_;
+    while (!pending_.isEmpty()) {
+        const auto &[quizId, record] = pending_.first();
+        insert.bindValue(QStringLiteral(":quiz"), quizId);
+        insert.bindValue(QStringLiteral(":shown"), msOf(record.shownAt));
+        insert.bindValue(QStringLiteral(":equation"), record.equation);
+        insert.bindValue(QStringLiteral(":truth"), int(record.equationTrue));
+        insert.bindValue(QStringLiteral(":answer"), int(record.answer));
+        insert.bindValue(QStringLiteral(":reaction"),
+                         record.reactionMs ? QVariant(*record.reactionMs) : QVariant());
+        insert.bindValue(QStringLiteral(":right"), int(record.judgedRight));
+        if (!insert.exec()) {
+            const QSqlError error = insert.lastError();
+            if (!isBusy(error))
+                pending_.removeFirst(); // refused for good (its quiz was cleared): drop it
+            report(isBusy(error) ? StoreProblem::Kind::Locked : StoreProblem::Kind::WriteFailed,
+                   error.text());
+            return false;
+        }
+        pending_.removeFirst();
+    }
+    return true;
+}
+
+bool ResultsStore::recordQuestion(qint64 quizId, const QuestionRecord &question) {
+    if (quizId <= 0)
+        return false;
+    if (pending_.size() < kMaxPendingQuestions)
+        pending_.append({quizId, question});
+    if (!ensureOpen())
+        return false;
+    return flushPending();
+}
+
+bool ResultsStore::endQuiz(qint64 quizId, const QuizTotals &totals, bool normalEnd) {
+    if (quizId <= 0 || !ensureOpen())
+        return false;
+    flushPending();
+    QSqlQuery query = db_->query();
+    query.prepare(QStringLiteral("UPDATE quiz SET ended_at = ?, total = ?, correct = ?,"
+                                 " wrong = ?, points = ?, normal_end = ? WHERE id = ?"));
+    for (const QVariant &value :
+         {msOf(totals.endedAt), QVariant(totals.total), QVariant(totals.correct),
+          QVariant(totals.wrong), QVariant(totals.points), QVariant(int(normalEnd)),
+          QVariant(quizId)})
+        query.addBindValue(value);
+    if (!query.exec()) {
+        report(isBusy(query.lastError()) ? StoreProblem::Kind::Locked
+                                         : StoreProblem::Kind::WriteFailed,
+               query.lastError().text());
+        return false;
+    }
+    runningQuizzes_.erase(quizId);
+    return true;
+}
+
+QList<QuizSummary> ResultsStore::recentQuizzes(int limit, int offset) {
+    QList<QuizSummary> quizzes;
+    if (!ensureOpen())
+        return quizzes;
+    QSqlQuery query = db_->query();
+    query.setForwardOnly(true);
+    const QString source = QStringLiteral("question a JOIN page p ON p.id = a.quiz_id WHERE 1");
+    query.prepare(
+        QStringLiteral("WITH page AS (SELECT * FROM quiz ORDER BY started_at DESC, id DESC"
+                       " LIMIT :limit OFFSET :offset),"
+                       " counts AS (SELECT a.quiz_id AS k, COUNT(*) AS n,"
+                       " SUM(a.judged_right) AS r FROM %1 GROUP BY a.quiz_id), %2"
+                       " SELECT p.id, p.started_at, p.ended_at, p.level, p.kinds, p.speed,"
+                       " p.display_mode, p.total, p.correct, p.wrong, p.points, p.normal_end,"
+                       " counts.n, counts.r, med.median FROM page p"
+                       " LEFT JOIN counts ON counts.k = p.id LEFT JOIN med ON med.k = p.id"
+                       " ORDER BY p.started_at DESC, p.id DESC")
+            .arg(source, medianCte(QStringLiteral("med"), QStringLiteral("a.quiz_id"), source)));
+    query.bindValue(QStringLiteral(":limit"), limit);
+    query.bindValue(QStringLiteral(":offset"), offset);
+    if (!query.exec()) {
+        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
+        return quizzes;
+    }
+    while (query.next()) {
+        QuizSummary quiz;
+        quiz.id = query.value(0).toLongLong();
+        quiz.startedAt = timeOf(query.value(1));
+        quiz.endedAt = timeOf(query.value(2));
+        quiz.level = query.value(3).toInt();
+        quiz.kinds = kindsOf(query.value(4).toString());
+        quiz.speedSeconds = query.value(5).toInt();
+        quiz.displayMode = query.value(6).toInt();
+        if (quiz.endedAt.isValid()) {
+            quiz.total = query.value(7).toInt();
+            quiz.correct = query.value(8).toInt();
+            quiz.wrong = query.value(9).toInt();
+            quiz.points = query.value(10).toInt();
+            quiz.state = query.value(11).toInt() ? QuizState::Finished : QuizState::Stopped;
+        } else {
+            quiz.total = query.value(12).toInt();
+            quiz.correct = query.value(13).toInt();
+            quiz.wrong = quiz.total - quiz.correct;
+            quiz.points = quiz.correct - quiz.wrong;
+            quiz.state =
+                runningQuizzes_.count(quiz.id) ? QuizState::Running : QuizState::Unfinished;
+        }
+        quiz.medianReactionMs = optionalInt(query.value(14));
+        quizzes << quiz;
+    }
+    return quizzes;
+}
+
+int ResultsStore::quizCount() {
+    if (!ensureOpen())
+        return 0;
+    QSqlQuery query = db_->query();
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM quiz")) || !query.next())
+        return 0;
+    return query.value(0).toInt();
+}
+
+QList<DayStatistics> ResultsStore::dailyStatistics(const QDate &firstDay) {
+    QList<DayStatistics> days;
+    if (!ensureOpen())
+        return days;
+    const QString source =
+        QStringLiteral("question a JOIN quiz q ON q.id = a.quiz_id WHERE q.started_at >= :from");
+    QSqlQuery query = db_->query();
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("WITH %1 SELECT q.day, COUNT(*), SUM(a.judged_right), med.median"
+                                 " FROM question a JOIN quiz q ON q.id = a.quiz_id"
+                                 " LEFT JOIN med ON med.k = q.day WHERE q.started_at >= :from"
+                                 " GROUP BY q.day ORDER BY q.day")
+                      .arg(medianCte(QStringLiteral("med"), QStringLiteral("q.day"), source)));
+    query.bindValue(QStringLiteral(":from"), firstDay.startOfDay().toMSecsSinceEpoch());
+    if (!query.exec()) {
+        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
+        return days;
+    }
+    while (query.next()) {
+        DayStatistics day;
+        day.day = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+        day.questions = query.value(1).toInt();
+        day.right = query.value(2).toInt();
+        day.medianReactionMs = optionalInt(query.value(3));
+        days << day;
+    }
+    return days;
+}
+
+PeriodStatistics ResultsStore::periodStatistics(const QDateTime &from, const QDateTime &to) {
+    PeriodStatistics period;
+    if (!ensureOpen())
+        return period;
+    const QString source = QStringLiteral("question a JOIN quiz q ON q.id = a.quiz_id"
+                                          " WHERE q.started_at >= :from AND q.started_at < :to");
+    QSqlQuery query = db_->query();
+    query.prepare(
+        QStringLiteral("WITH %1 SELECT (SELECT COUNT(*) FROM quiz q WHERE q.started_at >= :from"
+                       " AND q.started_at < :to), (SELECT COUNT(*) FROM %2),"
+                       " (SELECT SUM(a.judged_right) FROM %2), (SELECT median FROM med)")
+            .arg(medianCte(QStringLiteral("med"), QStringLiteral("0"), source), source));
+    query.bindValue(QStringLiteral(":from"), from.toMSecsSinceEpoch());
+    query.bindValue(QStringLiteral(":to"), to.toMSecsSinceEpoch());
+    if (!query.exec() || !query.next()) {
+        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
+        return period;
+    }
+    period.quizzes = query.value(0).toInt();
+    period.questions = query.value(1).toInt();
+    period.right = query.value(2).toInt();
+    period.medianReactionMs = optionalInt(query.value(3));
+    return period;
+}
+
+QList<WrongEquation> ResultsStore::mostOftenWrong(const QDateTime &from, int limit) {
+    QList<WrongEquation> equations;
+    if (!ensureOpen())
+        return equations;
+    QSqlQuery query = db_->query();
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT a.equation, SUM(a.judged_right = 0) AS wrong_count, COUNT(*) FROM question a"
+        " JOIN quiz q ON q.id = a.quiz_id WHERE q.started_at >= :from"
+        " GROUP BY a.equation HAVING wrong_count > 0 ORDER BY wrong_count DESC, COUNT(*) DESC,"
+        " a.equation LIMIT :limit"));
+    query.bindValue(QStringLiteral(":from"), from.toMSecsSinceEpoch());
+    query.bindValue(QStringLiteral(":limit"), limit);
+    if (!query.exec()) {
+        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
+        return equations;
+    }
+    while (query.next())
+        equations << WrongEquation{query.value(0).toString(), query.value(1).toInt(),
+                                   query.value(2).toInt()};
+    return equations;
+}
+
+QList<QuestionRow> ResultsStore::quizQuestions(qint64 quizId) {
+    QList<QuestionRow> rows;
+    if (!ensureOpen())
+        return rows;
+    QSqlQuery query = db_->query();
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT number, shown_at, equation, equation_true, answer,"
+                                 " reaction_ms, judged_right FROM question WHERE quiz_id = ?"
+                                 " ORDER BY number"));
+    query.addBindValue(quizId);
+    if (!query.exec()) {
+        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
+        return rows;
+    }
+    while (query.next()) {
+        QuestionRow row;
+        row.number = query.value(0).toInt();
+        row.record.shownAt = timeOf(query.value(1));
+        row.record.equation = query.value(2).toString();
+        row.record.equationTrue = query.value(3).toBool();
+        row.record.answer = AnswerSource(query.value(4).toInt());
+        row.record.reactionMs = optionalInt(query.value(5));
+        row.record.judgedRight = query.value(6).toBool();
+        rows << row;
+    }
+    return rows;
+}
+
+bool ResultsStore::exportCsv(const QString &filePath) {
+    if (!ensureOpen())
+        return false;
+    QSqlQuery query = db_->query();
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT q.id, q.started_at, q.ended_at, q.normal_end, q.level, q.kinds, q.speed,"
+            " q.display_mode, a.number, a.shown_at, a.equation, a.equation_true, a.answer,"
+            " a.reaction_ms, a.judged_right FROM question a JOIN quiz q ON q.id = a.quiz_id"
+            " ORDER BY q.started_at, q.id, a.number"))) {
+        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
+        return false;
+    }
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcResults).noquote() << "cannot write" << filePath << file.errorString();
+        return false;
+    }
+    static const char *const answers[] = {"none", "key", "clap"};
+    const QString crlf = QStringLiteral("\r\n");
+    file.write(QByteArrayLiteral("quiz,quiz_started,quiz_ended,ended_normally,level,kinds,"
+                                 "speed_s,full_screen,question,shown_at,equation,equation_true,"
+                                 "answer,reaction_ms,judged_right\r\n"));
+    while (query.next()) {
+        const int answer = qBound(0, query.value(12).toInt(), 2);
+        const QStringList fields = {query.value(0).toString(),      localTimeText(query.value(1)),
+                                    localTimeText(query.value(2)),  query.value(3).toString(),
+                                    query.value(4).toString(),      query.value(5).toString(),
+                                    query.value(6).toString(),      query.value(7).toString(),
+                                    query.value(8).toString(),      localTimeText(query.value(9)),
+                                    query.value(10).toString(),     query.value(11).toString(),
+                                    QLatin1String(answers[answer]), query.value(13).toString(),
+                                    query.value(14).toString()};
+        QStringList quoted;
+        for (const QString &field : fields)
+            quoted << csvField(field);
+        file.write((quoted.join(QLatin1Char(',')) + crlf).toUtf8());
+    }
+    return file.commit();
+}
+
+bool ResultsStore::clearHistory() {
+    if (!ensureOpen())
+        return false;
+    QStringList keep;
+    for (qint64 id : runningQuizzes_)
+        keep << QString::number(id);
+    QSqlQuery query = db_->query();
+    // The questions go with their quiz (ON DELETE CASCADE).
+    if (!query.exec(QStringLiteral("DELETE FROM quiz WHERE id NOT IN (%1)").arg(keep.join(',')))) {
+        report(isBusy(query.lastError()) ? StoreProblem::Kind::Locked
+                                         : StoreProblem::Kind::WriteFailed,
+               query.lastError().text());
+        return false;
+    }
+    return true;
+}
+
+} // namespace numbrook
