@@ -13,6 +13,8 @@
 #include <QVariant>
 
 #include <array>
+#include <limits>
+#include <map>
 
 namespace numbrook {
 
@@ -87,16 +89,34 @@ QList<int> kindsOf(const QString &text) {
     return kinds;
 }
 
-// The median of `reaction_ms` per `key` over the answered questions of `source` (a join that
-// names the question table `a`), as a CTE named `name` with columns key and median.
-QString medianCte(const QString &name, const QString &key, const QString &source) {
-    return QStringLiteral("%1 AS (SELECT k, AVG(ms) AS median FROM ("
-                          " SELECT %2 AS k, a.reaction_ms AS ms,"
-                          " ROW_NUMBER() OVER (PARTITION BY %2 ORDER BY a.reaction_ms) AS rn,"
-                          " COUNT(*) OVER (PARTITION BY %2) AS n"
-                          " FROM %3 AND a.reaction_ms IS NOT NULL)"
-                          " WHERE rn IN ((n + 1) / 2, (n + 2) / 2) GROUP BY k)")
-        .arg(name, key, source);
+// The median answer time per key, from rows of (key, reaction_ms) ordered by key and time.
+// Sorting is done by SQLite; picking the middle here is far cheaper than window functions.
+std::map<QString, int> mediansByKey(QSqlQuery &query) {
+    std::map<QString, int> medians;
+    QString key;
+    QList<int> times;
+    auto close = [&] {
+        if (times.isEmpty())
+            return;
+        const qsizetype middle = times.size() / 2;
+        medians[key] =
+            times.size() % 2 ? times[middle] : qRound((times[middle - 1] + times[middle]) / 2.0);
+        times.clear();
+    };
+    while (query.next()) {
+        if (query.value(0).toString() != key) {
+            close();
+            key = query.value(0).toString();
+        }
+        times << query.value(1).toInt();
+    }
+    close();
+    return medians;
+}
+
+std::optional<int> medianOf(const std::map<QString, int> &medians, const QString &key) {
+    const auto found = medians.find(key);
+    return found == medians.end() ? std::nullopt : std::optional<int>(found->second);
 }
 
 QString csvField(const QString &text) {
@@ -304,9 +324,7 @@ qint64 ResultsStore::beginQuiz(const QuizStart &start) {
     query.addBindValue(start.speedSeconds);
     query.addBindValue(start.displayMode);
     if (!query.exec()) {
-        report(isBusy(query.lastError()) ? StoreProblem::Kind::Locked
-                                         : StoreProblem::Kind::WriteFailed,
-               query.lastError().text());
+        failed(query.lastError());
         return 0;
     }
     const qint64 id = query.lastInsertId().toLongLong();
@@ -336,10 +354,9 @@ bool ResultsStore::flushPending() {
         insert.bindValue(QStringLiteral(":right"), int(record.judgedRight));
         if (!insert.exec()) {
             const QSqlError error = insert.lastError();
-            if (!isBusy(error))
+            if (!isBusy(error) && !isCorrupt(error))
                 pending_.removeFirst(); // refused for good (its quiz was cleared): drop it
-            report(isBusy(error) ? StoreProblem::Kind::Locked : StoreProblem::Kind::WriteFailed,
-                   error.text());
+            failed(error);
             return false;
         }
         pending_.removeFirst();
@@ -370,39 +387,59 @@ bool ResultsStore::endQuiz(qint64 quizId, const QuizTotals &totals, bool normalE
           QVariant(quizId)})
         query.addBindValue(value);
     if (!query.exec()) {
-        report(isBusy(query.lastError()) ? StoreProblem::Kind::Locked
-                                         : StoreProblem::Kind::WriteFailed,
-               query.lastError().text());
+        failed(query.lastError());
         return false;
     }
     runningQuizzes_.erase(quizId);
     return true;
 }
 
+bool ResultsStore::runQuery(QSqlQuery &query) {
+    query.setForwardOnly(true);
+    if (query.exec())
+        return true;
+    failed(query.lastError());
+    return false;
+}
+
+void ResultsStore::failed(const QSqlError &error) {
+    if (isCorrupt(error) && db_) {
+        // Damage found after the open's check: keep the file aside, start afresh at the next
+        // call. The statements must go before their connection.
+        db_.reset();
+        report(StoreProblem::Kind::CorruptMovedAside, moveAside(path_));
+        return;
+    }
+    report(isBusy(error) ? StoreProblem::Kind::Locked : StoreProblem::Kind::WriteFailed,
+           error.text());
+}
+
 QList<QuizSummary> ResultsStore::recentQuizzes(int limit, int offset) {
     QList<QuizSummary> quizzes;
     if (!ensureOpen())
         return quizzes;
+    const QString page = QStringLiteral("WITH page AS (SELECT * FROM quiz ORDER BY started_at"
+                                        " DESC, id DESC LIMIT :limit OFFSET :offset) ");
     QSqlQuery query = db_->query();
-    query.setForwardOnly(true);
-    const QString source = QStringLiteral("question a JOIN page p ON p.id = a.quiz_id WHERE 1");
-    query.prepare(
-        QStringLiteral("WITH page AS (SELECT * FROM quiz ORDER BY started_at DESC, id DESC"
-                       " LIMIT :limit OFFSET :offset),"
-                       " counts AS (SELECT a.quiz_id AS k, COUNT(*) AS n,"
-                       " SUM(a.judged_right) AS r FROM %1 GROUP BY a.quiz_id), %2"
-                       " SELECT p.id, p.started_at, p.ended_at, p.level, p.kinds, p.speed,"
-                       " p.display_mode, p.total, p.correct, p.wrong, p.points, p.normal_end,"
-                       " counts.n, counts.r, med.median FROM page p"
-                       " LEFT JOIN counts ON counts.k = p.id LEFT JOIN med ON med.k = p.id"
-                       " ORDER BY p.started_at DESC, p.id DESC")
-            .arg(source, medianCte(QStringLiteral("med"), QStringLiteral("a.quiz_id"), source)));
-    query.bindValue(QStringLiteral(":limit"), limit);
-    query.bindValue(QStringLiteral(":offset"), offset);
-    if (!query.exec()) {
-        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
-        return quizzes;
+    query.prepare(page +
+                  QStringLiteral("SELECT p.id, p.started_at, p.ended_at, p.level, p.kinds, p.speed,"
+                                 " p.display_mode, p.total, p.correct, p.wrong, p.points,"
+                                 " p.normal_end, (SELECT COUNT(*) FROM question a WHERE"
+                                 " a.quiz_id = p.id), (SELECT SUM(a.judged_right) FROM question a"
+                                 " WHERE a.quiz_id = p.id) FROM page p"
+                                 " ORDER BY p.started_at DESC, p.id DESC"));
+    QSqlQuery times = db_->query();
+    times.prepare(page + QStringLiteral("SELECT a.quiz_id, a.reaction_ms FROM question a"
+                                        " WHERE a.quiz_id IN (SELECT id FROM page) AND"
+                                        " a.reaction_ms IS NOT NULL"
+                                        " ORDER BY a.quiz_id, a.reaction_ms"));
+    for (QSqlQuery *q : {&query, &times}) {
+        q->bindValue(QStringLiteral(":limit"), limit);
+        q->bindValue(QStringLiteral(":offset"), offset);
     }
+    if (!runQuery(query) || !runQuery(times))
+        return quizzes;
+    const std::map<QString, int> medians = mediansByKey(times);
     while (query.next()) {
         QuizSummary quiz;
         quiz.id = query.value(0).toLongLong();
@@ -426,7 +463,7 @@ QList<QuizSummary> ResultsStore::recentQuizzes(int limit, int offset) {
             quiz.state =
                 runningQuizzes_.count(quiz.id) ? QuizState::Running : QuizState::Unfinished;
         }
-        quiz.medianReactionMs = optionalInt(query.value(14));
+        quiz.medianReactionMs = medianOf(medians, QString::number(quiz.id));
         quizzes << quiz;
     }
     return quizzes;
@@ -436,35 +473,44 @@ int ResultsStore::quizCount() {
     if (!ensureOpen())
         return 0;
     QSqlQuery query = db_->query();
-    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM quiz")) || !query.next())
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM quiz"));
+    if (!runQuery(query) || !query.next())
         return 0;
     return query.value(0).toInt();
 }
+
+// The questions of the quizzes started in [:from, :to), with their quiz as `q`. SQLite is told
+// to walk the quizzes by start time and reach their questions by key (CROSS JOIN fixes the
+// order), never to scan every question.
+static const char kPeriodSource[] = "quiz q CROSS JOIN question a ON a.quiz_id = q.id"
+                                    " WHERE q.started_at >= :from AND q.started_at < :to";
 
 QList<DayStatistics> ResultsStore::dailyStatistics(const QDate &firstDay) {
     QList<DayStatistics> days;
     if (!ensureOpen())
         return days;
-    const QString source =
-        QStringLiteral("question a JOIN quiz q ON q.id = a.quiz_id WHERE q.started_at >= :from");
+    const QString source = QLatin1String(kPeriodSource);
     QSqlQuery query = db_->query();
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("WITH %1 SELECT q.day, COUNT(*), SUM(a.judged_right), med.median"
-                                 " FROM question a JOIN quiz q ON q.id = a.quiz_id"
-                                 " LEFT JOIN med ON med.k = q.day WHERE q.started_at >= :from"
+    query.prepare(QStringLiteral("SELECT q.day, COUNT(*), SUM(a.judged_right) FROM %1"
                                  " GROUP BY q.day ORDER BY q.day")
-                      .arg(medianCte(QStringLiteral("med"), QStringLiteral("q.day"), source)));
-    query.bindValue(QStringLiteral(":from"), firstDay.startOfDay().toMSecsSinceEpoch());
-    if (!query.exec()) {
-        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
-        return days;
+                      .arg(source));
+    QSqlQuery times = db_->query();
+    times.prepare(QStringLiteral("SELECT q.day, a.reaction_ms FROM %1 AND a.reaction_ms IS NOT"
+                                 " NULL ORDER BY q.day, a.reaction_ms")
+                      .arg(source));
+    for (QSqlQuery *q : {&query, &times}) {
+        q->bindValue(QStringLiteral(":from"), firstDay.startOfDay().toMSecsSinceEpoch());
+        q->bindValue(QStringLiteral(":to"), std::numeric_limits<qint64>::max());
     }
+    if (!runQuery(query) || !runQuery(times))
+        return days;
+    const std::map<QString, int> medians = mediansByKey(times);
     while (query.next()) {
         DayStatistics day;
         day.day = QDate::fromString(query.value(0).toString(), Qt::ISODate);
         day.questions = query.value(1).toInt();
         day.right = query.value(2).toInt();
-        day.medianReactionMs = optionalInt(query.value(3));
+        day.medianReactionMs = medianOf(medians, query.value(0).toString());
         days << day;
     }
     return days;
@@ -474,24 +520,25 @@ PeriodStatistics ResultsStore::periodStatistics(const QDateTime &from, const QDa
     PeriodStatistics period;
     if (!ensureOpen())
         return period;
-    const QString source = QStringLiteral("question a JOIN quiz q ON q.id = a.quiz_id"
-                                          " WHERE q.started_at >= :from AND q.started_at < :to");
+    const QString source = QLatin1String(kPeriodSource);
     QSqlQuery query = db_->query();
-    query.prepare(
-        QStringLiteral("WITH %1 SELECT (SELECT COUNT(*) FROM quiz q WHERE q.started_at >= :from"
-                       " AND q.started_at < :to), (SELECT COUNT(*) FROM %2),"
-                       " (SELECT SUM(a.judged_right) FROM %2), (SELECT median FROM med)")
-            .arg(medianCte(QStringLiteral("med"), QStringLiteral("0"), source), source));
-    query.bindValue(QStringLiteral(":from"), from.toMSecsSinceEpoch());
-    query.bindValue(QStringLiteral(":to"), to.toMSecsSinceEpoch());
-    if (!query.exec() || !query.next()) {
-        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
-        return period;
+    query.prepare(QStringLiteral("SELECT (SELECT COUNT(*) FROM quiz q WHERE q.started_at >= :from"
+                                 " AND q.started_at < :to), COUNT(*), SUM(a.judged_right) FROM %1")
+                      .arg(source));
+    QSqlQuery times = db_->query();
+    times.prepare(QStringLiteral("SELECT 0, a.reaction_ms FROM %1 AND a.reaction_ms IS NOT NULL"
+                                 " ORDER BY a.reaction_ms")
+                      .arg(source));
+    for (QSqlQuery *q : {&query, &times}) {
+        q->bindValue(QStringLiteral(":from"), from.toMSecsSinceEpoch());
+        q->bindValue(QStringLiteral(":to"), to.toMSecsSinceEpoch());
     }
+    if (!runQuery(query) || !runQuery(times) || !query.next())
+        return period;
     period.quizzes = query.value(0).toInt();
     period.questions = query.value(1).toInt();
     period.right = query.value(2).toInt();
-    period.medianReactionMs = optionalInt(query.value(3));
+    period.medianReactionMs = medianOf(mediansByKey(times), QStringLiteral("0"));
     return period;
 }
 
@@ -500,18 +547,15 @@ QList<WrongEquation> ResultsStore::mostOftenWrong(const QDateTime &from, int lim
     if (!ensureOpen())
         return equations;
     QSqlQuery query = db_->query();
-    query.setForwardOnly(true);
     query.prepare(QStringLiteral(
-        "SELECT a.equation, SUM(a.judged_right = 0) AS wrong_count, COUNT(*) FROM question a"
-        " JOIN quiz q ON q.id = a.quiz_id WHERE q.started_at >= :from"
+        "SELECT a.equation, SUM(a.judged_right = 0) AS wrong_count, COUNT(*) FROM quiz q"
+        " CROSS JOIN question a ON a.quiz_id = q.id WHERE q.started_at >= :from"
         " GROUP BY a.equation HAVING wrong_count > 0 ORDER BY wrong_count DESC, COUNT(*) DESC,"
         " a.equation LIMIT :limit"));
     query.bindValue(QStringLiteral(":from"), from.toMSecsSinceEpoch());
     query.bindValue(QStringLiteral(":limit"), limit);
-    if (!query.exec()) {
-        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
+    if (!runQuery(query))
         return equations;
-    }
     while (query.next())
         equations << WrongEquation{query.value(0).toString(), query.value(1).toInt(),
                                    query.value(2).toInt()};
@@ -523,15 +567,12 @@ QList<QuestionRow> ResultsStore::quizQuestions(qint64 quizId) {
     if (!ensureOpen())
         return rows;
     QSqlQuery query = db_->query();
-    query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT number, shown_at, equation, equation_true, answer,"
                                  " reaction_ms, judged_right FROM question WHERE quiz_id = ?"
                                  " ORDER BY number"));
     query.addBindValue(quizId);
-    if (!query.exec()) {
-        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
+    if (!runQuery(query))
         return rows;
-    }
     while (query.next()) {
         QuestionRow row;
         row.number = query.value(0).toInt();
@@ -550,15 +591,13 @@ bool ResultsStore::exportCsv(const QString &filePath) {
     if (!ensureOpen())
         return false;
     QSqlQuery query = db_->query();
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral(
-            "SELECT q.id, q.started_at, q.ended_at, q.normal_end, q.level, q.kinds, q.speed,"
-            " q.display_mode, a.number, a.shown_at, a.equation, a.equation_true, a.answer,"
-            " a.reaction_ms, a.judged_right FROM question a JOIN quiz q ON q.id = a.quiz_id"
-            " ORDER BY q.started_at, q.id, a.number"))) {
-        report(StoreProblem::Kind::CannotOpen, query.lastError().text());
+    query.prepare(QStringLiteral(
+        "SELECT q.id, q.started_at, q.ended_at, q.normal_end, q.level, q.kinds, q.speed,"
+        " q.display_mode, a.number, a.shown_at, a.equation, a.equation_true, a.answer,"
+        " a.reaction_ms, a.judged_right FROM quiz q CROSS JOIN question a ON a.quiz_id = q.id"
+        " ORDER BY q.started_at, q.id, a.number"));
+    if (!runQuery(query))
         return false;
-    }
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly)) {
         qCWarning(lcResults).noquote() << "cannot write" << filePath << file.errorString();
@@ -596,9 +635,7 @@ bool ResultsStore::clearHistory() {
     QSqlQuery query = db_->query();
     // The questions go with their quiz (ON DELETE CASCADE).
     if (!query.exec(QStringLiteral("DELETE FROM quiz WHERE id NOT IN (%1)").arg(keep.join(',')))) {
-        report(isBusy(query.lastError()) ? StoreProblem::Kind::Locked
-                                         : StoreProblem::Kind::WriteFailed,
-               query.lastError().text());
+        failed(query.lastError());
         return false;
     }
     return true;

@@ -15,6 +15,9 @@
 #include <optional>
 #include <set>
 
+class QSqlError;
+class QSqlQuery;
+
 namespace numbrook {
 
 Q_DECLARE_LOGGING_CATEGORY(lcResults)
@@ -157,6 +160,8 @@ private:
     bool ensureOpen();
     bool openFile();
     bool flushPending();
+    bool runQuery(QSqlQuery &query);
+    void failed(const QSqlError &error);
     void report(StoreProblem::Kind kind, const QString &detail);
 
     QString path_;

@@ -88,7 +88,7 @@ ResultsWindow::ResultsWindow(ResultsStore &store, int languageIndex, QWidget *pa
 
 // The window's controls and where they sit, in one place.
 void ResultsWindow::buildLayout() {
-    resize(1100, 760);
+    resize(1220, 780);
     auto *layout = new QVBoxLayout(this);
 
     summaryLine_ = new QLabel(this);
@@ -188,11 +188,11 @@ void ResultsWindow::applyTexts() {
     setHeaders(wrongTable_, texts_, {T::ColumnEquation, T::ColumnWrongCount, T::ColumnShownCount});
     setHeaders(quizTable_, texts_,
                {T::ColumnDate, T::ColumnQuestions, T::ColumnRight, T::ColumnWrong, T::ColumnPoints,
-                T::ColumnReaction, T::ColumnLevel, T::ColumnKinds, T::ColumnSpeed, T::ColumnDisplay,
-                T::ColumnState});
+                T::ColumnReaction, T::ColumnState, T::ColumnLevel, T::ColumnKinds, T::ColumnSpeed,
+                T::ColumnDisplay});
     setHeaders(questionTable_, texts_,
-               {T::ColumnNumber, T::ColumnShownAt, T::ColumnEquation, T::ColumnTruth,
-                T::ColumnAnswer, T::ColumnReaction, T::ColumnJudged});
+               {T::ColumnNumber, T::ColumnEquation, T::ColumnTruth, T::ColumnAnswer,
+                T::ColumnAnswerTime, T::ColumnJudged});
 }
 
 void ResultsWindow::setLanguage(int languageIndex) {
@@ -213,13 +213,15 @@ void ResultsWindow::reload() {
     showProblem();
 }
 
+QLocale ResultsWindow::textLocale() const {
+    return QLocale(texts_.language() == ResultsTexts::Russian ? QLocale::Russian
+                                                              : QLocale::English);
+}
+
 QString ResultsWindow::secondsText(std::optional<int> ms) const {
     if (!ms)
         return texts_(T::NoValue);
-    return texts_(T::SecondsValue)
-        .arg(QLocale(texts_.language() == ResultsTexts::Russian ? QLocale::Russian
-                                                                : QLocale::English)
-                 .toString(*ms / 1000.0, 'f', 1));
+    return texts_(T::SecondsValue).arg(textLocale().toString(*ms / 1000.0, 'f', 1));
 }
 
 void ResultsWindow::showSummary() {
@@ -267,6 +269,7 @@ void ResultsWindow::showChart() {
     chart->setTitle(texts_(T::ChartTitle));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setLocale(textLocale());
 
     auto *share = new QLineSeries(chart);
     share->setName(texts_(T::ChartShareSeries));
@@ -301,9 +304,8 @@ void ResultsWindow::showChart() {
     shareAxis->setTickCount(6);
     auto *timeAxis = new QValueAxis(chart);
     timeAxis->setRange(0, std::ceil(slowest));
-    // The axis takes a printf format: the seconds text with its number as one.
-    timeAxis->setLabelFormat(
-        texts_(T::SecondsValue).replace(QLatin1String("%1"), QLatin1String("%.1f")));
+    // The unit is in the series' name: a printf format takes no text beyond Latin-1.
+    timeAxis->setLabelFormat(QStringLiteral("%.1f"));
     timeAxis->setLabelsColor(kTimeColour);
     timeAxis->setTickCount(6);
     chart->addAxis(dates, Qt::AlignBottom);
@@ -335,8 +337,7 @@ void ResultsWindow::showWrongEquations() {
 
 void ResultsWindow::appendQuizzes() {
     const QList<QuizSummary> page = store_.recentQuizzes(kPageSize, int(quizzes_.size()));
-    const QLocale locale(texts_.language() == ResultsTexts::Russian ? QLocale::Russian
-                                                                    : QLocale::English);
+    const QLocale locale = textLocale();
     static const T states[] = {T::StateRunning, T::StateFinished, T::StateStopped,
                                T::StateUnfinished};
     for (const QuizSummary &quiz : page) {
@@ -354,14 +355,14 @@ void ResultsWindow::appendQuizzes() {
         quizTable_->setItem(row, 3, number(quiz.wrong));
         quizTable_->setItem(row, 4, number(quiz.points));
         quizTable_->setItem(row, 5, cell(secondsText(quiz.medianReactionMs), Qt::AlignRight));
-        quizTable_->setItem(row, 6, number(quiz.level));
-        quizTable_->setItem(row, 7, cell(kindsText(quiz.kinds)));
-        quizTable_->setItem(row, 8, cell(secondsText(quiz.speedSeconds * 1000), Qt::AlignRight));
-        quizTable_->setItem(
-            row, 9, cell(texts_(quiz.displayMode ? T::DisplayFullScreen : T::DisplayWindow)));
-        quizTable_->setItem(row, 10, cell(texts_(states[int(quiz.state)])));
+        quizTable_->setItem(row, 6, cell(texts_(states[int(quiz.state)])));
         if (quiz.state == QuizState::Unfinished || quiz.state == QuizState::Stopped)
-            quizTable_->item(row, 10)->setForeground(QColor(0x80, 0x80, 0x80));
+            quizTable_->item(row, 6)->setForeground(QColor(0x80, 0x80, 0x80));
+        quizTable_->setItem(row, 7, number(quiz.level));
+        quizTable_->setItem(row, 8, cell(kindsText(quiz.kinds)));
+        quizTable_->setItem(row, 9, cell(secondsText(quiz.speedSeconds * 1000), Qt::AlignRight));
+        quizTable_->setItem(
+            row, 10, cell(texts_(quiz.displayMode ? T::DisplayFullScreen : T::DisplayWindow)));
     }
     quizzes_ += page;
     if (quizzes_.size() == page.size())
@@ -384,16 +385,14 @@ void ResultsWindow::showQuestions() {
     for (int row = 0; row < questions.size(); ++row) {
         const QuestionRecord &question = questions[row].record;
         questionTable_->setItem(row, 0, number(questions[row].number));
-        questionTable_->setItem(
-            row, 1, cell(question.shownAt.toLocalTime().toString(texts_(T::TimeFormat))));
-        questionTable_->setItem(row, 2, cell(question.equation));
-        questionTable_->setItem(row, 3,
+        questionTable_->setItem(row, 1, cell(question.equation));
+        questionTable_->setItem(row, 2,
                                 cell(texts_(question.equationTrue ? T::TruthTrue : T::TruthFalse)));
-        questionTable_->setItem(row, 4, cell(texts_(answers[int(question.answer)])));
-        questionTable_->setItem(row, 5, cell(secondsText(question.reactionMs), Qt::AlignRight));
+        questionTable_->setItem(row, 3, cell(texts_(answers[int(question.answer)])));
+        questionTable_->setItem(row, 4, cell(secondsText(question.reactionMs), Qt::AlignRight));
         auto *judged = cell(texts_(question.judgedRight ? T::JudgedRight : T::JudgedWrong));
         judged->setBackground(question.judgedRight ? kRightBackground : kWrongBackground);
-        questionTable_->setItem(row, 6, judged);
+        questionTable_->setItem(row, 5, judged);
     }
     questionTable_->resizeColumnsToContents();
     questionTable_->setToolTip(QString());

@@ -6,6 +6,7 @@
 #include "ResultsStore.h"
 #include "ResultsTexts.h"
 
+#include <QLocale>
 #include <QWidget>
 
 class QLabel;
@@ -49,6 +50,7 @@ private:
     void showQuestions();
     void exportClicked();
     void clearClicked();
+    QLocale textLocale() const;
     QString secondsText(std::optional<int> ms) const;
 
     ResultsStore &store_;

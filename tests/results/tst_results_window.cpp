@@ -71,12 +71,17 @@ private Q_SLOTS:
         QCOMPARE(quizzes->rowCount(), ResultsWindow::kPageSize + 10);
         QVERIFY(!more->isEnabled());
 
+        QCOMPARE(quizzes->horizontalHeaderItem(6)->text(),
+                 ResultsTexts::text(ResultsText::ColumnState, language));
+        QCOMPARE(quizzes->item(0, 6)->text(),
+                 ResultsTexts::text(ResultsText::StateFinished, language));
+
         auto *questions = window.findChild<QTableWidget *>(QStringLiteral("questionTable"));
         QCOMPARE(questions->rowCount(), 0);
         quizzes->selectRow(0);
         QCOMPARE(questions->rowCount(), 4);
-        QCOMPARE(questions->item(0, 2)->text(), QStringLiteral("0+1=1"));
-        QCOMPARE(questions->item(3, 6)->text(),
+        QCOMPARE(questions->item(0, 1)->text(), QStringLiteral("0+1=1"));
+        QCOMPARE(questions->item(3, 5)->text(),
                  ResultsTexts::text(ResultsText::JudgedWrong, language));
 
         auto *wrong = window.findChild<QTableWidget *>(QStringLiteral("wrongTable"));
