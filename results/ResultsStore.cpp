@@ -55,7 +55,7 @@ constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADatabase = 26;
-constexpr int kMaxPendingQuestions = 10000;
+constexpr int kMaxPendingWrites = 10000;
 
 int nativeCode(const QSqlError &error) {
     return error.nativeErrorCode().toInt();
@@ -169,7 +169,11 @@ private:
 ResultsStore::ResultsStore(const QString &databasePath)
     : path_(databasePath.isEmpty() ? defaultPath() : databasePath) {}
 
-ResultsStore::~ResultsStore() = default;
+ResultsStore::~ResultsStore() {
+    // A last try for what still waits (the lock may be gone by now); the rest is lost.
+    if (!pending_.isEmpty() && db_ && !flushPending())
+        qCWarning(lcResults) << pending_.size() << "results could not be saved";
+}
 
 QString ResultsStore::defaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -311,28 +315,68 @@ bool ResultsStore::openFile() {
 }
 
 qint64 ResultsStore::beginQuiz(const QuizStart &start) {
-    if (!ensureOpen())
-        return 0;
+    const qint64 quiz = nextQuiz_++;
+    PendingWrite write;
+    write.kind = PendingWrite::Kind::Start;
+    write.quiz = quiz;
+    write.start = start;
+    enqueue(write);
+    writePending();
+    return quiz;
+}
+
+bool ResultsStore::recordQuestion(qint64 quiz, const QuestionRecord &question) {
+    if (quiz <= 0 || quiz >= nextQuiz_)
+        return false;
+    PendingWrite write;
+    write.kind = PendingWrite::Kind::Question;
+    write.quiz = quiz;
+    write.question = question;
+    enqueue(write);
+    return writePending();
+}
+
+bool ResultsStore::endQuiz(qint64 quiz, const QuizTotals &totals, bool normalEnd) {
+    if (quiz <= 0 || quiz >= nextQuiz_)
+        return false;
+    PendingWrite write;
+    write.kind = PendingWrite::Kind::End;
+    write.quiz = quiz;
+    write.totals = totals;
+    write.normalEnd = normalEnd;
+    enqueue(write);
+    return writePending();
+}
+
+void ResultsStore::enqueue(const PendingWrite &write) {
+    if (pending_.size() < kMaxPendingWrites)
+        pending_.append(write);
+    else
+        qCWarning(lcResults) << "results database unavailable for long: a result was dropped";
+}
+
+bool ResultsStore::writePending() {
+    return ensureOpen() && flushPending();
+}
+
+QSqlError ResultsStore::insertQuiz(const QuizStart &start, qint64 &id) {
     QSqlQuery query = db_->query();
     query.prepare(
         QStringLiteral("INSERT INTO quiz (started_at, day, level, kinds, speed, display_mode)"
                        " VALUES (?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(start.startedAt.toMSecsSinceEpoch());
-    query.addBindValue(start.startedAt.toLocalTime().date().toString(Qt::ISODate));
-    query.addBindValue(start.level);
-    query.addBindValue(kindsText(start.kinds));
-    query.addBindValue(start.speedSeconds);
-    query.addBindValue(start.displayMode);
-    if (!query.exec()) {
-        failed(query.lastError());
-        return 0;
-    }
-    const qint64 id = query.lastInsertId().toLongLong();
-    runningQuizzes_.insert(id);
-    return id;
+    for (const QVariant &value :
+         {QVariant(start.startedAt.toMSecsSinceEpoch()),
+          QVariant(start.startedAt.toLocalTime().date().toString(Qt::ISODate)),
+          QVariant(start.level), QVariant(kindsText(start.kinds)), QVariant(start.speedSeconds),
+          QVariant(start.displayMode)})
+        query.addBindValue(value);
+    if (!query.exec())
+        return query.lastError();
+    id = query.lastInsertId().toLongLong();
+    return QSqlError();
 }
 
-bool ResultsStore::flushPending() {
+QSqlError ResultsStore::insertQuestion(qint64 quizId, const QuestionRecord &record) {
     if (!db_->insertQuestion_) {
         db_->insertQuestion_ = std::make_unique<QSqlQuery>(db_->connection());
         db_->insertQuestion_->prepare(QStringLiteral(
@@ -342,42 +386,18 @@ bool ResultsStore::flushPending() {
             " :shown, :equation, :truth, :answer, :reaction, :right)"));
     }
     QSqlQuery &insert = *db_->insertQuestion_;
-    while (!pending_.isEmpty()) {
-        const auto &[quizId, record] = pending_.first();
-        insert.bindValue(QStringLiteral(":quiz"), quizId);
-        insert.bindValue(QStringLiteral(":shown"), msOf(record.shownAt));
-        insert.bindValue(QStringLiteral(":equation"), record.equation);
-        insert.bindValue(QStringLiteral(":truth"), int(record.equationTrue));
-        insert.bindValue(QStringLiteral(":answer"), int(record.answer));
-        insert.bindValue(QStringLiteral(":reaction"),
-                         record.reactionMs ? QVariant(*record.reactionMs) : QVariant());
-        insert.bindValue(QStringLiteral(":right"), int(record.judgedRight));
-        if (!insert.exec()) {
-            const QSqlError error = insert.lastError();
-            if (!isBusy(error) && !isCorrupt(error))
-                pending_.removeFirst(); // refused for good (its quiz was cleared): drop it
-            failed(error);
-            return false;
-        }
-        pending_.removeFirst();
-    }
-    return true;
+    insert.bindValue(QStringLiteral(":quiz"), quizId);
+    insert.bindValue(QStringLiteral(":shown"), msOf(record.shownAt));
+    insert.bindValue(QStringLiteral(":equation"), record.equation);
+    insert.bindValue(QStringLiteral(":truth"), int(record.equationTrue));
+    insert.bindValue(QStringLiteral(":answer"), int(record.answer));
+    insert.bindValue(QStringLiteral(":reaction"),
+                     record.reactionMs ? QVariant(*record.reactionMs) : QVariant());
+    insert.bindValue(QStringLiteral(":right"), int(record.judgedRight));
+    return insert.exec() ? QSqlError() : insert.lastError();
 }
 
-bool ResultsStore::recordQuestion(qint64 quizId, const QuestionRecord &question) {
-    if (quizId <= 0)
-        return false;
-    if (pending_.size() < kMaxPendingQuestions)
-        pending_.append({quizId, question});
-    if (!ensureOpen())
-        return false;
-    return flushPending();
-}
-
-bool ResultsStore::endQuiz(qint64 quizId, const QuizTotals &totals, bool normalEnd) {
-    if (quizId <= 0 || !ensureOpen())
-        return false;
-    flushPending();
+QSqlError ResultsStore::updateEnd(qint64 quizId, const QuizTotals &totals, bool normalEnd) {
     QSqlQuery query = db_->query();
     query.prepare(QStringLiteral("UPDATE quiz SET ended_at = ?, total = ?, correct = ?,"
                                  " wrong = ?, points = ?, normal_end = ? WHERE id = ?"));
@@ -386,11 +406,42 @@ bool ResultsStore::endQuiz(qint64 quizId, const QuizTotals &totals, bool normalE
           QVariant(totals.wrong), QVariant(totals.points), QVariant(int(normalEnd)),
           QVariant(quizId)})
         query.addBindValue(value);
-    if (!query.exec()) {
-        failed(query.lastError());
-        return false;
+    return query.exec() ? QSqlError() : query.lastError();
+}
+
+// Writes what waits, oldest first, each in its own transaction. A database that is busy keeps
+// the rest waiting for the next call; a write refused for good is dropped.
+bool ResultsStore::flushPending() {
+    while (!pending_.isEmpty()) {
+        const PendingWrite &write = pending_.first();
+        const auto known = databaseIds_.find(write.quiz);
+        QSqlError error;
+        if (write.kind == PendingWrite::Kind::Start) {
+            qint64 id = 0;
+            error = insertQuiz(write.start, id);
+            if (!error.isValid()) {
+                databaseIds_[write.quiz] = id;
+                runningQuizzes_.insert(id);
+            }
+        } else if (known == databaseIds_.end()) {
+            // Its quiz was never written: nothing to attach it to.
+        } else if (write.kind == PendingWrite::Kind::Question) {
+            error = insertQuestion(known->second, write.question);
+        } else {
+            error = updateEnd(known->second, write.totals, write.normalEnd);
+            if (!error.isValid()) {
+                runningQuizzes_.erase(known->second);
+                databaseIds_.erase(known);
+            }
+        }
+        if (error.isValid()) {
+            if (!isBusy(error) && !isCorrupt(error))
+                pending_.removeFirst();
+            failed(error);
+            return false;
+        }
+        pending_.removeFirst();
     }
-    runningQuizzes_.erase(quizId);
     return true;
 }
 

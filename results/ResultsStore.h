@@ -11,6 +11,7 @@
 #include <QLoggingCategory>
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -128,13 +129,14 @@ public:
     bool open();
     bool isOpen() const;
 
-    // Returns the new quiz's id, or 0 when it could not be recorded (later calls with 0 do
-    // nothing).
+    // The three writes of the question cycle. Each is written at once, in its own transaction;
+    // one the database cannot take now (it is locked, or cannot be opened yet) waits in memory,
+    // in order, and is written before the next one. beginQuiz returns the quiz's handle for
+    // the other two (a handle of this store, not a database id). recordQuestion and endQuiz
+    // return true when the write and every one before it reached the database.
     qint64 beginQuiz(const QuizStart &start);
-    // Written at once, in its own transaction. A write the database refuses for a moment (it
-    // is locked) is kept and written before the next one.
-    bool recordQuestion(qint64 quizId, const QuestionRecord &question);
-    bool endQuiz(qint64 quizId, const QuizTotals &totals, bool normalEnd);
+    bool recordQuestion(qint64 quiz, const QuestionRecord &question);
+    bool endQuiz(qint64 quiz, const QuizTotals &totals, bool normalEnd);
 
     // Newest first; `offset` skips that many of the newest.
     QList<QuizSummary> recentQuizzes(int limit, int offset = 0);
@@ -159,7 +161,21 @@ private:
     class Database;
     bool ensureOpen();
     bool openFile();
+    struct PendingWrite {
+        enum class Kind { Start, Question, End };
+        Kind kind = Kind::Start;
+        qint64 quiz = 0;
+        QuizStart start;
+        QuestionRecord question;
+        QuizTotals totals;
+        bool normalEnd = false;
+    };
+    void enqueue(const PendingWrite &write);
+    bool writePending();
     bool flushPending();
+    QSqlError insertQuiz(const QuizStart &start, qint64 &id);
+    QSqlError insertQuestion(qint64 quizId, const QuestionRecord &record);
+    QSqlError updateEnd(qint64 quizId, const QuizTotals &totals, bool normalEnd);
     bool runQuery(QSqlQuery &query);
     void failed(const QSqlError &error);
     void report(StoreProblem::Kind kind, const QString &detail);
@@ -168,8 +184,10 @@ private:
     std::unique_ptr<Database> db_;
     bool openFailed_ = false;
     StoreProblem problem_;
-    std::set<qint64> runningQuizzes_;
-    QList<std::pair<qint64, QuestionRecord>> pending_;
+    std::set<qint64> runningQuizzes_;      // database ids of quizzes begun and not ended
+    std::map<qint64, qint64> databaseIds_; // quiz handle to database id, while running
+    qint64 nextQuiz_ = 1;
+    QList<PendingWrite> pending_;
 };
 
 } // namespace numbrook

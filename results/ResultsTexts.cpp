@@ -1,5 +1,7 @@
 #include "ResultsTexts.h"
 
+#include <QLocale>
+
 #include <array>
 
 namespace numbrook {
@@ -121,6 +123,9 @@ constexpr std::array kTexts = {
           u"Хлопки были ненамного громче фона (до %1). Порог остаётся прежним."},
     Entry{ResultsText::MicrophoneNothingHeard, u"Nothing was heard from the microphone.",
           u"Микрофон ничего не передал."},
+    Entry{ResultsText::LastQuizLine,
+          u"Last quiz: %1 of %2 right, %3 points, typical answer time %4",
+          u"Последнее занятие: верно %1 из %2, очков %3, обычное время ответа %4"},
 };
 // clang-format on
 
@@ -138,6 +143,50 @@ static_assert(inOrder(), "the text table lists every id once, in the enum's orde
 QString ResultsTexts::text(ResultsText id, int languageIndex) {
     const Entry &entry = kTexts.at(std::size_t(id));
     return QString::fromUtf16(languageIndex == Russian ? entry.russian : entry.english);
+}
+
+namespace {
+
+QString secondsText(std::optional<int> ms, int languageIndex) {
+    if (!ms)
+        return ResultsTexts::text(ResultsText::NoValue, languageIndex);
+    const QLocale locale(languageIndex == ResultsTexts::Russian ? QLocale::Russian
+                                                                : QLocale::English);
+    return ResultsTexts::text(ResultsText::SecondsValue, languageIndex)
+        .arg(locale.toString(*ms / 1000.0, 'f', 1));
+}
+
+} // namespace
+
+QString ResultsTexts::seconds(std::optional<int> ms) const {
+    return secondsText(ms, language_);
+}
+
+QString lastQuizLine(const QuizSummary &quiz, int languageIndex) {
+    return ResultsTexts::text(ResultsText::LastQuizLine, languageIndex)
+        .arg(quiz.correct)
+        .arg(quiz.total)
+        .arg(quiz.points)
+        .arg(secondsText(quiz.medianReactionMs, languageIndex));
+}
+
+QString microphoneCheckMessage(const MicrophoneCheckResult &result, int languageIndex) {
+    auto text = [&](ResultsText id) { return ResultsTexts::text(id, languageIndex); };
+    switch (result.outcome) {
+    case MicrophoneCheckOutcome::Proposed:
+        return text(ResultsText::MicrophoneProposed)
+            .arg(result.background)
+            .arg(result.clapPeaks.value(0))
+            .arg(result.clapPeaks.value(1))
+            .arg(result.threshold);
+    case MicrophoneCheckOutcome::TooFewClaps:
+        return text(ResultsText::MicrophoneTooFewClaps);
+    case MicrophoneCheckOutcome::NotLouderThanNoise:
+        return text(ResultsText::MicrophoneNotLouder).arg(result.background);
+    case MicrophoneCheckOutcome::NothingHeard:
+        break;
+    }
+    return text(ResultsText::MicrophoneNothingHeard);
 }
 
 } // namespace numbrook

@@ -2,6 +2,9 @@
 
 // Every text of the results window and of the microphone check, in both interface languages.
 
+#include "MicrophoneCheck.h"
+#include "ResultsStore.h"
+
 #include <QString>
 
 namespace numbrook {
@@ -83,6 +86,7 @@ enum class ResultsText {
     MicrophoneTooFewClaps,
     MicrophoneNotLouder,
     MicrophoneNothingHeard,
+    LastQuizLine,
     Count
 };
 
@@ -97,9 +101,17 @@ public:
     void setLanguage(int languageIndex) { language_ = languageIndex; }
     int language() const { return language_; }
     QString operator()(ResultsText id) const { return text(id, language_); }
+    // Milliseconds as seconds with one decimal and the unit; the no-value mark for none.
+    QString seconds(std::optional<int> ms) const;
 
 private:
     int language_ = English;
 };
+
+// The main window's line after a quiz: its score and typical answer time.
+QString lastQuizLine(const QuizSummary &quiz, int languageIndex);
+
+// What the microphone check says: the proposal or why it was refused.
+QString microphoneCheckMessage(const MicrophoneCheckResult &result, int languageIndex);
 
 } // namespace numbrook

@@ -218,12 +218,6 @@ QLocale ResultsWindow::textLocale() const {
                                                               : QLocale::English);
 }
 
-QString ResultsWindow::secondsText(std::optional<int> ms) const {
-    if (!ms)
-        return texts_(T::NoValue);
-    return texts_(T::SecondsValue).arg(textLocale().toString(*ms / 1000.0, 'f', 1));
-}
-
 void ResultsWindow::showSummary() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDateTime weekStart = now.addDays(-7);
@@ -238,7 +232,7 @@ void ResultsWindow::showSummary() {
     summaryLine_->setText(texts_(T::SummaryWeek)
                               .arg(week.quizzes)
                               .arg(percent(week.shareRight()))
-                              .arg(secondsText(week.medianReactionMs)));
+                              .arg(texts_.seconds(week.medianReactionMs)));
     if (before.questions == 0) {
         trendLine_->setText(texts_(T::TrendNoEarlier));
         return;
@@ -252,7 +246,7 @@ void ResultsWindow::showSummary() {
         // Below a tenth of a second the difference is noise.
         if (std::abs(faster) >= 100)
             trend += QStringLiteral("; ") + texts_(faster > 0 ? T::TrendFaster : T::TrendSlower)
-                                                .arg(secondsText(std::abs(faster)));
+                                                .arg(texts_.seconds(std::abs(faster)));
     }
     QPalette palette = trendLine_->palette();
     palette.setColor(QPalette::WindowText, change > 0   ? kShareColour
@@ -354,13 +348,13 @@ void ResultsWindow::appendQuizzes() {
         quizTable_->setItem(row, 2, cell(right, Qt::AlignRight));
         quizTable_->setItem(row, 3, number(quiz.wrong));
         quizTable_->setItem(row, 4, number(quiz.points));
-        quizTable_->setItem(row, 5, cell(secondsText(quiz.medianReactionMs), Qt::AlignRight));
+        quizTable_->setItem(row, 5, cell(texts_.seconds(quiz.medianReactionMs), Qt::AlignRight));
         quizTable_->setItem(row, 6, cell(texts_(states[int(quiz.state)])));
         if (quiz.state == QuizState::Unfinished || quiz.state == QuizState::Stopped)
             quizTable_->item(row, 6)->setForeground(QColor(0x80, 0x80, 0x80));
         quizTable_->setItem(row, 7, number(quiz.level));
         quizTable_->setItem(row, 8, cell(kindsText(quiz.kinds)));
-        quizTable_->setItem(row, 9, cell(secondsText(quiz.speedSeconds * 1000), Qt::AlignRight));
+        quizTable_->setItem(row, 9, cell(texts_.seconds(quiz.speedSeconds * 1000), Qt::AlignRight));
         quizTable_->setItem(
             row, 10, cell(texts_(quiz.displayMode ? T::DisplayFullScreen : T::DisplayWindow)));
     }
@@ -389,7 +383,7 @@ void ResultsWindow::showQuestions() {
         questionTable_->setItem(row, 2,
                                 cell(texts_(question.equationTrue ? T::TruthTrue : T::TruthFalse)));
         questionTable_->setItem(row, 3, cell(texts_(answers[int(question.answer)])));
-        questionTable_->setItem(row, 4, cell(secondsText(question.reactionMs), Qt::AlignRight));
+        questionTable_->setItem(row, 4, cell(texts_.seconds(question.reactionMs), Qt::AlignRight));
         auto *judged = cell(texts_(question.judgedRight ? T::JudgedRight : T::JudgedWrong));
         judged->setBackground(question.judgedRight ? kRightBackground : kWrongBackground);
         questionTable_->setItem(row, 5, judged);

@@ -51,7 +51,6 @@ private:
     void exportClicked();
     void clearClicked();
     QLocale textLocale() const;
-    QString secondsText(std::optional<int> ms) const;
 
     ResultsStore &store_;
     ResultsTexts texts_;

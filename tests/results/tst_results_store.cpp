@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
+#include <QThread>
 #include <memory>
 
 using namespace numbrook;
@@ -77,18 +79,19 @@ private Q_SLOTS:
     }
 
     void scoredQuestions_surviveAKilledProgram_asAnUnfinishedQuiz() {
-        ResultsStore store(path());
-        const qint64 id = store.beginQuiz(quizStart());
-        QVERIFY(id > 0);
-        QVERIFY(store.recordQuestion(id, question(QStringLiteral("3+2=5"), true, 640)));
-        QVERIFY(store.recordQuestion(id, question(QStringLiteral("4-1=2"), false, std::nullopt)));
-        QCOMPARE(store.recentQuizzes(10).value(0).state, QuizState::Running);
+        // A child process records two questions, says so, and is killed with SIGKILL.
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("NUMBROOK_RESULTS_CHILD"), path());
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForReadyRead(10000));
+        QCOMPARE(child.readLine().trimmed(), QByteArray("recorded"));
+        child.kill();
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
-        // What a killed process leaves is the database file and its write-ahead log.
-        QTemporaryDir copyDir;
-        for (const char *suffix : {"", "-wal"})
-            QVERIFY(QFile::copy(path() + suffix, copyDir.filePath("results.sqlite") + suffix));
-        ResultsStore after(copyDir.filePath(QStringLiteral("results.sqlite")));
+        ResultsStore after(path());
         const QList<QuizSummary> quizzes = after.recentQuizzes(10);
         QCOMPARE(quizzes.size(), 1);
         QCOMPARE(quizzes[0].state, QuizState::Unfinished);
@@ -146,8 +149,9 @@ private Q_SLOTS:
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         }
         ResultsStore store(path());
-        QCOMPARE(store.beginQuiz(quizStart()), 0);
-        QVERIFY(!store.recordQuestion(0, question(QStringLiteral("1+1=2"), true, 1)));
+        const qint64 quiz = store.beginQuiz(quizStart());
+        QVERIFY(!store.recordQuestion(quiz, question(QStringLiteral("1+1=2"), true, 1)));
+        QVERIFY(!store.endQuiz(quiz, QuizTotals{kStart, 1, 1, 0, 1}, true));
         QVERIFY(store.recentQuizzes(10).isEmpty());
         QVERIFY(!store.exportCsv(dir_->filePath(QStringLiteral("out.csv"))));
         QCOMPARE(store.takeProblem().kind, StoreProblem::Kind::CannotOpen);
@@ -155,25 +159,36 @@ private Q_SLOTS:
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    void lockedDatabase_failsSoftly_andWritesTheQuestionOnceFree() {
+    void lockedDatabase_failsSoftly_andWritesWhatWaitedOnceFree_data() {
+        QTest::addColumn<bool>("lockedAtStart");
+        QTest::newRow("locked during the quiz") << false;
+        QTest::newRow("locked when the quiz starts") << true;
+    }
+    void lockedDatabase_failsSoftly_andWritesWhatWaitedOnceFree() {
+        QFETCH(bool, lockedAtStart);
         ResultsStore store(path());
-        const qint64 id = store.beginQuiz(quizStart());
-        QVERIFY(id > 0);
+        QVERIFY(store.open());
+        qint64 quiz = lockedAtStart ? 0 : store.beginQuiz(quizStart());
         {
             RawConnection other(path());
-            QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")).lastError().type() ==
-                    QSqlError::NoError);
-            QVERIFY(!store.recordQuestion(id, question(QStringLiteral("2+2=4"), true, 700)));
+            QCOMPARE(other.exec(QStringLiteral("BEGIN EXCLUSIVE")).lastError().type(),
+                     QSqlError::NoError);
+            if (lockedAtStart)
+                quiz = store.beginQuiz(quizStart());
+            QVERIFY(!store.recordQuestion(quiz, question(QStringLiteral("2+2=4"), true, 700)));
             QCOMPARE(store.takeProblem().kind, StoreProblem::Kind::Locked);
             // Reading still works beside a writer in the write-ahead log mode.
-            QCOMPARE(store.recentQuizzes(10).size(), 1);
+            QCOMPARE(store.recentQuizzes(10).size(), lockedAtStart ? 0 : 1);
             other.exec(QStringLiteral("COMMIT"));
         }
-        QVERIFY(store.recordQuestion(id, question(QStringLiteral("2+3=5"), true, 800)));
-        const QList<QuestionRow> questions = store.quizQuestions(id);
+        QVERIFY(store.recordQuestion(quiz, question(QStringLiteral("2+3=5"), true, 800)));
+        QVERIFY(store.endQuiz(quiz, QuizTotals{kStart, 2, 2, 0, 2}, true));
+        const QList<QuizSummary> quizzes = store.recentQuizzes(10);
+        QCOMPARE(quizzes.size(), 1);
+        QCOMPARE(quizzes[0].state, QuizState::Finished);
+        const QList<QuestionRow> questions = store.quizQuestions(quizzes[0].id);
         QCOMPARE(questions.size(), 2);
         QCOMPARE(questions[0].record.equation, QStringLiteral("2+2=4"));
-        QVERIFY(QFile::exists(path()));
     }
 
     void damagedFile_isKeptAside_andAFreshDatabaseStarts_data() {
@@ -191,7 +206,8 @@ private Q_SLOTS:
         damaged.close();
 
         ResultsStore store(path());
-        QVERIFY(store.beginQuiz(quizStart()) > 0);
+        const qint64 quiz = store.beginQuiz(quizStart());
+        QVERIFY(store.recordQuestion(quiz, question(QStringLiteral("1+1=2"), true, 300)));
         const StoreProblem problem = store.takeProblem();
         QCOMPARE(problem.kind, StoreProblem::Kind::CorruptMovedAside);
         QVERIFY(problem.detail.startsWith(path() + QStringLiteral(".corrupt-")));
@@ -220,7 +236,8 @@ private Q_SLOTS:
         }
         {
             ResultsStore store(path());
-            QCOMPARE(store.beginQuiz(quizStart()) > 0, usable);
+            QCOMPARE(store.open(), usable);
+            store.beginQuiz(quizStart());
         }
         RawConnection raw(path());
         QCOMPARE(raw.value(QStringLiteral("PRAGMA user_version")).toInt(),
@@ -322,11 +339,32 @@ private Q_SLOTS:
         store.endQuiz(old, QuizTotals{kStart, 1, 1, 0, 1}, true);
         const qint64 running = store.beginQuiz(quizStart(kStart.addSecs(600)));
         QVERIFY(store.clearHistory());
-        QVERIFY(store.quizQuestions(old).isEmpty());
+        QCOMPARE(store.recentQuizzes(10).value(0).state, QuizState::Running);
         QCOMPARE(store.quizCount(), 1);
         QVERIFY(store.recordQuestion(running, question(QStringLiteral("2+2=4"), true, 300)));
     }
 };
 
-QTEST_GUILESS_MAIN(ResultsStoreTest)
+// The killed program of scoredQuestions_surviveAKilledProgram_asAnUnfinishedQuiz: two
+// questions of a quiz that never ends.
+int recordAndWait(const QString &path) {
+    ResultsStore store(path);
+    const qint64 id = store.beginQuiz(quizStart());
+    store.recordQuestion(id, question(QStringLiteral("3+2=5"), true, 640));
+    store.recordQuestion(id, question(QStringLiteral("4-1=2"), false, std::nullopt));
+    if (store.recentQuizzes(10).value(0).state != QuizState::Running)
+        return 1;
+    QTextStream(stdout) << "recorded" << Qt::endl;
+    QThread::sleep(60);
+    return 1;
+}
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    const QString childPath = qEnvironmentVariable("NUMBROOK_RESULTS_CHILD");
+    if (!childPath.isEmpty())
+        return recordAndWait(childPath);
+    ResultsStoreTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_results_store.moc"
