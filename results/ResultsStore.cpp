@@ -221,11 +221,13 @@ bool looksLikeDatabase(const QString &path) {
 }
 
 // Moves the database and its journal files aside under a new name; nothing is deleted.
+// Returns the new name, or nothing when the file could not be moved.
 QString moveAside(const QString &path) {
     const QString aside =
         path + QStringLiteral(".corrupt-") +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    QFile::rename(path, aside);
+    if (!QFile::rename(path, aside))
+        return QString();
     for (const char *suffix : {"-wal", "-shm"}) {
         if (QFile::exists(path + QLatin1String(suffix)))
             QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
@@ -309,9 +311,20 @@ bool ResultsStore::openFile() {
                    error.text());
             return false;
         }
-        report(StoreProblem::Kind::CorruptMovedAside, moveAside(path_));
+        if (!keepDamagedFileAside())
+            return false;
     }
     return false;
+}
+
+bool ResultsStore::keepDamagedFileAside() {
+    const QString aside = moveAside(path_);
+    if (aside.isEmpty()) {
+        report(StoreProblem::Kind::CannotOpen, QStringLiteral("damaged and cannot be moved aside"));
+        return false;
+    }
+    report(StoreProblem::Kind::CorruptMovedAside, aside);
+    return true;
 }
 
 qint64 ResultsStore::beginQuiz(const QuizStart &start) {
@@ -458,7 +471,7 @@ void ResultsStore::failed(const QSqlError &error) {
         // Damage found after the open's check: keep the file aside, start afresh at the next
         // call. The statements must go before their connection.
         db_.reset();
-        report(StoreProblem::Kind::CorruptMovedAside, moveAside(path_));
+        keepDamagedFileAside();
         return;
     }
     report(isBusy(error) ? StoreProblem::Kind::Locked : StoreProblem::Kind::WriteFailed,

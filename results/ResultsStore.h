@@ -161,6 +161,7 @@ private:
     class Database;
     bool ensureOpen();
     bool openFile();
+    bool keepDamagedFileAside();
     struct PendingWrite {
         enum class Kind { Start, Question, End };
         Kind kind = Kind::Start;
@@ -182,7 +183,6 @@ private:
 
     QString path_;
     std::unique_ptr<Database> db_;
-    bool openFailed_ = false;
     StoreProblem problem_;
     std::set<qint64> runningQuizzes_;      // database ids of quizzes begun and not ended
     std::map<qint64, qint64> databaseIds_; // quiz handle to database id, while running
