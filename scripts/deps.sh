@@ -16,6 +16,8 @@ build_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libpulse-dev libxcb1-dev libx11-dev
     fonts-dejavu-core
+    # Results database and its window.
+    qt6-charts-dev libqt6sql6-sqlite libqt6opengl6-dev
     # A display for machines without one.
     xvfb xauth
 )

@@ -1,0 +1,69 @@
+#pragma once
+
+// The microphone check: for a few seconds the parent claps twice while the capture reports its
+// level per buffer (0..127, the largest distance of a sample from 128). From those reports the
+// check finds the loudest background and the claps, and proposes a trigger threshold between
+// them, or refuses when the claps do not stand clearly above the background.
+
+#include <QList>
+#include <QtGlobal>
+
+namespace numbrook {
+
+struct LevelReport {
+    qint64 atMs = 0; // when the buffer was reported
+    int level = 0;   // 0..127
+};
+
+enum class MicrophoneCheckOutcome {
+    Proposed,           // `threshold` is the proposal
+    TooFewClaps,        // one clap stands out, a second does not
+    NotLouderThanNoise, // no clap stands out from the background
+    NothingHeard,       // no level reports at all
+};
+
+struct MicrophoneCheckResult {
+    MicrophoneCheckOutcome outcome = MicrophoneCheckOutcome::NothingHeard;
+    int background = 0;   // the loudest background
+    QList<int> clapPeaks; // the two loudest events, loudest first
+    int threshold = 0;    // a buffer at or above it counts as a clap
+    bool proposed() const { return outcome == MicrophoneCheckOutcome::Proposed; }
+};
+
+struct MicrophoneCheckRules {
+    qint64 eventSpanMs = 150;  // levels this close to an event's peak belong to that event
+    double minimumRatio = 1.5; // the softest clap over the loudest background at least
+    int minimumGap = 12;       // and at least this many steps above it
+    int quietFloor = 6;        // the background counts as at least this loud
+};
+
+// Finds events as the loudest levels at least `eventSpanMs` apart. The two loudest are the
+// claps; the third is passed over as a single outlier (a cough, a third clap); the loudest
+// level after that is the background. The threshold is the geometric middle of background and
+// softest clap, which leaves more room below the clap than above the background: a clap in a
+// quiz is often softer than one made on request.
+MicrophoneCheckResult analyseMicrophoneCheck(const QList<LevelReport> &reports,
+                                             const MicrophoneCheckRules &rules = {});
+
+// Collects the level reports of one check run.
+class MicrophoneCheck {
+public:
+    static constexpr qint64 kDurationMs = 5000;
+
+    void start(qint64 nowMs);
+    // Reports before start or after the check's end are ignored.
+    void addLevel(qint64 atMs, int level);
+    bool isRunning() const { return running_; }
+    bool isFinished(qint64 nowMs) const { return running_ && nowMs - startMs_ >= kDurationMs; }
+    // Ends the run and analyses what was collected.
+    MicrophoneCheckResult finish();
+    int loudestSoFar() const { return loudest_; }
+
+private:
+    bool running_ = false;
+    qint64 startMs_ = 0;
+    int loudest_ = 0;
+    QList<LevelReport> reports_;
+};
+
+} // namespace numbrook

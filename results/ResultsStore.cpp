@@ -1,0 +1,708 @@
+#include "ResultsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QUuid>
+#include <QVariant>
+
+#include <array>
+#include <limits>
+#include <map>
+
+namespace numbrook {
+
+Q_LOGGING_CATEGORY(lcResults, "numbrook.results", QtWarningMsg)
+
+namespace {
+
+// Each entry moves the schema from version i to version i + 1 (PRAGMA user_version).
+const std::array<QStringList, 1> kMigrations = {
+    QStringList{
+        QStringLiteral("CREATE TABLE quiz ("
+                       " id INTEGER PRIMARY KEY,"
+                       " started_at INTEGER NOT NULL," // ms since the epoch, UTC
+                       " day TEXT NOT NULL,"           // local date at the start, YYYY-MM-DD
+                       " ended_at INTEGER,"            // null: never ended
+                       " level INTEGER NOT NULL,"
+                       " kinds TEXT NOT NULL," // kind numbers, comma separated
+                       " speed INTEGER NOT NULL,"
+                       " display_mode INTEGER NOT NULL,"
+                       " total INTEGER, correct INTEGER, wrong INTEGER, points INTEGER,"
+                       " normal_end INTEGER)"),
+        QStringLiteral("CREATE INDEX quiz_started ON quiz(started_at)"),
+        QStringLiteral("CREATE TABLE question ("
+                       " quiz_id INTEGER NOT NULL REFERENCES quiz(id) ON DELETE CASCADE,"
+                       " number INTEGER NOT NULL,"
+                       " shown_at INTEGER NOT NULL,"
+                       " equation TEXT NOT NULL,"
+                       " equation_true INTEGER NOT NULL,"
+                       " answer INTEGER NOT NULL," // 0 none, 1 key, 2 clap
+                       " reaction_ms INTEGER,"
+                       " judged_right INTEGER NOT NULL,"
+                       " PRIMARY KEY (quiz_id, number)) WITHOUT ROWID"),
+    },
+};
+constexpr int kSchemaVersion = int(kMigrations.size());
+
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADatabase = 26;
+constexpr int kMaxPendingWrites = 10000;
+
+int nativeCode(const QSqlError &error) {
+    return error.nativeErrorCode().toInt();
+}
+bool isBusy(const QSqlError &error) {
+    return nativeCode(error) == kSqliteBusy || nativeCode(error) == kSqliteLocked;
+}
+bool isCorrupt(const QSqlError &error) {
+    return nativeCode(error) == kSqliteCorrupt || nativeCode(error) == kSqliteNotADatabase;
+}
+
+QVariant msOf(const QDateTime &time) {
+    return time.isValid() ? QVariant(time.toMSecsSinceEpoch()) : QVariant();
+}
+QDateTime timeOf(const QVariant &value) {
+    return value.isNull() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(value.toLongLong());
+}
+std::optional<int> optionalInt(const QVariant &value) {
+    return value.isNull() ? std::nullopt : std::optional<int>(qRound(value.toDouble()));
+}
+QString kindsText(const QList<int> &kinds) {
+    QStringList parts;
+    for (int kind : kinds)
+        parts << QString::number(kind);
+    return parts.join(QLatin1Char(','));
+}
+QList<int> kindsOf(const QString &text) {
+    QList<int> kinds;
+    for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        kinds << part.toInt();
+    return kinds;
+}
+
+// The median answer time per key, from rows of (key, reaction_ms) ordered by key and time.
+// Sorting is done by SQLite; picking the middle here is far cheaper than window functions.
+std::map<QString, int> mediansByKey(QSqlQuery &query) {
+    std::map<QString, int> medians;
+    QString key;
+    QList<int> times;
+    auto close = [&] {
+        if (times.isEmpty())
+            return;
+        const qsizetype middle = times.size() / 2;
+        medians[key] =
+            times.size() % 2 ? times[middle] : qRound((times[middle - 1] + times[middle]) / 2.0);
+        times.clear();
+    };
+    while (query.next()) {
+        if (query.value(0).toString() != key) {
+            close();
+            key = query.value(0).toString();
+        }
+        times << query.value(1).toInt();
+    }
+    close();
+    return medians;
+}
+
+std::optional<int> medianOf(const std::map<QString, int> &medians, const QString &key) {
+    const auto found = medians.find(key);
+    return found == medians.end() ? std::nullopt : std::optional<int>(found->second);
+}
+
+QString csvField(const QString &text) {
+    static const QString special = QStringLiteral(",\"\r\n");
+    for (QChar c : text) {
+        if (special.contains(c)) {
+            QString quoted = text;
+            quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+            return QLatin1Char('"') + quoted + QLatin1Char('"');
+        }
+    }
+    return text;
+}
+
+QString localTimeText(const QVariant &ms) {
+    return ms.isNull() ? QString()
+                       : timeOf(ms).toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+} // namespace
+
+// One named Qt SQL connection with the statement every question reuses.
+class ResultsStore::Database {
+public:
+    explicit Database(const QString &path)
+        : name_(QStringLiteral("numbrook.results.") +
+                QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db.setDatabaseName(path);
+        // A locked database must not hold the question cycle up: give up soon and retry later.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
+    }
+    ~Database() {
+        insertQuestion_.reset();
+        {
+            auto db = connection();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name_);
+    }
+    QSqlDatabase connection() const { return QSqlDatabase::database(name_, false); }
+    QSqlQuery query() const { return QSqlQuery(connection()); }
+
+    std::unique_ptr<QSqlQuery> insertQuestion_;
+
+private:
+    QString name_;
+};
+
+ResultsStore::ResultsStore(const QString &databasePath)
+    : path_(databasePath.isEmpty() ? defaultPath() : databasePath) {}
+
+ResultsStore::~ResultsStore() {
+    // A last try for what still waits (the lock may be gone by now); the rest is lost.
+    if (!pending_.isEmpty() && db_ && !flushPending())
+        qCWarning(lcResults) << pending_.size() << "results could not be saved";
+}
+
+QString ResultsStore::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Numbrook/results.sqlite");
+}
+
+void ResultsStore::report(StoreProblem::Kind kind, const QString &detail) {
+    // One warning per kind of problem in a row, so a locked file does not log every second.
+    if (problem_.kind != kind)
+        qCWarning(lcResults).noquote() << "results database" << path_ << ":" << detail;
+    problem_ = {kind, detail};
+}
+
+StoreProblem ResultsStore::takeProblem() {
+    return std::exchange(problem_, StoreProblem{});
+}
+
+bool ResultsStore::isOpen() const {
+    return db_ != nullptr;
+}
+
+bool ResultsStore::open() {
+    return ensureOpen();
+}
+
+bool ResultsStore::ensureOpen() {
+    if (db_)
+        return true;
+    if (!openFile()) {
+        db_.reset();
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+bool looksLikeDatabase(const QString &path) {
+    QFile file(path);
+    if (!file.exists() || file.size() == 0)
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // unreadable is not corrupt; opening reports it
+    return file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+// Moves the database and its journal files aside under a new name; nothing is deleted.
+// Returns the new name, or nothing when the file could not be moved.
+QString moveAside(const QString &path) {
+    const QString aside =
+        path + QStringLiteral(".corrupt-") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    if (!QFile::rename(path, aside))
+        return QString();
+    for (const char *suffix : {"-wal", "-shm"}) {
+        if (QFile::exists(path + QLatin1String(suffix)))
+            QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
+    }
+    return aside;
+}
+
+// Runs the checks and the migrations. Returns the failing error, or an invalid one.
+QSqlError prepareSchema(QSqlQuery &query) {
+    const QString setup[] = {
+        QStringLiteral("PRAGMA journal_mode = WAL"), QStringLiteral("PRAGMA synchronous = NORMAL"),
+        QStringLiteral("PRAGMA foreign_keys = ON"), QStringLiteral("PRAGMA quick_check")};
+    for (const QString &statement : setup) {
+        if (!query.exec(statement))
+            return query.lastError();
+        if (statement.endsWith(QLatin1String("quick_check")) &&
+            (!query.next() || query.value(0).toString() != QLatin1String("ok")))
+            return QSqlError(QStringLiteral("quick_check"), query.value(0).toString(),
+                             QSqlError::StatementError, QString::number(kSqliteCorrupt));
+    }
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return query.lastError();
+    const int version = query.value(0).toInt();
+    if (version > kSchemaVersion)
+        return QSqlError(QStringLiteral("schema"),
+                         QStringLiteral("written by a newer Numbrook (version %1)").arg(version),
+                         QSqlError::ConnectionError);
+    for (int step = version; step < kSchemaVersion; ++step) {
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return query.lastError();
+        for (const QString &statement : kMigrations[std::size_t(step)]) {
+            if (!query.exec(statement)) {
+                const QSqlError error = query.lastError();
+                query.exec(QStringLiteral("ROLLBACK"));
+                return error;
+            }
+        }
+        if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(step + 1)) ||
+            !query.exec(QStringLiteral("COMMIT"))) {
+            const QSqlError error = query.lastError();
+            query.exec(QStringLiteral("ROLLBACK"));
+            return error;
+        }
+        qCInfo(lcResults) << "results database migrated to version" << step + 1;
+    }
+    return QSqlError();
+}
+
+} // namespace
+
+bool ResultsStore::openFile() {
+    const QFileInfo info(path_);
+    if (!QDir().mkpath(info.absolutePath())) {
+        report(StoreProblem::Kind::CannotOpen, QStringLiteral("cannot create the folder"));
+        return false;
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QSqlError error;
+        if (!looksLikeDatabase(path_)) {
+            error = QSqlError(QString(), QStringLiteral("not a database"), QSqlError::NoError,
+                              QString::number(kSqliteNotADatabase));
+        } else {
+            db_ = std::make_unique<Database>(path_);
+            auto connection = db_->connection();
+            if (!connection.open()) {
+                report(StoreProblem::Kind::CannotOpen, connection.lastError().text());
+                return false;
+            }
+            {
+                QSqlQuery query = db_->query();
+                error = prepareSchema(query);
+            }
+            if (!error.isValid()) {
+                qCInfo(lcResults).noquote() << "results database open:" << path_;
+                return true;
+            }
+            db_.reset();
+        }
+        if (!isCorrupt(error) || attempt > 0) {
+            report(isBusy(error) ? StoreProblem::Kind::Locked : StoreProblem::Kind::CannotOpen,
+                   error.text());
+            return false;
+        }
+        if (!keepDamagedFileAside())
+            return false;
+    }
+    return false;
+}
+
+bool ResultsStore::keepDamagedFileAside() {
+    const QString aside = moveAside(path_);
+    if (aside.isEmpty()) {
+        report(StoreProblem::Kind::CannotOpen, QStringLiteral("damaged and cannot be moved aside"));
+        return false;
+    }
+    report(StoreProblem::Kind::CorruptMovedAside, aside);
+    return true;
+}
+
+qint64 ResultsStore::beginQuiz(const QuizStart &start) {
+    const qint64 quiz = nextQuiz_++;
+    PendingWrite write;
+    write.kind = PendingWrite::Kind::Start;
+    write.quiz = quiz;
+    write.start = start;
+    enqueue(write);
+    writePending();
+    return quiz;
+}
+
+bool ResultsStore::recordQuestion(qint64 quiz, const QuestionRecord &question) {
+    if (quiz <= 0 || quiz >= nextQuiz_)
+        return false;
+    PendingWrite write;
+    write.kind = PendingWrite::Kind::Question;
+    write.quiz = quiz;
+    write.question = question;
+    enqueue(write);
+    return writePending();
+}
+
+bool ResultsStore::endQuiz(qint64 quiz, const QuizTotals &totals, bool normalEnd) {
+    if (quiz <= 0 || quiz >= nextQuiz_)
+        return false;
+    PendingWrite write;
+    write.kind = PendingWrite::Kind::End;
+    write.quiz = quiz;
+    write.totals = totals;
+    write.normalEnd = normalEnd;
+    enqueue(write);
+    return writePending();
+}
+
+void ResultsStore::enqueue(const PendingWrite &write) {
+    if (pending_.size() < kMaxPendingWrites)
+        pending_.append(write);
+    else
+        qCWarning(lcResults) << "results database unavailable for long: a result was dropped";
+}
+
+bool ResultsStore::writePending() {
+    return ensureOpen() && flushPending();
+}
+
+QSqlError ResultsStore::insertQuiz(const QuizStart &start, qint64 &id) {
+    QSqlQuery query = db_->query();
+    query.prepare(
+        QStringLiteral("INSERT INTO quiz (started_at, day, level, kinds, speed, display_mode)"
+                       " VALUES (?, ?, ?, ?, ?, ?)"));
+    for (const QVariant &value :
+         {QVariant(start.startedAt.toMSecsSinceEpoch()),
+          QVariant(start.startedAt.toLocalTime().date().toString(Qt::ISODate)),
+          QVariant(start.level), QVariant(kindsText(start.kinds)), QVariant(start.speedSeconds),
+          QVariant(start.displayMode)})
+        query.addBindValue(value);
+    if (!query.exec())
+        return query.lastError();
+    id = query.lastInsertId().toLongLong();
+    return QSqlError();
+}
+
+QSqlError ResultsStore::insertQuestion(qint64 quizId, const QuestionRecord &record) {
+    if (!db_->insertQuestion_) {
+        db_->insertQuestion_ = std::make_unique<QSqlQuery>(db_->connection());
+        db_->insertQuestion_->prepare(QStringLiteral(
+            "INSERT INTO question (quiz_id, number, shown_at, equation, equation_true, answer,"
+            " reaction_ms, judged_right) VALUES (:quiz,"
+            " (SELECT COALESCE(MAX(number), 0) + 1 FROM question WHERE quiz_id = :quiz),"
+            " :shown, :equation, :truth, :answer, :reaction, :right)"));
+    }
+    QSqlQuery &insert = *db_->insertQuestion_;
+    insert.bindValue(QStringLiteral(":quiz"), quizId);
+    insert.bindValue(QStringLiteral(":shown"), msOf(record.shownAt));
+    insert.bindValue(QStringLiteral(":equation"), record.equation);
+    insert.bindValue(QStringLiteral(":truth"), int(record.equationTrue));
+    insert.bindValue(QStringLiteral(":answer"), int(record.answer));
+    insert.bindValue(QStringLiteral(":reaction"),
+                     record.reactionMs ? QVariant(*record.reactionMs) : QVariant());
+    insert.bindValue(QStringLiteral(":right"), int(record.judgedRight));
+    return insert.exec() ? QSqlError() : insert.lastError();
+}
+
+QSqlError ResultsStore::updateEnd(qint64 quizId, const QuizTotals &totals, bool normalEnd) {
+    QSqlQuery query = db_->query();
+    query.prepare(QStringLiteral("UPDATE quiz SET ended_at = ?, total = ?, correct = ?,"
+                                 " wrong = ?, points = ?, normal_end = ? WHERE id = ?"));
+    for (const QVariant &value :
+         {msOf(totals.endedAt), QVariant(totals.total), QVariant(totals.correct),
+          QVariant(totals.wrong), QVariant(totals.points), QVariant(int(normalEnd)),
+          QVariant(quizId)})
+        query.addBindValue(value);
+    return query.exec() ? QSqlError() : query.lastError();
+}
+
+// Writes what waits, oldest first, each in its own transaction. A database that is busy keeps
+// the rest waiting for the next call; a write refused for good is dropped.
+bool ResultsStore::flushPending() {
+    while (!pending_.isEmpty()) {
+        const PendingWrite &write = pending_.first();
+        const auto known = databaseIds_.find(write.quiz);
+        QSqlError error;
+        if (write.kind == PendingWrite::Kind::Start) {
+            qint64 id = 0;
+            error = insertQuiz(write.start, id);
+            if (!error.isValid()) {
+                databaseIds_[write.quiz] = id;
+                runningQuizzes_.insert(id);
+            }
+        } else if (known == databaseIds_.end()) {
+            // Its quiz was never written: nothing to attach it to.
+        } else if (write.kind == PendingWrite::Kind::Question) {
+            error = insertQuestion(known->second, write.question);
+        } else {
+            error = updateEnd(known->second, write.totals, write.normalEnd);
+            if (!error.isValid()) {
+                runningQuizzes_.erase(known->second);
+                databaseIds_.erase(known);
+            }
+        }
+        if (error.isValid()) {
+            if (!isBusy(error) && !isCorrupt(error))
+                pending_.removeFirst();
+            failed(error);
+            return false;
+        }
+        pending_.removeFirst();
+    }
+    return true;
+}
+
+bool ResultsStore::runQuery(QSqlQuery &query) {
+    query.setForwardOnly(true);
+    if (query.exec())
+        return true;
+    failed(query.lastError());
+    return false;
+}
+
+void ResultsStore::failed(const QSqlError &error) {
+    if (isCorrupt(error) && db_) {
+        // Damage found after the open's check: keep the file aside, start afresh at the next
+        // call. The statements must go before their connection.
+        db_.reset();
+        keepDamagedFileAside();
+        return;
+    }
+    report(isBusy(error) ? StoreProblem::Kind::Locked : StoreProblem::Kind::WriteFailed,
+           error.text());
+}
+
+QList<QuizSummary> ResultsStore::recentQuizzes(int limit, int offset) {
+    QList<QuizSummary> quizzes;
+    if (!ensureOpen())
+        return quizzes;
+    const QString page = QStringLiteral("WITH page AS (SELECT * FROM quiz ORDER BY started_at"
+                                        " DESC, id DESC LIMIT :limit OFFSET :offset) ");
+    QSqlQuery query = db_->query();
+    query.prepare(page +
+                  QStringLiteral("SELECT p.id, p.started_at, p.ended_at, p.level, p.kinds, p.speed,"
+                                 " p.display_mode, p.total, p.correct, p.wrong, p.points,"
+                                 " p.normal_end, (SELECT COUNT(*) FROM question a WHERE"
+                                 " a.quiz_id = p.id), (SELECT SUM(a.judged_right) FROM question a"
+                                 " WHERE a.quiz_id = p.id) FROM page p"
+                                 " ORDER BY p.started_at DESC, p.id DESC"));
+    QSqlQuery times = db_->query();
+    times.prepare(page + QStringLiteral("SELECT a.quiz_id, a.reaction_ms FROM question a"
+                                        " WHERE a.quiz_id IN (SELECT id FROM page) AND"
+                                        " a.reaction_ms IS NOT NULL"
+                                        " ORDER BY a.quiz_id, a.reaction_ms"));
+    for (QSqlQuery *q : {&query, &times}) {
+        q->bindValue(QStringLiteral(":limit"), limit);
+        q->bindValue(QStringLiteral(":offset"), offset);
+    }
+    if (!runQuery(query) || !runQuery(times))
+        return quizzes;
+    const std::map<QString, int> medians = mediansByKey(times);
+    while (query.next()) {
+        QuizSummary quiz;
+        quiz.id = query.value(0).toLongLong();
+        quiz.startedAt = timeOf(query.value(1));
+        quiz.endedAt = timeOf(query.value(2));
+        quiz.level = query.value(3).toInt();
+        quiz.kinds = kindsOf(query.value(4).toString());
+        quiz.speedSeconds = query.value(5).toInt();
+        quiz.displayMode = query.value(6).toInt();
+        if (quiz.endedAt.isValid()) {
+            quiz.total = query.value(7).toInt();
+            quiz.correct = query.value(8).toInt();
+            quiz.wrong = query.value(9).toInt();
+            quiz.points = query.value(10).toInt();
+            quiz.state = query.value(11).toInt() ? QuizState::Finished : QuizState::Stopped;
+        } else {
+            quiz.total = query.value(12).toInt();
+            quiz.correct = query.value(13).toInt();
+            quiz.wrong = quiz.total - quiz.correct;
+            quiz.points = quiz.correct - quiz.wrong;
+            quiz.state =
+                runningQuizzes_.count(quiz.id) ? QuizState::Running : QuizState::Unfinished;
+        }
+        quiz.medianReactionMs = medianOf(medians, QString::number(quiz.id));
+        quizzes << quiz;
+    }
+    return quizzes;
+}
+
+int ResultsStore::quizCount() {
+    if (!ensureOpen())
+        return 0;
+    QSqlQuery query = db_->query();
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM quiz"));
+    if (!runQuery(query) || !query.next())
+        return 0;
+    return query.value(0).toInt();
+}
+
+// The questions of the quizzes started in [:from, :to), with their quiz as `q`. SQLite is told
+// to walk the quizzes by start time and reach their questions by key (CROSS JOIN fixes the
+// order), never to scan every question.
+static const char kPeriodSource[] = "quiz q CROSS JOIN question a ON a.quiz_id = q.id"
+                                    " WHERE q.started_at >= :from AND q.started_at < :to";
+
+QList<DayStatistics> ResultsStore::dailyStatistics(const QDate &firstDay) {
+    QList<DayStatistics> days;
+    if (!ensureOpen())
+        return days;
+    const QString source = QLatin1String(kPeriodSource);
+    QSqlQuery query = db_->query();
+    query.prepare(QStringLiteral("SELECT q.day, COUNT(*), SUM(a.judged_right) FROM %1"
+                                 " GROUP BY q.day ORDER BY q.day")
+                      .arg(source));
+    QSqlQuery times = db_->query();
+    times.prepare(QStringLiteral("SELECT q.day, a.reaction_ms FROM %1 AND a.reaction_ms IS NOT"
+                                 " NULL ORDER BY q.day, a.reaction_ms")
+                      .arg(source));
+    for (QSqlQuery *q : {&query, &times}) {
+        q->bindValue(QStringLiteral(":from"), firstDay.startOfDay().toMSecsSinceEpoch());
+        q->bindValue(QStringLiteral(":to"), std::numeric_limits<qint64>::max());
+    }
+    if (!runQuery(query) || !runQuery(times))
+        return days;
+    const std::map<QString, int> medians = mediansByKey(times);
+    while (query.next()) {
+        DayStatistics day;
+        day.day = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+        day.questions = query.value(1).toInt();
+        day.right = query.value(2).toInt();
+        day.medianReactionMs = medianOf(medians, query.value(0).toString());
+        days << day;
+    }
+    return days;
+}
+
+PeriodStatistics ResultsStore::periodStatistics(const QDateTime &from, const QDateTime &to) {
+    PeriodStatistics period;
+    if (!ensureOpen())
+        return period;
+    const QString source = QLatin1String(kPeriodSource);
+    QSqlQuery query = db_->query();
+    query.prepare(QStringLiteral("SELECT (SELECT COUNT(*) FROM quiz q WHERE q.started_at >= :from"
+                                 " AND q.started_at < :to), COUNT(*), SUM(a.judged_right) FROM %1")
+                      .arg(source));
+    QSqlQuery times = db_->query();
+    times.prepare(QStringLiteral("SELECT 0, a.reaction_ms FROM %1 AND a.reaction_ms IS NOT NULL"
+                                 " ORDER BY a.reaction_ms")
+                      .arg(source));
+    for (QSqlQuery *q : {&query, &times}) {
+        q->bindValue(QStringLiteral(":from"), from.toMSecsSinceEpoch());
+        q->bindValue(QStringLiteral(":to"), to.toMSecsSinceEpoch());
+    }
+    if (!runQuery(query) || !runQuery(times) || !query.next())
+        return period;
+    period.quizzes = query.value(0).toInt();
+    period.questions = query.value(1).toInt();
+    period.right = query.value(2).toInt();
+    period.medianReactionMs = medianOf(mediansByKey(times), QStringLiteral("0"));
+    return period;
+}
+
+QList<WrongEquation> ResultsStore::mostOftenWrong(const QDateTime &from, int limit) {
+    QList<WrongEquation> equations;
+    if (!ensureOpen())
+        return equations;
+    QSqlQuery query = db_->query();
+    query.prepare(QStringLiteral(
+        "SELECT a.equation, SUM(a.judged_right = 0) AS wrong_count, COUNT(*) FROM quiz q"
+        " CROSS JOIN question a ON a.quiz_id = q.id WHERE q.started_at >= :from"
+        " GROUP BY a.equation HAVING wrong_count > 0 ORDER BY wrong_count DESC, COUNT(*) DESC,"
+        " a.equation LIMIT :limit"));
+    query.bindValue(QStringLiteral(":from"), from.toMSecsSinceEpoch());
+    query.bindValue(QStringLiteral(":limit"), limit);
+    if (!runQuery(query))
+        return equations;
+    while (query.next())
+        equations << WrongEquation{query.value(0).toString(), query.value(1).toInt(),
+                                   query.value(2).toInt()};
+    return equations;
+}
+
+QList<QuestionRow> ResultsStore::quizQuestions(qint64 quizId) {
+    QList<QuestionRow> rows;
+    if (!ensureOpen())
+        return rows;
+    QSqlQuery query = db_->query();
+    query.prepare(QStringLiteral("SELECT number, shown_at, equation, equation_true, answer,"
+                                 " reaction_ms, judged_right FROM question WHERE quiz_id = ?"
+                                 " ORDER BY number"));
+    query.addBindValue(quizId);
+    if (!runQuery(query))
+        return rows;
+    while (query.next()) {
+        QuestionRow row;
+        row.number = query.value(0).toInt();
+        row.record.shownAt = timeOf(query.value(1));
+        row.record.equation = query.value(2).toString();
+        row.record.equationTrue = query.value(3).toBool();
+        row.record.answer = AnswerSource(query.value(4).toInt());
+        row.record.reactionMs = optionalInt(query.value(5));
+        row.record.judgedRight = query.value(6).toBool();
+        rows << row;
+    }
+    return rows;
+}
+
+bool ResultsStore::exportCsv(const QString &filePath) {
+    if (!ensureOpen())
+        return false;
+    QSqlQuery query = db_->query();
+    query.prepare(QStringLiteral(
+        "SELECT q.id, q.started_at, q.ended_at, q.normal_end, q.level, q.kinds, q.speed,"
+        " q.display_mode, a.number, a.shown_at, a.equation, a.equation_true, a.answer,"
+        " a.reaction_ms, a.judged_right FROM quiz q CROSS JOIN question a ON a.quiz_id = q.id"
+        " ORDER BY q.started_at, q.id, a.number"));
+    if (!runQuery(query))
+        return false;
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcResults).noquote() << "cannot write" << filePath << file.errorString();
+        return false;
+    }
+    static const char *const answers[] = {"none", "key", "clap"};
+    const QString crlf = QStringLiteral("\r\n");
+    file.write(QByteArrayLiteral("quiz,quiz_started,quiz_ended,ended_normally,level,kinds,"
+                                 "speed_s,full_screen,question,shown_at,equation,equation_true,"
+                                 "answer,reaction_ms,judged_right\r\n"));
+    while (query.next()) {
+        const int answer = qBound(0, query.value(12).toInt(), 2);
+        const QStringList fields = {query.value(0).toString(),      localTimeText(query.value(1)),
+                                    localTimeText(query.value(2)),  query.value(3).toString(),
+                                    query.value(4).toString(),      query.value(5).toString(),
+                                    query.value(6).toString(),      query.value(7).toString(),
+                                    query.value(8).toString(),      localTimeText(query.value(9)),
+                                    query.value(10).toString(),     query.value(11).toString(),
+                                    QLatin1String(answers[answer]), query.value(13).toString(),
+                                    query.value(14).toString()};
+        QStringList quoted;
+        for (const QString &field : fields)
+            quoted << csvField(field);
+        file.write((quoted.join(QLatin1Char(',')) + crlf).toUtf8());
+    }
+    return file.commit();
+}
+
+bool ResultsStore::clearHistory() {
+    if (!ensureOpen())
+        return false;
+    QStringList keep;
+    for (qint64 id : runningQuizzes_)
+        keep << QString::number(id);
+    QSqlQuery query = db_->query();
+    // The questions go with their quiz (ON DELETE CASCADE).
+    if (!query.exec(QStringLiteral("DELETE FROM quiz WHERE id NOT IN (%1)").arg(keep.join(',')))) {
+        failed(query.lastError());
+        return false;
+    }
+    return true;
+}
+
+} // namespace numbrook

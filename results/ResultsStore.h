@@ -1,0 +1,193 @@
+#pragma once
+
+// The record of every quiz: one SQLite database through Qt SQL, written as the quiz runs so that
+// a crash loses at most the question on screen. Nothing here may ever stop a quiz: every call
+// fails softly (false or an empty result), logs the reason to `numbrook.results` and keeps it
+// as a one-time problem for the results window.
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QLoggingCategory>
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+
+class QSqlError;
+class QSqlQuery;
+
+namespace numbrook {
+
+Q_DECLARE_LOGGING_CATEGORY(lcResults)
+
+// How the child answered a question. Stored as its number.
+enum class AnswerSource { None = 0, Key = 1, Clap = 2 };
+
+// What the quiz was set up with when it started.
+struct QuizStart {
+    QDateTime startedAt;
+    int level = 1;        // difficulty level 1..3
+    QList<int> kinds;     // the kinds of expression switched on (1..10)
+    int speedSeconds = 0; // seconds a question stays on screen
+    int displayMode = 0;  // 0: 800 x 600 window, 1: the whole desktop
+};
+
+// One scored question.
+struct QuestionRecord {
+    QDateTime shownAt;
+    QString equation;
+    bool equationTrue = false;
+    AnswerSource answer = AnswerSource::None;
+    std::optional<int> reactionMs; // showing the equation to the answer; none without an answer
+    bool judgedRight = false;
+};
+
+// The score when the quiz ends.
+struct QuizTotals {
+    QDateTime endedAt;
+    int total = 0;
+    int correct = 0;
+    int wrong = 0;
+    int points = 0;
+};
+
+enum class QuizState {
+    Running,    // begun by this store and not yet ended
+    Finished,   // ended normally
+    Stopped,    // ended, but not normally (the program closed during the quiz)
+    Unfinished, // never ended: the program was killed or crashed
+};
+
+// One row of the quiz table. The totals of a quiz that never ended are counted from its
+// recorded questions.
+struct QuizSummary {
+    qint64 id = 0;
+    QDateTime startedAt;
+    QDateTime endedAt; // invalid when never ended
+    int level = 0;
+    QList<int> kinds;
+    int speedSeconds = 0;
+    int displayMode = 0;
+    int total = 0;
+    int correct = 0;
+    int wrong = 0;
+    int points = 0;
+    QuizState state = QuizState::Unfinished;
+    std::optional<int> medianReactionMs;
+};
+
+struct DayStatistics {
+    QDate day;
+    int questions = 0;
+    int right = 0;
+    std::optional<int> medianReactionMs; // over the answered questions
+    double shareRight() const { return questions > 0 ? double(right) / questions : 0.0; }
+};
+
+struct PeriodStatistics {
+    int quizzes = 0;
+    int questions = 0;
+    int right = 0;
+    std::optional<int> medianReactionMs;
+    double shareRight() const { return questions > 0 ? double(right) / questions : 0.0; }
+};
+
+struct WrongEquation {
+    QString equation;
+    int wrongCount = 0;
+    int shownCount = 0;
+};
+
+struct QuestionRow {
+    int number = 0; // 1 for the quiz's first question
+    QuestionRecord record;
+};
+
+// A problem the store met, kept until the window has shown it once.
+struct StoreProblem {
+    enum class Kind { None, CannotOpen, Locked, CorruptMovedAside, WriteFailed };
+    Kind kind = Kind::None;
+    QString detail; // the file concerned or the database's own message
+};
+
+class ResultsStore {
+public:
+    // `databasePath` empty: the default file in the user's data folder.
+    explicit ResultsStore(const QString &databasePath = QString());
+    ~ResultsStore();
+    ResultsStore(const ResultsStore &) = delete;
+    ResultsStore &operator=(const ResultsStore &) = delete;
+
+    static QString defaultPath();
+    QString path() const { return path_; }
+
+    // The database is opened at the first call that needs it, never at construction, so that
+    // program start-up does not pay for it. True when it is open and usable.
+    bool open();
+    bool isOpen() const;
+
+    // The three writes of the question cycle. Each is written at once, in its own transaction;
+    // one the database cannot take now (it is locked, or cannot be opened yet) waits in memory,
+    // in order, and is written before the next one. beginQuiz returns the quiz's handle for
+    // the other two (a handle of this store, not a database id). recordQuestion and endQuiz
+    // return true when the write and every one before it reached the database.
+    qint64 beginQuiz(const QuizStart &start);
+    bool recordQuestion(qint64 quiz, const QuestionRecord &question);
+    bool endQuiz(qint64 quiz, const QuizTotals &totals, bool normalEnd);
+
+    // Newest first; `offset` skips that many of the newest.
+    QList<QuizSummary> recentQuizzes(int limit, int offset = 0);
+    int quizCount();
+    // One entry per day with questions, oldest first, from `firstDay` on.
+    QList<DayStatistics> dailyStatistics(const QDate &firstDay);
+    // Quizzes started in [from, to).
+    PeriodStatistics periodStatistics(const QDateTime &from, const QDateTime &to);
+    // The equations judged wrong most often in quizzes started from `from` on.
+    QList<WrongEquation> mostOftenWrong(const QDateTime &from, int limit);
+    QList<QuestionRow> quizQuestions(qint64 quizId);
+
+    // One row per question, a header row, UTF-8, quoted by RFC 4180.
+    bool exportCsv(const QString &filePath);
+    // Deletes every quiz but the ones this store has begun and not yet ended.
+    bool clearHistory();
+
+    // The problem met since the last call, then none.
+    StoreProblem takeProblem();
+
+private:
+    class Database;
+    bool ensureOpen();
+    bool openFile();
+    bool keepDamagedFileAside();
+    struct PendingWrite {
+        enum class Kind { Start, Question, End };
+        Kind kind = Kind::Start;
+        qint64 quiz = 0;
+        QuizStart start;
+        QuestionRecord question;
+        QuizTotals totals;
+        bool normalEnd = false;
+    };
+    void enqueue(const PendingWrite &write);
+    bool writePending();
+    bool flushPending();
+    QSqlError insertQuiz(const QuizStart &start, qint64 &id);
+    QSqlError insertQuestion(qint64 quizId, const QuestionRecord &record);
+    QSqlError updateEnd(qint64 quizId, const QuizTotals &totals, bool normalEnd);
+    bool runQuery(QSqlQuery &query);
+    void failed(const QSqlError &error);
+    void report(StoreProblem::Kind kind, const QString &detail);
+
+    QString path_;
+    std::unique_ptr<Database> db_;
+    StoreProblem problem_;
+    std::set<qint64> runningQuizzes_;      // database ids of quizzes begun and not ended
+    std::map<qint64, qint64> databaseIds_; // quiz handle to database id, while running
+    qint64 nextQuiz_ = 1;
+    QList<PendingWrite> pending_;
+};
+
+} // namespace numbrook

@@ -1,0 +1,447 @@
+#include "ResultsWindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateTimeAxis>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace numbrook {
+
+namespace {
+
+using T = ResultsText;
+
+const QColor kShareColour(0x2e, 0x7d, 0x32); // green: right answers
+const QColor kTimeColour(0x15, 0x65, 0xc0);  // blue: answer time
+const QColor kRightBackground(0xe8, 0xf5, 0xe9);
+const QColor kWrongBackground(0xff, 0xeb, 0xee);
+const QColor kProblemBackground(0xff, 0xf3, 0xcd);
+
+QTableWidget *makeTable(const QString &objectName, QWidget *parent) {
+    auto *table = new QTableWidget(parent);
+    table->setObjectName(objectName);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setAlternatingRowColors(true);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->horizontalHeader()->setHighlightSections(false);
+    return table;
+}
+
+void setHeaders(QTableWidget *table, const ResultsTexts &texts, std::initializer_list<T> ids) {
+    QStringList headers;
+    for (T id : ids)
+        headers << texts(id);
+    table->setColumnCount(int(headers.size()));
+    table->setHorizontalHeaderLabels(headers);
+}
+
+QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft) {
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    return item;
+}
+
+QTableWidgetItem *number(int value) {
+    return cell(QString::number(value), Qt::AlignRight);
+}
+
+int percent(double share) {
+    return int(std::lround(share * 100));
+}
+
+QString kindsText(const QList<int> &kinds) {
+    QStringList parts;
+    for (int kind : kinds)
+        parts << QString::number(kind);
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+ResultsWindow::ResultsWindow(ResultsStore &store, int languageIndex, QWidget *parent)
+    : QWidget(parent, Qt::Window), store_(store) {
+    setObjectName(QStringLiteral("ResultsWindow"));
+    texts_.setLanguage(languageIndex);
+    buildLayout();
+    applyTexts();
+    reload();
+}
+
+// The window's controls and where they sit, in one place.
+void ResultsWindow::buildLayout() {
+    resize(1220, 780);
+    auto *layout = new QVBoxLayout(this);
+
+    summaryLine_ = new QLabel(this);
+    summaryLine_->setObjectName(QStringLiteral("summaryLine"));
+    QFont headline = summaryLine_->font();
+    headline.setPointSizeF(headline.pointSizeF() * 1.5);
+    headline.setBold(true);
+    summaryLine_->setFont(headline);
+    trendLine_ = new QLabel(this);
+    trendLine_->setObjectName(QStringLiteral("trendLine"));
+    QFont trend = trendLine_->font();
+    trend.setPointSizeF(trend.pointSizeF() * 1.15);
+    trendLine_->setFont(trend);
+    problemLine_ = new QLabel(this);
+    problemLine_->setObjectName(QStringLiteral("problemLine"));
+    problemLine_->setWordWrap(true);
+    problemLine_->setMargin(6);
+    problemLine_->setAutoFillBackground(true);
+    QPalette warning = problemLine_->palette();
+    warning.setColor(QPalette::Window, kProblemBackground);
+    problemLine_->setPalette(warning);
+    problemLine_->hide();
+    layout->addWidget(summaryLine_);
+    layout->addWidget(trendLine_);
+    layout->addWidget(problemLine_);
+
+    auto *top = new QSplitter(Qt::Horizontal, this);
+    chartView_ = new QChartView(new QChart(), top);
+    chartView_->setObjectName(QStringLiteral("progressChart"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumHeight(260);
+    wrongBox_ = new QGroupBox(top);
+    wrongTable_ = makeTable(QStringLiteral("wrongTable"), wrongBox_);
+    (new QVBoxLayout(wrongBox_))->addWidget(wrongTable_);
+    top->addWidget(chartView_);
+    top->addWidget(wrongBox_);
+    top->setStretchFactor(0, 3);
+    top->setStretchFactor(1, 1);
+
+    auto *bottom = new QSplitter(Qt::Horizontal, this);
+    recentBox_ = new QGroupBox(bottom);
+    quizTable_ = makeTable(QStringLiteral("quizTable"), recentBox_);
+    pageLine_ = new QLabel(recentBox_);
+    pageLine_->setObjectName(QStringLiteral("pageLine"));
+    moreButton_ = new QPushButton(recentBox_);
+    moreButton_->setObjectName(QStringLiteral("moreButton"));
+    auto *recentLayout = new QVBoxLayout(recentBox_);
+    recentLayout->addWidget(quizTable_);
+    auto *pageRow = new QHBoxLayout();
+    pageRow->addWidget(pageLine_, 1);
+    pageRow->addWidget(moreButton_);
+    recentLayout->addLayout(pageRow);
+    questionsBox_ = new QGroupBox(bottom);
+    questionTable_ = makeTable(QStringLiteral("questionTable"), questionsBox_);
+    (new QVBoxLayout(questionsBox_))->addWidget(questionTable_);
+    bottom->addWidget(recentBox_);
+    bottom->addWidget(questionsBox_);
+    bottom->setStretchFactor(0, 3);
+    bottom->setStretchFactor(1, 2);
+
+    auto *vertical = new QSplitter(Qt::Vertical, this);
+    vertical->addWidget(top);
+    vertical->addWidget(bottom);
+    vertical->setStretchFactor(0, 1);
+    vertical->setStretchFactor(1, 1);
+    layout->addWidget(vertical, 1);
+
+    auto *buttons = new QHBoxLayout();
+    exportButton_ = new QPushButton(this);
+    exportButton_->setObjectName(QStringLiteral("exportButton"));
+    clearButton_ = new QPushButton(this);
+    clearButton_->setObjectName(QStringLiteral("clearButton"));
+    closeButton_ = new QPushButton(this);
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
+    buttons->addWidget(exportButton_);
+    buttons->addWidget(clearButton_);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton_);
+    layout->addLayout(buttons);
+
+    connect(moreButton_, &QPushButton::clicked, this, &ResultsWindow::appendQuizzes);
+    connect(quizTable_, &QTableWidget::itemSelectionChanged, this, &ResultsWindow::showQuestions);
+    connect(exportButton_, &QPushButton::clicked, this, &ResultsWindow::exportClicked);
+    connect(clearButton_, &QPushButton::clicked, this, &ResultsWindow::clearClicked);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void ResultsWindow::applyTexts() {
+    setWindowTitle(texts_(T::WindowTitle));
+    wrongBox_->setTitle(texts_(T::WrongTitle));
+    recentBox_->setTitle(texts_(T::RecentTitle));
+    questionsBox_->setTitle(texts_(T::QuestionsTitle));
+    moreButton_->setText(texts_(T::MoreButton));
+    exportButton_->setText(texts_(T::ExportButton));
+    clearButton_->setText(texts_(T::ClearButton));
+    closeButton_->setText(texts_(T::CloseButton));
+    setHeaders(wrongTable_, texts_, {T::ColumnEquation, T::ColumnWrongCount, T::ColumnShownCount});
+    setHeaders(quizTable_, texts_,
+               {T::ColumnDate, T::ColumnQuestions, T::ColumnRight, T::ColumnWrong, T::ColumnPoints,
+                T::ColumnReaction, T::ColumnState, T::ColumnLevel, T::ColumnKinds, T::ColumnSpeed,
+                T::ColumnDisplay});
+    setHeaders(questionTable_, texts_,
+               {T::ColumnNumber, T::ColumnEquation, T::ColumnTruth, T::ColumnAnswer,
+                T::ColumnAnswerTime, T::ColumnJudged});
+}
+
+void ResultsWindow::setLanguage(int languageIndex) {
+    texts_.setLanguage(languageIndex);
+    applyTexts();
+    reload();
+}
+
+void ResultsWindow::reload() {
+    showSummary();
+    showChart();
+    showWrongEquations();
+    quizzes_.clear();
+    quizTable_->setRowCount(0);
+    quizTotal_ = store_.quizCount();
+    appendQuizzes();
+    showQuestions();
+    showProblem();
+}
+
+QLocale ResultsWindow::textLocale() const {
+    return QLocale(texts_.language() == ResultsTexts::Russian ? QLocale::Russian
+                                                              : QLocale::English);
+}
+
+void ResultsWindow::showSummary() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime weekStart = now.addDays(-7);
+    const PeriodStatistics week = store_.periodStatistics(weekStart, now.addDays(1));
+    const PeriodStatistics before = store_.periodStatistics(weekStart.addDays(-7), weekStart);
+    trendLine_->clear();
+    if (week.quizzes == 0) {
+        summaryLine_->setText(texts_(
+            before.quizzes == 0 && store_.quizCount() == 0 ? T::NoHistory : T::SummaryNoWeek));
+        return;
+    }
+    summaryLine_->setText(texts_(T::SummaryWeek)
+                              .arg(week.quizzes)
+                              .arg(percent(week.shareRight()))
+                              .arg(texts_.seconds(week.medianReactionMs)));
+    if (before.questions == 0) {
+        trendLine_->setText(texts_(T::TrendNoEarlier));
+        return;
+    }
+    const int change = percent(week.shareRight()) - percent(before.shareRight());
+    QString trend = change > 0   ? texts_(T::TrendMoreRight).arg(change)
+                    : change < 0 ? texts_(T::TrendFewerRight).arg(-change)
+                                 : texts_(T::TrendSameRight);
+    if (week.medianReactionMs && before.medianReactionMs) {
+        const int faster = *before.medianReactionMs - *week.medianReactionMs;
+        // Below a tenth of a second the difference is noise.
+        if (std::abs(faster) >= 100)
+            trend += QStringLiteral("; ") + texts_(faster > 0 ? T::TrendFaster : T::TrendSlower)
+                                                .arg(texts_.seconds(std::abs(faster)));
+    }
+    QPalette palette = trendLine_->palette();
+    palette.setColor(QPalette::WindowText, change > 0   ? kShareColour
+                                           : change < 0 ? QColor(0xc6, 0x28, 0x28)
+                                                        : palette.color(QPalette::WindowText));
+    trendLine_->setPalette(palette);
+    trendLine_->setText(trend);
+}
+
+void ResultsWindow::showChart() {
+    const QDate today = QDate::currentDate();
+    const QList<DayStatistics> days = store_.dailyStatistics(today.addDays(1 - kChartDays));
+    auto *chart = new QChart();
+    chart->setTitle(texts_(T::ChartTitle));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setLocale(textLocale());
+
+    auto *share = new QLineSeries(chart);
+    share->setName(texts_(T::ChartShareSeries));
+    share->setPen(QPen(kShareColour, 2.5));
+    share->setPointsVisible(true);
+    auto *time = new QLineSeries(chart);
+    time->setName(texts_(T::ChartTimeSeries));
+    time->setPen(QPen(kTimeColour, 2.5));
+    time->setPointsVisible(true);
+    double slowest = 1.0;
+    for (const DayStatistics &day : days) {
+        const qreal x = QDateTime(day.day, QTime(12, 0)).toMSecsSinceEpoch();
+        share->append(x, day.shareRight() * 100);
+        if (day.medianReactionMs) {
+            time->append(x, *day.medianReactionMs / 1000.0);
+            slowest = std::max(slowest, *day.medianReactionMs / 1000.0);
+        }
+    }
+    chart->addSeries(share);
+    chart->addSeries(time);
+
+    auto *dates = new QDateTimeAxis(chart);
+    dates->setFormat(texts_(T::ChartDateFormat));
+    const QDate first =
+        days.isEmpty() ? today.addDays(-6) : std::min(days.first().day, today.addDays(-6));
+    dates->setRange(QDateTime(first, QTime(0, 0)), QDateTime(today, QTime(23, 59)));
+    dates->setTickCount(std::clamp(int(first.daysTo(today)) + 2, 2, 9));
+    auto *shareAxis = new QValueAxis(chart);
+    shareAxis->setRange(0, 100);
+    shareAxis->setLabelFormat(QStringLiteral("%d %"));
+    shareAxis->setLabelsColor(kShareColour);
+    shareAxis->setTickCount(6);
+    auto *timeAxis = new QValueAxis(chart);
+    timeAxis->setRange(0, std::ceil(slowest));
+    // The unit is in the series' name: a printf format takes no text beyond Latin-1.
+    timeAxis->setLabelFormat(QStringLiteral("%.1f"));
+    timeAxis->setLabelsColor(kTimeColour);
+    timeAxis->setTickCount(6);
+    chart->addAxis(dates, Qt::AlignBottom);
+    chart->addAxis(shareAxis, Qt::AlignLeft);
+    chart->addAxis(timeAxis, Qt::AlignRight);
+    share->attachAxis(dates);
+    share->attachAxis(shareAxis);
+    time->attachAxis(dates);
+    time->attachAxis(timeAxis);
+
+    QChart *old = chartView_->chart();
+    chartView_->setChart(chart);
+    delete old;
+}
+
+void ResultsWindow::showWrongEquations() {
+    const QList<WrongEquation> equations = store_.mostOftenWrong(
+        QDate::currentDate().addDays(1 - kChartDays).startOfDay(), kWrongListSize);
+    wrongTable_->setRowCount(int(equations.size()));
+    for (int row = 0; row < equations.size(); ++row) {
+        const WrongEquation &equation = equations[row];
+        wrongTable_->setItem(row, 0, cell(equation.equation));
+        wrongTable_->setItem(row, 1, number(equation.wrongCount));
+        wrongTable_->setItem(row, 2, number(equation.shownCount));
+    }
+    wrongTable_->resizeColumnsToContents();
+    wrongTable_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
+void ResultsWindow::appendQuizzes() {
+    const QList<QuizSummary> page = store_.recentQuizzes(kPageSize, int(quizzes_.size()));
+    const QLocale locale = textLocale();
+    static const T states[] = {T::StateRunning, T::StateFinished, T::StateStopped,
+                               T::StateUnfinished};
+    for (const QuizSummary &quiz : page) {
+        const int row = quizTable_->rowCount();
+        quizTable_->insertRow(row);
+        auto *date = cell(locale.toString(quiz.startedAt.toLocalTime(), texts_(T::DateFormat)));
+        date->setData(Qt::UserRole, quiz.id);
+        quizTable_->setItem(row, 0, date);
+        quizTable_->setItem(row, 1, number(quiz.total));
+        const QString right = quiz.total > 0 ? QStringLiteral("%1 (%2 %)")
+                                                   .arg(quiz.correct)
+                                                   .arg(percent(double(quiz.correct) / quiz.total))
+                                             : QString::number(quiz.correct);
+        quizTable_->setItem(row, 2, cell(right, Qt::AlignRight));
+        quizTable_->setItem(row, 3, number(quiz.wrong));
+        quizTable_->setItem(row, 4, number(quiz.points));
+        quizTable_->setItem(row, 5, cell(texts_.seconds(quiz.medianReactionMs), Qt::AlignRight));
+        quizTable_->setItem(row, 6, cell(texts_(states[int(quiz.state)])));
+        if (quiz.state == QuizState::Unfinished || quiz.state == QuizState::Stopped)
+            quizTable_->item(row, 6)->setForeground(QColor(0x80, 0x80, 0x80));
+        quizTable_->setItem(row, 7, number(quiz.level));
+        quizTable_->setItem(row, 8, cell(kindsText(quiz.kinds)));
+        quizTable_->setItem(row, 9, cell(texts_.seconds(quiz.speedSeconds * 1000), Qt::AlignRight));
+        quizTable_->setItem(
+            row, 10, cell(texts_(quiz.displayMode ? T::DisplayFullScreen : T::DisplayWindow)));
+    }
+    quizzes_ += page;
+    if (quizzes_.size() == page.size())
+        quizTable_->resizeColumnsToContents();
+    pageLine_->setText(texts_(T::PageLine).arg(quizzes_.size()).arg(quizTotal_));
+    moreButton_->setEnabled(quizzes_.size() < quizTotal_);
+}
+
+void ResultsWindow::showQuestions() {
+    const QList<QTableWidgetItem *> selected = quizTable_->selectedItems();
+    questionTable_->setRowCount(0);
+    if (selected.isEmpty()) {
+        questionTable_->setToolTip(texts_(T::QuestionsHint));
+        return;
+    }
+    const qint64 id = quizTable_->item(selected.first()->row(), 0)->data(Qt::UserRole).toLongLong();
+    const QList<QuestionRow> questions = store_.quizQuestions(id);
+    static const T answers[] = {T::AnswerNone, T::AnswerKey, T::AnswerClap};
+    questionTable_->setRowCount(int(questions.size()));
+    for (int row = 0; row < questions.size(); ++row) {
+        const QuestionRecord &question = questions[row].record;
+        questionTable_->setItem(row, 0, number(questions[row].number));
+        questionTable_->setItem(row, 1, cell(question.equation));
+        questionTable_->setItem(row, 2,
+                                cell(texts_(question.equationTrue ? T::TruthTrue : T::TruthFalse)));
+        questionTable_->setItem(row, 3, cell(texts_(answers[int(question.answer)])));
+        questionTable_->setItem(row, 4, cell(texts_.seconds(question.reactionMs), Qt::AlignRight));
+        auto *judged = cell(texts_(question.judgedRight ? T::JudgedRight : T::JudgedWrong));
+        judged->setBackground(question.judgedRight ? kRightBackground : kWrongBackground);
+        questionTable_->setItem(row, 5, judged);
+    }
+    questionTable_->resizeColumnsToContents();
+    questionTable_->setToolTip(QString());
+}
+
+void ResultsWindow::showProblem() {
+    // The store hands each problem out once; it stays on screen while the window is open.
+    const StoreProblem problem = store_.takeProblem();
+    T id = T::ProblemCannotOpen;
+    QString subject = store_.path();
+    switch (problem.kind) {
+    case StoreProblem::Kind::None:
+        return;
+    case StoreProblem::Kind::CannotOpen:
+        break;
+    case StoreProblem::Kind::Locked:
+        id = T::ProblemLocked;
+        break;
+    case StoreProblem::Kind::CorruptMovedAside:
+        id = T::ProblemCorrupt;
+        subject = problem.detail;
+        break;
+    case StoreProblem::Kind::WriteFailed:
+        id = T::ProblemWriteFailed;
+        break;
+    }
+    problemLine_->setText(texts_(id).arg(QDir::toNativeSeparators(subject)));
+    problemLine_->show();
+}
+
+bool ResultsWindow::exportTo(const QString &filePath) {
+    if (store_.exportCsv(filePath))
+        return true;
+    QMessageBox::warning(this, texts_(T::ExportTitle),
+                         texts_(T::ExportFailed).arg(QDir::toNativeSeparators(filePath)));
+    return false;
+}
+
+void ResultsWindow::exportClicked() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, texts_(T::ExportTitle), QDir::home().filePath(texts_(T::ExportFileName)),
+        texts_(T::ExportFilter));
+    if (!path.isEmpty())
+        exportTo(path);
+}
+
+void ResultsWindow::clearClicked() {
+    if (QMessageBox::question(this, texts_(T::ClearTitle), texts_(T::ClearQuestion),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
+        return;
+    if (!store_.clearHistory())
+        QMessageBox::warning(this, texts_(T::ClearTitle), texts_(T::ClearFailed));
+    reload();
+    emit historyCleared();
+}
+
+} // namespace numbrook
