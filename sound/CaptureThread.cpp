@@ -7,7 +7,6 @@
 #include "WorkerConnection.h"
 
 #include <cstdlib>
-#include <exception>
 #include <pulse/error.h>
 #include <pulse/stream.h>
 
@@ -198,12 +197,8 @@ CaptureThread::~CaptureThread() {
 }
 
 void CaptureThread::run() {
-    // Nothing may escape a thread.
-    try {
-        capture();
-    } catch (...) {
-        reportError(kCaughtError, ExceptionText(std::current_exception()));
-    }
+    engine_.errors.runGuarded([this] { capture(); }, false);
+    // The one way out.
     engine_.captures.remove(this);
 }
 
@@ -248,16 +243,15 @@ void CaptureThread::pumpUntilStopped(CaptureStream &stream) {
 void CaptureThread::processBlock(std::span<const quint8> block) {
     const int level = MicLevel(block);
     lastLevel_.store(level);
-    if (engine_.errors.reportOnMainThread(
-            [&] { Q_EMIT engine_.captureReports.levelReport(deviceId_, level); }, false) &&
+    if (reportLevel(level) &&
         HasRisingCrossing(block, engine_.captures.TriggerThreshold(objectNumber_).load())) {
         engine_.errors.reportOnMainThread(
             [&] { Q_EMIT engine_.captureReports.triggerReport(objectNumber_); }, false);
     }
 }
 
-void CaptureThread::reportLevel(int level) {
-    engine_.errors.reportOnMainThread(
+bool CaptureThread::reportLevel(int level) {
+    return engine_.errors.reportOnMainThread(
         [&] { Q_EMIT engine_.captureReports.levelReport(deviceId_, level); }, false);
 }
 

@@ -94,7 +94,8 @@ private:
     void capture();
     void pumpUntilStopped(CaptureStream &stream);
     void processBlock(std::span<const quint8> block);
-    void reportLevel(int level);
+    // Reports the level on the main thread; false when the receiver failed.
+    bool reportLevel(int level);
     void reportError(int code, const QString &context);
 
     SoundEngine &engine_;

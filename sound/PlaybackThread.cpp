@@ -9,7 +9,6 @@
 
 #include <QFile>
 #include <chrono>
-#include <exception>
 #include <pulse/error.h>
 #include <pulse/introspect.h>
 #include <pulse/proplist.h>
@@ -259,12 +258,8 @@ void PlaybackThread::reportError(int code, const QString &context) {
 }
 
 void PlaybackThread::run() {
-    // Nothing may escape a thread.
-    try {
-        play();
-    } catch (...) {
-        reportError(kCaughtError, ExceptionText(std::current_exception()));
-    }
+    engine_.errors.runGuarded([this] { play(); }, true);
+    // The one way out.
     engine_.playbacks.remove(this);
 }
 

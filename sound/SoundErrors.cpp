@@ -3,6 +3,7 @@
 #include "MainThreadCalls.h"
 
 #include <QMutexLocker>
+#include <optional>
 #include <pulse/def.h>
 #include <pulse/error.h>
 
@@ -76,6 +77,14 @@ bool SoundErrors::reportOnMainThread(const std::function<void()> &report, bool f
         ReportSoundError(kCaughtError, *failure, fromOutputSide);
     }
     return !failure;
+}
+
+void SoundErrors::runGuarded(const std::function<void()> &body, bool fromOutputSide) {
+    try {
+        body();
+    } catch (...) {
+        ReportSoundError(kCaughtError, ExceptionText(std::current_exception()), fromOutputSide);
+    }
 }
 
 } // namespace numbrook
