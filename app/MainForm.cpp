@@ -8,12 +8,9 @@
 #include "SettingsKey.h"
 #include "ShellActions.h"
 #include "SkinWidgets.h"
-#include "SndUtils.h"
-#include "Snd_Tr_I.h"
-#include "Snd_Tr_O.h"
+#include "SoundEngine.h"
 #include "SoundObjectTable.h"
 #include "TrayMenu.h"
-#include "snd_dev_ds.h"
 #include "unit_math.h"
 
 #include <QApplication>
@@ -53,7 +50,7 @@ const Hover kHover[] = {
 
 } // namespace
 
-TfmMain::TfmMain(QWidget *parent) : QWidget(parent) {
+TfmMain::TfmMain(SoundEngine &engine, QWidget *parent) : QWidget(parent), engine_(engine) {
     setObjectName(QStringLiteral("fmMain"));
     setWindowTitle(QStringLiteral("Numbrook"));
     setWindowFlag(Qt::FramelessWindowHint);
@@ -80,12 +77,12 @@ TfmMain::TfmMain(QWidget *parent) : QWidget(parent) {
     hotkeys_ = new GlobalHotkeys(this);
 
     objectLog.setMemo(Memo1);
-    SoundObjectTable_ = std::make_unique<SoundObjectTable>(objectLog);
+    SoundObjectTable_ = std::make_unique<SoundObjectTable>(engine_, objectLog);
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
         SoundObjectTable_->bind(n, objectPanel(n));
     }
     // Every sound error reaches the log in full.
-    connect(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady, this,
+    connect(&engine_.errors, &SoundErrors::errorTextReady, this,
             [this](const QString &text) { objectLog.append(text); });
 
     fmThreadCount = new QTimer(this);
@@ -203,10 +200,10 @@ void TfmMain::FormCreate() {
     HotkeyLampTicks = 0;
     InitQuizEngine();
     objectLog.clear();
-    BuildOutputList(Show_SPDIF == 1);
-    BuildInputList(true);
+    engine_.devices.BuildOutputList(Show_SPDIF == 1);
+    engine_.devices.BuildInputList(true);
     SoundObjectTable_->LoadAllObjects();
-    for (const DeviceEntry &entry : InputDeviceNames) {
+    for (const DeviceEntry &entry : engine_.devices.InputDeviceNames) {
         objectLog.append(entry.name);
     }
 }
@@ -340,7 +337,7 @@ QString TfmMain::indicatorStyle(bool playing) {
 }
 
 void TfmMain::fmThreadCountTimer() {
-    const int playbackThreads = PlaybackRegistry::instance().count();
+    const int playbackThreads = engine_.playbacks.count();
     const auto counter = [this](const char *name, UiKey key, int count) {
         auto *label = qobject_cast<QLabel *>(control(QLatin1String(name)));
         const QString text = (help_ ? help_->text(key) : QString()) + QString::number(count);
@@ -350,7 +347,7 @@ void TfmMain::fmThreadCountTimer() {
         }
     };
     counter("laThreadCnt", UiKey::ThreadsOutCaption, playbackThreads);
-    counter("laThreadInCnt", UiKey::ThreadsInCaption, CaptureRegistry::instance().count());
+    counter("laThreadInCnt", UiKey::ThreadsInCaption, engine_.captures.count());
     const bool playing = playbackThreads > 0;
     QWidget *indicator = control(QStringLiteral("Indicator_Play"));
     // A new style sheet restyles the widget: only when the colour changes.

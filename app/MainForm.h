@@ -20,6 +20,7 @@ class GlobalHotkeys;
 class LevelBar;
 class PictureButton;
 class SkinLabel;
+class SoundEngine;
 class SoundObjectTable;
 class TfmDisplay;
 class TfmHelp;
@@ -32,7 +33,7 @@ class TrayIcon;
 class TfmMain : public QWidget {
     Q_OBJECT
 public:
-    explicit TfmMain(QWidget *parent = nullptr);
+    explicit TfmMain(SoundEngine &engine, QWidget *parent = nullptr);
     ~TfmMain() override;
     Q_DISABLE_COPY_MOVE(TfmMain)
 
@@ -79,6 +80,7 @@ public:
     QTimer *Timer_Work = nullptr;
     QTimer *fmThreadCount = nullptr;
     ObjectLog objectLog;
+    SoundEngine &engine_;
     // Declared after the log it writes to, so that it goes first.
     std::unique_ptr<SoundObjectTable> SoundObjectTable_;
     TrayIcon *trayIcon() const { return TrayIcon_; }

@@ -3,8 +3,8 @@
 #include "Help.h"
 #include "Logo.h"
 #include "MainForm.h"
-#include "PulseConnection.h"
 #include "SkinWidgets.h"
+#include "SoundEngine.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
@@ -57,12 +57,14 @@ int main(int argc, char *argv[]) {
     // The splash and the question display show in the taskbar too.
     QApplication::setWindowIcon(numbrook::TrayIconPicture());
 
-    // The sound engine: without a server the program runs on with empty device lists.
-    numbrook::PulseConnection::instance().open();
+    // The sound engine: without a server the program runs on with empty device lists. It
+    // outlives the windows.
+    numbrook::SoundEngine sound;
+    sound.open();
 
     int exitCode = 0;
     {
-        numbrook::TfmMain fmMain;
+        numbrook::TfmMain fmMain(sound);
         numbrook::TfmHelp fmHelp;
         numbrook::TfmLogo fmLogo;
         numbrook::TfmDisplay fmDisplay;
@@ -88,6 +90,6 @@ int main(int argc, char *argv[]) {
         QTimer::singleShot(0, &fmMain, [&fmMain] { fmMain.show(); });
         exitCode = QApplication::exec();
     }
-    numbrook::PulseConnection::instance().close();
+    sound.close();
     return exitCode;
 }

@@ -2,9 +2,10 @@
 // from a clap written into a test microphone to its trigger report on the main thread.
 // Run inside scripts/test-env.sh:  scripts/test-env.sh build/release/bench/bench_capture [claps]
 
+#include "CaptureThread.h"
 #include "ClapLatency.h"
 #include "PipeFeeder.h"
-#include "Snd_Tr_I.h"
+#include "SoundEngine.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -116,11 +117,12 @@ private:
 
 template <typename Feeder>
 void benchClaps(const char *label, const QString &source, Feeder &feeder, int claps) {
+    SoundEngine engine;
     testing::ClapLatency latency;
     const QMetaObject::Connection reports =
-        QObject::connect(&CaptureReports::instance(), &CaptureReports::triggerReport,
+        QObject::connect(&engine.captureReports, &CaptureReports::triggerReport,
                          [&latency](int) { latency.arrived(); });
-    if (!CaptureRegistry::instance().start(1, 0, source)) {
+    if (!engine.captures.start(1, 0, source)) {
         std::printf("%s: capture did not start\n", label);
         QObject::disconnect(reports);
         return;
@@ -128,7 +130,7 @@ void benchClaps(const char *label, const QString &source, Feeder &feeder, int cl
     latency.pause(1000); // settle
     latency.run(label, "clap written -> trigger report", feeder, claps);
     QObject::disconnect(reports);
-    CaptureRegistry::instance().stopAll();
+    engine.captures.stopAll();
 }
 
 } // namespace

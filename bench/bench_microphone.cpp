@@ -6,14 +6,14 @@
 // Run inside scripts/test-env.sh:
 //   scripts/test-env.sh build/release/bench/bench_microphone [claps] [seconds]
 
+#include "CaptureThread.h"
 #include "ClapLatency.h"
 #include "MainForm.h"
+#include "ObjectIniStore.h"
 #include "PipeFeeder.h"
 #include "ProgramWindows.h"
-#include "PulseConnection.h"
-#include "Snd_Tr_I.h"
+#include "SoundEngine.h"
 #include "SoundObjectTable.h"
-#include "snd_ini.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,7 +37,7 @@ void pause(int milliseconds) {
     loop.exec();
 }
 
-void benchClapToAnswerBox(const QString &iniPath, int claps) {
+void benchClapToAnswerBox(SoundEngine &engine, const QString &iniPath, int claps) {
     QSettings(iniPath, QSettings::IniFormat)
         .setValue(QStringLiteral("ObjectMapping/ObjectIn_1"), QStringLiteral("Pipe Microphone"));
     SetObjectIniPath(iniPath);
@@ -46,7 +46,7 @@ void benchClapToAnswerBox(const QString &iniPath, int claps) {
         std::printf("clap -> cbPorog1: the test microphone's pipe cannot be opened\n");
         return;
     }
-    testing::Program program;
+    testing::Program program(engine);
     TfmMain &main = program.main;
 
     testing::ClapLatency latency;
@@ -129,9 +129,10 @@ int main(int argc, char **argv) {
     }
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-    PulseConnection::instance().open();
-    benchClapToAnswerBox(dir.filePath(QStringLiteral("objects.ini")), claps);
+    SoundEngine engine;
+    engine.open();
+    benchClapToAnswerBox(engine, dir.filePath(QStringLiteral("objects.ini")), claps);
     benchIdleCpu(dir.path(), seconds);
-    PulseConnection::instance().close();
+    engine.close();
     return 0;
 }

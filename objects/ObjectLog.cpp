@@ -1,19 +1,16 @@
 #include "ObjectLog.h"
 
-#include <QLoggingCategory>
+#include "SoundLog.h"
+
 #include <QPlainTextEdit>
 
 namespace numbrook {
-
-namespace {
-Q_LOGGING_CATEGORY(lcObjectLog, "numbrook.sound")
-}
 
 void ObjectLog::append(const QString &line) {
     if (memo_) {
         memo_->appendPlainText(line);
     }
-    qCInfo(lcObjectLog).noquote() << line;
+    qCInfo(lcSound).noquote() << line;
 }
 
 void ObjectLog::clear() {

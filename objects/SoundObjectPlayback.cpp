@@ -2,10 +2,8 @@
 #include "SoundObjectTable.h"
 
 #include "SkinWidgets.h"
-#include "SndUtils.h"
-#include "Snd_Tr_O.h"
+#include "SoundEngine.h"
 #include "WaveClips.h"
-#include "snd_ini.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -15,33 +13,20 @@ namespace numbrook {
 
 void SoundObjectTable::ShowObjectDevice(int n) {
     SoundObject &o = object(n);
-    if (!OutputDeviceNames.isEmpty()) {
-        o.OutDeviceName = OutputDeviceNames[IndexOfName(OutputDeviceNames, o.OutDeviceName)].name;
-    }
-    if (o.edObj) {
-        o.edObj->setText(o.OutDeviceName);
-    }
-    for (SoundObject &each : objects_) {
-        if (each.edObj) {
-            each.edObj->setToolTip(each.edObj->text());
-        }
-    }
+    o.OutDeviceName = listedName(engine_.devices.OutputDeviceNames, o.OutDeviceName);
+    showName(o.panel.edObj, o.OutDeviceName, &SoundObjectPanel::edObj);
 }
 
 void SoundObjectTable::chooseOutput(int n, int step) {
-    if (OutputDeviceNames.isEmpty()) {
+    SoundObject &o = object(n);
+    if (!stepDevice(engine_.devices.OutputDeviceNames, step, o.OutDeviceID, o.OutDeviceName)) {
         return;
     }
-    SoundObject &o = object(n);
-    const int index = WrapStep(IndexOfName(OutputDeviceNames, o.OutDeviceName), step,
-                               int(OutputDeviceNames.size()));
-    o.OutDeviceID = OutputDeviceNames[index].id;
-    o.OutDeviceName = OutputDeviceNames[index].name;
     ShowObjectDevice(n);
     SetObjectTrackbar(n);
     ObjectParams params;
     params.OutDeviceName = o.OutDeviceName;
-    SaveObjectOutput(n, params);
+    engine_.objectIni.SaveObjectOutput(n, params);
     log_.append(QStringLiteral("SaveMappingObjectToAudio %1 %2").arg(n).arg(o.OutDeviceID));
 }
 
@@ -56,17 +41,12 @@ void SoundObjectTable::laRight1Click(int n) {
 void SoundObjectTable::SetObjectTrackbar(int n) {
     SoundObject &o = object(n);
     UpdateGuard = true;
-    FDeviceID = o.OutDeviceID;
-    log_.append(QStringLiteral("SetObjectTrackbar FDeviceID= %1").arg(FDeviceID));
-    const auto [left, right] = GetOutputVolume();
+    log_.append(QStringLiteral("SetObjectTrackbar FDeviceID= %1").arg(o.OutDeviceID));
+    const auto [left, right] = engine_.outputVolume.GetOutputVolume(o.OutDeviceID);
     o.VolumeLeft = left;
     o.VolumeRight = right;
-    if (o.tbVL) {
-        SetTrackBarPosition(*o.tbVL, left);
-    }
-    if (o.tbVR) {
-        SetTrackBarPosition(*o.tbVR, right);
-    }
+    setPosition(o.panel.tbVL, left);
+    setPosition(o.panel.tbVR, right);
     UpdateGuard = false;
 }
 
@@ -75,12 +55,11 @@ void SoundObjectTable::tbVL1Change(int n) {
         return;
     }
     SoundObject &o = object(n);
-    FDeviceID = o.OutDeviceID;
-    log_.append(QStringLiteral("VL1Change FDeviceID= %1").arg(FDeviceID));
+    log_.append(QStringLiteral("VL1Change FDeviceID= %1").arg(o.OutDeviceID));
     // Both channels go out together, whichever bar moved.
-    o.VolumeLeft = o.tbVL ? o.tbVL->value() : o.VolumeLeft;
-    o.VolumeRight = o.tbVR ? o.tbVR->value() : o.VolumeRight;
-    SetOutputVolume(o.VolumeLeft, o.VolumeRight);
+    o.VolumeLeft = o.panel.tbVL ? o.panel.tbVL->value() : o.VolumeLeft;
+    o.VolumeRight = o.panel.tbVR ? o.panel.tbVR->value() : o.VolumeRight;
+    engine_.outputVolume.SetOutputVolume(o.OutDeviceID, o.VolumeLeft, o.VolumeRight);
     for (SoundObject &other : objects_) {
         if (other.number != n && other.OutDeviceID == o.OutDeviceID) {
             SetObjectTrackbar(other.number);
@@ -90,7 +69,7 @@ void SoundObjectTable::tbVL1Change(int n) {
 
 void SoundObjectTable::cbPlayFromFile1Click(int n) {
     SoundObject &o = object(n);
-    o.PlayFromFile = o.cbPlayFromFile && o.cbPlayFromFile->isChecked();
+    o.PlayFromFile = o.panel.cbPlayFromFile && o.panel.cbPlayFromFile->isChecked();
     ReloadObjectFiles(n);
 }
 
@@ -105,7 +84,7 @@ void SoundObjectTable::ReloadObjectFiles(int n) {
 }
 
 void SoundObjectTable::LoadObjectFolderFiles(int n) {
-    ListFolderFiles(objectFolder(n), object(n).FileList);
+    ListFolderFiles(engine_.objectIni.objectFolder(n), object(n).FileList);
 }
 
 void SoundObjectTable::LoadObjectWaveListFiles(int n) {
@@ -121,21 +100,15 @@ void SoundObjectTable::LoadObjectWaveListFiles(int n) {
 void SoundObjectTable::ShowObjectFile(int n) {
     SoundObject &o = object(n);
     if (o.FileList.isEmpty()) {
-        if (o.edFile) {
-            o.edFile->clear();
+        if (o.panel.edFile) {
+            o.panel.edFile->clear();
         }
         o.FileIndex = -1;
         return;
     }
     const QString &entry = o.FileList[o.FileIndex];
-    if (o.edFile) {
-        o.edFile->setText(o.PlayFromFile ? QFileInfo(entry).fileName() : entry);
-    }
-    for (SoundObject &each : objects_) {
-        if (each.edFile) {
-            each.edFile->setToolTip(each.edFile->text());
-        }
-    }
+    showName(o.panel.edFile, o.PlayFromFile ? QFileInfo(entry).fileName() : entry,
+             &SoundObjectPanel::edFile);
 }
 
 void SoundObjectTable::stepFile(int n, int step) {
@@ -157,23 +130,21 @@ void SoundObjectTable::laFileRight1Click(int n) {
 
 void SoundObjectTable::btPlayThreadClick(int n) {
     SoundObject &o = object(n);
-    FDeviceID = o.OutDeviceID;
     if (o.FileIndex < 0 || o.FileIndex >= o.FileList.size()) {
         return;
     }
-    const bool loop = o.cbLoop && o.cbLoop->isChecked();
+    const bool loop = o.panel.cbLoop && o.panel.cbLoop->isChecked();
     if (o.PlayFromFile) {
-        PlaybackRegistry::instance().startFromFile(n, FDeviceID, loop, o.FileList[o.FileIndex],
-                                                   o.OutDeviceName);
+        engine_.playbacks.startFromFile(n, o.OutDeviceID, loop, o.FileList[o.FileIndex],
+                                        o.OutDeviceName);
     } else if (o.wl && o.FileIndex < o.wl->size()) {
-        PlaybackRegistry::instance().startFromMemory(n, FDeviceID, loop, (*o.wl)[o.FileIndex].image,
-                                                     o.OutDeviceName);
+        engine_.playbacks.startFromMemory(n, o.OutDeviceID, loop, (*o.wl)[o.FileIndex].image,
+                                          o.OutDeviceName);
     }
 }
 
 void SoundObjectTable::btStopThreadClick(int n) {
-    FDeviceID = object(n).OutDeviceID;
-    PlaybackRegistry::instance().stop(n);
+    engine_.playbacks.stop(n);
 }
 
 void SoundObjectTable::ShowOutputLevels(int deviceId, int left, int right) {
@@ -181,11 +152,11 @@ void SoundObjectTable::ShowOutputLevels(int deviceId, int left, int right) {
         if (o.OutDeviceID != deviceId) {
             continue;
         }
-        if (o.pbL && o.pbL->value() != left) {
-            o.pbL->setValue(left);
+        if (o.panel.pbL && o.panel.pbL->value() != left) {
+            o.panel.pbL->setValue(left);
         }
-        if (o.pbR && o.pbR->value() != right) {
-            o.pbR->setValue(right);
+        if (o.panel.pbR && o.panel.pbR->value() != right) {
+            o.panel.pbR->setValue(right);
         }
     }
 }

@@ -1,14 +1,10 @@
 #include "SoundObjectTable.h"
 
 #include "SkinWidgets.h"
-#include "SndUtils.h"
-#include "Snd_Tr_I.h"
-#include "Snd_Tr_O.h"
+#include "SoundEngine.h"
 #include "WaveClips.h"
-#include "snd_ini.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIntValidator>
@@ -20,11 +16,6 @@
 namespace numbrook {
 
 namespace {
-
-QString &dataRoot() {
-    static QString root;
-    return root;
-}
 
 // "hh.mm.ss": hours, minutes and seconds of the local time, two digits each.
 QString clockText() {
@@ -66,18 +57,19 @@ bool ListFolderFiles(const QString &folder, QStringList &list) {
     return !list.isEmpty();
 }
 
-SoundObjectTable::SoundObjectTable(ObjectLog &log, QObject *parent) : QObject(parent), log_(log) {
+SoundObjectTable::SoundObjectTable(SoundEngine &engine, ObjectLog &log, QObject *parent)
+    : QObject(parent), engine_(engine), log_(log) {
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
         object(n).number = n;
     }
-    connect(&CaptureReports::instance(), &CaptureReports::levelReport, this,
+    connect(&engine_.captureReports, &CaptureReports::levelReport, this,
             &SoundObjectTable::ShowInputLevel, Qt::DirectConnection);
     connect(
-        &CaptureReports::instance(), &CaptureReports::triggerReport, this,
+        &engine_.captureReports, &CaptureReports::triggerReport, this,
         [this](int n) { SetSignalling(n, true); }, Qt::DirectConnection);
-    connect(&MixerEvents::instance(), &MixerEvents::controlChanged, this,
+    connect(&engine_.microphoneVolume, &MicrophoneVolume::controlChanged, this,
             &SoundObjectTable::mixerControlChange);
-    connect(&PlaybackReports::instance(), &PlaybackReports::outputLevelReport, this,
+    connect(&engine_.playbackReports, &PlaybackReports::outputLevelReport, this,
             &SoundObjectTable::ShowOutputLevels, Qt::DirectConnection);
 }
 
@@ -85,13 +77,40 @@ SoundObjectTable::~SoundObjectTable() {
     stopAllThreads();
 }
 
-QString SoundObjectTable::objectFolder(int n) {
-    const QString root = dataRoot().isEmpty() ? QCoreApplication::applicationDirPath() : dataRoot();
-    return QDir(root).filePath(QStringLiteral("Data/wav%1/").arg(n));
+void SoundObjectTable::setPosition(TrackBar *bar, int position) {
+    // Only a differing value is set, so that an equal one raises no change notification.
+    if (bar && bar->value() != position) {
+        bar->setValue(position);
+    }
 }
 
-void SoundObjectTable::setDataRoot(const QString &folder) {
-    dataRoot() = folder;
+QString SoundObjectTable::listedName(const DeviceEntryList &devices, const QString &name) {
+    return devices.isEmpty() ? name : devices[IndexOfName(devices, name)].name;
+}
+
+bool SoundObjectTable::stepDevice(const DeviceEntryList &devices, int step, int &id,
+                                  QString &name) {
+    if (devices.isEmpty()) {
+        return false;
+    }
+    const DeviceEntry &next =
+        devices[WrapStep(IndexOfName(devices, name), step, int(devices.size()))];
+    id = next.id;
+    name = next.name;
+    return true;
+}
+
+void SoundObjectTable::showName(QLineEdit *edit, const QString &text,
+                                QLineEdit *SoundObjectPanel::*field) {
+    if (edit) {
+        edit->setText(text);
+    }
+    // Each field of that kind shows its whole text as its tool tip.
+    for (SoundObject &each : objects_) {
+        if (QLineEdit *shown = each.panel.*field) {
+            shown->setToolTip(shown->text());
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -99,24 +118,8 @@ void SoundObjectTable::setDataRoot(const QString &folder) {
 
 void SoundObjectTable::bind(int n, const SoundObjectPanel &panel) {
     SoundObject &o = object(n);
-    o.edObj = panel.edObj;
-    o.tbVL = panel.tbVL;
-    o.tbVR = panel.tbVR;
-    o.pbL = panel.pbL;
-    o.pbR = panel.pbR;
-    o.cbLoop = panel.cbLoop;
-    o.edFile = panel.edFile;
-    o.cbPlayFromFile = panel.cbPlayFromFile;
+    o.panel = panel;
     o.wl = &BuiltInClips(n);
-    o.edMic = panel.edMic;
-    o.pbSig = panel.pbSig;
-    o.tbMixerVol = panel.tbMixerVol;
-    o.tbTrig = panel.tbTrig;
-    o.edDelay = panel.edDelay;
-    o.cbPorog = panel.cbPorog;
-    o.lcPorogValue = panel.lcPorogValue;
-    o.Sb_StartMic = panel.Sb_StartMic;
-    o.Sb_StopMic = panel.Sb_StopMic;
 
     const auto tagged = [n](QObject *widget) {
         if (widget) {
@@ -149,28 +152,31 @@ void SoundObjectTable::bind(int n, const SoundObjectPanel &panel) {
                     [this, bar, handler] { (this->*handler)(Tag(bar)); });
         }
     };
-    onTrack(o.tbTrig, &SoundObjectTable::tbTrig1Change);
-    onTrack(o.tbMixerVol, &SoundObjectTable::tbMixerVol1Change);
-    onTrack(o.tbVL, &SoundObjectTable::tbVL1Change);
-    onTrack(o.tbVR, &SoundObjectTable::tbVL1Change);
+    onTrack(o.panel.tbTrig, &SoundObjectTable::tbTrig1Change);
+    onTrack(o.panel.tbMixerVol, &SoundObjectTable::tbMixerVol1Change);
+    onTrack(o.panel.tbVL, &SoundObjectTable::tbVL1Change);
+    onTrack(o.panel.tbVR, &SoundObjectTable::tbVL1Change);
 
-    if (QCheckBox *box = o.cbPlayFromFile) {
+    if (QCheckBox *box = o.panel.cbPlayFromFile) {
         tagged(box);
         connect(box, &QCheckBox::clicked, this, [this, box] { cbPlayFromFile1Click(Tag(box)); });
     }
-    if (o.edDelay) {
-        o.edDelay->setValidator(new QIntValidator(0, 86400, o.edDelay));
+    if (o.panel.edDelay) {
+        o.panel.edDelay->setValidator(new QIntValidator(0, 86400, o.panel.edDelay));
     }
-    if (o.tbMixerVol) {
-        o.setTrackEnabled = [bar = o.tbMixerVol](bool on) { bar->setEnabled(on); };
-        o.setTrackPosition = [bar = o.tbMixerVol](int value) { SetTrackBarPosition(*bar, value); };
+    if (o.panel.tbMixerVol) {
+        o.setTrackEnabled = [bar = o.panel.tbMixerVol](bool on) { bar->setEnabled(on); };
+        o.setTrackPosition = [bar = o.panel.tbMixerVol](int value) { setPosition(bar, value); };
     }
+    makeHoldTimer(o);
+}
 
+void SoundObjectTable::makeHoldTimer(SoundObject &o) {
     // The hold timer starts enabled, so that each object's signalling is switched off once
     // shortly after start.
     o.tmPorog = new QTimer(this);
-    o.tmPorog->setObjectName(QStringLiteral("tmPorog%1").arg(n));
-    tagged(o.tmPorog);
+    o.tmPorog->setObjectName(QStringLiteral("tmPorog%1").arg(o.number));
+    o.tmPorog->setProperty("tag", o.number);
     o.tmPorog->setInterval(1000);
     // Precise, so that a hold of one second never ends before the question timer's next tick.
     o.tmPorog->setTimerType(Qt::PreciseTimer);
@@ -184,16 +190,14 @@ void SoundObjectTable::bind(int n, const SoundObjectPanel &panel) {
 
 void SoundObjectTable::applyParams(SoundObject &o, const ObjectParams &params) {
     o.PlayFromFile = params.PlayFromFile;
-    if (o.cbLoop) {
-        o.cbLoop->setChecked(params.Loop);
+    if (o.panel.cbLoop) {
+        o.panel.cbLoop->setChecked(params.Loop);
     }
-    if (o.tbTrig) {
-        SetTrackBarPosition(*o.tbTrig, params.TriggerPosition);
-    }
+    setPosition(o.panel.tbTrig, params.TriggerPosition);
     // The capture thread reads the threshold from here, also when the bar did not move.
-    TriggerThreshold(o.number).store(params.TriggerPosition);
-    if (o.edDelay) {
-        o.edDelay->setText(params.DelayText);
+    engine_.captures.TriggerThreshold(o.number).store(params.TriggerPosition);
+    if (o.panel.edDelay) {
+        o.panel.edDelay->setText(params.DelayText);
     }
     o.VolumeLeft = params.VolumeLeft;
     o.VolumeRight = params.VolumeRight;
@@ -203,10 +207,12 @@ void SoundObjectTable::applyParams(SoundObject &o, const ObjectParams &params) {
 ObjectParams SoundObjectTable::paramsOf(const SoundObject &o) const {
     ObjectParams params;
     params.PlayFromFile = o.PlayFromFile;
-    params.Loop = o.cbLoop && o.cbLoop->isChecked();
+    params.Loop = o.panel.cbLoop && o.panel.cbLoop->isChecked();
     params.TriggerPosition =
-        o.tbTrig ? o.tbTrig->value() : TriggerThreshold(o.number).load(std::memory_order_relaxed);
-    params.DelayText = o.edDelay ? o.edDelay->text() : QStringLiteral("1");
+        o.panel.tbTrig
+            ? o.panel.tbTrig->value()
+            : engine_.captures.TriggerThreshold(o.number).load(std::memory_order_relaxed);
+    params.DelayText = o.panel.edDelay ? o.panel.edDelay->text() : QStringLiteral("1");
     params.VolumeLeft = o.VolumeLeft;
     params.VolumeRight = o.VolumeRight;
     params.MixerVolume = o.MixerVolume;
@@ -217,38 +223,35 @@ ObjectParams SoundObjectTable::paramsOf(const SoundObject &o) const {
 
 void SoundObjectTable::loadObject(int n) {
     SoundObject &o = object(n);
-    const DeviceChoice output = LookupObjectOutput(n, OutputDeviceNames);
+    const DeviceChoice output =
+        ObjectIniStore::LookupObjectOutput(n, engine_.devices.OutputDeviceNames);
     o.OutDeviceID = output.id;
     o.OutDeviceName = output.name;
-    const DeviceChoice input = LookupObjectInput(n, InputDeviceNames);
+    const DeviceChoice input =
+        ObjectIniStore::LookupObjectInput(n, engine_.devices.InputDeviceNames);
     o.InDeviceID = input.id;
     o.InDeviceName = input.name;
 
     ObjectParams params;
-    LoadObjectParams(n, params);
+    ObjectIniStore::LoadObjectParams(n, params);
     applyParams(o, params);
-    if (o.cbPlayFromFile && o.cbPlayFromFile->isChecked() != o.PlayFromFile) {
+    if (o.panel.cbPlayFromFile && o.panel.cbPlayFromFile->isChecked() != o.PlayFromFile) {
         // A changed tick runs the click handler, as a click does.
-        o.cbPlayFromFile->setChecked(o.PlayFromFile);
+        o.panel.cbPlayFromFile->setChecked(o.PlayFromFile);
         cbPlayFromFile1Click(n);
     }
     ReloadObjectFiles(n);
 
-    FDeviceID = o.OutDeviceID;
-    if (o.tbVL) {
-        SetTrackBarPosition(*o.tbVL, o.VolumeLeft);
-    }
-    if (o.tbVR) {
-        SetTrackBarPosition(*o.tbVR, o.VolumeRight);
-    }
+    setPosition(o.panel.tbVL, o.VolumeLeft);
+    setPosition(o.panel.tbVR, o.VolumeRight);
     if (o.OutDeviceID != kNoDevice) {
-        SetOutputVolume(o.VolumeLeft, o.VolumeRight);
+        engine_.outputVolume.SetOutputVolume(o.OutDeviceID, o.VolumeLeft, o.VolumeRight);
     }
     ShowObjectDevice(n);
 
-    o.MixerOpen = OpenObjectMixer(o);
-    WriteObjectMixerVolume(o, o.MixerVolume);
-    ReadObjectMixerVolume(o);
+    o.MixerOpen = engine_.microphoneVolume.OpenObjectMixer(o);
+    engine_.microphoneVolume.WriteObjectMixerVolume(o, o.MixerVolume);
+    engine_.microphoneVolume.ReadObjectMixerVolume(o);
     ShowObjectMic(n);
     log_.append(QStringLiteral("FMixerControlID= %1 %2 %3")
                     .arg(n)
@@ -267,15 +270,15 @@ void SoundObjectTable::LoadAllObjects() {
 void SoundObjectTable::SaveAllObjects() {
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
         const ObjectParams params = paramsOf(object(n));
-        SaveObjectOutput(n, params);
-        SaveObjectParams(n, params);
-        SaveObjectInput(n, params);
+        engine_.objectIni.SaveObjectOutput(n, params);
+        engine_.objectIni.SaveObjectParams(n, params);
+        engine_.objectIni.SaveObjectInput(n, params);
     }
 }
 
 void SoundObjectTable::stopAllThreads() {
-    CaptureRegistry::instance().stopAll();
-    PlaybackRegistry::instance().stopAll();
+    engine_.captures.stopAll();
+    engine_.playbacks.stopAll();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -286,20 +289,20 @@ void SoundObjectTable::SetSignalling(int n, bool on) {
         return;
     }
     SoundObject &o = object(n);
-    if (o.cbPorog) {
-        o.cbPorog->setChecked(on);
-        QPalette palette = o.cbPorog->palette();
+    if (o.panel.cbPorog) {
+        o.panel.cbPorog->setChecked(on);
+        QPalette palette = o.panel.cbPorog->palette();
         palette.setColor(QPalette::WindowText,
                          on ? QColor(Qt::red)
                             : QApplication::palette().color(QPalette::WindowText));
-        o.cbPorog->setPalette(palette);
+        o.panel.cbPorog->setPalette(palette);
     }
     Q_EMIT signallingChanged(n, on);
     if (o.tmPorog) {
         o.tmPorog->stop();
     }
     if (on) {
-        const int seconds = o.edDelay ? o.edDelay->text().toInt() : 1;
+        const int seconds = o.panel.edDelay ? o.panel.edDelay->text().toInt() : 1;
         // A hold time of 0 or less never ends by itself.
         if (o.tmPorog && seconds > 0) {
             o.tmPorog->setInterval(seconds * 1000);
@@ -319,19 +322,17 @@ void SoundObjectTable::tmPorog1Timer(int n) {
 // Microphone
 
 void SoundObjectTable::chooseMicrophone(int n, int step) {
-    if (InputDeviceNames.isEmpty()) {
+    if (engine_.devices.InputDeviceNames.isEmpty()) {
         return;
     }
     SoundObject &o = object(n);
-    CloseObjectMixer(o);
-    const int index =
-        WrapStep(IndexOfName(InputDeviceNames, o.InDeviceName), step, int(InputDeviceNames.size()));
-    o.InDeviceID = InputDeviceNames[index].id;
-    o.InDeviceName = InputDeviceNames[index].name;
-    o.MixerOpen = OpenObjectMixer(o);
-    ReadObjectMixerVolume(o);
+    MicrophoneVolume &volume = engine_.microphoneVolume;
+    volume.CloseObjectMixer(o);
+    stepDevice(engine_.devices.InputDeviceNames, step, o.InDeviceID, o.InDeviceName);
+    o.MixerOpen = volume.OpenObjectMixer(o);
+    volume.ReadObjectMixerVolume(o);
     ShowObjectMic(n);
-    SaveObjectInput(n, paramsOf(o));
+    engine_.objectIni.SaveObjectInput(n, paramsOf(o));
     log_.append(QStringLiteral("SaveMappingObjectToMic %1 %2").arg(n).arg(o.InDeviceID));
 }
 
@@ -345,12 +346,12 @@ void SoundObjectTable::laRightMic1Click(int n) {
 
 void SoundObjectTable::tbTrig1Change(int n) {
     SoundObject &o = object(n);
-    if (!o.tbTrig) {
+    if (!o.panel.tbTrig) {
         return;
     }
-    TriggerThreshold(n).store(o.tbTrig->value());
-    if (o.lcPorogValue) {
-        o.lcPorogValue->setText(QString::number(o.tbTrig->value()));
+    engine_.captures.TriggerThreshold(n).store(o.panel.tbTrig->value());
+    if (o.panel.lcPorogValue) {
+        o.panel.lcPorogValue->setText(QString::number(o.panel.tbTrig->value()));
     }
 }
 
@@ -359,14 +360,14 @@ void SoundObjectTable::tbMixerVol1Change(int n) {
         return;
     }
     SoundObject &o = object(n);
-    if (!o.tbMixerVol) {
+    if (!o.panel.tbMixerVol) {
         return;
     }
-    o.MixerVolume = o.tbMixerVol->value();
-    WriteObjectMixerVolume(o, o.MixerVolume);
+    o.MixerVolume = o.panel.tbMixerVol->value();
+    engine_.microphoneVolume.WriteObjectMixerVolume(o, o.MixerVolume);
     for (SoundObject &other : objects_) {
         if (other.number != n && other.InDeviceID == o.InDeviceID) {
-            ReadObjectMixerVolume(other);
+            engine_.microphoneVolume.ReadObjectMixerVolume(other);
         }
     }
 }
@@ -374,56 +375,51 @@ void SoundObjectTable::tbMixerVol1Change(int n) {
 void SoundObjectTable::mixerControlChange(quint32 controlId) {
     for (SoundObject &o : objects_) {
         if (o.FMixerControlID == controlId) {
-            ReadObjectMixerVolume(o);
+            engine_.microphoneVolume.ReadObjectMixerVolume(o);
         }
     }
 }
 
 void SoundObjectTable::ShowInputLevel(int deviceId, int level) {
     for (SoundObject &o : objects_) {
-        if (o.InDeviceID == deviceId && o.pbSig && o.pbSig->value() != level) {
-            o.pbSig->setValue(level);
+        if (o.InDeviceID == deviceId && o.panel.pbSig && o.panel.pbSig->value() != level) {
+            o.panel.pbSig->setValue(level);
         }
     }
 }
 
 void SoundObjectTable::ShowObjectMic(int n) {
     SoundObject &o = object(n);
-    if (!InputDeviceNames.isEmpty()) {
-        o.InDeviceName = InputDeviceNames[IndexOfName(InputDeviceNames, o.InDeviceName)].name;
+    o.InDeviceName = listedName(engine_.devices.InputDeviceNames, o.InDeviceName);
+    if (o.panel.edMic) {
+        o.panel.edMic->setText(o.InDeviceName);
     }
-    if (o.edMic) {
-        o.edMic->setText(o.InDeviceName);
-    }
-    for (QWidget *widget : {static_cast<QWidget *>(o.tbTrig), static_cast<QWidget *>(o.edDelay)}) {
+    for (QWidget *widget :
+         {static_cast<QWidget *>(o.panel.tbTrig), static_cast<QWidget *>(o.panel.edDelay)}) {
         if (widget) {
             widget->setEnabled(o.MixerOpen);
         }
     }
-    for (QWidget *button :
-         {static_cast<QWidget *>(o.Sb_StartMic), static_cast<QWidget *>(o.Sb_StopMic)}) {
+    for (QWidget *button : {static_cast<QWidget *>(o.panel.Sb_StartMic),
+                            static_cast<QWidget *>(o.panel.Sb_StopMic)}) {
         if (button) {
             button->setVisible(o.MixerOpen);
         }
     }
-    for (SoundObject &each : objects_) {
-        if (each.edMic) {
-            each.edMic->setToolTip(each.edMic->text());
-        }
-    }
+    showName(nullptr, QString(), &SoundObjectPanel::edMic);
 }
 
 void SoundObjectTable::startMic(int n) {
-    if (CaptureRegistry::instance().running(n)) {
+    if (engine_.captures.running(n)) {
         return;
     }
     log_.append(QStringLiteral("start mic"));
-    StartCapture(n, object(n).InDeviceID);
+    engine_.captures.StartCapture(n, object(n).InDeviceID);
     log_.append(QStringLiteral("mic thread started"));
 }
 
 void SoundObjectTable::btStopMic1Click(int n) {
-    CaptureRegistry::instance().stop(n);
+    engine_.captures.stop(n);
     ShowInputLevel(object(n).InDeviceID, 0);
     SetSignalling(n, false);
 }

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "ObjectIniStore.h"
 #include "ObjectLog.h"
 #include "SoundObject.h"
 #include "SoundObjectPanel.h"
-#include "snd_ini.h"
 
 #include <QObject>
 #include <array>
 #include <functional>
 
+class QLineEdit;
+
 namespace numbrook {
+
+class SoundEngine;
+class TrackBar;
 
 // The four sound objects of the main window and every handler that works on them. Each
 // handler serves the same control of all four objects and takes the object number from the
@@ -19,7 +24,7 @@ namespace numbrook {
 class SoundObjectTable : public QObject {
     Q_OBJECT
 public:
-    explicit SoundObjectTable(ObjectLog &log, QObject *parent = nullptr);
+    SoundObjectTable(SoundEngine &engine, ObjectLog &log, QObject *parent = nullptr);
     ~SoundObjectTable() override;
     Q_DISABLE_COPY_MOVE(SoundObjectTable)
 
@@ -74,11 +79,6 @@ public:
     void ReloadObjectFiles(int n);
     void ShowObjectFile(int n);
 
-    // Object n's folder of sound files: Data/wav<n>/ beside the executable.
-    static QString objectFolder(int n);
-    // Replaces the folder beside the executable that holds Data/ (tests); empty restores it.
-    static void setDataRoot(const QString &folder);
-
 private:
     void loadObject(int n);
     void chooseMicrophone(int n, int step);
@@ -88,7 +88,19 @@ private:
     void LoadObjectWaveListFiles(int n);
     void applyParams(SoundObject &o, const ObjectParams &params);
     ObjectParams paramsOf(const SoundObject &o) const;
+    void makeHoldTimer(SoundObject &o);
 
+    // Moves a track bar that exists.
+    static void setPosition(TrackBar *bar, int position);
+    // The listed spelling of `name` (the first entry when it is not listed).
+    static QString listedName(const DeviceEntryList &devices, const QString &name);
+    // Moves `id` and `name` one step through `devices`, wrapping; false when there are none.
+    static bool stepDevice(const DeviceEntryList &devices, int step, int &id, QString &name);
+    // Shows `text` in `edit` (when given) and refreshes the tool tip of that field of every
+    // object.
+    void showName(QLineEdit *edit, const QString &text, QLineEdit *SoundObjectPanel::*field);
+
+    SoundEngine &engine_;
     ObjectLog &log_;
     std::array<SoundObject, 4> objects_;
 };

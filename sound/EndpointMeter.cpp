@@ -1,6 +1,7 @@
 #include "EndpointMeter.h"
 
-#include "SndUtils.h"
+#include "OutputVolume.h"
+#include "SoundErrors.h"
 
 #include <QList>
 #include <algorithm>
@@ -38,7 +39,9 @@ QString peakReadFailedContext() {
 // The meter stream delivers one peak per channel a hundred times a second.
 constexpr quint32 kMeterRate = 100;
 
-struct Endpoint {
+} // namespace
+
+struct EndpointMeter::Endpoint {
     quint32 index = PA_INVALID_INDEX;
     QString description;
     bool hasDescription = false; // a sink without one cannot be matched by name
@@ -46,14 +49,16 @@ struct Endpoint {
     pa_channel_map channelMap{};
 };
 
-struct EndpointList {
+struct EndpointMeter::EndpointList {
     QList<Endpoint> endpoints;
     bool complete = false;
     bool failed = false;
 };
 
+namespace {
+
 void collectEndpoint(pa_context *, const pa_sink_info *info, int eol, void *userdata) {
-    auto *list = static_cast<EndpointList *>(userdata);
+    auto *list = static_cast<EndpointMeter::EndpointList *>(userdata);
     if (eol < 0) {
         list->failed = true;
         return;
@@ -65,7 +70,7 @@ void collectEndpoint(pa_context *, const pa_sink_info *info, int eol, void *user
     if (!info) {
         return;
     }
-    Endpoint endpoint;
+    EndpointMeter::Endpoint endpoint;
     endpoint.index = info->index;
     if (info->description) {
         endpoint.description = QString::fromUtf8(info->description);
@@ -107,20 +112,45 @@ void EndpointMeter::release() {
     peaks_.clear();
 }
 
+void EndpointMeter::report(int code, const QString &context) {
+    errors_.ReportSoundError(code, context, true);
+}
+
 void EndpointMeter::setup(pa_context *context, const QString &deviceName, const LoopStep &step) {
     release();
     endpointName_.clear();
     context_ = context;
     if (!context || pa_context_get_state(context) != PA_CONTEXT_READY) {
-        ReportSoundError(contextError(context), connectionFailedContext(), true);
+        report(contextError(context), connectionFailedContext());
         return;
     }
-
     EndpointList list;
-    pa_operation *listing = pa_context_get_sink_info_list(context, collectEndpoint, &list);
-    if (!listing) {
-        ReportSoundError(contextError(context), listFailedContext(), true);
+    if (!listEndpoints(list, step) || list.endpoints.isEmpty()) {
         return;
+    }
+    std::sort(list.endpoints.begin(), list.endpoints.end(),
+              [](const Endpoint &a, const Endpoint &b) { return a.index < b.index; });
+
+    const QString key = EndpointKey(deviceName);
+    for (const Endpoint &endpoint : std::as_const(list.endpoints)) {
+        if (!endpoint.hasDescription) {
+            report(PA_ERR_NOENTITY, nameFailedContext());
+            return;
+        }
+        if (!key.isEmpty() && endpoint.description.toUpper().contains(key)) {
+            endpointName_ = endpoint.description;
+            open(endpoint, step);
+            return;
+        }
+    }
+}
+
+// Lists the sinks into `list`; false after a reported failure.
+bool EndpointMeter::listEndpoints(EndpointList &list, const LoopStep &step) {
+    pa_operation *listing = pa_context_get_sink_info_list(context_, collectEndpoint, &list);
+    if (!listing) {
+        report(contextError(context_), listFailedContext());
+        return false;
     }
     while (pa_operation_get_state(listing) == PA_OPERATION_RUNNING && step()) {
     }
@@ -131,36 +161,18 @@ void EndpointMeter::setup(pa_context *context, const QString &deviceName, const 
     }
     pa_operation_unref(listing);
     if (!finished || list.failed || !list.complete) {
-        ReportSoundError(contextError(context), countFailedContext(), true);
-        return;
+        report(contextError(context_), countFailedContext());
+        return false;
     }
-    if (list.endpoints.isEmpty()) {
-        return;
-    }
-    std::sort(list.endpoints.begin(), list.endpoints.end(),
-              [](const Endpoint &a, const Endpoint &b) { return a.index < b.index; });
+    return true;
+}
 
-    const QString key = EndpointKey(deviceName);
-    const Endpoint *match = nullptr;
-    for (const Endpoint &endpoint : std::as_const(list.endpoints)) {
-        if (!endpoint.hasDescription) {
-            ReportSoundError(PA_ERR_NOENTITY, nameFailedContext(), true);
-            return;
-        }
-        if (!key.isEmpty() && endpoint.description.toUpper().contains(key)) {
-            match = &endpoint;
-            break;
-        }
-    }
-    if (!match) {
-        return;
-    }
-    endpointName_ = match->description;
-
-    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, kMeterRate, match->channelMap.channels};
-    stream_ = pa_stream_new(context, "Peak meter", &format, &match->channelMap);
+// Opens the peak-detecting record stream on the endpoint's monitor.
+void EndpointMeter::open(const Endpoint &endpoint, const LoopStep &step) {
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, kMeterRate, endpoint.channelMap.channels};
+    stream_ = pa_stream_new(context_, "Peak meter", &format, &endpoint.channelMap);
     if (!stream_) {
-        ReportSoundError(contextError(context), activateFailedContext(), true);
+        report(contextError(context_), activateFailedContext());
         return;
     }
     pa_buffer_attr wanted;
@@ -171,8 +183,8 @@ void EndpointMeter::setup(pa_context *context, const QString &deviceName, const 
     wanted.fragsize = std::uint32_t(pa_frame_size(&format));
     const auto flags =
         pa_stream_flags_t(PA_STREAM_PEAK_DETECT | PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
-    if (pa_stream_connect_record(stream_, match->monitorSource.constData(), &wanted, flags) < 0) {
-        ReportSoundError(contextError(context), activateFailedContext(), true);
+    if (pa_stream_connect_record(stream_, endpoint.monitorSource.constData(), &wanted, flags) < 0) {
+        report(contextError(context_), activateFailedContext());
         pa_stream_unref(stream_);
         stream_ = nullptr;
         return;
@@ -181,7 +193,7 @@ void EndpointMeter::setup(pa_context *context, const QString &deviceName, const 
     }
     if (pa_stream_get_state(stream_) != PA_STREAM_READY) {
         // The meter is held but never read.
-        ReportSoundError(contextError(context), channelCountFailedContext(), true);
+        report(contextError(context_), channelCountFailedContext());
         return;
     }
     channelCount_ = pa_stream_get_sample_spec(stream_)->channels;
@@ -196,7 +208,7 @@ void EndpointMeter::read(int &left, int &right) {
     if (pa_stream_get_state(stream_) != PA_STREAM_READY) {
         // A stream that has failed or ended never delivers again: one report, and the meter goes
         // rather than reporting the same failure every 10 ms until the sound ends.
-        ReportSoundError(contextError(context_), peakReadFailedContext(), true);
+        report(contextError(context_), peakReadFailedContext());
         release();
         return;
     }
@@ -206,7 +218,7 @@ void EndpointMeter::read(int &left, int &right) {
         const void *data = nullptr;
         size_t size = 0;
         if (pa_stream_peek(stream_, &data, &size) < 0) {
-            ReportSoundError(contextError(context_), peakReadFailedContext(), true);
+            report(contextError(context_), peakReadFailedContext());
             return;
         }
         if (size == 0) {

@@ -9,6 +9,8 @@
 
 namespace numbrook {
 
+class SoundErrors;
+
 // A device name is matched against the endpoint names by this many leading characters.
 inline constexpr int kEndpointKeyLength = 32;
 
@@ -33,7 +35,7 @@ public:
     // broken or the owner is being stopped.
     using LoopStep = std::function<bool()>;
 
-    EndpointMeter() = default;
+    explicit EndpointMeter(SoundErrors &errors) : errors_(errors) {}
     ~EndpointMeter();
     Q_DISABLE_COPY_MOVE(EndpointMeter)
 
@@ -51,8 +53,17 @@ public:
     // The description of the matched sink; empty when none matched.
     const QString &endpointName() const { return endpointName_; }
 
+    // What the sink listing gathers (for its callback).
+    struct Endpoint;
+    struct EndpointList;
+
 private:
     void release();
+    void report(int code, const QString &context);
+    bool listEndpoints(EndpointList &list, const LoopStep &step);
+    void open(const Endpoint &endpoint, const LoopStep &step);
+
+    SoundErrors &errors_;
 
     pa_context *context_ = nullptr;
     pa_stream *stream_ = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainThreadCall.h"
+#include "MainThreadCalls.h"
 
 #include <QList>
 #include <QMutex>
@@ -17,14 +17,15 @@ namespace numbrook {
 // once it has finished, and calls release() from its destructor.
 template <typename Thread> class ThreadRegistry {
 public:
+    // `calls` carries out the threads' reports while stopAll() waits for them.
+    explicit ThreadRegistry(MainThreadCalls &calls) : calls_(calls) {}
+    Q_DISABLE_COPY_MOVE(ThreadRegistry)
+
     // Registers and starts a thread; nobody keeps a finished one: it goes as soon as the main
     // loop sees it end.
     void add(Thread *thread) {
-        QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
         QMutexLocker lock(&mutex);
-        threads.append(thread);
-        objects.append(thread);
-        thread->start();
+        startLocked(thread);
     }
 
     // Registers and starts the thread `make()` creates, unless a thread of the object is
@@ -34,14 +35,11 @@ public:
         if (runningLocked(objectNumber)) {
             return false;
         }
-        Thread *thread = make();
-        QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-        threads.append(thread);
-        objects.append(thread);
-        thread->start();
+        startLocked(make());
         return true;
     }
 
+    // True while a thread of the object is registered.
     bool running(int objectNumber) const {
         QMutexLocker lock(&mutex);
         return runningLocked(objectNumber);
@@ -57,6 +55,7 @@ public:
         }
     }
 
+    // Number of registered threads.
     int count() const {
         QMutexLocker lock(&mutex);
         return int(threads.size());
@@ -75,7 +74,7 @@ public:
         }
         for (const QPointer<Thread> &thread : std::as_const(ending)) {
             if (thread) {
-                waitForThread(thread);
+                calls_.waitForThread(thread);
             }
         }
         // The threads have ended; release them now rather than leave them to a main loop that
@@ -99,12 +98,20 @@ public:
     }
 
 private:
+    void startLocked(Thread *thread) {
+        QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        threads.append(thread);
+        objects.append(thread);
+        thread->start();
+    }
+
     bool runningLocked(int objectNumber) const {
         return std::any_of(threads.cbegin(), threads.cend(), [objectNumber](const Thread *t) {
             return t->objectNumber() == objectNumber;
         });
     }
 
+    MainThreadCalls &calls_;
     mutable QMutex mutex;
     // Threads whose run has not yet ended, in order of start.
     QList<Thread *> threads;

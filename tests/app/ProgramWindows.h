@@ -8,15 +8,19 @@
 #include "Help.h"
 #include "Logo.h"
 #include "MainForm.h"
+#include "SoundEngine.h"
 
 namespace numbrook::testing {
 
 struct Program {
+    // A sound engine of its own (not connected), or the caller's.
+    SoundEngine ownEngine;
     TfmMain main;
     TfmHelp help;
     TfmLogo logo;
     TfmDisplay display;
-    Program() {
+    Program() : Program(ownEngine) {}
+    explicit Program(SoundEngine &engine) : main(engine) {
         main.attachWindows(&help, &logo, &display);
         main.SplashShown = true;
     }

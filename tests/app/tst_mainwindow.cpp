@@ -3,7 +3,7 @@
 #include "MainForm.h"
 #include "ProgramWindows.h"
 #include "SkinWidgets.h"
-#include "snd_ini.h"
+#include "ObjectIniStore.h"
 #include "unit_math.h"
 
 #include <QCheckBox>

@@ -8,7 +8,7 @@
 #include "TrayMenu.h"
 #include "UiStrings.h"
 #include "WebPages.h"
-#include "snd_ini.h"
+#include "ObjectIniStore.h"
 
 #include <QAction>
 #include <QFile>

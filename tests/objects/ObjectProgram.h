@@ -4,9 +4,10 @@
 // the settings, and the program's windows with a few ways into its sound objects.
 
 #include "MainForm.h"
+#include "ObjectIniStore.h"
 #include "ProgramWindows.h"
+#include "SoundEngine.h"
 #include "SoundObjectTable.h"
-#include "snd_ini.h"
 #include "unit_math.h"
 
 #include <QPlainTextEdit>
@@ -21,15 +22,15 @@ namespace numbrook::testing {
 // long as it lives.
 class ObjectFiles {
 public:
-    ObjectFiles() {
+    explicit ObjectFiles(SoundEngine &engine) : engine_(engine) {
         qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
         SetObjectIniPath(iniPath());
-        SoundObjectTable::setDataRoot(dir.path());
+        engine_.objectIni.setDataRoot(dir.path());
         QuizSettings = QuizSettingsRecord{};
     }
     ~ObjectFiles() {
         SetObjectIniPath({});
-        SoundObjectTable::setDataRoot({});
+        engine_.objectIni.setDataRoot({});
     }
     Q_DISABLE_COPY_MOVE(ObjectFiles)
 
@@ -43,10 +44,12 @@ public:
     }
 
 private:
+    SoundEngine &engine_;
     QTemporaryDir dir;
 };
 
 struct ObjectProgram : Program {
+    using Program::Program;
     SoundObjectTable &objects() { return *main.SoundObjectTable_; }
     SoundObject &object(int n) { return main.SoundObjectTable_->object(n); }
     QString log() const { return main.Memo1->toPlainText(); }

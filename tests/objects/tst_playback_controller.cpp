@@ -2,16 +2,16 @@
 // environment's sound server: first start, output device arrows, channel volumes shared by the
 // objects of one device, folder files and built-in clips, level bars.
 #include "MainForm.h"
+#include "ObjectIniStore.h"
 #include "ObjectProgram.h"
-#include "PulseConnection.h"
+#include "PlaybackThread.h"
 #include "PulseTools.h"
 #include "RiffReader.h"
 #include "SkinWidgets.h"
-#include "SndUtils.h"
-#include "Snd_Tr_O.h"
+#include "SoundEngine.h"
+#include "SoundErrors.h"
 #include "SoundObjectTable.h"
 #include "WaveClips.h"
-#include "snd_ini.h"
 #include "unit_math.h"
 
 #include <QCheckBox>
@@ -43,43 +43,46 @@ void touch(const QString &path) {
 class PlaybackControllerTest : public QObject {
     Q_OBJECT
 
+    SoundEngine engine;
+
     std::unique_ptr<testing::ObjectFiles> files_;
 
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "run inside scripts/test-env.sh");
-        QVERIFY(PulseConnection::instance().open());
+        QVERIFY(engine.connection.open());
     }
-    void init() { files_ = std::make_unique<testing::ObjectFiles>(); }
+    void init() { files_ = std::make_unique<testing::ObjectFiles>(engine); }
     void cleanup() { files_.reset(); }
 
     void firstStart_firstDeviceFirstClipHalfVolume() {
         const int masterBefore = pactlPercent("sink", "nb_speakers");
-        Program p;
-        QVERIFY(!OutputDeviceNames.isEmpty());
-        const DeviceEntry first = OutputDeviceNames.first();
+        Program p(engine);
+        QVERIFY(!engine.devices.OutputDeviceNames.isEmpty());
+        const DeviceEntry first = engine.devices.OutputDeviceNames.first();
         for (int n = 1; n <= 4; ++n) {
             QCOMPARE(p.object(n).OutDeviceID, first.id);
             QCOMPARE(p.object(n).OutDeviceName, first.name);
-            QCOMPARE(p.object(n).edObj->text(), first.name);
-            QCOMPARE(p.object(n).edObj->toolTip(), first.name);
-            QCOMPARE(p.object(n).tbVL->value(), 50);
-            QCOMPARE(p.object(n).tbVR->value(), 50);
+            QCOMPARE(p.object(n).panel.edObj->text(), first.name);
+            QCOMPARE(p.object(n).panel.edObj->toolTip(), first.name);
+            QCOMPARE(p.object(n).panel.tbVL->value(), 50);
+            QCOMPARE(p.object(n).panel.tbVR->value(), 50);
             QVERIFY(!p.object(n).PlayFromFile);
         }
         // Numbrook's own volume on that device, never the device's master volume.
-        QCOMPARE(OutputVolumeForSink(OutputServerName(first.id)), std::make_pair(50, 50));
+        QCOMPARE(engine.outputVolume.OutputVolumeForSink(engine.devices.OutputServerName(first.id)),
+                 std::make_pair(50, 50));
         QCOMPARE(pactlPercent("sink", "nb_speakers"), masterBefore);
 
         QCOMPARE(p.object(1).FileList,
                  QStringList({"файл индекс 0", "WL файл 1", "WL файл 2", "WL файл 3"}));
         QCOMPARE(p.object(1).FileIndex, 0);
-        QCOMPARE(p.object(1).edFile->text(), QStringLiteral("файл индекс 0"));
+        QCOMPARE(p.object(1).panel.edFile->text(), QStringLiteral("файл индекс 0"));
         QCOMPARE(p.object(2).FileList.size(), 3);
         QCOMPARE(p.object(3).FileList.size(), 2);
         QVERIFY(p.object(4).FileList.isEmpty());
         QCOMPARE(p.object(4).FileIndex, -1);
-        QVERIFY(p.object(4).edFile->text().isEmpty());
+        QVERIFY(p.object(4).panel.edFile->text().isEmpty());
         // The file arrows do nothing with an empty list.
         p.click("Sb_File4_Down");
         QCOMPARE(p.object(4).FileIndex, -1);
@@ -122,14 +125,14 @@ private Q_SLOTS:
         touch(folder + "b clap.wav");
         touch(folder + ".a hidden");
         files_->store("ObjectWavParams/ObjectPlayFromFile_2", 1);
-        Program p;
+        Program p(engine);
         SoundObject &o = p.object(2);
         QVERIFY(o.PlayFromFile);
-        QVERIFY(o.cbPlayFromFile->isChecked());
+        QVERIFY(o.panel.cbPlayFromFile->isChecked());
         QCOMPARE(o.FileList.size(), 2);
         QVERIFY(o.FileList.contains(folder + "b clap.wav"));
         QVERIFY(o.FileList.contains(folder + ".a hidden"));
-        QCOMPARE(o.edFile->text(), QFileInfo(o.FileList.first()).fileName());
+        QCOMPARE(o.panel.edFile->text(), QFileInfo(o.FileList.first()).fileName());
 
         // Stepping wraps at both ends.
         p.click("Sb_File2_Up");
@@ -144,63 +147,63 @@ private Q_SLOTS:
         // Back to the built-in clips, and a missing folder gives an empty list.
         p.click("cbPlayFromFile2");
         QVERIFY(!o.PlayFromFile);
-        QCOMPARE(o.edFile->text(), QStringLiteral("файл индекс 0"));
+        QCOMPARE(o.panel.edFile->text(), QStringLiteral("файл индекс 0"));
         p.click("cbPlayFromFile3");
         QVERIFY(p.object(3).FileList.isEmpty());
         QCOMPARE(p.object(3).FileIndex, -1);
     }
 
     void outputArrows_wrapSaveAndLog() {
-        Program p;
-        QVERIFY(OutputDeviceNames.size() >= 2);
-        const DeviceEntry last = OutputDeviceNames.last();
+        Program p(engine);
+        QVERIFY(engine.devices.OutputDeviceNames.size() >= 2);
+        const DeviceEntry last = engine.devices.OutputDeviceNames.last();
         p.click("Sb_Obj1_Up");
         QCOMPARE(p.object(1).OutDeviceName, last.name);
         QCOMPARE(p.object(1).OutDeviceID, last.id);
-        QCOMPARE(p.object(1).edObj->text(), last.name);
+        QCOMPARE(p.object(1).panel.edObj->text(), last.name);
         QCOMPARE(files_->stored("ObjectMapping/Object_1"), last.name);
         QVERIFY(p.log().contains(QStringLiteral("SetObjectTrackbar FDeviceID= %1").arg(last.id)));
         QVERIFY(p.log().endsWith(QStringLiteral("SaveMappingObjectToAudio 1 %1").arg(last.id)));
         p.click("Sb_Obj1_Down");
-        QCOMPARE(p.object(1).OutDeviceID, OutputDeviceNames.first().id);
+        QCOMPARE(p.object(1).OutDeviceID, engine.devices.OutputDeviceNames.first().id);
 
         // A stored name in other letter case resolves to the listed name.
         files_->store("ObjectMapping/Object_3", last.name.toUpper());
-        Program again;
+        Program again(engine);
         QCOMPARE(again.object(3).OutDeviceName, last.name);
     }
 
     void volumeBars_bothChannelsTogetherAndSharedDevice() {
-        Program p;
-        FDeviceID = p.object(1).OutDeviceID;
-        p.object(1).tbVL->setValue(30);
-        QCOMPARE(GetOutputVolume(), std::make_pair(30, 50));
+        Program p(engine);
+        const int FDeviceID = p.object(1).OutDeviceID;
+        p.object(1).panel.tbVL->setValue(30);
+        QCOMPARE(engine.outputVolume.GetOutputVolume(FDeviceID), std::make_pair(30, 50));
         // Moving the right bar writes the left bar's value too.
-        p.object(1).tbVR->setValue(70);
-        QCOMPARE(GetOutputVolume(), std::make_pair(30, 70));
+        p.object(1).panel.tbVR->setValue(70);
+        QCOMPARE(engine.outputVolume.GetOutputVolume(FDeviceID), std::make_pair(30, 70));
         QVERIFY(p.log().contains(QStringLiteral("VL1Change FDeviceID= %1").arg(FDeviceID)));
         // The other objects on that device show its volume.
         for (int n = 2; n <= 4; ++n) {
-            QCOMPARE(p.object(n).tbVL->value(), 30);
-            QCOMPARE(p.object(n).tbVR->value(), 70);
+            QCOMPARE(p.object(n).panel.tbVL->value(), 30);
+            QCOMPARE(p.object(n).panel.tbVR->value(), 70);
             QCOMPARE(p.object(n).VolumeRight, 70);
         }
         p.objects().ShowOutputLevels(p.object(1).OutDeviceID, 12, 34);
-        QCOMPARE(p.object(4).pbL->value(), 12);
-        QCOMPARE(p.object(4).pbR->value(), 34);
+        QCOMPARE(p.object(4).panel.pbL->value(), 12);
+        QCOMPARE(p.object(4).panel.pbR->value(), 34);
         p.objects().ShowOutputLevels(p.object(1).OutDeviceID + 100, 99, 99);
-        QCOMPARE(p.object(1).pbL->value(), 12);
+        QCOMPARE(p.object(1).panel.pbL->value(), 12);
     }
 
     void playTwice_countsTwoThreadsAndStopEndsBoth() {
         // A sink of its own, so that the sound does not reach other tests' measurements.
         files_->store("ObjectMapping/Object_1", "Padded Sink");
         files_->store("ObjectWavParams/ObjectLoop_1", 1);
-        Program p;
+        Program p(engine);
         p.main.ApplyLanguage();
         SoundObject &o = p.object(1);
         QCOMPARE(o.OutDeviceName, QStringLiteral("Padded Sink"));
-        QVERIFY(o.cbLoop->isChecked());
+        QVERIFY(o.panel.cbLoop->isChecked());
         const auto indicatorColour = [&p] {
             QWidget *indicator = p.main.control("Indicator_Play");
             return indicator->grab().toImage().pixelColor(10, 3);
@@ -214,19 +217,19 @@ private Q_SLOTS:
 
         p.click("Sb_StartPlay_Obj1");
         p.click("Sb_StartPlay_Obj1");
-        QCOMPARE(PlaybackRegistry::instance().count(), 2);
+        QCOMPARE(engine.playbacks.count(), 2);
         p.main.fmThreadCountTimer();
         QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 2"));
         QCOMPARE(indicatorColour(), QColor(255, 0, 0));
         // The meter of the object's device moves its bars while the clips play.
-        QTRY_VERIFY_WITH_TIMEOUT(o.pbL->value() > 0 && o.pbR->value() > 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(o.panel.pbL->value() > 0 && o.panel.pbR->value() > 0, 5000);
         // A looping clip outlasts its own length.
         QTest::qWait(1500);
-        QCOMPARE(PlaybackRegistry::instance().count(), 2);
+        QCOMPARE(engine.playbacks.count(), 2);
 
         p.click("Sb_StopPlay_Obj1");
-        QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(o.pbL->value() == 0 && o.pbR->value() == 0, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.playbacks.count(), 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(o.panel.pbL->value() == 0 && o.panel.pbR->value() == 0, 5000);
         p.main.fmThreadCountTimer();
         QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 0"));
         QCOMPARE(indicatorColour(), QColor(0, 128, 192));
@@ -234,23 +237,23 @@ private Q_SLOTS:
 
     void clipEndsByItself_andExitWhilePlayingStopsEverything() {
         files_->store("ObjectMapping/Object_2", "Padded Sink");
-        auto p = std::make_unique<Program>();
+        auto p = std::make_unique<Program>(engine);
         // The built-in knock of object 2 is about a third of a second long.
         p->object(2).FileIndex = 2;
         p->objects().btPlayThreadClick(2);
-        QCOMPARE(PlaybackRegistry::instance().count(), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, 5000);
+        QCOMPARE(engine.playbacks.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.playbacks.count(), 0, 5000);
 
-        p->object(2).cbLoop->setChecked(true);
+        p->object(2).panel.cbLoop->setChecked(true);
         p->objects().btPlayThreadClick(2);
         p->objects().btPlayThreadClick(2);
         QTest::qWait(100);
         p.reset();
-        QCOMPARE(PlaybackRegistry::instance().count(), 0);
+        QCOMPARE(engine.playbacks.count(), 0);
         // Object 4 has no clips: its play button does nothing.
-        Program again;
+        Program again(engine);
         again.objects().btPlayThreadClick(4);
-        QCOMPARE(PlaybackRegistry::instance().count(), 0);
+        QCOMPARE(engine.playbacks.count(), 0);
     }
 };
 

@@ -1,9 +1,10 @@
 // Capture against the private sound server of the test environment (scripts/test-env.sh).
 
-#include "MainThreadCall.h"
+#include "CaptureThread.h"
+#include "MainThreadCalls.h"
 #include "PipeFeeder.h"
-#include "SndUtils.h"
-#include "Snd_Tr_I.h"
+#include "SoundEngine.h"
+#include "SoundErrors.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -29,15 +30,13 @@ struct ReportLog {
     QList<std::pair<int, int>> levels; // (device, level)
     QList<int> triggers;               // object numbers
 
-    ReportLog() {
+    explicit ReportLog(CaptureReports &reports) {
         levelConnection =
-            QObject::connect(&CaptureReports::instance(), &CaptureReports::levelReport,
-                             [this](int device, int level) {
-                                 levels.append({device, level});
-                             });
-        triggerConnection =
-            QObject::connect(&CaptureReports::instance(), &CaptureReports::triggerReport,
-                             [this](int object) { triggers.append(object); });
+            QObject::connect(&reports, &CaptureReports::levelReport, [this](int device, int level) {
+                levels.append({device, level});
+            });
+        triggerConnection = QObject::connect(&reports, &CaptureReports::triggerReport,
+                                             [this](int object) { triggers.append(object); });
     }
     ~ReportLog() {
         QObject::disconnect(levelConnection);
@@ -59,6 +58,8 @@ struct ReportLog {
 
 class CapturePulseTest : public QObject {
     Q_OBJECT
+
+    SoundEngine engine;
 
 private Q_SLOTS:
     void initTestCase();
@@ -97,18 +98,18 @@ void CapturePulseTest::initTestCase() {
 
 void CapturePulseTest::init() {
     for (int object = kFirstSoundObject; object <= kLastSoundObject; ++object) {
-        TriggerThreshold(object).store(kDefaultTriggerThreshold);
+        engine.captures.TriggerThreshold(object).store(kDefaultTriggerThreshold);
     }
 }
 
 void CapturePulseTest::cleanup() {
     feeder->clear();
-    CaptureRegistry::instance().stopAll();
-    QCOMPARE(CaptureRegistry::instance().count(), 0);
+    engine.captures.stopAll();
+    QCOMPARE(engine.captures.count(), 0);
 }
 
 void CapturePulseTest::startOnPipe(int object, ReportLog &log) {
-    QVERIFY(CaptureRegistry::instance().start(object, kPipeDevice, QStringLiteral("nb_pipe_mic")));
+    QVERIFY(engine.captures.start(object, kPipeDevice, QStringLiteral("nb_pipe_mic")));
     // The first buffers carry whatever the source held before; start from clean silence.
     QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kPipeDevice) >= 5, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(log.levels.constLast().second == 0, 5000);
@@ -144,7 +145,7 @@ void CapturePulseTest::pipeSignal_triggersAsExpected() {
     QFETCH(int, triggers);
     QFETCH(int, peak);
 
-    ReportLog log;
+    ReportLog log(engine.captureReports);
     startOnPipe(1, log);
     playAndWait(log, sound);
 
@@ -163,24 +164,24 @@ void CapturePulseTest::pipeSignal_triggersAsExpected() {
 }
 
 void CapturePulseTest::thresholdChange_appliesFromNextBuffer() {
-    ReportLog log;
+    ReportLog log(engine.captureReports);
     startOnPipe(1, log);
-    TriggerThreshold(1).store(128);
+    engine.captures.TriggerThreshold(1).store(128);
     playAndWait(log, testing::clapSound(110, 30));
     QCOMPARE(log.triggersOf(1), 0);
 
-    TriggerThreshold(1).store(100);
+    engine.captures.TriggerThreshold(1).store(100);
     playAndWait(log, testing::clapSound(110, 30));
     QCOMPARE(log.triggersOf(1), 1);
 }
 
 void CapturePulseTest::twoObjectsOnOneDevice_triggerOnlyTheirOwn() {
-    ReportLog log;
+    ReportLog log(engine.captureReports);
     startOnPipe(1, log);
-    QVERIFY(CaptureRegistry::instance().start(3, kPipeDevice + 1, QStringLiteral("nb_pipe_mic")));
+    QVERIFY(engine.captures.start(3, kPipeDevice + 1, QStringLiteral("nb_pipe_mic")));
     QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kPipeDevice + 1) >= 5, 5000);
-    QCOMPARE(CaptureRegistry::instance().count(), 2);
-    TriggerThreshold(3).store(0); // never fires
+    QCOMPARE(engine.captures.count(), 2);
+    engine.captures.TriggerThreshold(3).store(0); // never fires
     QTest::qWait(100);
     log.triggers.clear();
     log.levels.clear();
@@ -188,15 +189,15 @@ void CapturePulseTest::twoObjectsOnOneDevice_triggerOnlyTheirOwn() {
     playAndWait(log, testing::clapSound(110, 30));
     QCOMPARE(log.triggersOf(1), 1);
     QCOMPARE(log.triggersOf(3), 0);
-    QVERIFY(CaptureRegistry::instance().running(1));
-    QVERIFY(CaptureRegistry::instance().running(3));
-    QVERIFY(!CaptureRegistry::instance().running(2));
+    QVERIFY(engine.captures.running(1));
+    QVERIFY(engine.captures.running(3));
+    QVERIFY(!engine.captures.running(2));
 }
 
 void CapturePulseTest::microphone_reportsEveryBuffer() {
     // The remapped microphone is clocked by the server: silence at 22050 bytes a second.
-    ReportLog log;
-    QVERIFY(CaptureRegistry::instance().start(2, kMicDevice, QStringLiteral("nb_mic")));
+    ReportLog log(engine.captureReports);
+    QVERIFY(engine.captures.start(2, kMicDevice, QStringLiteral("nb_mic")));
     QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 1, 5000);
     QTest::qWait(500);
     const int before = log.levelsOf(kMicDevice);
@@ -213,8 +214,8 @@ void CapturePulseTest::microphone_reportsEveryBuffer() {
 
 void CapturePulseTest::microphone_clapThroughFeedSink_triggersOnce() {
     // What is played into the feed sink reaches the remapped microphone at unity volume.
-    ReportLog log;
-    QVERIFY(CaptureRegistry::instance().start(1, kMicDevice, QStringLiteral("nb_mic")));
+    ReportLog log(engine.captureReports);
+    QVERIFY(engine.captures.start(1, kMicDevice, QStringLiteral("nb_mic")));
     QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 5, 5000);
     QProcess player;
     player.start(QStringLiteral("pacat"),
@@ -238,19 +239,19 @@ void CapturePulseTest::microphone_clapThroughFeedSink_triggersOnce() {
 }
 
 void CapturePulseTest::stop_reportsLevelZeroAndLeavesRegistry() {
-    ReportLog log;
+    ReportLog log(engine.captureReports);
     startOnPipe(2, log);
     feeder->play(testing::toneSound(60, 3000));
     QTRY_VERIFY(!log.levels.isEmpty() && log.levels.constLast().second >= 59);
-    QVERIFY(CaptureRegistry::instance().running(2));
+    QVERIFY(engine.captures.running(2));
 
     // Stopping an object without a capture does nothing.
-    CaptureRegistry::instance().stop(4);
-    QVERIFY(CaptureRegistry::instance().running(2));
+    engine.captures.stop(4);
+    QVERIFY(engine.captures.running(2));
 
-    CaptureRegistry::instance().stop(2);
-    QTRY_VERIFY(!CaptureRegistry::instance().running(2));
-    QCOMPARE(CaptureRegistry::instance().count(), 0);
+    engine.captures.stop(2);
+    QTRY_VERIFY(!engine.captures.running(2));
+    QCOMPARE(engine.captures.count(), 0);
     QTRY_COMPARE(log.levels.constLast(), std::make_pair(kPipeDevice, 0));
     const int reports = int(log.levels.size());
     QTest::qWait(100);
@@ -258,12 +259,12 @@ void CapturePulseTest::stop_reportsLevelZeroAndLeavesRegistry() {
 }
 
 void CapturePulseTest::startTwice_refusedForSameObject() {
-    ReportLog log;
+    ReportLog log(engine.captureReports);
     startOnPipe(1, log);
-    QVERIFY(!CaptureRegistry::instance().start(1, kMicDevice, QStringLiteral("nb_mic")));
-    QVERIFY(!CaptureRegistry::instance().start(0, kMicDevice, QStringLiteral("nb_mic")));
-    QVERIFY(!CaptureRegistry::instance().start(5, kMicDevice, QStringLiteral("nb_mic")));
-    QCOMPARE(CaptureRegistry::instance().count(), 1);
+    QVERIFY(!engine.captures.start(1, kMicDevice, QStringLiteral("nb_mic")));
+    QVERIFY(!engine.captures.start(0, kMicDevice, QStringLiteral("nb_mic")));
+    QVERIFY(!engine.captures.start(5, kMicDevice, QStringLiteral("nb_mic")));
+    QCOMPARE(engine.captures.count(), 1);
 }
 
 void CapturePulseTest::missingDevice_reportsOpenFailure_data() {
@@ -276,13 +277,13 @@ void CapturePulseTest::missingDevice_reportsOpenFailure_data() {
 
 void CapturePulseTest::missingDevice_reportsOpenFailure() {
     QFETCH(QString, source);
-    ReportLog log;
-    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
-    QVERIFY(CaptureRegistry::instance().start(4, kMicDevice, source));
+    ReportLog log(engine.captureReports);
+    QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
+    QVERIFY(engine.captures.start(4, kMicDevice, source));
     QTRY_COMPARE(errors.size(), 1);
     QCOMPARE(errors.at(0).at(0).toString(),
              QStringLiteral("Could not open the input device: No such entity"));
-    QTRY_COMPARE(CaptureRegistry::instance().count(), 0);
+    QTRY_COMPARE(engine.captures.count(), 0);
     QCOMPARE(log.levels.size(), 0);
 }
 
@@ -290,9 +291,9 @@ void CapturePulseTest::vanishedSource_reportsFailureAndStaysUntilStopped() {
     const QString module = pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
                                   QStringLiteral("sink_name=nb_brief")});
     QVERIFY(!module.isEmpty());
-    ReportLog log;
-    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
-    QVERIFY(CaptureRegistry::instance().start(2, kMicDevice, QStringLiteral("nb_brief.monitor")));
+    ReportLog log(engine.captureReports);
+    QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
+    QVERIFY(engine.captures.start(2, kMicDevice, QStringLiteral("nb_brief.monitor")));
     QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 3, 5000);
 
     pactl({QStringLiteral("unload-module"), module});
@@ -304,19 +305,19 @@ void CapturePulseTest::vanishedSource_reportsFailureAndStaysUntilStopped() {
     const int reports = log.levelsOf(kMicDevice);
     QTest::qWait(200);
     QCOMPARE(log.levelsOf(kMicDevice), reports);
-    QVERIFY(CaptureRegistry::instance().running(2));
-    CaptureRegistry::instance().stop(2);
-    QTRY_VERIFY(!CaptureRegistry::instance().running(2));
+    QVERIFY(engine.captures.running(2));
+    engine.captures.stop(2);
+    QTRY_VERIFY(!engine.captures.running(2));
     QCOMPARE(log.levels.constLast(), std::make_pair(kMicDevice, 0));
 }
 
 void CapturePulseTest::failingReportHandler_reportsCaughtError() {
-    ReportLog log;
+    ReportLog log(engine.captureReports);
     startOnPipe(1, log);
-    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+    QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
     bool thrown = false;
     QMetaObject::Connection failing =
-        connect(&CaptureReports::instance(), &CaptureReports::levelReport, this, [&](int, int) {
+        connect(&engine.captureReports, &CaptureReports::levelReport, this, [&](int, int) {
             if (!thrown) {
                 thrown = true;
                 throw std::runtime_error("level bar is gone");
@@ -329,7 +330,7 @@ void CapturePulseTest::failingReportHandler_reportsCaughtError() {
     // The capture goes on.
     const int reports = log.levelsOf(kPipeDevice);
     QTRY_VERIFY(log.levelsOf(kPipeDevice) > reports + 3);
-    QVERIFY(CaptureRegistry::instance().running(1));
+    QVERIFY(engine.captures.running(1));
 }
 
 void CapturePulseTest::serverKilled_noHangAndFailureReported() {
@@ -359,10 +360,9 @@ void CapturePulseTest::serverKilled_noHangAndFailureReported() {
 
     const QByteArray sharedServer = qgetenv("PULSE_SERVER");
     qputenv("PULSE_SERVER", QByteArray("unix:") + socket.toUtf8());
-    ReportLog log;
-    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
-    const bool started =
-        CaptureRegistry::instance().start(1, kMicDevice, QStringLiteral("nb_lone.monitor"));
+    ReportLog log(engine.captureReports);
+    QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
+    const bool started = engine.captures.start(1, kMicDevice, QStringLiteral("nb_lone.monitor"));
     QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 3, 5000);
     qputenv("PULSE_SERVER", sharedServer);
     QVERIFY(started);
@@ -373,20 +373,20 @@ void CapturePulseTest::serverKilled_noHangAndFailureReported() {
     QVERIFY2(errors.at(0).at(0).toString().startsWith(
                  QStringLiteral("Could not open the input device: ")),
              qPrintable(errors.at(0).at(0).toString()));
-    QVERIFY(CaptureRegistry::instance().running(1));
+    QVERIFY(engine.captures.running(1));
 
     // With no server at all, a new capture fails to open and ends at once.
     qputenv("PULSE_SERVER", QByteArray("unix:") + socket.toUtf8());
-    QVERIFY(CaptureRegistry::instance().start(2, kMicDevice, QStringLiteral("nb_lone.monitor")));
+    QVERIFY(engine.captures.start(2, kMicDevice, QStringLiteral("nb_lone.monitor")));
     QTRY_COMPARE(errors.size(), 2);
     qputenv("PULSE_SERVER", sharedServer);
     QVERIFY2(errors.at(1).at(0).toString().startsWith(
                  QStringLiteral("Could not open the input device: ")),
              qPrintable(errors.at(1).at(0).toString()));
-    QTRY_VERIFY(!CaptureRegistry::instance().running(2));
+    QTRY_VERIFY(!engine.captures.running(2));
 
-    CaptureRegistry::instance().stopAll();
-    QCOMPARE(CaptureRegistry::instance().count(), 0);
+    engine.captures.stopAll();
+    QCOMPARE(engine.captures.count(), 0);
     QCOMPARE(log.levels.constLast(), std::make_pair(kMicDevice, 0));
 }
 

@@ -1,6 +1,7 @@
 // The window-free part of capture: level, crossing scan, block cutting, thresholds.
 
-#include "Snd_Tr_I.h"
+#include "CaptureThread.h"
+#include "SoundEngine.h"
 
 #include <QTest>
 #include <vector>
@@ -27,6 +28,8 @@ Buffer withSamples(std::initializer_list<std::pair<int, int>> positionsAndValues
 
 class CaptureScanTest : public QObject {
     Q_OBJECT
+
+    SoundEngine engine;
 
 private Q_SLOTS:
     void micLevel_isPeakDistanceFromMiddle_data();
@@ -140,15 +143,15 @@ void CaptureScanTest::cutter_deliversWholeBlocksInOrder() {
 
 void CaptureScanTest::triggerThreshold_perObjectWithDefault() {
     for (int object = kFirstSoundObject; object <= kLastSoundObject; ++object) {
-        QCOMPARE(TriggerThreshold(object).load(), 78);
+        QCOMPARE(engine.captures.TriggerThreshold(object).load(), 78);
     }
-    TriggerThreshold(2).store(5);
-    QCOMPARE(TriggerThreshold(1).load(), 78);
-    QCOMPARE(TriggerThreshold(2).load(), 5);
-    QCOMPARE(TriggerThreshold(3).load(), 78);
+    engine.captures.TriggerThreshold(2).store(5);
+    QCOMPARE(engine.captures.TriggerThreshold(1).load(), 78);
+    QCOMPARE(engine.captures.TriggerThreshold(2).load(), 5);
+    QCOMPARE(engine.captures.TriggerThreshold(3).load(), 78);
     // No object: a threshold that never fires.
-    QCOMPARE(TriggerThreshold(0).load(), 0);
-    QCOMPARE(TriggerThreshold(5).load(), 0);
+    QCOMPARE(engine.captures.TriggerThreshold(0).load(), 0);
+    QCOMPARE(engine.captures.TriggerThreshold(5).load(), 0);
 }
 
 QTEST_GUILESS_MAIN(CaptureScanTest)

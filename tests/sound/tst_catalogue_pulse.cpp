@@ -1,10 +1,10 @@
 // Device lists, Numbrook's own output volume and the microphone volume control, against the
 // private sound server of the test environment.
-#include "MainThreadCall.h"
-#include "PulseConnection.h"
-#include "SndUtils.h"
-#include "snd_dev_ds.h"
-#include "snd_mixer.h"
+#include "DeviceCatalogue.h"
+#include "MainThreadCalls.h"
+#include "MicrophoneVolume.h"
+#include "SoundEngine.h"
+#include "SoundErrors.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -100,66 +100,69 @@ std::pair<double, double> monitorEnergy(const QString &sink) {
 class CataloguePulseTest : public QObject {
     Q_OBJECT
 
+    SoundEngine engine;
+
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "run inside scripts/test-env.sh");
         // Streams this process opens are Numbrook's own playback streams.
         qputenv("PULSE_PROP", "numbrook.playback=1");
-        QVERIFY(PulseConnection::instance().open());
+        QVERIFY(engine.connection.open());
     }
 
     void outputList_filtersSpdifAndKeepsEnumerationPositions() {
-        BuildOutputList(false);
-        QCOMPARE(idOf(OutputDeviceNames, "Test Speakers"), 0);
-        QCOMPARE(idOf(OutputDeviceNames, "Digital spdif Output"), -1);
+        engine.devices.BuildOutputList(false);
+        QCOMPARE(idOf(engine.devices.OutputDeviceNames, "Test Speakers"), 0);
+        QCOMPARE(idOf(engine.devices.OutputDeviceNames, "Digital spdif Output"), -1);
         // Trimmed, and the identifiers after the filtered entry keep their positions.
-        QCOMPARE(idOf(OutputDeviceNames, "Padded Sink"), 2);
-        QCOMPARE(idOf(OutputDeviceNames, "Mono Speaker"), 3);
-        QCOMPARE(OutputServerName(3), QStringLiteral("nb_mono"));
+        QCOMPARE(idOf(engine.devices.OutputDeviceNames, "Padded Sink"), 2);
+        QCOMPARE(idOf(engine.devices.OutputDeviceNames, "Mono Speaker"), 3);
+        QCOMPARE(engine.devices.OutputServerName(3), QStringLiteral("nb_mono"));
 
-        BuildOutputList(true);
-        QCOMPARE(idOf(OutputDeviceNames, "Digital spdif Output"), 1);
-        QCOMPARE(PlaybackDeviceCount(), OutputDeviceNames.size());
+        engine.devices.BuildOutputList(true);
+        QCOMPARE(idOf(engine.devices.OutputDeviceNames, "Digital spdif Output"), 1);
+        QCOMPARE(engine.devices.PlaybackDeviceCount(), engine.devices.OutputDeviceNames.size());
     }
 
     void inputList_holdsSourcesWithoutMonitors() {
-        BuildInputList(true);
+        engine.devices.BuildInputList(true);
         QStringList names;
-        for (const DeviceEntry &entry : InputDeviceNames) {
+        for (const DeviceEntry &entry : engine.devices.InputDeviceNames) {
             names << entry.name;
-            QVERIFY2(!InputServerName(entry.id).endsWith(".monitor"), qPrintable(entry.name));
+            QVERIFY2(!engine.devices.InputServerName(entry.id).endsWith(".monitor"),
+                     qPrintable(entry.name));
         }
         QVERIFY(names.contains("Test Microphone"));
         QVERIFY(names.contains("Pipe Microphone"));
-        QCOMPARE(CaptureDeviceCount(), InputDeviceNames.size());
-        QCOMPARE(CaptureDeviceEntry(999), (std::pair<QString, QString>{}));
+        QCOMPARE(engine.devices.CaptureDeviceCount(), engine.devices.InputDeviceNames.size());
+        QCOMPARE(engine.devices.CaptureDeviceEntry(999), (std::pair<QString, QString>{}));
     }
 
     void outputVolume_isOwnStreamVolume_notTheSinkVolume() {
-        BuildOutputList(false);
-        FDeviceID = idOf(OutputDeviceNames, "Test Speakers");
+        engine.devices.BuildOutputList(false);
+        const int FDeviceID = idOf(engine.devices.OutputDeviceNames, "Test Speakers");
         const int sinkBefore = pactlPercent("sink", "nb_speakers");
         MarkedTone tone(QStringLiteral("nb_speakers"));
         QTest::qWait(300);
-        SetOutputVolume(100, 0);
+        engine.outputVolume.SetOutputVolume(FDeviceID, 100, 0);
         const auto [left, right] = monitorEnergy(QStringLiteral("nb_speakers"));
         QVERIFY2(left > 1e6, qPrintable(QString::number(left)));
         QVERIFY2(right < left / 1000, qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
-        QCOMPARE(GetOutputVolume(), (std::pair{100, 0}));
-        QCOMPARE(OutputVolumeForSink("nb_speakers"), (std::pair{100, 0}));
+        QCOMPARE(engine.outputVolume.GetOutputVolume(FDeviceID), (std::pair{100, 0}));
+        QCOMPARE(engine.outputVolume.OutputVolumeForSink("nb_speakers"), (std::pair{100, 0}));
         QCOMPARE(pactlPercent("sink", "nb_speakers"), sinkBefore);
 
-        SetOutputVolume(0, 100);
+        engine.outputVolume.SetOutputVolume(FDeviceID, 0, 100);
         const auto [left2, right2] = monitorEnergy(QStringLiteral("nb_speakers"));
         QVERIFY(right2 > 1e6 && left2 < right2 / 1000);
-        SetOutputVolume(100, 100);
+        engine.outputVolume.SetOutputVolume(FDeviceID, 100, 100);
     }
 
     void outputVolume_unknownDevice_reportsFailure() {
-        FDeviceID = 77;
-        QSignalSpy reports(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
-        SetOutputVolume(50, 50);
-        QCOMPARE(GetOutputVolume(), (std::pair{0, 0}));
+        const int FDeviceID = 77;
+        QSignalSpy reports(&engine.errors, &SoundErrors::errorTextReady);
+        engine.outputVolume.SetOutputVolume(FDeviceID, 50, 50);
+        QCOMPARE(engine.outputVolume.GetOutputVolume(FDeviceID), (std::pair{0, 0}));
         QCOMPARE(reports.size(), 2);
         QCOMPARE(reports.at(0).at(0).toString(), QString::fromUtf8(pa_strerror(PA_ERR_NOENTITY)));
     }
@@ -169,44 +172,44 @@ private Q_SLOTS:
         const QString module =
             pactl({"load-module", "module-null-source", "source_name=nb_mixer_scale"});
         QVERIFY(!module.isEmpty());
-        BuildInputList(true);
+        engine.devices.BuildInputList(true);
         ObjectMixer mixer;
         int position = -1;
         bool enabled = false;
         mixer.setTrackPosition = [&](int p) { position = p; };
         mixer.setTrackEnabled = [&](bool e) { enabled = e; };
-        for (const DeviceEntry &entry : InputDeviceNames) {
-            if (InputServerName(entry.id) == "nb_mixer_scale") {
+        for (const DeviceEntry &entry : engine.devices.InputDeviceNames) {
+            if (engine.devices.InputServerName(entry.id) == "nb_mixer_scale") {
                 mixer.InDeviceID = entry.id;
             }
         }
-        mixer.MixerOpen = OpenObjectMixer(mixer);
+        mixer.MixerOpen = engine.microphoneVolume.OpenObjectMixer(mixer);
         QVERIFY(mixer.MixerOpen);
         QVERIFY(enabled);
         QVERIFY(mixer.FMixerControlID != kNoMixerControl);
 
-        WriteObjectMixerVolume(mixer, 50);
+        engine.microphoneVolume.WriteObjectMixerVolume(mixer, 50);
         QCOMPARE(pactlPercent("source", "nb_mixer_scale"), 100);
-        WriteObjectMixerVolume(mixer, 100);
+        engine.microphoneVolume.WriteObjectMixerVolume(mixer, 100);
         QCOMPARE(pactlPercent("source", "nb_mixer_scale"), 200);
-        ReadObjectMixerVolume(mixer);
+        engine.microphoneVolume.ReadObjectMixerVolume(mixer);
         QCOMPARE(mixer.MixerVolume, 100);
         QCOMPARE(position, 100);
-        WriteObjectMixerVolume(mixer, 0);
-        ReadObjectMixerVolume(mixer);
+        engine.microphoneVolume.WriteObjectMixerVolume(mixer, 0);
+        engine.microphoneVolume.ReadObjectMixerVolume(mixer);
         QCOMPARE(mixer.MixerVolume, 0);
         // Above unity boost the read shows at most 100.
         pactl({"set-source-volume", "nb_mixer_scale", "250%"});
-        ReadObjectMixerVolume(mixer);
+        engine.microphoneVolume.ReadObjectMixerVolume(mixer);
         QCOMPARE(mixer.MixerVolume, 100);
-        WriteObjectMixerVolume(mixer, 50);
+        engine.microphoneVolume.WriteObjectMixerVolume(mixer, 50);
 
-        CloseObjectMixer(mixer);
+        engine.microphoneVolume.CloseObjectMixer(mixer);
         QVERIFY(!enabled);
         QCOMPARE(mixer.MixerVolume, 0);
         QCOMPARE(position, 0);
         // Closed: reads and writes do nothing.
-        WriteObjectMixerVolume(mixer, 90);
+        engine.microphoneVolume.WriteObjectMixerVolume(mixer, 90);
         QCOMPARE(pactlPercent("source", "nb_mixer_scale"), 100);
         pactl({"unload-module", module});
     }
@@ -216,30 +219,30 @@ private Q_SLOTS:
         const QString module =
             pactl({"load-module", "module-null-source", "source_name=nb_mixer_private"});
         QVERIFY(!module.isEmpty());
-        BuildInputList(true);
+        engine.devices.BuildInputList(true);
         ObjectMixer first;
         ObjectMixer second;
-        for (const DeviceEntry &entry : InputDeviceNames) {
-            if (InputServerName(entry.id) == "nb_mixer_private") {
+        for (const DeviceEntry &entry : engine.devices.InputDeviceNames) {
+            if (engine.devices.InputServerName(entry.id) == "nb_mixer_private") {
                 first.InDeviceID = second.InDeviceID = entry.id;
             }
         }
-        first.MixerOpen = OpenObjectMixer(first);
-        second.MixerOpen = OpenObjectMixer(second);
+        first.MixerOpen = engine.microphoneVolume.OpenObjectMixer(first);
+        second.MixerOpen = engine.microphoneVolume.OpenObjectMixer(second);
         QVERIFY(first.MixerOpen && second.MixerOpen);
-        WriteObjectMixerVolume(first, 50);
+        engine.microphoneVolume.WriteObjectMixerVolume(first, 50);
         QTest::qWait(500);
 
-        QSignalSpy changes(&MixerEvents::instance(), &MixerEvents::controlChanged);
-        WriteObjectMixerVolume(first, 50);
+        QSignalSpy changes(&engine.microphoneVolume, &MicrophoneVolume::controlChanged);
+        engine.microphoneVolume.WriteObjectMixerVolume(first, 50);
         QTest::qWait(300);
         QCOMPARE(changes.count(QList<QVariant>{QVariant::fromValue(first.FMixerControlID)}), 0);
 
-        auto link = connect(&MixerEvents::instance(), &MixerEvents::controlChanged, this,
+        auto link = connect(&engine.microphoneVolume, &MicrophoneVolume::controlChanged, this,
                             [&](quint32 control) {
                                 for (ObjectMixer *object : {&first, &second}) {
                                     if (object->FMixerControlID == control) {
-                                        ReadObjectMixerVolume(*object);
+                                        engine.microphoneVolume.ReadObjectMixerVolume(*object);
                                     }
                                 }
                             });
@@ -254,31 +257,31 @@ private Q_SLOTS:
         const QString module =
             pactl({"load-module", "module-null-source", "source_name=nb_vanishing"});
         QVERIFY(!module.isEmpty());
-        BuildInputList(true);
+        engine.devices.BuildInputList(true);
         ObjectMixer mixer;
-        for (const DeviceEntry &entry : InputDeviceNames) {
-            if (InputServerName(entry.id) == "nb_vanishing") {
+        for (const DeviceEntry &entry : engine.devices.InputDeviceNames) {
+            if (engine.devices.InputServerName(entry.id) == "nb_vanishing") {
                 mixer.InDeviceID = entry.id;
             }
         }
-        mixer.MixerOpen = OpenObjectMixer(mixer);
+        mixer.MixerOpen = engine.microphoneVolume.OpenObjectMixer(mixer);
         QVERIFY(mixer.MixerOpen);
         pactl({"unload-module", module});
 
-        QSignalSpy reports(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
-        ReadObjectMixerVolume(mixer);
-        WriteObjectMixerVolume(mixer, 30);
+        QSignalSpy reports(&engine.errors, &SoundErrors::errorTextReady);
+        engine.microphoneVolume.ReadObjectMixerVolume(mixer);
+        engine.microphoneVolume.WriteObjectMixerVolume(mixer, 30);
         QCOMPARE(reports.size(), 2);
         const QString noEntity = QString::fromUtf8(pa_strerror(PA_ERR_NOENTITY));
         QCOMPARE(reports.at(0).at(0).toString(), "error mixerGetControlDetails " + noEntity);
         QCOMPARE(reports.at(1).at(0).toString(), "error mixerGetControlDetails " + noEntity);
 
         // A device that is no longer listed cannot be opened.
-        BuildInputList(true);
+        engine.devices.BuildInputList(true);
         ObjectMixer gone;
         gone.InDeviceID = 999;
-        QVERIFY(!OpenObjectMixer(gone));
-        QCOMPARE(LastErrorText(), "Error at mixerGetId: " + noEntity);
+        QVERIFY(!engine.microphoneVolume.OpenObjectMixer(gone));
+        QCOMPARE(engine.errors.LastErrorText(), "Error at mixerGetId: " + noEntity);
     }
 };
 

@@ -3,7 +3,7 @@
 
 #include "EndpointMeter.h"
 #include "RiffReader.h"
-#include "Snd_Tr_O.h"
+#include "StreamFormat.h"
 #include "WavImage.h"
 
 #include <QTest>

@@ -1,12 +1,12 @@
 // Playback threads and their peak meters against the private sound server of the test
 // environment (scripts/test-env.sh).
 
-#include "MainThreadCall.h"
-#include "PulseConnection.h"
-#include "SndUtils.h"
-#include "Snd_Tr_O.h"
+#include "DeviceCatalogue.h"
+#include "MainThreadCalls.h"
+#include "PlaybackThread.h"
+#include "SoundEngine.h"
+#include "SoundErrors.h"
 #include "WavImage.h"
-#include "snd_dev_ds.h"
 
 #include <QFile>
 #include <QProcess>
@@ -34,9 +34,9 @@ QString pactl(const QStringList &arguments) {
 }
 
 // The device identifier of a sink by its server name, as last listed.
-int idOfSink(const QString &sinkName) {
-    for (int id = 0; !OutputServerName(id).isEmpty(); ++id) {
-        if (OutputServerName(id) == sinkName) {
+int idOfSink(const DeviceCatalogue &devices, const QString &sinkName) {
+    for (int id = 0; !devices.OutputServerName(id).isEmpty(); ++id) {
+        if (devices.OutputServerName(id) == sinkName) {
             return id;
         }
     }
@@ -52,14 +52,13 @@ struct LevelReport {
 // Collects the level reports of one device.
 class LevelLog {
 public:
-    explicit LevelLog(int device) {
-        connection_ =
-            QObject::connect(&PlaybackReports::instance(), &PlaybackReports::outputLevelReport,
-                             [this, device](int id, int left, int right) {
-                                 if (id == device) {
-                                     reports.append({id, left, right});
-                                 }
-                             });
+    LevelLog(PlaybackReports &playbackReports, int device) {
+        connection_ = QObject::connect(&playbackReports, &PlaybackReports::outputLevelReport,
+                                       [this, device](int id, int left, int right) {
+                                           if (id == device) {
+                                               reports.append({id, left, right});
+                                           }
+                                       });
     }
     ~LevelLog() { QObject::disconnect(connection_); }
     Q_DISABLE_COPY_MOVE(LevelLog)
@@ -98,6 +97,8 @@ QString openFailure(const QString &text) {
 class PlaybackPulseTest : public QObject {
     Q_OBJECT
 
+    SoundEngine engine;
+
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
@@ -124,7 +125,7 @@ private:
 
 void PlaybackPulseTest::initTestCase() {
     QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "run inside scripts/test-env.sh");
-    QVERIFY(PulseConnection::instance().open());
+    QVERIFY(engine.connection.open());
     // Sinks of this test's own, so that its sounds disturb no other test on the shared server:
     // a stereo one, one with a description longer than the 32 characters a device name is
     // matched by, and one with a Cyrillic description.
@@ -142,11 +143,12 @@ void PlaybackPulseTest::initTestCase() {
     for (const QString &module : std::as_const(modules)) {
         QVERIFY(!module.isEmpty());
     }
-    BuildOutputList(true);
-    speakers = idOfSink(QStringLiteral("nb_play"));
+    engine.devices.BuildOutputList(true);
+    speakers = idOfSink(engine.devices, QStringLiteral("nb_play"));
     QVERIFY(speakers != kNoDevice);
-    QCOMPARE(OutputDescription(idOfSink(QStringLiteral("nb_cyrillic"))),
-             QStringLiteral("Тестовые Колонки"));
+    QCOMPARE(
+        engine.devices.OutputDescription(idOfSink(engine.devices, QStringLiteral("nb_cyrillic"))),
+        QStringLiteral("Тестовые Колонки"));
 }
 
 void PlaybackPulseTest::cleanupTestCase() {
@@ -156,18 +158,18 @@ void PlaybackPulseTest::cleanupTestCase() {
 }
 
 void PlaybackPulseTest::cleanup() {
-    PlaybackRegistry::instance().stopAll();
-    QCOMPARE(PlaybackRegistry::instance().count(), 0);
+    engine.playbacks.stopAll();
+    QCOMPARE(engine.playbacks.count(), 0);
 }
 
 void PlaybackPulseTest::clip_playsWithLevelsAndEndsAtZero() {
-    LevelLog log(speakers);
-    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
-    PlaybackRegistry::instance().startFromMemory(1, speakers, false, toneWav(2, kClipMs, 0.5, 0.25),
-                                                 QStringLiteral("Playback Test Speakers"));
-    QCOMPARE(PlaybackRegistry::instance().count(), 1);
+    LevelLog log(engine.playbackReports, speakers);
+    QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
+    engine.playbacks.startFromMemory(1, speakers, false, toneWav(2, kClipMs, 0.5, 0.25),
+                                     QStringLiteral("Playback Test Speakers"));
+    QCOMPARE(engine.playbacks.count(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(log.maxLeft() > 0, kEndTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, kEndTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(engine.playbacks.count(), 0, kEndTimeoutMs);
 
     // The meter follows the channels: the left tone is twice as loud as the right one.
     QVERIFY2(std::abs(log.maxLeft() - 50) <= 3, qPrintable(QString::number(log.maxLeft())));
@@ -187,10 +189,10 @@ void PlaybackPulseTest::file_plays() {
     file.write(toneWav(1, kClipMs, 0.5, 0));
     file.close();
 
-    LevelLog log(speakers);
-    PlaybackRegistry::instance().startFromFile(2, speakers, false, file.fileName(),
-                                               QStringLiteral("Playback Test Speakers"));
-    QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, kEndTimeoutMs);
+    LevelLog log(engine.playbackReports, speakers);
+    engine.playbacks.startFromFile(2, speakers, false, file.fileName(),
+                                   QStringLiteral("Playback Test Speakers"));
+    QTRY_COMPARE_WITH_TIMEOUT(engine.playbacks.count(), 0, kEndTimeoutMs);
     // A mono sound plays on both channels of the stereo sink.
     QVERIFY2(log.maxLeft() >= 45 && log.maxRight() >= 45,
              qPrintable(QStringLiteral("%1 %2").arg(log.maxLeft()).arg(log.maxRight())));
@@ -198,27 +200,27 @@ void PlaybackPulseTest::file_plays() {
 }
 
 void PlaybackPulseTest::loop_playsUntilStopped() {
-    LevelLog log(speakers);
-    PlaybackRegistry::instance().startFromMemory(3, speakers, true, toneWav(2, 200, 0.5, 0.5),
-                                                 QStringLiteral("Playback Test Speakers"));
+    LevelLog log(engine.playbackReports, speakers);
+    engine.playbacks.startFromMemory(3, speakers, true, toneWav(2, 200, 0.5, 0.5),
+                                     QStringLiteral("Playback Test Speakers"));
     QTRY_VERIFY_WITH_TIMEOUT(log.maxLeft() > 0, kEndTimeoutMs);
-    // Many times the clip's length later it still plays.
-    QTest::qWait(2000);
-    QCOMPARE(PlaybackRegistry::instance().count(), 1);
+    // Many times the clip's length later it still plays: a report comes about every 10 ms.
+    QTRY_VERIFY_WITH_TIMEOUT(log.reports.size() >= 200, kEndTimeoutMs);
+    QCOMPARE(engine.playbacks.count(), 1);
     const qsizetype before = log.reports.size();
     QTRY_VERIFY(log.reports.size() > before + 10);
     const auto recent = log.reports.mid(log.reports.size() - 10);
     QVERIFY(std::all_of(recent.cbegin(), recent.cend(),
                         [](const LevelReport &report) { return report.left > 0; }));
 
-    PlaybackRegistry::instance().stop(3);
-    QTRY_COMPARE(PlaybackRegistry::instance().count(), 0);
+    engine.playbacks.stop(3);
+    QTRY_COMPARE(engine.playbacks.count(), 0);
     QVERIFY(log.endsAtZero());
 }
 
 void PlaybackPulseTest::stop_endsEveryThreadOfTheObjectOnly() {
     const QByteArray clip = toneWav(2, 200, 0.3, 0.3);
-    PlaybackRegistry &registry = PlaybackRegistry::instance();
+    PlaybackRegistry &registry = engine.playbacks;
     registry.startFromMemory(2, speakers, true, clip, QStringLiteral("Playback Test Speakers"));
     registry.startFromMemory(2, speakers, true, clip, QStringLiteral("Playback Test Speakers"));
     registry.startFromMemory(3, speakers, true, clip, QStringLiteral("Playback Test Speakers"));
@@ -260,13 +262,12 @@ void PlaybackPulseTest::meter_foundByDeviceName() {
     QFETCH(QString, deviceName);
     QFETCH(bool, metered);
 
-    const int device = idOfSink(sink);
+    const int device = idOfSink(engine.devices, sink);
     QVERIFY(device != kNoDevice);
-    LevelLog log(device);
-    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
-    PlaybackRegistry::instance().startFromMemory(1, device, false, toneWav(2, kClipMs, 0.5, 0.5),
-                                                 deviceName);
-    QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, kEndTimeoutMs);
+    LevelLog log(engine.playbackReports, device);
+    QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
+    engine.playbacks.startFromMemory(1, device, false, toneWav(2, kClipMs, 0.5, 0.5), deviceName);
+    QTRY_COMPARE_WITH_TIMEOUT(engine.playbacks.count(), 0, kEndTimeoutMs);
 
     // The sound played through, whether or not a meter was found.
     QVERIFY2(log.reports.size() >= kClipMs / 10 / 2,
@@ -283,23 +284,23 @@ void PlaybackPulseTest::meter_foundByDeviceName() {
 }
 
 void PlaybackPulseTest::singleChannelSink_rightLevelStaysZero() {
-    const int mono = idOfSink(QStringLiteral("nb_mono"));
-    LevelLog log(mono);
-    PlaybackRegistry::instance().startFromMemory(4, mono, false, toneWav(2, kClipMs, 0.6, 0.6),
-                                                 QStringLiteral("Mono Speaker"));
-    QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, kEndTimeoutMs);
+    const int mono = idOfSink(engine.devices, QStringLiteral("nb_mono"));
+    LevelLog log(engine.playbackReports, mono);
+    engine.playbacks.startFromMemory(4, mono, false, toneWav(2, kClipMs, 0.6, 0.6),
+                                     QStringLiteral("Mono Speaker"));
+    QTRY_COMPARE_WITH_TIMEOUT(engine.playbacks.count(), 0, kEndTimeoutMs);
     QVERIFY2(log.maxLeft() >= 50, qPrintable(QString::number(log.maxLeft())));
     QCOMPARE(log.maxRight(), 0);
 }
 
 void PlaybackPulseTest::ownVolume_appliesFromTheFirstSample() {
-    FDeviceID = speakers;
-    SetOutputVolume(50, 100);
-    LevelLog log(speakers);
-    PlaybackRegistry::instance().startFromMemory(1, speakers, false, toneWav(2, kClipMs, 0.5, 0.5),
-                                                 QStringLiteral("Playback Test Speakers"));
-    QTRY_COMPARE_WITH_TIMEOUT(PlaybackRegistry::instance().count(), 0, kEndTimeoutMs);
-    SetOutputVolume(100, 100);
+    const int FDeviceID = speakers;
+    engine.outputVolume.SetOutputVolume(FDeviceID, 50, 100);
+    LevelLog log(engine.playbackReports, speakers);
+    engine.playbacks.startFromMemory(1, speakers, false, toneWav(2, kClipMs, 0.5, 0.5),
+                                     QStringLiteral("Playback Test Speakers"));
+    QTRY_COMPARE_WITH_TIMEOUT(engine.playbacks.count(), 0, kEndTimeoutMs);
+    engine.outputVolume.SetOutputVolume(FDeviceID, 100, 100);
     // Half the amplitude on the left from the start, the full one on the right.
     QVERIFY2(std::abs(log.maxLeft() - 25) <= 3, qPrintable(QString::number(log.maxLeft())));
     QVERIFY2(std::abs(log.maxRight() - 50) <= 3, qPrintable(QString::number(log.maxRight())));
@@ -331,11 +332,11 @@ void PlaybackPulseTest::openFailure_reported() {
         device = speakers;
     }
 
-    LevelLog log(device);
-    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
-    PlaybackRegistry::instance().startFromMemory(1, device, false, image,
-                                                 QStringLiteral("Playback Test Speakers"));
-    QTRY_COMPARE(PlaybackRegistry::instance().count(), 0);
+    LevelLog log(engine.playbackReports, device);
+    QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
+    engine.playbacks.startFromMemory(1, device, false, image,
+                                     QStringLiteral("Playback Test Speakers"));
+    QTRY_COMPARE(engine.playbacks.count(), 0);
     QCOMPARE(errors.size(), 1);
     QCOMPARE(errors.at(0).at(0).toString(), error);
     // Nothing played, so nothing was reported.
@@ -359,11 +360,11 @@ void PlaybackPulseTest::unreadableSound_endsSilently() {
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    LevelLog log(speakers);
-    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+    LevelLog log(engine.playbackReports, speakers);
+    QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
     if (fileName.isEmpty()) {
-        PlaybackRegistry::instance().startFromMemory(1, speakers, false, image,
-                                                     QStringLiteral("Playback Test Speakers"));
+        engine.playbacks.startFromMemory(1, speakers, false, image,
+                                         QStringLiteral("Playback Test Speakers"));
     } else {
         const QString path = dir.filePath(fileName);
         if (!image.isEmpty()) {
@@ -371,10 +372,10 @@ void PlaybackPulseTest::unreadableSound_endsSilently() {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(image);
         }
-        PlaybackRegistry::instance().startFromFile(1, speakers, false, path,
-                                                   QStringLiteral("Playback Test Speakers"));
+        engine.playbacks.startFromFile(1, speakers, false, path,
+                                       QStringLiteral("Playback Test Speakers"));
     }
-    QTRY_COMPARE(PlaybackRegistry::instance().count(), 0);
+    QTRY_COMPARE(engine.playbacks.count(), 0);
     QCOMPARE(errors.size(), 0);
     QCOMPARE(log.reports.size(), 0);
 }
@@ -382,13 +383,13 @@ void PlaybackPulseTest::unreadableSound_endsSilently() {
 void PlaybackPulseTest::noServer_reportsEachStepAndEnds() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    LevelLog log(speakers);
-    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+    LevelLog log(engine.playbackReports, speakers);
+    QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
     const QByteArray sharedServer = qgetenv("PULSE_SERVER");
     qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("none"))));
-    PlaybackRegistry::instance().startFromMemory(1, speakers, false, toneWav(2, 100, 0.5, 0.5),
-                                                 QStringLiteral("Playback Test Speakers"));
-    QTRY_COMPARE(PlaybackRegistry::instance().count(), 0);
+    engine.playbacks.startFromMemory(1, speakers, false, toneWav(2, 100, 0.5, 0.5),
+                                     QStringLiteral("Playback Test Speakers"));
+    QTRY_COMPARE(engine.playbacks.count(), 0);
     qputenv("PULSE_SERVER", sharedServer);
 
     // The connection, the meter and the device open each fail with their own text.

@@ -1,8 +1,8 @@
 // The sound server goes away and comes back: nothing hangs, failures are reported, and the
 // connection is made again. Runs its own private server so that other tests keep theirs.
-#include "PulseConnection.h"
-#include "SndUtils.h"
-#include "snd_dev_ds.h"
+#include "DeviceCatalogue.h"
+#include "SoundEngine.h"
+#include "SoundErrors.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,6 +15,10 @@ using namespace numbrook;
 
 class PulseFaultTest : public QObject {
     Q_OBJECT
+
+    SoundEngine engine;
+    // The playback device the volume calls address.
+    int FDeviceID = 0;
 
     QTemporaryDir dir_;
     std::unique_ptr<QProcess> server_;
@@ -52,43 +56,43 @@ private Q_SLOTS:
         QVERIFY(dir_.isValid());
         qputenv("PULSE_SERVER", ("unix:" + dir_.filePath("native")).toLocal8Bit());
         startServer();
-        QVERIFY(PulseConnection::instance().open());
-        BuildOutputList(false);
-        QCOMPARE(OutputDeviceNames.size(), 1);
-        FDeviceID = OutputDeviceNames.front().id;
+        QVERIFY(engine.connection.open());
+        engine.devices.BuildOutputList(false);
+        QCOMPARE(engine.devices.OutputDeviceNames.size(), 1);
+        FDeviceID = engine.devices.OutputDeviceNames.front().id;
     }
 
     void serverKilled_callsFailWithoutHanging_thenReconnect() {
-        QSignalSpy reports(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
-        SetOutputVolume(40, 60);
+        QSignalSpy reports(&engine.errors, &SoundErrors::errorTextReady);
+        engine.outputVolume.SetOutputVolume(FDeviceID, 40, 60);
         QCOMPARE(reports.size(), 0);
 
         killServer();
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < 20; ++i) {
-            SetOutputVolume(30, 30);
+            engine.outputVolume.SetOutputVolume(FDeviceID, 30, 30);
             QTest::qWait(20);
         }
         QVERIFY(clock.elapsed() < 10000);
         QVERIFY(reports.size() >= 1);
-        QVERIFY(!PulseConnection::instance().isReady());
-        BuildOutputList(false); // nothing to list, nothing hangs
-        QCOMPARE(OutputDeviceNames.size(), 0);
+        QVERIFY(!engine.connection.isReady());
+        engine.devices.BuildOutputList(false); // nothing to list, nothing hangs
+        QCOMPARE(engine.devices.OutputDeviceNames.size(), 0);
 
-        QSignalSpy reconnected(&PulseConnection::instance(), &PulseConnection::reconnected);
+        QSignalSpy reconnected(&engine.connection, &PulseConnection::reconnected);
         startServer();
         QTRY_VERIFY_WITH_TIMEOUT(reconnected.size() > 0, 15000);
-        BuildOutputList(false);
-        QCOMPARE(OutputDeviceNames.size(), 1);
+        engine.devices.BuildOutputList(false);
+        QCOMPARE(engine.devices.OutputDeviceNames.size(), 1);
         reports.clear();
-        SetOutputVolume(70, 70);
+        engine.outputVolume.SetOutputVolume(FDeviceID, 70, 70);
         QCOMPARE(reports.size(), 0);
-        QCOMPARE(GetOutputVolume(), (std::pair{70, 70}));
+        QCOMPARE(engine.outputVolume.GetOutputVolume(FDeviceID), (std::pair{70, 70}));
     }
 
     void cleanupTestCase() {
-        PulseConnection::instance().close();
+        engine.connection.close();
         killServer();
     }
 };

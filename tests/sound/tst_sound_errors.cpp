@@ -1,18 +1,23 @@
 // Sound error texts and their delivery to the main thread.
-#include "MainThreadCall.h"
-#include "SndUtils.h"
+#include "MainThreadCalls.h"
+#include "SoundEngine.h"
+#include "SoundErrors.h"
 
 #include <QCoreApplication>
+#include <QSignalSpy>
 #include <QTest>
 #include <memory>
 #include <pulse/def.h>
 #include <pulse/error.h>
+#include <stdexcept>
 #include <vector>
 
 using namespace numbrook;
 
 class SoundErrorsTest : public QObject {
     Q_OBJECT
+
+    SoundEngine engine;
 
 private Q_SLOTS:
     void message_isContextThenText_data() {
@@ -45,32 +50,76 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QCOMPARE(SoundErrorMessage(code, context), message);
         QStringList received;
-        auto link = connect(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady,
-                            this, [&](const QString &text) { received << text; });
-        ReportSoundError(code, context, true);
+        auto link = connect(&engine.errors, &SoundErrors::errorTextReady, this,
+                            [&](const QString &text) { received << text; });
+        engine.errors.ReportSoundError(code, context, true);
         disconnect(link);
         QCOMPARE(received, QStringList{message});
-        QCOMPARE(LastErrorText(), message);
+        QCOMPARE(engine.errors.LastErrorText(), message);
+    }
+
+    void workerReport_throwingReceiverBecomesCaughtError_data() {
+        QTest::addColumn<bool>("standardException");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("std::exception") << true << "slot failed Ошибка!!! Код ошибки: -5345";
+        QTest::newRow("anything else") << false << "Unknown error Ошибка!!! Код ошибки: -5345";
+    }
+    void workerReport_throwingReceiverBecomesCaughtError() {
+        QFETCH(bool, standardException);
+        QFETCH(QString, message);
+        QSignalSpy reports(&engine.errors, &SoundErrors::errorTextReady);
+        bool delivered = true;
+        bool ranOnMainThread = false;
+        std::unique_ptr<QThread> worker(QThread::create([&] {
+            delivered = engine.errors.reportOnMainThread(
+                [&] {
+                    ranOnMainThread = QThread::currentThread() == qApp->thread();
+                    if (standardException) {
+                        throw std::runtime_error("slot failed");
+                    }
+                    throw 42;
+                },
+                false);
+        }));
+        worker->start();
+        QVERIFY(engine.mainThreadCalls.waitForThread(worker.get(), 20000));
+        QVERIFY(ranOnMainThread);
+        QVERIFY(!delivered);
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports.first().first().toString(), message);
+    }
+
+    // Two engines share nothing: what one reports or sets never shows in the other.
+    void twoEngines_keepTheirOwnState() {
+        SoundEngine other;
+        QSignalSpy reports(&engine.errors, &SoundErrors::errorTextReady);
+        other.errors.ReportSoundError(kCaughtError, QStringLiteral("other engine:"), true);
+        QCOMPARE(reports.size(), 0);
+        QVERIFY(engine.errors.LastErrorText() != other.errors.LastErrorText());
+        other.captures.TriggerThreshold(2).store(5);
+        QCOMPARE(engine.captures.TriggerThreshold(2).load(), kDefaultTriggerThreshold);
+        other.objectIni.setDataRoot(QStringLiteral("/nonexistent"));
+        QVERIFY(!engine.objectIni.objectFolder(2).startsWith(QStringLiteral("/nonexistent")));
     }
 
     void reportsFromManyThreads_allArriveWhole() {
         constexpr int kThreads = 6;
         constexpr int kEach = 40;
         QStringList received;
-        auto link = connect(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady,
-                            this, [&](const QString &text) { received << text; });
+        auto link = connect(&engine.errors, &SoundErrors::errorTextReady, this,
+                            [&](const QString &text) { received << text; });
         std::vector<std::unique_ptr<QThread>> threads;
         for (int t = 0; t < kThreads; ++t) {
-            threads.emplace_back(QThread::create([t] {
+            threads.emplace_back(QThread::create([this, t] {
                 for (int i = 0; i < kEach; ++i) {
-                    ReportSoundError(-1, QStringLiteral("thread %1 report %2:").arg(t).arg(i),
-                                     false);
+                    engine.errors.ReportSoundError(
+                        -1, QStringLiteral("thread %1 report %2:").arg(t).arg(i), false);
                 }
             }));
             threads.back()->start();
         }
         for (auto &thread : threads) {
-            QVERIFY(waitForThread(thread.get(), 20000));
+            QVERIFY(engine.mainThreadCalls.waitForThread(thread.get(), 20000));
         }
         disconnect(link);
         QCOMPARE(received.size(), kThreads * kEach);

@@ -3,9 +3,10 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
-#include <pulse/context.h>
-#include <pulse/operation.h>
-#include <pulse/thread-mainloop.h>
+
+struct pa_context;
+struct pa_operation;
+struct pa_threaded_mainloop;
 
 namespace numbrook {
 
@@ -20,7 +21,7 @@ namespace numbrook {
 class PulseConnection : public QObject {
     Q_OBJECT
 public:
-    static PulseConnection &instance();
+    PulseConnection();
     ~PulseConnection() override;
     Q_DISABLE_COPY_MOVE(PulseConnection)
 
@@ -36,29 +37,28 @@ public:
     int lastError() const { return lastError_; }
 
     // Runs `start` with the loop locked and waits until the operation it returns has ended (or
-    // the connection failed). `start` passes `PulseConnection::signalLoop`-calling callbacks; use
-    // `userdata` structures that live on the caller's stack. False when there is no connection,
-    // the operation could not be started, or the connection failed meanwhile.
+    // the connection failed). `start` passes callbacks that call signalLoop() of this
+    // connection; use `userdata` structures that live on the caller's stack. False when there
+    // is no connection, the operation could not be started, or the connection failed meanwhile.
     bool run(const std::function<pa_operation *(pa_context *)> &start);
 
     // For callbacks on the loop's thread: wakes the waiting main thread.
-    static void signalLoop();
+    void signalLoop() const;
 
 Q_SIGNALS:
     // A source (capture device) changed, for example its volume. Main thread.
     void sourceChanged(quint32 index);
-    // Devices came or went.
-    void devicesChanged();
     // The connection was made again after a loss.
     void reconnected();
 
 private:
-    PulseConnection();
+    // The libpulse callbacks, which reach the private members.
+    struct Callbacks;
+
     bool connectContext();
+    void subscribe();
     void dropContext();
-    static void contextState(pa_context *context, void *userdata);
-    static void subscription(pa_context *context, pa_subscription_event_type_t type, uint32_t index,
-                             void *userdata);
+    void noticeLoss();
 
     pa_threaded_mainloop *loop_ = nullptr;
     pa_context *context_ = nullptr;

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QThread>
@@ -50,10 +48,7 @@ private:
     qsizetype readPos = 0;
 };
 
-// The trigger threshold of sound object `objectNumber` (1..4), 0..128 on the scale of
-// MicLevel. The capture thread reads it afresh for every buffer; the threshold track bar of
-// the object stores into it. Starts at kDefaultTriggerThreshold.
-std::atomic<int> &TriggerThreshold(int objectNumber);
+class SoundEngine;
 
 // Receiver of the capture threads' reports. Both signals are emitted on the main thread while
 // the reporting capture thread waits for the connected slots to return, so the slots may touch
@@ -61,7 +56,8 @@ std::atomic<int> &TriggerThreshold(int objectNumber);
 class CaptureReports : public QObject {
     Q_OBJECT
 public:
-    static CaptureReports &instance();
+    CaptureReports() = default;
+    Q_DISABLE_COPY_MOVE(CaptureReports)
 
 Q_SIGNALS:
     // The peak of the last buffer captured from input device `deviceId` (0..128); once more with
@@ -69,22 +65,20 @@ Q_SIGNALS:
     void levelReport(int deviceId, int level);
     // A buffer of object `objectNumber` held a rising crossing of its threshold.
     void triggerReport(int objectNumber);
-
-private:
-    CaptureReports() = default;
-    Q_DISABLE_COPY_MOVE(CaptureReports)
 };
+
+class CaptureStream;
 
 // Listens to one capture source for one sound object until interruption is requested. It holds
 // its own connection to the sound server and a record stream in the fixed capture format, and
 // does the per-buffer work (level, level report, crossing scan, trigger report) on this thread
 // as each 512-byte block arrives. Created and started by CaptureRegistry only; it removes
 // itself from the registry when it ends and is deleted on the main thread afterwards.
-class TWIThread : public QThread {
+class CaptureThread : public QThread {
     Q_OBJECT
 public:
-    TWIThread(int objectNumber, int deviceId, const QString &sourceName);
-    ~TWIThread() override;
+    CaptureThread(SoundEngine &engine, int objectNumber, int deviceId, const QString &sourceName);
+    ~CaptureThread() override;
 
     int objectNumber() const { return objectNumber_; }
     int deviceId() const { return deviceId_; }
@@ -95,45 +89,48 @@ protected:
     void run() override;
 
 private:
-    Q_DISABLE_COPY_MOVE(TWIThread)
+    Q_DISABLE_COPY_MOVE(CaptureThread)
 
+    void capture();
+    void pumpUntilStopped(CaptureStream &stream);
+    void processBlock(std::span<const quint8> block);
+    // Reports the level on the main thread; false when the receiver failed.
+    bool reportLevel(int level);
+    void reportError(int code, const QString &context);
+
+    SoundEngine &engine_;
     const int objectNumber_;
     const int deviceId_;
     const QString sourceName_;
     std::atomic<int> lastLevel_{0};
 };
+using TWIThread = CaptureThread;
 
-// The running capture threads, behind one lock.
-class CaptureRegistry {
+// The running capture threads, behind one lock, and the objects' trigger thresholds.
+class CaptureRegistry : public ThreadRegistry<CaptureThread> {
 public:
-    static CaptureRegistry &instance();
+    explicit CaptureRegistry(SoundEngine &engine);
+    Q_DISABLE_COPY_MOVE(CaptureRegistry)
 
     // Starts capturing the source with server name `sourceName` for object `objectNumber`;
     // `deviceId` is the device identifier the level reports carry. Refused (false) for an
     // object number outside 1..4 and while a capture of that object is registered. Failures to
     // open the device are reported through ReportSoundError by the thread itself.
     bool start(int objectNumber, int deviceId, const QString &sourceName);
-    // True while a capture thread of the object is registered.
-    bool running(int objectNumber) const;
-    // Asks every capture thread of the object to end; does not wait.
-    void stop(int objectNumber);
-    // Number of registered capture threads.
-    int count() const;
-    // Stops every capture and waits for the threads to end on the main thread, carrying out
-    // their last reports meanwhile; releases the finished thread objects. Never deadlocks
-    // against a thread that waits for the main thread. Main thread only.
-    void stopAll();
+    // Starts capturing input device `deviceId` (an identifier of InputDeviceNames) for object
+    // `objectNumber`; the device is resolved to its server name as last enumerated.
+    bool StartCapture(int objectNumber, int deviceId);
+
+    // The trigger threshold of sound object `objectNumber` (1..4), 0..128 on the scale of
+    // MicLevel. The capture thread reads it afresh for every buffer; the threshold track bar of
+    // the object stores into it. Starts at kDefaultTriggerThreshold. An object number outside
+    // 1..4 gets a threshold of its own that never fires.
+    std::atomic<int> &TriggerThreshold(int objectNumber);
 
 private:
-    CaptureRegistry() = default;
-    Q_DISABLE_COPY_MOVE(CaptureRegistry)
-    friend class TWIThread;
-
-    ThreadRegistry<TWIThread> registry;
+    SoundEngine &engine_;
+    std::array<std::atomic<int>, kLastSoundObject + 1> thresholds_;
+    std::atomic<int> outsideThreshold_{0};
 };
-
-// Starts capturing input device `deviceId` (an identifier of InputDeviceNames) for object
-// `objectNumber`; the device is resolved to its server name as last enumerated.
-bool StartCapture(int objectNumber, int deviceId);
 
 } // namespace numbrook

@@ -1,7 +1,8 @@
 // The sound object ini store.
 
-#include "SndUtils.h"
-#include "snd_ini.h"
+#include "ObjectIniStore.h"
+#include "SoundEngine.h"
+#include "SoundErrors.h"
 
 #include <QFile>
 #include <QSettings>
@@ -21,6 +22,8 @@ const DeviceEntryList kInputs = {{QStringLiteral("Test Microphone"), 0},
 
 class SndIniTest : public QObject {
     Q_OBJECT
+
+    SoundEngine engine;
 
 private Q_SLOTS:
     void initTestCase();
@@ -80,7 +83,7 @@ void SndIniTest::noFile_givesDefaults() {
         object.TriggerPosition = 3;
         object.DelayText = QStringLiteral("9");
         object.VolumeLeft = object.VolumeRight = object.MixerVolume = 7;
-        LoadObjectParams(n, object);
+        ObjectIniStore::LoadObjectParams(n, object);
         QCOMPARE(object.PlayFromFile, false);
         QCOMPARE(object.Loop, false);
         QCOMPARE(object.TriggerPosition, 78);
@@ -89,10 +92,11 @@ void SndIniTest::noFile_givesDefaults() {
         QCOMPARE(object.VolumeRight, 50);
         QCOMPARE(object.MixerVolume, 50);
 
-        const DeviceChoice input = LookupObjectInput(n, kInputs);
+        const DeviceChoice input = ObjectIniStore::LookupObjectInput(n, kInputs);
         QCOMPARE(input.id, 0);
         QCOMPARE(input.name, QStringLiteral("Test Microphone"));
-        const DeviceChoice output = LookupObjectOutput(n, {{QStringLiteral("Speakers"), 3}});
+        const DeviceChoice output =
+            ObjectIniStore::LookupObjectOutput(n, {{QStringLiteral("Speakers"), 3}});
         QCOMPARE(output.id, 3);
     }
     QVERIFY(!QFile::exists(iniPath));
@@ -125,24 +129,24 @@ void SndIniTest::lookup_resolvesStoredName() {
     QFETCH(int, id);
     QFETCH(QString, name);
     writeFile(file);
-    const DeviceChoice choice = LookupObjectInput(2, kInputs);
+    const DeviceChoice choice = ObjectIniStore::LookupObjectInput(2, kInputs);
     QCOMPARE(choice.id, id);
     QCOMPARE(choice.name, name);
 
     // The name as listed is what the next save writes.
     ObjectParams object;
     object.InDeviceName = choice.name;
-    QVERIFY(SaveObjectInput(2, object));
+    QVERIFY(engine.objectIni.SaveObjectInput(2, object));
     QSettings settings(iniPath, QSettings::IniFormat);
     QCOMPARE(settings.value(QStringLiteral("ObjectMapping/ObjectIn_2")).toString(), name);
 }
 
 void SndIniTest::lookup_emptyList_givesNoDevice() {
     writeFile("[ObjectMapping]\nObject_1=Speakers\nObjectIn_1=Mic\n");
-    const DeviceChoice output = LookupObjectOutput(1, {});
+    const DeviceChoice output = ObjectIniStore::LookupObjectOutput(1, {});
     QCOMPARE(output.id, kNoDevice);
     QVERIFY(output.name.isEmpty());
-    const DeviceChoice input = LookupObjectInput(1, {});
+    const DeviceChoice input = ObjectIniStore::LookupObjectInput(1, {});
     QCOMPARE(input.id, kNoDevice);
     QVERIFY(input.name.isEmpty());
 }
@@ -164,17 +168,17 @@ void SndIniTest::deviceNames_roundTrip() {
     ObjectParams object;
     object.OutDeviceName = name;
     object.InDeviceName = name + QStringLiteral(" in");
-    QVERIFY(SaveObjectOutput(3, object));
-    QVERIFY(SaveObjectInput(3, object));
+    QVERIFY(engine.objectIni.SaveObjectOutput(3, object));
+    QVERIFY(engine.objectIni.SaveObjectInput(3, object));
     // A later save of the other keys leaves the names alone.
-    QVERIFY(SaveObjectParams(3, object));
+    QVERIFY(engine.objectIni.SaveObjectParams(3, object));
 
     const DeviceEntryList outputs = {{QStringLiteral("first"), 0}, {name, 4}};
     const DeviceEntryList inputs = {{QStringLiteral("first"), 0},
                                     {name + QStringLiteral(" in"), 6}};
-    QCOMPARE(LookupObjectOutput(3, outputs).id, 4);
-    QCOMPARE(LookupObjectOutput(3, outputs).name, name);
-    QCOMPARE(LookupObjectInput(3, inputs).id, 6);
+    QCOMPARE(ObjectIniStore::LookupObjectOutput(3, outputs).id, 4);
+    QCOMPARE(ObjectIniStore::LookupObjectOutput(3, outputs).name, name);
+    QCOMPARE(ObjectIniStore::LookupObjectInput(3, inputs).id, 6);
 }
 
 void SndIniTest::params_roundTrip_perObject() {
@@ -187,11 +191,11 @@ void SndIniTest::params_roundTrip_perObject() {
         object.VolumeLeft = 11 * n;
         object.VolumeRight = 100 - n;
         object.MixerVolume = 20 + n;
-        QVERIFY(SaveObjectParams(n, object));
+        QVERIFY(engine.objectIni.SaveObjectParams(n, object));
     }
     for (int n = 1; n <= 4; ++n) {
         ObjectParams object;
-        LoadObjectParams(n, object);
+        ObjectIniStore::LoadObjectParams(n, object);
         QCOMPARE(object.PlayFromFile, n % 2 == 1);
         QCOMPARE(object.Loop, n >= 3);
         QCOMPARE(object.TriggerPosition, 10 * n);
@@ -221,12 +225,12 @@ void SndIniTest::triggerLevel_storedInverted() {
     QFETCH(int, stored);
     ObjectParams object;
     object.TriggerPosition = position;
-    QVERIFY(SaveObjectParams(4, object));
+    QVERIFY(engine.objectIni.SaveObjectParams(4, object));
     QSettings settings(iniPath, QSettings::IniFormat);
     QCOMPARE(settings.value(QStringLiteral("ObjectWavParams/ObjectInTriggerLevel_4")).toInt(),
              stored);
     ObjectParams loaded;
-    LoadObjectParams(4, loaded);
+    ObjectIniStore::LoadObjectParams(4, loaded);
     QCOMPARE(loaded.TriggerPosition, position);
 }
 
@@ -248,9 +252,9 @@ void SndIniTest::delayText_savedAsInteger() {
     QFETCH(QString, loaded);
     ObjectParams object;
     object.DelayText = text;
-    QVERIFY(SaveObjectParams(2, object));
+    QVERIFY(engine.objectIni.SaveObjectParams(2, object));
     ObjectParams result;
-    LoadObjectParams(2, result);
+    ObjectIniStore::LoadObjectParams(2, result);
     QCOMPARE(result.DelayText, loaded);
 }
 
@@ -266,7 +270,7 @@ void SndIniTest::damagedValues_giveDefaults() {
               "ObjectInTriggerLevel_2=500\n"
               "ObjectInTriggerLevel_3=-2147483648\n");
     ObjectParams object;
-    LoadObjectParams(1, object);
+    ObjectIniStore::LoadObjectParams(1, object);
     QCOMPARE(object.PlayFromFile, false);
     QCOMPARE(object.Loop, true); // any number but 0 is on
     QCOMPARE(object.TriggerPosition, 78);
@@ -275,9 +279,9 @@ void SndIniTest::damagedValues_giveDefaults() {
     QCOMPARE(object.VolumeRight, 50);
     QCOMPARE(object.MixerVolume, 80);
     // A stored level outside the bar's range leaves the thumb at the nearest end.
-    LoadObjectParams(2, object);
+    ObjectIniStore::LoadObjectParams(2, object);
     QCOMPARE(object.TriggerPosition, 0);
-    LoadObjectParams(3, object);
+    ObjectIniStore::LoadObjectParams(3, object);
     QCOMPARE(object.TriggerPosition, 128);
 }
 
@@ -289,19 +293,19 @@ void SndIniTest::unwritableFile_reportedNoThrow() {
     const QString path = blocker.fileName() + QStringLiteral("/sub/numbrook.ini");
     SetObjectIniPath(path);
 
-    QSignalSpy errors(&SoundErrorReporter::instance(), &SoundErrorReporter::errorTextReady);
+    QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
     ObjectParams object;
     object.OutDeviceName = QStringLiteral("Speakers");
-    QVERIFY(!SaveObjectOutput(1, object));
-    QVERIFY(!SaveObjectParams(1, object));
-    QVERIFY(!SaveObjectInput(1, object));
+    QVERIFY(!engine.objectIni.SaveObjectOutput(1, object));
+    QVERIFY(!engine.objectIni.SaveObjectParams(1, object));
+    QVERIFY(!engine.objectIni.SaveObjectInput(1, object));
     QCOMPARE(errors.size(), 3);
     QCOMPARE(
         errors.at(0).at(0).toString(),
         QStringLiteral("Could not save the sound object settings to %1: Access denied").arg(path));
     // Reading the same path just gives the defaults.
     ObjectParams loaded;
-    LoadObjectParams(1, loaded);
+    ObjectIniStore::LoadObjectParams(1, loaded);
     QCOMPARE(loaded.TriggerPosition, 78);
 }
 
@@ -309,7 +313,7 @@ void SndIniTest::defaultPath_besideExecutableElseConfigFolder() {
     SetObjectIniPath(QString());
     // The test program's folder is writable (the build tree).
     QCOMPARE(ObjectIniPath(),
-             QCoreApplication::applicationDirPath() + QStringLiteral("/tst_snd_ini.ini"));
+             QCoreApplication::applicationDirPath() + QStringLiteral("/tst_object_ini_store.ini"));
     QCOMPARE(ObjectIniPathFor(folder->filePath(QStringLiteral("numbrook"))),
              folder->filePath(QStringLiteral("numbrook.ini")));
     QCOMPARE(ObjectIniPathFor(folder->filePath(QStringLiteral("bin/numbrook.x86"))),
@@ -317,4 +321,4 @@ void SndIniTest::defaultPath_besideExecutableElseConfigFolder() {
 }
 
 QTEST_GUILESS_MAIN(SndIniTest)
-#include "tst_snd_ini.moc"
+#include "tst_object_ini_store.moc"

@@ -1,20 +1,18 @@
 #include "PulseConnection.h"
 
-#include <QCoreApplication>
-#include <QLoggingCategory>
+#include "SoundLog.h"
+
 #include <QMetaObject>
+#include <pulse/context.h>
 #include <pulse/error.h>
-#include <pulse/introspect.h>
+#include <pulse/operation.h>
 #include <pulse/proplist.h>
 #include <pulse/subscribe.h>
-
-Q_LOGGING_CATEGORY(lcPulse, "numbrook.sound")
+#include <pulse/thread-mainloop.h>
 
 namespace numbrook {
 
 namespace {
-
-pa_threaded_mainloop *currentLoop = nullptr;
 
 bool stateIsFinal(pa_context_state_t state) {
     return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
@@ -22,10 +20,28 @@ bool stateIsFinal(pa_context_state_t state) {
 
 } // namespace
 
-PulseConnection &PulseConnection::instance() {
-    static PulseConnection connection;
-    return connection;
-}
+struct PulseConnection::Callbacks {
+    static void contextState(pa_context *context, void *userdata) {
+        auto *self = static_cast<PulseConnection *>(userdata);
+        if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) {
+            // Lost: the main thread starts retrying.
+            QMetaObject::invokeMethod(
+                self, [self] { self->noticeLoss(); }, Qt::QueuedConnection);
+        }
+        self->signalLoop();
+    }
+
+    static void subscription(pa_context *, pa_subscription_event_type_t type, uint32_t index,
+                             void *userdata) {
+        auto *self = static_cast<PulseConnection *>(userdata);
+        const unsigned facility = type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
+        const unsigned kind = type & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
+        if (facility == PA_SUBSCRIPTION_EVENT_SOURCE && kind == PA_SUBSCRIPTION_EVENT_CHANGE) {
+            QMetaObject::invokeMethod(
+                self, [self, index] { Q_EMIT self->sourceChanged(index); }, Qt::QueuedConnection);
+        }
+    }
+};
 
 PulseConnection::PulseConnection() {
     retry_.setInterval(2000);
@@ -35,7 +51,6 @@ PulseConnection::PulseConnection() {
             if (wasLost_) {
                 wasLost_ = false;
                 Q_EMIT reconnected();
-                Q_EMIT devicesChanged();
             }
         }
     });
@@ -45,9 +60,9 @@ PulseConnection::~PulseConnection() {
     close();
 }
 
-void PulseConnection::signalLoop() {
-    if (currentLoop) {
-        pa_threaded_mainloop_signal(currentLoop, 0);
+void PulseConnection::signalLoop() const {
+    if (loop_) {
+        pa_threaded_mainloop_signal(loop_, 0);
     }
 }
 
@@ -69,7 +84,6 @@ void PulseConnection::close() {
         pa_threaded_mainloop_stop(loop_);
         pa_threaded_mainloop_free(loop_);
         loop_ = nullptr;
-        currentLoop = nullptr;
     }
 }
 
@@ -83,37 +97,11 @@ bool PulseConnection::isReady() const {
     return ready;
 }
 
-void PulseConnection::contextState(pa_context *context, void *userdata) {
-    auto *self = static_cast<PulseConnection *>(userdata);
-    const pa_context_state_t state = pa_context_get_state(context);
-    if (!PA_CONTEXT_IS_GOOD(state)) {
-        // Lost: the main thread notices at its next call and starts retrying.
-        QMetaObject::invokeMethod(
-            self,
-            [self] {
-                if (!self->retry_.isActive() && self->context_ &&
-                    !PA_CONTEXT_IS_GOOD(pa_context_get_state(self->context_))) {
-                    qCWarning(lcPulse) << "lost the connection to the sound server; retrying";
-                    self->wasLost_ = true;
-                    self->retry_.start();
-                }
-            },
-            Qt::QueuedConnection);
-    }
-    signalLoop();
-}
-
-void PulseConnection::subscription(pa_context *, pa_subscription_event_type_t type, uint32_t index,
-                                   void *userdata) {
-    auto *self = static_cast<PulseConnection *>(userdata);
-    const unsigned facility = type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
-    const unsigned kind = type & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
-    if (facility == PA_SUBSCRIPTION_EVENT_SOURCE && kind == PA_SUBSCRIPTION_EVENT_CHANGE) {
-        QMetaObject::invokeMethod(
-            self, [self, index] { Q_EMIT self->sourceChanged(index); }, Qt::QueuedConnection);
-    } else if (kind != PA_SUBSCRIPTION_EVENT_CHANGE) {
-        QMetaObject::invokeMethod(
-            self, [self] { Q_EMIT self->devicesChanged(); }, Qt::QueuedConnection);
+void PulseConnection::noticeLoss() {
+    if (!retry_.isActive() && context_ && !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_))) {
+        qCWarning(lcSound) << "lost the connection to the sound server; retrying";
+        wasLost_ = true;
+        retry_.start();
     }
 }
 
@@ -121,7 +109,6 @@ bool PulseConnection::connectContext() {
     dropContext();
     if (!loop_) {
         loop_ = pa_threaded_mainloop_new();
-        currentLoop = loop_;
         if (!loop_ || pa_threaded_mainloop_start(loop_) < 0) {
             lastError_ = PA_ERR_INTERNAL;
             return false;
@@ -133,7 +120,7 @@ bool PulseConnection::connectContext() {
     pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "numbrook");
     context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "Numbrook", props);
     pa_proplist_free(props);
-    pa_context_set_state_callback(context_, &PulseConnection::contextState, this);
+    pa_context_set_state_callback(context_, &Callbacks::contextState, this);
     bool ready = false;
     if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) {
         while (!stateIsFinal(pa_context_get_state(context_))) {
@@ -142,15 +129,7 @@ bool PulseConnection::connectContext() {
         ready = pa_context_get_state(context_) == PA_CONTEXT_READY;
     }
     if (ready) {
-        pa_context_set_subscribe_callback(context_, &PulseConnection::subscription, this);
-        pa_operation *op =
-            pa_context_subscribe(context_,
-                                 static_cast<pa_subscription_mask_t>(PA_SUBSCRIPTION_MASK_SOURCE |
-                                                                     PA_SUBSCRIPTION_MASK_SINK),
-                                 nullptr, nullptr);
-        if (op) {
-            pa_operation_unref(op);
-        }
+        subscribe();
     } else {
         lastError_ = pa_context_errno(context_);
         if (lastError_ == PA_OK) {
@@ -162,6 +141,15 @@ bool PulseConnection::connectContext() {
         dropContext();
     }
     return ready;
+}
+
+// Changes of the capture devices (their volumes) come as events. Called with the loop locked.
+void PulseConnection::subscribe() {
+    pa_context_set_subscribe_callback(context_, &Callbacks::subscription, this);
+    if (pa_operation *op =
+            pa_context_subscribe(context_, PA_SUBSCRIPTION_MASK_SOURCE, nullptr, nullptr)) {
+        pa_operation_unref(op);
+    }
 }
 
 void PulseConnection::dropContext() {

@@ -1,6 +1,6 @@
-#include "snd_ini.h"
+#include "ObjectIniStore.h"
 
-#include "SndUtils.h"
+#include "SoundErrors.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +8,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
-#include <functional>
 #include <pulse/def.h>
 
 namespace numbrook {
@@ -43,8 +42,10 @@ bool readBoolean(const QSettings &settings, const QString &name, bool fallback) 
     return readInteger(settings, name, fallback ? 1 : 0) != 0;
 }
 
+} // namespace
+
 // Opens the file, lets `write` set its keys and writes it back before returning.
-bool writeObjectFile(const std::function<void(QSettings &)> &write) {
+bool ObjectIniStore::writeObjectFile(const std::function<void(QSettings &)> &write) {
     const QString path = ObjectIniPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSettings::Status status = QSettings::AccessError;
@@ -59,10 +60,12 @@ bool writeObjectFile(const std::function<void(QSettings &)> &write) {
     }
     const QString context =
         QStringLiteral("Could not save the sound object settings to %1:").arg(path);
-    ReportSoundError(status == QSettings::AccessError ? int(PA_ERR_ACCESS) : int(PA_ERR_IO),
-                     context, false);
+    errors_.ReportSoundError(status == QSettings::AccessError ? int(PA_ERR_ACCESS) : int(PA_ERR_IO),
+                             context, false);
     return false;
 }
+
+namespace {
 
 DeviceChoice lookup(const QString &keyName, const DeviceEntryList &devices) {
     if (devices.isEmpty()) {
@@ -102,11 +105,16 @@ QString ObjectIniPathFor(const QString &executableFile) {
     return QDir(configFolder).filePath(QStringLiteral("Numbrook/") + fileName);
 }
 
+QString ObjectIniStore::objectFolder(int n) const {
+    const QString root = dataRoot_.isEmpty() ? QCoreApplication::applicationDirPath() : dataRoot_;
+    return QDir(root).filePath(QStringLiteral("Data/wav%1/").arg(n));
+}
+
 void SetObjectIniPath(const QString &path) {
     pathOverride() = path;
 }
 
-bool SaveObjectOutput(int n, const ObjectParams &object) {
+bool ObjectIniStore::SaveObjectOutput(int n, const ObjectParams &object) {
     return writeObjectFile([&](QSettings &settings) {
         settings.beginGroup(kMappingSection);
         settings.setValue(key("Object_", n), object.OutDeviceName);
@@ -114,7 +122,7 @@ bool SaveObjectOutput(int n, const ObjectParams &object) {
     });
 }
 
-bool SaveObjectInput(int n, const ObjectParams &object) {
+bool ObjectIniStore::SaveObjectInput(int n, const ObjectParams &object) {
     return writeObjectFile([&](QSettings &settings) {
         settings.beginGroup(kMappingSection);
         settings.setValue(key("ObjectIn_", n), object.InDeviceName);
@@ -122,7 +130,7 @@ bool SaveObjectInput(int n, const ObjectParams &object) {
     });
 }
 
-bool SaveObjectParams(int n, const ObjectParams &object) {
+bool ObjectIniStore::SaveObjectParams(int n, const ObjectParams &object) {
     bool delayIsNumber = false;
     const int delay = object.DelayText.trimmed().toInt(&delayIsNumber);
     return writeObjectFile([&](QSettings &settings) {
@@ -139,7 +147,7 @@ bool SaveObjectParams(int n, const ObjectParams &object) {
     });
 }
 
-void LoadObjectParams(int n, ObjectParams &object) {
+void ObjectIniStore::LoadObjectParams(int n, ObjectParams &object) {
     QSettings settings(ObjectIniPath(), QSettings::IniFormat);
     settings.beginGroup(kParamsSection);
     object.PlayFromFile = readBoolean(settings, key("ObjectPlayFromFile_", n), false);
@@ -155,11 +163,11 @@ void LoadObjectParams(int n, ObjectParams &object) {
     settings.endGroup();
 }
 
-DeviceChoice LookupObjectOutput(int n, const DeviceEntryList &devices) {
+DeviceChoice ObjectIniStore::LookupObjectOutput(int n, const DeviceEntryList &devices) {
     return lookup(key("Object_", n), devices);
 }
 
-DeviceChoice LookupObjectInput(int n, const DeviceEntryList &devices) {
+DeviceChoice ObjectIniStore::LookupObjectInput(int n, const DeviceEntryList &devices) {
     return lookup(key("ObjectIn_", n), devices);
 }
 

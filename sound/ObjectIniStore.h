@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "DeviceCatalogue.h"
+
+#include <functional>
+
+class QSettings;
+
+namespace numbrook {
+
+// The device a stored name resolves to. `id` is kNoDevice (and `name` empty) when the list to
+// choose from is empty; no device call accepts that identifier.
+struct DeviceChoice {
+    int id = kNoDevice;
+    QString name;
+};
+
+// The trigger track bar runs from 0 to this value; the file stores maximum minus position.
+inline constexpr int kTriggerTrackMaximum = 128;
+
+// What the store keeps of one sound object.
+struct ObjectParams {
+    bool PlayFromFile = false;
+    bool Loop = false;
+    int TriggerPosition = kTriggerTrackMaximum - 50; // the threshold, 0..128
+    QString DelayText = QStringLiteral("1");         // the delay field's text, whole seconds
+    int VolumeLeft = 50;
+    int VolumeRight = 50;
+    int MixerVolume = 50;
+    QString OutDeviceName;
+    QString InDeviceName;
+};
+
+// The sound object file: <folder of the executable>/<executable name>.ini when that folder is
+// writable, otherwise $XDG_CONFIG_HOME/Numbrook/<executable name>.ini.
+QString ObjectIniPath();
+// The same rule for the executable file `executableFile`.
+QString ObjectIniPathFor(const QString &executableFile);
+// Makes every operation use `path` instead (tests); an empty path restores the usual one.
+void SetObjectIniPath(const QString &path);
+
+class SoundErrors;
+
+// The sound object file's keys of each object: its devices and its seven parameters.
+class ObjectIniStore {
+public:
+    explicit ObjectIniStore(SoundErrors &errors) : errors_(errors) {}
+    Q_DISABLE_COPY_MOVE(ObjectIniStore)
+
+    // The write operations each open the file, write the object's keys, write the file back
+    // and release it before they return. A file that cannot be written is reported through
+    // ReportSoundError and the operation returns false; it never throws.
+    bool SaveObjectOutput(int n, const ObjectParams &object);
+    bool SaveObjectInput(int n, const ObjectParams &object);
+    // The seven per-object parameters. A delay text that is not an integer is saved as 1.
+    bool SaveObjectParams(int n, const ObjectParams &object);
+
+    // Reads the seven per-object parameters into `object`; a missing file, key or a value that
+    // is not a number gives the key's default.
+    static void LoadObjectParams(int n, ObjectParams &object);
+
+    // Resolve the stored device name of object `n` in `devices`: the first entry whose name
+    // equals it ignoring letter case, else the first entry, else no device. The name returned
+    // is the name as listed.
+    static DeviceChoice LookupObjectOutput(int n, const DeviceEntryList &devices);
+    static DeviceChoice LookupObjectInput(int n, const DeviceEntryList &devices);
+
+    // Object n's folder of sound files: Data/wav<n>/ beside the executable.
+    QString objectFolder(int n) const;
+    // Replaces the folder beside the executable that holds Data/ (tests); empty restores it.
+    void setDataRoot(const QString &folder) { dataRoot_ = folder; }
+
+private:
+    bool writeObjectFile(const std::function<void(QSettings &)> &write);
+
+    SoundErrors &errors_;
+    QString dataRoot_;
+};
+
+} // namespace numbrook

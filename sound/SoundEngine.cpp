@@ -1,0 +1,21 @@
+#include "SoundEngine.h"
+
+namespace numbrook {
+
+SoundEngine::SoundEngine() = default;
+
+SoundEngine::~SoundEngine() {
+    close();
+}
+
+bool SoundEngine::open() {
+    return connection.open();
+}
+
+void SoundEngine::close() {
+    captures.stopAll();
+    playbacks.stopAll();
+    connection.close();
+}
+
+} // namespace numbrook

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace numbrook {
+
+// The logging category of the sound engine and the sound objects, "numbrook.sound".
+Q_DECLARE_LOGGING_CATEGORY(lcSound)
+
+} // namespace numbrook
