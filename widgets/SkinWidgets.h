@@ -8,6 +8,7 @@
 namespace numbrook {
 
 class BitmapList;
+enum class ButtonPicture : int;
 
 // A picture of a numbered list, stretched to the widget: picture buttons, option boxes and
 // pictures. The state of a button or option box is the number of the picture it shows.
@@ -16,6 +17,7 @@ class PictureButton : public QWidget {
 public:
     explicit PictureButton(const BitmapList &list, QWidget *parent = nullptr);
     void setPicture(int index);
+    void setPicture(ButtonPicture picture) { setPicture(int(picture)); }
     int picture() const { return picture_; }
 
 Q_SIGNALS:
