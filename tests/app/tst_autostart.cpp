@@ -1,9 +1,9 @@
 // The main window's autostart option with the running executable's real path. This test
 // program is built into a folder whose name has a space, so the entry's Exec line must quote it.
 #include "AutostartEntry.h"
-#include "MainForm.h"
-#include "ProgramWindows.h"
+#include "MainWindow.h"
 #include "SkinWidgets.h"
+#include "TestProgram.h"
 
 #include <QFile>
 #include <QSettings>
@@ -34,7 +34,7 @@ class AutostartTest : public QObject {
     static QString executable() { return QCoreApplication::applicationFilePath(); }
     static void clickAutoRun(TfmMain &main) {
         // The option lies below the visible part of the window; the click goes to it directly.
-        QWidget *box = main.control(QStringLiteral("Cb_AutoRun"));
+        QWidget *box = testing::control(main, QStringLiteral("Cb_AutoRun"));
         QVERIFY(box);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, 3));
     }
@@ -65,7 +65,7 @@ private Q_SLOTS:
         QCOMPARE(p.main.AutoRun, 0);
         clickAutoRun(p.main);
         QCOMPARE(p.main.AutoRun, 1);
-        QCOMPARE(p.main.button(QStringLiteral("Cb_AutoRun"))->picture(), 22);
+        QCOMPARE(testing::button(p.main, QStringLiteral("Cb_AutoRun"))->picture(), 22);
         QVERIFY(entry.exists());
         const QStringList lines = entryLines(entry);
         QVERIFY(lines.contains(QStringLiteral("Exec=\"%1\"").arg(executable())));
@@ -85,7 +85,7 @@ private Q_SLOTS:
             // The option starts off whatever the desktop holds...
             QCOMPARE(p.main.AutoRun, 0);
             p.main.show();
-            QCOMPARE(p.main.button(QStringLiteral("Cb_AutoRun"))->picture(), 21);
+            QCOMPARE(testing::button(p.main, QStringLiteral("Cb_AutoRun"))->picture(), 21);
         }
         // ...but the program keeps starting at log-on until the option is switched off.
         QVERIFY(entry.exists());

@@ -1,7 +1,7 @@
 // The tray icon and menu on the test environment's X server, whose window manager has a
 // notification area; the splash on the same screen. With NUMBROOK_SCREENSHOT_DIR set, the
 // drawn menu and splash are saved there for review.
-#include "Logo.h"
+#include "SplashWindow.h"
 #include "TrayMenu.h"
 
 #include <QAction>

@@ -1,0 +1,25 @@
+#pragma once
+
+// The program's windows as the entry point creates them, for tests that drive the real main
+// window. The splash is marked as shown: it has tests of its own, and run modally it would
+// stop every test at the first show.
+
+#include "ProgramWindows.h"
+#include "SkinWidgets.h"
+
+namespace numbrook::testing {
+
+struct Program : ProgramWindows {
+    Program() { main.SplashShown = true; }
+    Q_DISABLE_COPY_MOVE(Program)
+};
+
+// Tests find controls by their objectName, as screen readers do.
+inline QWidget *control(const QWidget &window, const QString &name) {
+    return window.findChild<QWidget *>(name);
+}
+inline PictureButton *button(const QWidget &window, const QString &name) {
+    return window.findChild<PictureButton *>(name);
+}
+
+} // namespace numbrook::testing
