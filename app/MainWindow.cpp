@@ -45,9 +45,10 @@ struct Hover {
 } // namespace
 
 MainWindow::MainWindow(QuizSession &session, AnswerChannel &answers, StringTable &strings,
-                       QuestionDisplay &display, SplashWindow &splash, QWidget *parent)
-    : QWidget(parent), session_(session), answers_(answers), strings_(strings), display_(display),
-      splash_(splash) {
+                       const PictureLists &pictures, QuestionDisplay &display, SplashWindow &splash,
+                       QWidget *parent)
+    : QWidget(parent), session_(session), answers_(answers), strings_(strings), pictures_(pictures),
+      display_(display), splash_(splash) {
     setObjectName(QStringLiteral("fmMain"));
     setWindowTitle(QStringLiteral("Numbrook"));
     setWindowFlag(Qt::FramelessWindowHint);
@@ -141,7 +142,7 @@ void MainWindow::FormCreate() {
     hotkeys_->registerHotkey(0, HotkeyKey::Return);
     hotkeys_->registerHotkey(1, HotkeyKey::Space);
     hotkeys_->registerHotkey(2, HotkeyKey::Escape);
-    SetToolTipsEnabled(HintShow == 1);
+    toolTips_.setEnabled(HintShow == 1);
     HotkeyLampTicks = 0;
     session_.start();
     objectLog.clear();
@@ -193,7 +194,7 @@ void MainWindow::FormShow() {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int desktopWidth = screen ? screen->virtualGeometry().width() : width();
     move((desktopWidth - width()) / 2, 10);
-    SetToolTipsEnabled(HintShow == 1);
+    toolTips_.setEnabled(HintShow == 1);
     UpdateSettingsView();
     ShowHotKey();
     ShowSpeed();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ObjectLog.h"
+#include "SkinWidgets.h"
 #include "SoundObjectPanel.h"
 
 #include <QWidget>
@@ -19,10 +20,9 @@ namespace numbrook {
 
 class AnswerChannel;
 class GlobalHotkeys;
-class PictureButton;
 class QuestionDisplay;
 class QuizSession;
-class SkinLabel;
+struct PictureLists;
 class SoundObjectTable;
 class SplashWindow;
 class StringTable;
@@ -100,7 +100,8 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     MainWindow(QuizSession &session, AnswerChannel &answers, StringTable &strings,
-               QuestionDisplay &display, SplashWindow &splash, QWidget *parent = nullptr);
+               const PictureLists &pictures, QuestionDisplay &display, SplashWindow &splash,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
     Q_DISABLE_COPY_MOVE(MainWindow)
 
@@ -179,9 +180,11 @@ private:
     void startObjectOneCapture();
 
     MainControls c_;
+    ToolTipSwitch toolTips_;
     QuizSession &session_;
     AnswerChannel &answers_;
     StringTable &strings_;
+    const PictureLists &pictures_;
     QuestionDisplay &display_;
     SplashWindow &splash_;
     TrayIcon *TrayIcon_ = nullptr;

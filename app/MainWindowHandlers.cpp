@@ -192,7 +192,7 @@ void MainWindow::connectSystemOptions() {
     }
     onClick(this, c_.Cb_HintShow, c_.Lbl_HintShow, [this] {
         HintShow = ToggledOption(HintShow);
-        SetToolTipsEnabled(HintShow == 1);
+        toolTips_.setEnabled(HintShow == 1);
         UpdateSettingsView();
     });
     onClick(this, c_.Cb_MinFormShow, c_.Lbl_MinFormShow, [this] {

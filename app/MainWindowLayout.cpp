@@ -288,8 +288,8 @@ QFont verdana(int pixelSize, bool bold = false) {
     return font;
 }
 
-QWidget *createPicture(Kind kind, Pic picture, QWidget *parent) {
-    auto *button = new PictureButton(BitmapList_Btn(), parent);
+QWidget *createPicture(const BitmapList &list, Kind kind, Pic picture, QWidget *parent) {
+    auto *button = new PictureButton(list, parent);
     button->setPicture(picture);
     if (kind != Kind::Picture) {
         button->setCursor(Qt::PointingHandCursor);
@@ -320,14 +320,15 @@ QWidget *createEdit(Kind kind, QWidget *parent) {
 
 // One control of a table row, named, placed and stored where the program reaches it.
 template <typename Row>
-void createControl(const Row &row, MainControls &c, int n, const QString &name, QWidget *parent) {
+void createControl(const Row &row, const BitmapList &pictures, MainControls &c, int n,
+                   const QString &name, QWidget *parent) {
     const QString text = QString::fromUtf8(row.text);
     QWidget *widget = nullptr;
     switch (row.kind) {
     case Kind::Button:
     case Kind::Box:
     case Kind::Picture:
-        widget = createPicture(row.kind, row.picture, parent);
+        widget = createPicture(pictures, row.kind, row.picture, parent);
         break;
     case Kind::Label:
     case Kind::Title: {
@@ -377,7 +378,7 @@ void setObjectDefaults(const SoundObjectPanel &panel, int n) {
 
 void MainWindow::buildLayout() {
     for (const Control &row : kLayout) {
-        createControl(row, c_, 1, QString::fromLatin1(row.name), this);
+        createControl(row, pictures_.BitmapList_Btn, c_, 1, QString::fromLatin1(row.name), this);
     }
     buildTitle();
     buildObjectPages();
@@ -427,7 +428,8 @@ void MainWindow::buildObjectPages() {
             if (n == 1 && row.mainForObject1) {
                 continue;
             }
-            createControl(row, c_, n, QString::fromLatin1(row.name).arg(n),
+            createControl(row, pictures_.BitmapList_Btn, c_, n,
+                          QString::fromLatin1(row.name).arg(n),
                           row.microphoneSide ? microphone : panel);
         }
         setObjectDefaults(c_.objects[std::size_t(n)], n);

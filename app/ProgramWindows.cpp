@@ -13,8 +13,8 @@ StringTable loadedStrings() {
 } // namespace
 
 ProgramWindows::ProgramWindows()
-    : strings(loadedStrings()), display(session, answers),
-      main(session, answers, strings, display, splash) {}
+    : strings(loadedStrings()), display(session, answers, pictures),
+      main(session, answers, strings, pictures, display, splash) {}
 
 ProgramWindows::~ProgramWindows() {
     strings.SaveLanguage();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnswerChannel.h"
+#include "BitmapLists.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "QuestionDisplay.h"
@@ -23,6 +24,7 @@ public:
     QuizSession session;
     AnswerChannel answers;
     StringTable strings;
+    PictureLists pictures;
     HelpWindow help;
     QuestionDisplay display;
     SplashWindow splash;

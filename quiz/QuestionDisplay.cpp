@@ -72,9 +72,10 @@ void setColour(QWidget *widget, QColor colour) {
 
 } // namespace
 
-QuestionDisplay::QuestionDisplay(QuizSession &quizSession, AnswerChannel &answers, QWidget *parent)
+QuestionDisplay::QuestionDisplay(QuizSession &quizSession, AnswerChannel &answers,
+                                 const PictureLists &pictures, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), cycle(quizSession, answers),
-      session(quizSession), answers_(answers) {
+      session(quizSession), answers_(answers), pictures_(pictures) {
     setObjectName(QStringLiteral("fmDisplay"));
     setWindowTitle(QStringLiteral("Numbrook"));
     setAutoFillBackground(true);
@@ -178,7 +179,7 @@ void QuestionDisplay::FormShow() {
         piece->setGeometry(place.x(), place.y(), std::max(0, place.width()),
                            std::max(0, place.height()));
         if (!place.isEmpty()) {
-            piece->setPixmap(BitmapList_Doska().picture(i, place.size()));
+            piece->setPixmap(pictures_.BitmapList_Doska.picture(i, place.size()));
         }
         piece->show();
     }
@@ -252,7 +253,7 @@ void QuestionDisplay::showNextQuestion() {
 
 void QuestionDisplay::showHint(bool correct) {
     const int picture = int(correct ? ButtonPicture::HintTrue : ButtonPicture::HintFalse);
-    Img_Otvet_Mode->setPixmap(BitmapList_Btn().picture(picture, QSize(64, 64)));
+    Img_Otvet_Mode->setPixmap(pictures_.BitmapList_Btn.picture(picture, QSize(64, 64)));
     Img_Otvet_Mode->setProperty("picture", picture);
     Img_Otvet_Mode->show();
 }

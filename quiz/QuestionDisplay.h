@@ -13,6 +13,7 @@ class QTimer;
 namespace numbrook {
 
 class AnswerChannel;
+struct PictureLists;
 class QuizSession;
 
 // The borderless question display: a board drawn from sixteen frame pieces, the title and
@@ -21,7 +22,8 @@ class QuizSession;
 class QuestionDisplay : public QWidget, private QuestionCycleHost {
     Q_OBJECT
 public:
-    QuestionDisplay(QuizSession &session, AnswerChannel &answers, QWidget *parent = nullptr);
+    QuestionDisplay(QuizSession &session, AnswerChannel &answers, const PictureLists &pictures,
+                    QWidget *parent = nullptr);
     ~QuestionDisplay() override;
     Q_DISABLE_COPY_MOVE(QuestionDisplay)
 
@@ -61,6 +63,7 @@ private:
     std::array<QLabel *, 4> captions_{};
     std::array<QLabel *, 4> values_{};
     AnswerChannel &answers_;
+    const PictureLists &pictures_;
     QString questionTitle_ = QStringLiteral("Is the expression correct?");
     std::function<QSize()> desktopSize_;
 };

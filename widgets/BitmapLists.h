@@ -59,10 +59,17 @@ enum class ButtonPicture : int {
     HintFalse = 63,
 };
 
-// The main window's 64 button pictures (see ButtonPicture).
-const BitmapList &BitmapList_Btn();
-// The question board's 16 frame pieces, in the board's layout order.
-const BitmapList &BitmapList_Doska();
+// The program's two picture lists, drawn on first use at each size and kept. The program's
+// windows own one set and hand it to the windows that draw from it.
+struct PictureLists {
+    PictureLists();
+    Q_DISABLE_COPY_MOVE(PictureLists)
+
+    // The main window's 64 button pictures (see ButtonPicture).
+    BitmapList BitmapList_Btn;
+    // The question board's 16 frame pieces, in the board's layout order.
+    BitmapList BitmapList_Doska;
+};
 
 // The rounded outline of the main window.
 QRegion MainWindowOutline(QSize size);

@@ -77,10 +77,24 @@ private:
     int value_ = 0;
 };
 
-// The tooltip look of the whole program (a pale yellow box with a dark blue border, Verdana
-// 12 px) and the one switch that every tooltip goes through.
+// The tooltip look of the whole program: a pale yellow box with a dark blue border, Verdana
+// 12 px.
 void InstallToolTipStyle(QApplication &app);
-void SetToolTipsEnabled(bool enabled);
-bool ToolTipsEnabled();
+
+// The one switch that every tooltip of the application goes through while it is enabled or
+// disabled at least once.
+class ToolTipSwitch : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return enabled_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool enabled_ = true;
+};
 
 } // namespace numbrook
