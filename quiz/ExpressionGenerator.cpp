@@ -294,39 +294,47 @@ QuestionLines ExpressionGenerator::GenerateLevel3(const QString &title) {
         return built(title, join({n(x), "*", n(y), "+", n(m), "=", n(d), "*", n(e), "+", n(f)}),
                      x * y + m == d * e + f);
     }
-    case 4: {
-        const auto [x, y] = DivisorTable(random_);
-        const int q = x / y;
-        const int m = AddendRule(random_, q);
-        auto [d, e] = FactorTableP8(random_);
-        int f = AddendRule(random_, d * e);
-        if (ResultCoin == 0) {
-            const Triple row = drawFrom(random_, productPlusTable(q + m));
-            d = row.a;
-            e = row.b;
-            f = row.c;
-        }
-        return built(title, join({n(x), "/", n(y), "+", n(m), "=", n(d), "*", n(e), "+", n(f)}),
-                     q + m == d * e + f);
+    case 4:
+        return quotientEqualsProductForm(title);
+    default:
+        return quotientEqualsDifferenceForm(title);
     }
-    default: {
-        const auto [x, y] = DivisorTable(random_);
-        const int q = x / y;
-        const int m = AddendRule(random_, q);
-        int d = uniform(random_, 2, 9);
-        int nn = uniform(random_, 2, 9);
-        int s = divisorBelow(random_, nn, d);
-        if (ResultCoin == 0 && q + m < 9) {
-            const Triple row = drawFrom(random_, differenceQuotientTable(q + m));
-            d = row.a;
-            nn = row.b;
-            s = row.c;
-        }
-        // S divides N, so comparing whole numbers is the same as comparing real numbers.
-        return built(title, join({n(x), "/", n(y), "+", n(m), "=", n(d), "-", n(nn), "/", n(s)}),
-                     nn % s == 0 && q + m == d - nn / s);
+}
+
+// Level 3, form 4: X/Y+M=D*E+F, with a true right-hand side from the table on the coin's 0.
+QuestionLines ExpressionGenerator::quotientEqualsProductForm(const QString &title) {
+    const auto [x, y] = DivisorTable(random_);
+    const int q = x / y;
+    const int m = AddendRule(random_, q);
+    auto [d, e] = FactorTableP8(random_);
+    int f = AddendRule(random_, d * e);
+    if (ResultCoin == 0) {
+        const Triple row = drawFrom(random_, productPlusTable(q + m));
+        d = row.a;
+        e = row.b;
+        f = row.c;
     }
+    return built(title, join({n(x), "/", n(y), "+", n(m), "=", n(d), "*", n(e), "+", n(f)}),
+                 q + m == d * e + f);
+}
+
+// Level 3, form 5: X/Y+M=D-N/S, with a true right-hand side from the table on the coin's 0.
+QuestionLines ExpressionGenerator::quotientEqualsDifferenceForm(const QString &title) {
+    const auto [x, y] = DivisorTable(random_);
+    const int q = x / y;
+    const int m = AddendRule(random_, q);
+    int d = uniform(random_, 2, 9);
+    int nn = uniform(random_, 2, 9);
+    int s = divisorBelow(random_, nn, d);
+    if (ResultCoin == 0 && q + m < 9) {
+        const Triple row = drawFrom(random_, differenceQuotientTable(q + m));
+        d = row.a;
+        nn = row.b;
+        s = row.c;
     }
+    // S divides N, so comparing whole numbers is the same as comparing real numbers.
+    return built(title, join({n(x), "/", n(y), "+", n(m), "=", n(d), "-", n(nn), "/", n(s)}),
+                 nn % s == 0 && q + m == d - nn / s);
 }
 
 QuestionLines ExpressionGenerator::GenerateQuestion(const QuizSettings &settings,

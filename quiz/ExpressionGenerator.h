@@ -83,6 +83,8 @@ private:
     Kind beginLevel();
     int coinResult(int trueValue);
     QuestionLines built(const QString &title, const QString &expression, bool correct);
+    QuestionLines quotientEqualsProductForm(const QString &title);
+    QuestionLines quotientEqualsDifferenceForm(const QString &title);
 
     SeedSource seedSource_;
     QuizRandom random_;

@@ -101,6 +101,19 @@ QuestionDisplay::QuestionDisplay(QuizSession &quizSession, AnswerChannel &answer
     Img_Otvet_Mode->setCursor(Qt::PointingHandCursor);
     Img_Otvet_Mode->hide();
 
+    buildScorePanel();
+
+    Timer_Vopros = new QTimer(this);
+    Timer_Vopros->setObjectName(QStringLiteral("Timer_Vopros"));
+    Timer_Vopros->setInterval(1000);
+    // A coarse timer may tick up to 5 % early, before an answer box's one-second hold ends.
+    Timer_Vopros->setTimerType(Qt::PreciseTimer);
+    connect(Timer_Vopros, &QTimer::timeout, this, &QuestionDisplay::Timer_VoprosTimer);
+}
+
+QuestionDisplay::~QuestionDisplay() = default;
+
+void QuestionDisplay::buildScorePanel() {
     Panel_Point = new QFrame(this);
     Panel_Point->setObjectName(QStringLiteral("Panel_Point"));
     Panel_Point->resize(400, 80);
@@ -127,16 +140,7 @@ QuestionDisplay::QuestionDisplay(QuizSession &quizSession, AnswerChannel &answer
         captions_[std::size_t(i)] = caption;
         values_[std::size_t(i)] = value;
     }
-
-    Timer_Vopros = new QTimer(this);
-    Timer_Vopros->setObjectName(QStringLiteral("Timer_Vopros"));
-    Timer_Vopros->setInterval(1000);
-    // A coarse timer may tick up to 5 % early, before an answer box's one-second hold ends.
-    Timer_Vopros->setTimerType(Qt::PreciseTimer);
-    connect(Timer_Vopros, &QTimer::timeout, this, &QuestionDisplay::Timer_VoprosTimer);
 }
-
-QuestionDisplay::~QuestionDisplay() = default;
 
 void QuestionDisplay::setScoreCaptions(const std::array<QString, 4> &captions) {
     for (std::size_t i = 0; i < captions.size(); ++i) {

@@ -49,6 +49,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildScorePanel();
+
     // The question cycle's effects on the board.
     void hideQuestionLines() override;
     void showNextQuestion() override;
