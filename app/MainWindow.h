@@ -132,7 +132,6 @@ public:
     void ApplyLanguage();
     void switchLanguage(qint32 languageIndex);
 
-    const MainControls &controls() const { return c_; }
     // Hidden: they show the answer channel's clap and hotkey flags.
     QCheckBox *cbPorog1 = nullptr;
     QCheckBox *cbHotKey1 = nullptr;

@@ -29,6 +29,4 @@ struct QuizSettings {
     void save() const;
 };
 
-using QuizSettingsRecord = QuizSettings;
-
 } // namespace numbrook

@@ -14,6 +14,28 @@ struct Program : ProgramWindows {
     Q_DISABLE_COPY_MOVE(Program)
 };
 
+// Points XDG_CONFIG_HOME at a folder for as long as it lives, and restores it after, also when a
+// check fails.
+class ConfigHome {
+public:
+    explicit ConfigHome(const QString &path)
+        : had_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")), old_(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", path.toLocal8Bit());
+    }
+    ~ConfigHome() {
+        if (had_) {
+            qputenv("XDG_CONFIG_HOME", old_);
+        } else {
+            qunsetenv("XDG_CONFIG_HOME");
+        }
+    }
+    Q_DISABLE_COPY_MOVE(ConfigHome)
+
+private:
+    bool had_;
+    QByteArray old_;
+};
+
 // Tests find controls by their objectName, as screen readers do.
 inline QWidget *control(const QWidget &window, const QString &name) {
     return window.findChild<QWidget *>(name);

@@ -65,6 +65,7 @@ private:
 
     KeyProbe probe_;
     std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<testing::ConfigHome> home_;
     std::unique_ptr<Program> program_;
 };
 
@@ -83,7 +84,8 @@ void AnswerKeysX11Test::cleanupTestCase() {
 void AnswerKeysX11Test::init() {
     config_ = std::make_unique<QTemporaryDir>();
     QVERIFY(config_->isValid());
-    qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+    home_.reset();
+    home_ = std::make_unique<testing::ConfigHome>(config_->path());
     program_ = std::make_unique<Program>();
     QVERIFY(program_->main.hotkeys()->isSystemWide());
     for (int id = 0; id < 3; ++id)

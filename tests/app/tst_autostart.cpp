@@ -30,6 +30,7 @@ class AutostartTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<testing::ConfigHome> home_;
 
     static QString executable() { return QCoreApplication::applicationFilePath(); }
     static void clickAutoRun(TfmMain &main) {
@@ -56,7 +57,8 @@ private Q_SLOTS:
     void init() {
         config_ = std::make_unique<QTemporaryDir>();
         QVERIFY(config_->isValid());
-        qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+        home_.reset();
+        home_ = std::make_unique<testing::ConfigHome>(config_->path());
     }
 
     void autoRunOption_writesQuotedPathOfRunningExecutable_andRemovesIt() {

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "QuizSession.h"
 #include "SkinWidgets.h"
+#include "SoundObjectTable.h"
 #include "TestProgram.h"
 #include "snd_ini.h"
 
@@ -27,6 +28,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<testing::ConfigHome> home_;
 
     QString settingsFile() const { return config_->path() + "/Pelorin Quillmark/Lantern.conf"; }
     void store(const QList<QPair<QString, QString>> &values) {
@@ -50,7 +52,8 @@ class MainWindowTest : public QObject {
 private Q_SLOTS:
     void init() {
         config_ = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+        home_.reset();
+        home_ = std::make_unique<testing::ConfigHome>(config_->path());
         SetObjectIniPath(config_->path() + "/objects.ini");
     }
 
@@ -262,6 +265,26 @@ private Q_SLOTS:
         p.answers.setClap(false);
         p.main.Timer_WorkTimer();
         QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 59);
+    }
+
+    // Only sound object 1's signalling is the clap answer; the hidden box shows the flag and
+    // the question cycle's clearing unticks it.
+    void signalling_ofObjectOneOnly_setsTheClapAnswer_data() {
+        QTest::addColumn<int>("object");
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("object 1") << 1 << true;
+        QTest::newRow("object 2") << 2 << false;
+        QTest::newRow("object 4") << 4 << false;
+    }
+    void signalling_ofObjectOneOnly_setsTheClapAnswer() {
+        QFETCH(int, object);
+        QFETCH(bool, answered);
+        Program p;
+        Q_EMIT p.main.SoundObjectTable_->signallingChanged(object, true);
+        QCOMPARE(p.answers.clap(), answered);
+        QCOMPARE(p.main.cbPorog1->isChecked(), answered);
+        p.answers.clear();
+        QVERIFY(!p.main.cbPorog1->isChecked());
     }
 
     void systemSettings_freshProfileAndForcedValues() {

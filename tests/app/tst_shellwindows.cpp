@@ -86,12 +86,14 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<testing::ConfigHome> home_;
 };
 
 void ShellWindowsTest::init() {
     config_ = std::make_unique<QTemporaryDir>();
     QVERIFY(config_->isValid());
-    qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+    home_.reset();
+    home_ = std::make_unique<testing::ConfigHome>(config_->path());
     SetObjectIniPath(config_->path() + "/objects.ini");
 }
 
