@@ -4,6 +4,7 @@
 // window. The splash is marked as shown: it has tests of its own, and run modally it would
 // stop every test at the first show.
 
+#include "ConfigHome.h"
 #include "ProgramWindows.h"
 #include "SkinWidgets.h"
 
@@ -12,28 +13,6 @@ namespace numbrook::testing {
 struct Program : ProgramWindows {
     Program() { main.SplashShown = true; }
     Q_DISABLE_COPY_MOVE(Program)
-};
-
-// Points XDG_CONFIG_HOME at a folder for as long as it lives, and restores it after, also when a
-// check fails.
-class ConfigHome {
-public:
-    explicit ConfigHome(const QString &path)
-        : had_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")), old_(qgetenv("XDG_CONFIG_HOME")) {
-        qputenv("XDG_CONFIG_HOME", path.toLocal8Bit());
-    }
-    ~ConfigHome() {
-        if (had_) {
-            qputenv("XDG_CONFIG_HOME", old_);
-        } else {
-            qunsetenv("XDG_CONFIG_HOME");
-        }
-    }
-    Q_DISABLE_COPY_MOVE(ConfigHome)
-
-private:
-    bool had_;
-    QByteArray old_;
 };
 
 // Tests find controls by their objectName, as screen readers do.

@@ -1,4 +1,5 @@
 // Quiz settings on the per-user settings key: defaults, stored values, values of another type.
+#include "ConfigHome.h"
 #include "QuizSession.h"
 #include "SettingsKey.h"
 
@@ -16,34 +17,13 @@ const QStringList kValueNames = {"Diff_Math",       "Speed_Math",  "Screen_Res",
                                  "Znak_4_Math",     "Znak_5_Math", "Znak_6_Math", "Znak_7_Math",
                                  "Znak_8_Math",     "Znak_9_Math", "Znak_10_Math"};
 
-// Points XDG_CONFIG_HOME at a folder for as long as it lives, and restores it after.
-class ConfigHome {
-public:
-    explicit ConfigHome(const QString &path)
-        : had_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")), old_(qgetenv("XDG_CONFIG_HOME")) {
-        qputenv("XDG_CONFIG_HOME", path.toLocal8Bit());
-    }
-    ~ConfigHome() {
-        if (had_) {
-            qputenv("XDG_CONFIG_HOME", old_);
-        } else {
-            qunsetenv("XDG_CONFIG_HOME");
-        }
-    }
-    Q_DISABLE_COPY_MOVE(ConfigHome)
-
-private:
-    bool had_;
-    QByteArray old_;
-};
-
 } // namespace
 
 class QuizSettingsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> config_;
-    std::unique_ptr<ConfigHome> home_;
+    std::unique_ptr<testing::ConfigHome> home_;
     QuizSession session;
 
     QString fileName() const { return config_->path() + "/Pelorin Quillmark/Lantern.conf"; }
@@ -66,7 +46,7 @@ private Q_SLOTS:
     void init() {
         config_ = std::make_unique<QTemporaryDir>();
         QVERIFY(config_->isValid());
-        home_ = std::make_unique<ConfigHome>(config_->path());
+        home_ = std::make_unique<testing::ConfigHome>(config_->path());
         session = QuizSession{};
     }
     void cleanup() {
