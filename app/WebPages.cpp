@@ -1,6 +1,6 @@
 #include "WebPages.h"
 
-#include "UiStrings.h"
+#include "StringTable.h"
 
 namespace numbrook {
 

@@ -1,8 +1,5 @@
 #include "BitmapLists.h"
-#include "Display.h"
-#include "Help.h"
-#include "Logo.h"
-#include "MainForm.h"
+#include "ProgramWindows.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "TerminationSignals.h"
@@ -64,11 +61,8 @@ int main(int argc, char *argv[]) {
 
     int exitCode = 0;
     {
-        numbrook::TfmMain fmMain(sound);
-        numbrook::TfmHelp fmHelp;
-        numbrook::TfmLogo fmLogo;
-        numbrook::TfmDisplay fmDisplay;
-        fmMain.attachWindows(&fmHelp, &fmLogo, &fmDisplay);
+        numbrook::ProgramWindows windows(sound);
+        numbrook::MainWindow &fmMain = windows.main;
 
         // Every way the desktop ends the program ends it as the close button does.
         numbrook::TerminationSignals terminations;
@@ -79,7 +73,7 @@ int main(int argc, char *argv[]) {
 
         FirstPaintReporter firstPaint;
         if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_FIRST_PAINT")) {
-            firstPaint.watch(&fmLogo);
+            firstPaint.watch(&windows.splash);
             firstPaint.watch(&fmMain);
         }
         // The start-up benchmark measures the main window alone as well.

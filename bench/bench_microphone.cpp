@@ -8,12 +8,12 @@
 
 #include "CaptureThread.h"
 #include "ClapLatency.h"
-#include "MainForm.h"
+#include "MainWindow.h"
 #include "ObjectIniStore.h"
 #include "PipeFeeder.h"
-#include "ProgramWindows.h"
 #include "SoundEngine.h"
 #include "SoundObjectTable.h"
+#include "TestProgram.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -57,10 +57,10 @@ void benchClapToAnswerBox(SoundEngine &engine, const QString &iniPath, int claps
     });
     main.show(); // starts object 1's capture
     latency.pause(1500);
-    // The question display clears the box itself at every question; do the same here so that
-    // each clap ticks it afresh.
+    // The question display clears the answer channel at every question; do the same here so
+    // that each clap ticks the box afresh.
     latency.run("pipe microphone", "clap -> cbPorog1 ticked", feeder, claps,
-                [&main] { main.cbPorog1->setChecked(false); });
+                [&program] { program.answers.clear(); });
     main.close();
     SetObjectIniPath({});
 }

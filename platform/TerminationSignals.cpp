@@ -10,6 +10,8 @@ namespace numbrook {
 
 namespace {
 
+// A signal handler reaches nothing but process-wide state, so the pipe that carries a signal
+// to the event loop is the one global of this file; one TerminationSignals object owns it.
 int signalPipe[2] = {-1, -1};
 
 void onSignal(int signalNumber) {

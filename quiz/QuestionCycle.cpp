@@ -1,55 +1,41 @@
 #include "QuestionCycle.h"
 
-#include "unit_math.h"
+#include "AnswerChannel.h"
+#include "QuizSession.h"
 
 namespace numbrook {
-
-namespace {
-
-void score(bool right) {
-    if (right) {
-        ++CorrectAnswers;
-        ++PointsTotal;
-    } else {
-        ++WrongAnswers;
-        --PointsTotal;
-    }
-}
-
-} // namespace
 
 void QuestionCycle::tick(QuestionCycleHost &host) {
     ++TickCount;
     if (TickCount == 1) {
         host.hideQuestionLines();
-        host.clearAnswerBoxes();
+        answers_.clear();
         host.showNextQuestion();
-        ++TotalQuestions;
+        ++session_.TotalQuestions;
         Answered = false;
-        if (QuizSettings.Show_Otvet_Mode != 0) {
-            host.showHint(ExpressionIsCorrect ? kHintTruePicture : kHintFalsePicture);
+        if (session_.settings.Show_Otvet_Mode != 0) {
+            host.showHint(session_.generator.ExpressionIsCorrect);
         }
     }
-    const qint32 speed = QuizSettings.Speed_Math;
+    const qint32 speed = session_.settings.Speed_Math;
     const qint32 tick = TickCount;
     if (tick >= speed + 1) {
         host.hideQuestionLines();
         host.hideHint();
     }
-    if (tick >= 1 && tick <= speed + 1 && !Answered &&
-        (host.porogTicked() || host.hotkeyTicked())) {
+    if (tick >= 1 && tick <= speed + 1 && !Answered && answers_.answered()) {
         // Saying "correct" is right exactly for a true expression.
-        score(ExpressionIsCorrect);
+        session_.score(session_.generator.ExpressionIsCorrect);
         Answered = true;
     }
     if (tick >= speed + 1 && !Answered) {
         // Silence says "false".
-        score(!ExpressionIsCorrect);
+        session_.score(!session_.generator.ExpressionIsCorrect);
         Answered = true;
     }
     if (tick >= speed + 2) {
         TickCount = 0;
-        host.clearAnswerBoxes();
+        answers_.clear();
     }
     host.showCounters();
 }

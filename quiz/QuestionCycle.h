@@ -4,25 +4,21 @@
 
 namespace numbrook {
 
+class AnswerChannel;
+class QuizSession;
+
 // What the question cycle does to the question display, one call per effect.
 class QuestionCycleHost {
 public:
     virtual ~QuestionCycleHost() = default;
     virtual void hideQuestionLines() = 0;
-    virtual void clearAnswerBoxes() = 0;
     // Builds the next question and shows its lines when one was built.
     virtual void showNextQuestion() = 0;
-    virtual void showHint(int picture) = 0;
+    // The hint picture of a true or a false expression.
+    virtual void showHint(bool correct) = 0;
     virtual void hideHint() = 0;
-    // The microphone box is looked at first, then the hotkey box.
-    virtual bool porogTicked() const = 0;
-    virtual bool hotkeyTicked() const = 0;
     virtual void showCounters() = 0;
 };
-
-// The hint pictures of the button picture list.
-inline constexpr int kHintTruePicture = 62;
-inline constexpr int kHintFalsePicture = 63;
 
 // The question cycle of the display, one timer tick (one second) at a time. With S the speed
 // in seconds: tick 1 shows a new question, tick S+1 hides it and scores a time-out when nothing
@@ -32,10 +28,17 @@ inline constexpr int kHintFalsePicture = 63;
 // the cycle.
 class QuestionCycle {
 public:
+    QuestionCycle(QuizSession &session, AnswerChannel &answers)
+        : session_(session), answers_(answers) {}
+
     void tick(QuestionCycleHost &host);
 
     qint32 TickCount = 0;
     bool Answered = false;
+
+private:
+    QuizSession &session_;
+    AnswerChannel &answers_;
 };
 
 } // namespace numbrook

@@ -325,15 +325,8 @@ std::vector<QSize> boardSizes() {
 
 } // namespace
 
-const BitmapList &BitmapList_Btn() {
-    static const BitmapList list(buttonSizes(), buttonPicture);
-    return list;
-}
-
-const BitmapList &BitmapList_Doska() {
-    static const BitmapList list(boardSizes(), boardPiece);
-    return list;
-}
+PictureLists::PictureLists()
+    : BitmapList_Btn(buttonSizes(), buttonPicture), BitmapList_Doska(boardSizes(), boardPiece) {}
 
 QRegion MainWindowOutline(QSize size) {
     QPainterPath path;

@@ -26,19 +26,50 @@ private:
     mutable std::vector<std::pair<std::pair<int, QSize>, QPixmap>> cache_;
 };
 
-// The main window's 64 button pictures. Numbers in use:
-//   0/1 help (hovered/normal), 2/3 web site, 4/5 minimise, 6/7 close       22 x 23
-//   21/22 large option box off/on 23 x 23; 36/37 small option box off/on   18 x 18
-//   50/51 arrow right (normal/hovered), 52/53 arrow left (normal/hovered)  17 x 21
-//   54 framed field behind a read-only text
-//   57/58 start button (normal/hovered)                                    164 x 50
-//   59 lamp off, 60 key lamp lit, 61 microphone lamp lit                   48 x 48
-//   62 hint "true", 63 hint "false"                                         64 x 64
-//   40/41 play, 42/43 stop, 44/45 microphone on, 46/47 microphone off       22 x 22
-// Other numbers are blank.
-const BitmapList &BitmapList_Btn();
-// The question board's 16 frame pieces, in the board's layout order.
-const BitmapList &BitmapList_Doska();
+// The pictures of the main window's button list that are in use; other numbers are blank.
+enum class ButtonPicture : int {
+    None = -1,
+    HelpHovered = 0, // 22 x 23
+    Help = 1,
+    WebsiteHovered = 2,
+    Website = 3,
+    MinimiseHovered = 4,
+    Minimise = 5,
+    CloseHovered = 6,
+    Close = 7,
+    BoxOff = 21, // large option box, 23 x 23
+    BoxOn = 22,
+    SmallBoxOff = 36, // small option box, 18 x 18
+    SmallBoxOn = 37,
+    Play = 40, // 22 x 22, each with its pressed picture after it
+    Stop = 42,
+    MicrophoneOn = 44,
+    MicrophoneOff = 46,
+    ArrowRight = 50, // 17 x 21
+    ArrowRightHovered = 51,
+    ArrowLeft = 52,
+    ArrowLeftHovered = 53,
+    Field = 54, // framed field behind a read-only text
+    Start = 57, // 164 x 50
+    StartHovered = 58,
+    LampOff = 59, // 48 x 48
+    KeyLampLit = 60,
+    MicrophoneLampLit = 61,
+    HintTrue = 62, // 64 x 64
+    HintFalse = 63,
+};
+
+// The program's two picture lists, drawn on first use at each size and kept. The program's
+// windows own one set and hand it to the windows that draw from it.
+struct PictureLists {
+    PictureLists();
+    Q_DISABLE_COPY_MOVE(PictureLists)
+
+    // The main window's 64 button pictures (see ButtonPicture).
+    BitmapList BitmapList_Btn;
+    // The question board's 16 frame pieces, in the board's layout order.
+    BitmapList BitmapList_Doska;
+};
 
 // The rounded outline of the main window.
 QRegion MainWindowOutline(QSize size);

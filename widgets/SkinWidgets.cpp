@@ -108,46 +108,27 @@ void LevelBar::paintEvent(QPaintEvent *) {
     }
 }
 
-namespace {
-
-class ToolTipSwitch : public QObject {
-public:
-    bool enabled = true;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (!enabled && event->type() == QEvent::ToolTip) {
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
+bool ToolTipSwitch::eventFilter(QObject *watched, QEvent *event) {
+    if (!enabled_ && event->type() == QEvent::ToolTip) {
+        return true;
     }
-};
-
-ToolTipSwitch &toolTipSwitch() {
-    static ToolTipSwitch filter;
-    return filter;
+    return QObject::eventFilter(watched, event);
 }
 
-} // namespace
+void ToolTipSwitch::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    // Installed last, so that it sees tooltip events before any other filter.
+    if (QCoreApplication::instance()) {
+        QCoreApplication::instance()->removeEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+}
 
 void InstallToolTipStyle(QApplication &app) {
     app.setStyleSheet(app.styleSheet() +
                       QStringLiteral("QToolTip { background-color: #FFFFCA; color: black;"
                                      " border: 1px solid #10508D; font-family: Verdana;"
                                      " font-size: 12px; padding: 2px; }"));
-    app.installEventFilter(&toolTipSwitch());
-}
-
-void SetToolTipsEnabled(bool enabled) {
-    toolTipSwitch().enabled = enabled;
-    if (QCoreApplication::instance()) {
-        QCoreApplication::instance()->removeEventFilter(&toolTipSwitch());
-        QCoreApplication::instance()->installEventFilter(&toolTipSwitch());
-    }
-}
-
-bool ToolTipsEnabled() {
-    return toolTipSwitch().enabled;
 }
 
 } // namespace numbrook

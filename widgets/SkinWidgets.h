@@ -8,6 +8,7 @@
 namespace numbrook {
 
 class BitmapList;
+enum class ButtonPicture : int;
 
 // A picture of a numbered list, stretched to the widget: picture buttons, option boxes and
 // pictures. The state of a button or option box is the number of the picture it shows.
@@ -16,6 +17,7 @@ class PictureButton : public QWidget {
 public:
     explicit PictureButton(const BitmapList &list, QWidget *parent = nullptr);
     void setPicture(int index);
+    void setPicture(ButtonPicture picture) { setPicture(int(picture)); }
     int picture() const { return picture_; }
 
 Q_SIGNALS:
@@ -75,10 +77,24 @@ private:
     int value_ = 0;
 };
 
-// The tooltip look of the whole program (a pale yellow box with a dark blue border, Verdana
-// 12 px) and the one switch that every tooltip goes through.
+// The tooltip look of the whole program: a pale yellow box with a dark blue border, Verdana
+// 12 px.
 void InstallToolTipStyle(QApplication &app);
-void SetToolTipsEnabled(bool enabled);
-bool ToolTipsEnabled();
+
+// The one switch that every tooltip of the application goes through while it is enabled or
+// disabled at least once.
+class ToolTipSwitch : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return enabled_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool enabled_ = true;
+};
 
 } // namespace numbrook

@@ -4,10 +4,10 @@
 // the window manager's taskbar.
 #include "GlobalHotkeys.h"
 #include "KeyProbe.h"
-#include "MainForm.h"
-#include "ProgramWindows.h"
+#include "MainWindow.h"
+#include "QuizSession.h"
+#include "TestProgram.h"
 #include "TrayMenu.h"
-#include "unit_math.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -65,6 +65,7 @@ private:
 
     KeyProbe probe_;
     std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<testing::ConfigHome> home_;
     std::unique_ptr<Program> program_;
 };
 
@@ -83,8 +84,8 @@ void AnswerKeysX11Test::cleanupTestCase() {
 void AnswerKeysX11Test::init() {
     config_ = std::make_unique<QTemporaryDir>();
     QVERIFY(config_->isValid());
-    qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
-    SetQuizSeedSource({});
+    home_.reset();
+    home_ = std::make_unique<testing::ConfigHome>(config_->path());
     program_ = std::make_unique<Program>();
     QVERIFY(program_->main.hotkeys()->isSystemWide());
     for (int id = 0; id < 3; ++id)
@@ -93,7 +94,6 @@ void AnswerKeysX11Test::init() {
 
 void AnswerKeysX11Test::cleanup() {
     program_.reset();
-    SetQuizSeedSource({});
 }
 
 void AnswerKeysX11Test::focusProbe() {
@@ -102,7 +102,7 @@ void AnswerKeysX11Test::focusProbe() {
 }
 
 void AnswerKeysX11Test::clickControl(const char *name) {
-    QWidget *control = program_->main.control(QLatin1String(name));
+    QWidget *control = testing::control(program_->main, QLatin1String(name));
     QVERIFY2(control, name);
     const QPoint centre = control->mapToGlobal(control->rect().center());
     QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(centre.x()),
@@ -160,7 +160,7 @@ void AnswerKeysX11Test::numLockOn_enterKeysStillTickBox() {
     QTRY_VERIFY(modifierState() != before);
 
     for (const QString &key : {QStringLiteral("KP_Enter"), QStringLiteral("Return")}) {
-        main.cbHotKey1->setChecked(false);
+        program_->answers.setHotkey(false);
         QSignalSpy presses(main.hotkeys(), &GlobalHotkeys::hotkey);
         QCOMPARE(probe_.pressAndCollect({key}), QList<int>{});
         QTRY_COMPARE(presses.size(), 1);
@@ -189,16 +189,16 @@ void AnswerKeysX11Test::escape_fromNotificationArea_bringsMainWindowBackAndRemov
 void AnswerKeysX11Test::escape_duringQuiz_closesDisplayAndKeepsCounters() {
     TfmMain &main = program_->main;
     TfmDisplay &display = program_->display;
-    QuizSettings.Speed_Math = 1;
-    QuizSettings.Screen_Res = 0;
-    QuizSettings.Show_Points = 1;
+    program_->session.settings.Speed_Math = 1;
+    program_->session.settings.Screen_Res = 0;
+    program_->session.settings.Show_Points = 1;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     clickControl("Sb_Start");
     QTRY_VERIFY_WITH_TIMEOUT(display.isVisible(), 5000);
     QVERIFY(display.Timer_Vopros->isActive());
     QVERIFY(main.trayIcon()->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(TotalQuestions >= 2, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(program_->session.TotalQuestions >= 2, 15000);
 
     focusProbe();
     QCOMPARE(probe_.pressAndCollect({QStringLiteral("Escape")}), QList<int>{});
@@ -207,10 +207,11 @@ void AnswerKeysX11Test::escape_duringQuiz_closesDisplayAndKeepsCounters() {
     QTRY_VERIFY_WITH_TIMEOUT(main.isVisible(), 5000);
     QVERIFY(!main.trayIcon()->isVisible());
     // The counters are those of the quiz, not cleared.
-    QVERIFY(TotalQuestions >= 2);
-    QVERIFY(CorrectAnswers + WrongAnswers >= 1);
-    QCOMPARE(labelText(display, "Lbl_Vopros_All"), QString::number(TotalQuestions));
-    QCOMPARE(labelText(display, "Lbl_Point_All"), QString::number(PointsTotal));
+    QVERIFY(program_->session.TotalQuestions >= 2);
+    QVERIFY(program_->session.CorrectAnswers + program_->session.WrongAnswers >= 1);
+    QCOMPARE(labelText(display, "Lbl_Vopros_All"),
+             QString::number(program_->session.TotalQuestions));
+    QCOMPARE(labelText(display, "Lbl_Point_All"), QString::number(program_->session.PointsTotal));
 }
 
 void AnswerKeysX11Test::quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCorrect() {
@@ -220,30 +221,31 @@ void AnswerKeysX11Test::quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCo
     // question, so every question of this quiz is that expression.
     quint64 seed = 0;
     for (quint64 candidate = 1; candidate < 1000 && seed == 0; ++candidate) {
-        SetQuizSeedSource([candidate] { return candidate; });
-        if (GenerateQuestion(QStringLiteral("?")).shown && ExpressionIsCorrect)
+        program_->session.generator.setSeedSource([candidate] { return candidate; });
+        if (program_->session.nextQuestion(QStringLiteral("?")).shown &&
+            program_->session.generator.ExpressionIsCorrect)
             seed = candidate;
     }
     QVERIFY(seed != 0);
-    QuizSettings.Speed_Math = 3;
-    QuizSettings.Screen_Res = 0;
-    QuizSettings.Show_Points = 1;
-    QuizSettings.Show_Otvet_Mode = 1;
+    program_->session.settings.Speed_Math = 3;
+    program_->session.settings.Screen_Res = 0;
+    program_->session.settings.Show_Points = 1;
+    program_->session.settings.Show_Otvet_Mode = 1;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     clickControl("Sb_Start");
     QTRY_VERIFY_WITH_TIMEOUT(display.isVisible(), 5000);
     focusProbe();
-    QTRY_COMPARE_WITH_TIMEOUT(TotalQuestions, 1, 5000);
-    QVERIFY(ExpressionIsCorrect);
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session.TotalQuestions, 1, 5000);
+    QVERIFY(program_->session.generator.ExpressionIsCorrect);
     QVERIFY(display.findChild<QLabel *>(QStringLiteral("Lbl_Vopros_2"))->isVisible());
-    QCOMPARE(CorrectAnswers + WrongAnswers, 0);
+    QCOMPARE(program_->session.CorrectAnswers + program_->session.WrongAnswers, 0);
 
     QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{});
-    QTRY_COMPARE_WITH_TIMEOUT(CorrectAnswers, 1, 5000);
-    QCOMPARE(WrongAnswers, 0);
-    QCOMPARE(PointsTotal, 1);
-    QCOMPARE(TotalQuestions, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session.CorrectAnswers, 1, 5000);
+    QCOMPARE(program_->session.WrongAnswers, 0);
+    QCOMPARE(program_->session.PointsTotal, 1);
+    QCOMPARE(program_->session.TotalQuestions, 1);
     QVERIFY(display.findChild<QWidget *>(QStringLiteral("Panel_Point"))->isVisible());
     QCOMPARE(labelText(display, "Lbl_Vopros_All"), QStringLiteral("1"));
     QCOMPARE(labelText(display, "Lbl_Vopros_True"), QStringLiteral("1"));
@@ -254,7 +256,7 @@ void AnswerKeysX11Test::quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCo
 void AnswerKeysX11Test::fullScreenDisplay_liesAboveDesktopPanels() {
     TfmMain &main = program_->main;
     TfmDisplay &display = program_->display;
-    QuizSettings.Screen_Res = 1;
+    program_->session.settings.Screen_Res = 1;
     QScreen *screen = QGuiApplication::primaryScreen();
     // The window manager's taskbar runs along the bottom edge of the desktop.
     const QPoint bottom(screen->geometry().width() / 2, screen->geometry().height() - 10);

@@ -1,9 +1,9 @@
 // The main window's autostart option with the running executable's real path. This test
 // program is built into a folder whose name has a space, so the entry's Exec line must quote it.
 #include "AutostartEntry.h"
-#include "MainForm.h"
-#include "ProgramWindows.h"
+#include "MainWindow.h"
 #include "SkinWidgets.h"
+#include "TestProgram.h"
 
 #include <QFile>
 #include <QSettings>
@@ -30,11 +30,12 @@ class AutostartTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<testing::ConfigHome> home_;
 
     static QString executable() { return QCoreApplication::applicationFilePath(); }
     static void clickAutoRun(TfmMain &main) {
         // The option lies below the visible part of the window; the click goes to it directly.
-        QWidget *box = main.control(QStringLiteral("Cb_AutoRun"));
+        QWidget *box = testing::control(main, QStringLiteral("Cb_AutoRun"));
         QVERIFY(box);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, 3));
     }
@@ -56,7 +57,8 @@ private Q_SLOTS:
     void init() {
         config_ = std::make_unique<QTemporaryDir>();
         QVERIFY(config_->isValid());
-        qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+        home_.reset();
+        home_ = std::make_unique<testing::ConfigHome>(config_->path());
     }
 
     void autoRunOption_writesQuotedPathOfRunningExecutable_andRemovesIt() {
@@ -65,7 +67,7 @@ private Q_SLOTS:
         QCOMPARE(p.main.AutoRun, 0);
         clickAutoRun(p.main);
         QCOMPARE(p.main.AutoRun, 1);
-        QCOMPARE(p.main.button(QStringLiteral("Cb_AutoRun"))->picture(), 22);
+        QCOMPARE(testing::button(p.main, QStringLiteral("Cb_AutoRun"))->picture(), 22);
         QVERIFY(entry.exists());
         const QStringList lines = entryLines(entry);
         QVERIFY(lines.contains(QStringLiteral("Exec=\"%1\"").arg(executable())));
@@ -85,7 +87,7 @@ private Q_SLOTS:
             // The option starts off whatever the desktop holds...
             QCOMPARE(p.main.AutoRun, 0);
             p.main.show();
-            QCOMPARE(p.main.button(QStringLiteral("Cb_AutoRun"))->picture(), 21);
+            QCOMPARE(testing::button(p.main, QStringLiteral("Cb_AutoRun"))->picture(), 21);
         }
         // ...but the program keeps starting at log-on until the option is switched off.
         QVERIFY(entry.exists());

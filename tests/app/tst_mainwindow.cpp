@@ -1,10 +1,11 @@
 // The main window and the question display: layout, settings panel, work timer, system
 // settings and the start button.
-#include "MainForm.h"
-#include "ProgramWindows.h"
+#include "MainWindow.h"
+#include "QuizSession.h"
 #include "SkinWidgets.h"
 #include "ObjectIniStore.h"
-#include "unit_math.h"
+#include "SoundObjectTable.h"
+#include "TestProgram.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,6 +28,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<testing::ConfigHome> home_;
 
     QString settingsFile() const { return config_->path() + "/Pelorin Quillmark/Lantern.conf"; }
     void store(const QList<QPair<QString, QString>> &values) {
@@ -39,20 +41,20 @@ class MainWindowTest : public QObject {
         return QSettings(settingsFile(), QSettings::NativeFormat).value(name).toString();
     }
     static void click(TfmMain &main, const QString &name) {
-        QWidget *widget = main.control(name);
+        QWidget *widget = testing::control(main, name);
         QVERIFY2(widget, qPrintable(name));
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
     }
     static QString text(TfmMain &main, const QString &name) {
-        return static_cast<QLineEdit *>(main.control(name))->text();
+        return static_cast<QLineEdit *>(testing::control(main, name))->text();
     }
 
 private Q_SLOTS:
     void init() {
         config_ = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+        home_.reset();
+        home_ = std::make_unique<testing::ConfigHome>(config_->path());
         SetObjectIniPath(config_->path() + "/objects.ini");
-        QuizSettings = QuizSettingsRecord{};
     }
 
     void layout_placesEveryControlAsDesigned() {
@@ -79,20 +81,20 @@ private Q_SLOTS:
             {"Sb_Start", {32, 510, 164, 50}},
         };
         for (const auto &e : expected) {
-            QWidget *widget = p.main.control(QString::fromLatin1(e.name));
+            QWidget *widget = testing::control(p.main, QString::fromLatin1(e.name));
             QVERIFY2(widget, e.name);
             QCOMPARE(widget->geometry(), e.rect);
         }
         // The hidden parts exist below the visible area.
         for (const char *name : {"Cb_10_Znak_Math", "Cb_HintShow", "PageControl1", "Memo1",
                                  "laThreadCnt", "Panel_Obj4"}) {
-            QWidget *widget = p.main.control(QString::fromLatin1(name));
+            QWidget *widget = testing::control(p.main, QString::fromLatin1(name));
             QVERIFY2(widget, name);
             QVERIFY2(widget->mapTo(&p.main, QPoint(0, 0)).y() >= 580, name);
         }
         QCOMPARE(p.main.cbPorog1->text(), QStringLiteral("Хлоп"));
         QVERIFY(p.main.cbPorog1->isHidden() && p.main.cbHotKey1->isHidden());
-        QCOMPARE(static_cast<QLabel *>(p.main.control("Lbl_1_Screen_Res"))->text(),
+        QCOMPARE(static_cast<QLabel *>(testing::control(p.main, "Lbl_1_Screen_Res"))->text(),
                  QString::fromUtf8("800\u0445600"));
     }
 
@@ -127,7 +129,7 @@ private Q_SLOTS:
             click(p.main, arrow);
         }
         QCOMPARE(text(p.main, "Edit_Speed_Math"), shown);
-        QCOMPARE(QuizSettings.Speed_Math, shown.section(' ', 0, 0).toInt());
+        QCOMPARE(p.session.settings.Speed_Math, shown.section(' ', 0, 0).toInt());
     }
 
     void settingsPanel_boxes() {
@@ -135,27 +137,28 @@ private Q_SLOTS:
         Program p;
         p.main.FormShow();
         for (int i = 1; i <= 3; ++i) {
-            QCOMPARE(p.main.button(QStringLiteral("Cb_%1_Diff_Math").arg(i))->picture(), 21);
+            QCOMPARE(testing::button(p.main, QStringLiteral("Cb_%1_Diff_Math").arg(i))->picture(),
+                     21);
         }
-        QCOMPARE(p.main.button("Cb_2_Znak_Math")->picture(), 21); // 5 is not exactly 1
+        QCOMPARE(testing::button(p.main, "Cb_2_Znak_Math")->picture(), 21); // 5 is not exactly 1
         click(p.main, "Cb_2_Znak_Math");
-        QCOMPARE(QuizSettings.Znak(2), 1);
-        QCOMPARE(p.main.button("Cb_2_Znak_Math")->picture(), 22);
+        QCOMPARE(p.session.settings.Znak(2), 1);
+        QCOMPARE(testing::button(p.main, "Cb_2_Znak_Math")->picture(), 22);
         click(p.main, "Lbl_2_Znak_Math");
-        QCOMPARE(QuizSettings.Znak(2), 0);
+        QCOMPARE(p.session.settings.Znak(2), 0);
         // "+ -" changes nothing, whatever it holds.
         click(p.main, "Cb_1_Znak_Math");
         click(p.main, "Lbl_1_Znak_Math");
-        QCOMPARE(QuizSettings.Znak(1), 0);
+        QCOMPARE(p.session.settings.Znak(1), 0);
         click(p.main, "Lbl_2_Diff_Math");
-        QCOMPARE(QuizSettings.Diff_Math, 2);
-        QCOMPARE(p.main.button("Cb_2_Diff_Math")->picture(), 22);
-        QCOMPARE(p.main.button("Cb_1_Diff_Math")->picture(), 21);
+        QCOMPARE(p.session.settings.Diff_Math, 2);
+        QCOMPARE(testing::button(p.main, "Cb_2_Diff_Math")->picture(), 22);
+        QCOMPARE(testing::button(p.main, "Cb_1_Diff_Math")->picture(), 21);
         click(p.main, "Cb_2_Screen_Res");
-        QCOMPARE(QuizSettings.Screen_Res, 1);
+        QCOMPARE(p.session.settings.Screen_Res, 1);
         click(p.main, "Lbl_Show_Points");
-        QCOMPARE(QuizSettings.Show_Points, 1);
-        QCOMPARE(p.main.button("Cb_Show_Points")->picture(), 37);
+        QCOMPARE(p.session.settings.Show_Points, 1);
+        QCOMPARE(testing::button(p.main, "Cb_Show_Points")->picture(), 37);
     }
 
     void hover_hasStrictBounds_andNormalPicturesWhileHidden() {
@@ -169,45 +172,45 @@ private Q_SLOTS:
         QPoint cursor(left, middleY);
         p.main.setCursorSource([&cursor] { return cursor; });
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Sb_Start")->picture(), 57);
+        QCOMPARE(testing::button(p.main, "Sb_Start")->picture(), 57);
         cursor.setX(left + 1);
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Sb_Start")->picture(), 58);
+        QCOMPARE(testing::button(p.main, "Sb_Start")->picture(), 58);
         cursor.setX(left + 163);
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Sb_Start")->picture(), 58);
+        QCOMPARE(testing::button(p.main, "Sb_Start")->picture(), 58);
         cursor.setX(left + 164);
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Sb_Start")->picture(), 57);
+        QCOMPARE(testing::button(p.main, "Sb_Start")->picture(), 57);
         cursor = QPoint(origin.x() + 775, origin.y() + 10);
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Sb_Close")->picture(), 6);
+        QCOMPARE(testing::button(p.main, "Sb_Close")->picture(), 6);
         p.main.hide();
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Sb_Close")->picture(), 7);
+        QCOMPARE(testing::button(p.main, "Sb_Close")->picture(), 7);
     }
 
     void hotkeyLamp_litForTenTicks_andLeftoverCountShortensIt() {
         Program p;
-        p.main.cbHotKey1->setChecked(true);
+        p.answers.setHotkey(true);
         for (int i = 0; i < 9; ++i) {
             p.main.Timer_WorkTimer();
         }
         QVERIFY(p.main.cbHotKey1->isChecked());
-        QCOMPARE(p.main.button("Img_HotKey")->picture(), 60);
+        QCOMPARE(testing::button(p.main, "Img_HotKey")->picture(), 60);
         p.main.Timer_WorkTimer();
         QVERIFY(!p.main.cbHotKey1->isChecked());
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Img_HotKey")->picture(), 59);
+        QCOMPARE(testing::button(p.main, "Img_HotKey")->picture(), 59);
 
         // A press unticked elsewhere after four ticks leaves the count at 4.
-        p.main.cbHotKey1->setChecked(true);
+        p.answers.setHotkey(true);
         for (int i = 0; i < 4; ++i) {
             p.main.Timer_WorkTimer();
         }
-        p.main.cbHotKey1->setChecked(false);
+        p.answers.setHotkey(false);
         p.main.Timer_WorkTimer();
-        p.main.cbHotKey1->setChecked(true);
+        p.answers.setHotkey(true);
         for (int i = 0; i < 5; ++i) {
             p.main.Timer_WorkTimer();
         }
@@ -218,50 +221,70 @@ private Q_SLOTS:
 
     void hotkeyAnswer_unlitBeforeTheQuestionTick_stillCounts() {
         Program p;
-        QuizSettings.Speed_Math = 3;
-        QuizSettings.Diff_Math = 1;
-        QuizSettings.Znak(1) = 1;
+        p.session.settings.Speed_Math = 3;
+        p.session.settings.Diff_Math = 1;
+        p.session.settings.Znak(1) = 1;
         p.main.Sb_StartClick();
         p.display.Timer_Vopros->stop(); // ticks by hand from here
         p.display.Timer_Vopros->start(3600000);
         p.display.Timer_VoprosTimer(); // tick 1: a question
-        const bool truth = ExpressionIsCorrect;
+        const bool truth = p.session.generator.ExpressionIsCorrect;
         // A press whose lamp second ends just before the next question tick.
-        p.main.cbHotKey1->setChecked(true);
+        p.answers.setHotkey(true);
         for (int i = 0; i < 10; ++i) {
             p.main.Timer_WorkTimer();
         }
         QVERIFY(!p.main.cbHotKey1->isChecked());
         p.display.Timer_VoprosTimer();
-        QCOMPARE(CorrectAnswers + WrongAnswers, 1);
-        QCOMPARE(CorrectAnswers, truth ? 1 : 0);
+        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, 1);
+        QCOMPARE(p.session.CorrectAnswers, truth ? 1 : 0);
         // Read by one tick only: the rest of the question is silent, and the time-out adds
         // nothing to an answered question.
         p.display.Timer_VoprosTimer();
         p.display.Timer_VoprosTimer();
-        QCOMPARE(CorrectAnswers + WrongAnswers, 1);
+        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, 1);
 
         // A press whose lamp ends between two questions is discarded as the boxes are.
         p.display.Timer_VoprosTimer(); // the pause ends the cycle
         QCOMPARE(p.display.cycle.TickCount, 0);
-        p.main.cbHotKey1->setChecked(true);
+        p.answers.setHotkey(true);
         for (int i = 0; i < 10; ++i) {
             p.main.Timer_WorkTimer();
         }
         p.display.Timer_VoprosTimer(); // the next question
         p.display.Timer_VoprosTimer();
-        QCOMPARE(CorrectAnswers + WrongAnswers, 1);
+        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, 1);
         p.main.Sb_StartClick();
     }
 
     void microphoneLamp_followsTheBox() {
         Program p;
-        p.main.cbPorog1->setChecked(true);
+        p.answers.setClap(true);
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Img_Porog1")->picture(), 61);
-        p.main.cbPorog1->setChecked(false);
+        QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 61);
+        p.answers.setClap(false);
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Img_Porog1")->picture(), 59);
+        QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 59);
+    }
+
+    // Only sound object 1's signalling is the clap answer; the hidden box shows the flag and
+    // the question cycle's clearing unticks it.
+    void signalling_ofObjectOneOnly_setsTheClapAnswer_data() {
+        QTest::addColumn<int>("object");
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("object 1") << 1 << true;
+        QTest::newRow("object 2") << 2 << false;
+        QTest::newRow("object 4") << 4 << false;
+    }
+    void signalling_ofObjectOneOnly_setsTheClapAnswer() {
+        QFETCH(int, object);
+        QFETCH(bool, answered);
+        Program p;
+        Q_EMIT p.main.SoundObjectTable_->signallingChanged(object, true);
+        QCOMPARE(p.answers.clap(), answered);
+        QCOMPARE(p.main.cbPorog1->isChecked(), answered);
+        p.answers.clear();
+        QVERIFY(!p.main.cbPorog1->isChecked());
     }
 
     void systemSettings_freshProfileAndForcedValues() {
@@ -293,8 +316,8 @@ private Q_SLOTS:
 
     void display_fullScreenFrameAndScorePanelCorner() {
         Program p;
-        QuizSettings.Screen_Res = 1;
-        QuizSettings.Show_Points = 1;
+        p.session.settings.Screen_Res = 1;
+        p.session.settings.Show_Points = 1;
         p.display.setDesktopSizeSource([] { return QSize(1920, 1080); });
         p.display.FormShow();
         QCOMPARE(p.display.size(), QSize(1920, 1080));
@@ -307,8 +330,8 @@ private Q_SLOTS:
         QCOMPARE(p.display.findChild<QLabel *>("Img_Otvet_Mode")->geometry(),
                  QRect(30, 980, 64, 64));
 
-        QuizSettings.Screen_Res = 0;
-        QuizSettings.Show_Points = 0;
+        p.session.settings.Screen_Res = 0;
+        p.session.settings.Show_Points = 0;
         p.display.FormShow();
         QCOMPARE(p.display.size(), QSize(800, 600));
         QCOMPARE(p.display.findChild<QLabel *>("Img_V2")->width(), 0);
@@ -318,7 +341,7 @@ private Q_SLOTS:
     void startButton_startsAndStops_andCountersReadZero() {
         Program p;
         p.main.show();
-        QuizSettings.Speed_Math = 1;
+        p.session.settings.Speed_Math = 1;
         p.main.Sb_StartClick();
         QVERIFY(p.display.Timer_Vopros->isActive());
         QVERIFY(p.display.isVisible());
@@ -326,7 +349,7 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i) {
             p.display.Timer_VoprosTimer();
         }
-        QVERIFY(TotalQuestions > 0);
+        QVERIFY(p.session.TotalQuestions > 0);
         p.main.show();
         p.main.Sb_StartClick();
         QVERIFY(!p.display.Timer_Vopros->isActive());
@@ -349,7 +372,7 @@ private Q_SLOTS:
         p.main.HotkeyMessage(2);
         QVERIFY(!p.display.Timer_Vopros->isActive());
         QVERIFY(p.main.isVisible());
-        QCOMPARE(TotalQuestions, 1);
+        QCOMPARE(p.session.TotalQuestions, 1);
     }
 };
 

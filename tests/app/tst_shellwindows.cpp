@@ -1,12 +1,12 @@
 // The interface string table and its application to named controls, the splash window's
 // schedule, placement and language value, the tray menu's items and the page addresses.
 #include "AutostartEntry.h"
-#include "Help.h"
-#include "Logo.h"
 #include "SettingsKey.h"
 #include "ShellActions.h"
+#include "SplashWindow.h"
+#include "StringTable.h"
+#include "TestProgram.h"
 #include "TrayMenu.h"
-#include "UiStrings.h"
 #include "WebPages.h"
 #include "ObjectIniStore.h"
 
@@ -25,48 +25,27 @@ using namespace numbrook;
 
 namespace {
 
-// A stand-in for the main window: only the named controls the language table writes to.
-struct NamedControls {
-    QWidget mainWindow;
-    QWidget display;
+using testing::Program;
 
-    NamedControls() {
-        const QStringList labels{
-            "Lbl_Lang",        "Lbl_Title_1",     "Lbl_Title_2",         "Lbl_Title_3",
-            "Lbl_Title_4",     "Lbl_HintShow",    "Lbl_Show_Points",     "Lbl_Show_Otvet_Mode",
-            "Lbl_Show_SPDIF",  "Lbl_AutoRun",     "Lbl_MinFormShow",     "Lbl_Title_HotKey",
-            "Lbl_3_Screen",    "laThreadCnt",     "laThreadInCnt",       "Lbl_Title_Diff_Math",
-            "Lbl_1_Znak_Math", "Lbl_9_Znak_Math", "Lbl_Title_Screen_Res"};
-        for (const QString &name : labels)
-            add<QLabel>(&mainWindow, name);
-        for (int object = 1; object <= 4; ++object) {
-            for (int label = 1; label <= 8; ++label)
-                add<QLabel>(&mainWindow, QStringLiteral("Lbl_%1_Obj%2").arg(label).arg(object));
-        }
-        for (const char *box : {"Cb_Show_Points", "Cb_HintShow", "Cb_9_Znak_Math", "Sb_Help",
-                                "Sb_Internet", "Sb_Min", "Sb_Close"})
-            add<QWidget>(&mainWindow, QLatin1String(box));
-        add<QLineEdit>(&mainWindow, QStringLiteral("Edit_Lang"));
-        for (int n = 1; n <= 4; ++n)
-            add<QLabel>(&display, QStringLiteral("Lbl%1").arg(n));
-    }
+QString textOf(const QWidget &window, const char *name) {
+    QObject *control = window.findChild<QObject *>(QLatin1String(name));
+    return control ? control->property("text").toString() : QStringLiteral("<missing>");
+}
 
-    template <typename T> static void add(QWidget *parent, const QString &name) {
-        auto *control = new T(parent);
-        control->setObjectName(name);
-        control->setProperty("text", QStringLiteral("designed"));
+QString hintOf(const QWidget &window, const char *name) {
+    QObject *control = window.findChild<QObject *>(QLatin1String(name));
+    return control ? control->property("toolTip").toString() : QStringLiteral("<missing>");
+}
+
+// The program with its interface language switched to `language`.
+struct LanguageProgram : Program {
+    explicit LanguageProgram(qint32 language) {
+        strings.LanguageIndex = language;
+        main.ApplyLanguage();
     }
-    QString text(const char *name) const {
-        QObject *control = mainWindow.findChild<QObject *>(QLatin1String(name));
-        return control ? control->property("text").toString() : QStringLiteral("<missing>");
-    }
-    QString hint(const char *name) const {
-        QObject *control = mainWindow.findChild<QObject *>(QLatin1String(name));
-        return control ? control->property("toolTip").toString() : QStringLiteral("<missing>");
-    }
-    QString displayText(const char *name) const {
-        return display.findChild<QLabel *>(QLatin1String(name))->text();
-    }
+    QString text(const char *name) const { return textOf(main, name); }
+    QString hint(const char *name) const { return hintOf(main, name); }
+    QString displayText(const char *name) const { return textOf(display, name); }
 };
 
 } // namespace
@@ -92,8 +71,8 @@ private Q_SLOTS:
     void splash_closesAfterTick31AndReports();
     void splash_placement_data();
     void splash_placement();
-    void splash_languageLoadedAtCreationAndSavedAtEnd_data();
-    void splash_languageLoadedAtCreationAndSavedAtEnd();
+    void language_loadedAtStartAndSavedAtEnd_data();
+    void language_loadedAtStartAndSavedAtEnd();
 
     void pages_followLanguageIndex();
 
@@ -107,12 +86,14 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<testing::ConfigHome> home_;
 };
 
 void ShellWindowsTest::init() {
     config_ = std::make_unique<QTemporaryDir>();
     QVERIFY(config_->isValid());
-    qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+    home_.reset();
+    home_ = std::make_unique<testing::ConfigHome>(config_->path());
     SetObjectIniPath(config_->path() + "/objects.ini");
 }
 
@@ -186,14 +167,17 @@ void ShellWindowsTest::everyKeyFilledInBothLanguages() {
 void ShellWindowsTest::otherLanguageIndex_givesNoTexts() {
     for (qint32 language : {-1, 2, 7}) {
         QVERIFY(UiText(UiKey::LanguageName, language).isEmpty());
-        UiStrings strings;
-        strings.fill(language);
+        StringTable strings;
+        strings.LanguageIndex = language;
+        strings.refill();
         QVERIFY(strings[UiKey::QuestionTitle].isEmpty());
     }
     // An unknown index keeps what an earlier fill put in.
-    UiStrings strings;
-    strings.fill(LanguageRussian);
-    strings.fill(7);
+    StringTable strings;
+    strings.LanguageIndex = LanguageRussian;
+    strings.refill();
+    strings.LanguageIndex = 7;
+    strings.refill();
     QCOMPARE(strings[UiKey::TotalCaption], QStringLiteral("Всего:"));
 }
 
@@ -216,11 +200,7 @@ void ShellWindowsTest::applyLanguage_fillsNamedControls_data() {
 void ShellWindowsTest::applyLanguage_fillsNamedControls() {
     QFETCH(qint32, language);
     QFETCH(QStringList, expected);
-    NamedControls controls;
-    TfmHelp help;
-    help.setLanguageSource(&language);
-    help.setLanguageTargets(&controls.mainWindow, nullptr, &controls.display);
-    help.ApplyLanguage();
+    const LanguageProgram controls(language);
 
     QCOMPARE(controls.text("Lbl_Lang"), expected[0]);
     QCOMPARE(controls.text("Edit_Lang"), expected[1]);
@@ -241,50 +221,42 @@ void ShellWindowsTest::applyLanguage_fillsNamedControls() {
     QCOMPARE(controls.text("Lbl_1_Znak_Math"), QStringLiteral("+ -"));
     QCOMPARE(controls.text("Lbl_9_Znak_Math"), QStringLiteral("sin cos"));
     QCOMPARE(controls.hint("Sb_Close"), UiText(UiKey::ExitCaption, language));
-    QCOMPARE(help.QuestionTitle(), UiText(UiKey::QuestionTitle, language));
+    QCOMPARE(controls.strings[UiKey::QuestionTitle], UiText(UiKey::QuestionTitle, language));
 }
 
 void ShellWindowsTest::applyLanguage_unknownIndexLeavesCaptionsEmptyUntilSwitch() {
-    NamedControls controls;
-    qint32 language = 7;
-    TfmHelp help;
-    help.setLanguageSource(&language);
-    help.setLanguageTargets(&controls.mainWindow, nullptr, &controls.display);
-    help.ApplyLanguage();
+    LanguageProgram controls(7);
     QCOMPARE(controls.text("Lbl_Lang"), QStringLiteral(":"));
     QCOMPARE(controls.text("Edit_Lang"), QString());
     QCOMPARE(controls.text("Lbl_Title_1"), QString());
     QCOMPARE(controls.displayText("Lbl1"), QString());
-    QVERIFY(help.QuestionTitle().isEmpty());
+    QVERIFY(controls.strings[UiKey::QuestionTitle].isEmpty());
 
-    language = LanguageEnglish;
-    help.ApplyLanguage();
+    controls.main.switchLanguage(LanguageEnglish);
     QCOMPARE(controls.text("Lbl_Title_1"), QStringLiteral("Questions settings"));
     QCOMPARE(controls.displayText("Lbl1"), QStringLiteral("Total:"));
 }
 
 void ShellWindowsTest::applyLanguage_trayItemsFollowLanguageExceptFixedOnes() {
-    TrayIcon tray(QIcon(), {});
+    LanguageProgram program(LanguageRussian);
+    TrayIcon &tray = *program.main.trayIcon();
     QCOMPARE(tray.toolTip(), QStringLiteral("Numbrook"));
-    qint32 language = LanguageRussian;
-    TfmHelp help;
-    help.setLanguageSource(&language);
-    help.setLanguageTargets(nullptr, tray.menu(), nullptr);
-    help.ApplyLanguage();
     QCOMPARE(tray.item(3)->text(), QStringLiteral("Перейти на наш сайт"));
     QCOMPARE(tray.item(4)->text(), QStringLiteral("Посетить страницу программы"));
     QCOMPARE(tray.item(5)->text(), QStringLiteral("Выйти из программы"));
     QCOMPARE(tray.item(5)->toolTip(), QStringLiteral("Выйти из программы"));
 
-    language = LanguageEnglish;
-    help.ApplyLanguage();
+    program.strings.LanguageIndex = LanguageEnglish;
+    program.main.ApplyLanguage();
     QCOMPARE(tray.item(3)->text(), QStringLiteral("Go to our website"));
     QCOMPARE(tray.item(5)->text(), QStringLiteral("Exit the program"));
     QCOMPARE(tray.item(1)->text(), QStringLiteral("Интерфейс: Русский"));
     QCOMPARE(tray.item(2)->text(), QStringLiteral("Interface: English"));
 
-    QSignalSpy triggered(&tray, &TrayIcon::itemTriggered);
-    tray.item(4)->trigger();
+    // An item reports its number (a stand-alone icon: the program's would open a page).
+    TrayIcon standAlone(QIcon(), {});
+    QSignalSpy triggered(&standAlone, &TrayIcon::itemTriggered);
+    standAlone.item(4)->trigger();
     QCOMPARE(triggered.size(), 1);
     QCOMPARE(triggered.at(0).at(0).toInt(), 4);
 }
@@ -349,7 +321,7 @@ void ShellWindowsTest::splash_placement() {
     QCOMPARE(TfmLogo::SplashPosition(desktopWidth), QPoint(left, 200));
 }
 
-void ShellWindowsTest::splash_languageLoadedAtCreationAndSavedAtEnd_data() {
+void ShellWindowsTest::language_loadedAtStartAndSavedAtEnd_data() {
     QTest::addColumn<QString>("stored"); // empty: no value
     QTest::addColumn<qint32>("loaded");
     QTest::newRow("no value") << QString() << 0;
@@ -358,7 +330,7 @@ void ShellWindowsTest::splash_languageLoadedAtCreationAndSavedAtEnd_data() {
     QTest::newRow("another type reads as missing") << "Russian" << 0;
 }
 
-void ShellWindowsTest::splash_languageLoadedAtCreationAndSavedAtEnd() {
+void ShellWindowsTest::language_loadedAtStartAndSavedAtEnd() {
     QFETCH(QString, stored);
     QFETCH(qint32, loaded);
     if (!stored.isEmpty()) {
@@ -367,14 +339,14 @@ void ShellWindowsTest::splash_languageLoadedAtCreationAndSavedAtEnd() {
         raw.sync();
     }
     {
-        TfmLogo logo;
-        QCOMPARE(logo.LanguageIndex, loaded);
-        logo.LanguageIndex = 1;
-        logo.SaveLanguage();
+        Program program;
+        QCOMPARE(program.strings.LanguageIndex, loaded);
+        // A switch saves at once.
+        program.main.switchLanguage(LanguageRussian);
         QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(1));
-        logo.LanguageIndex = 0;
+        program.strings.LanguageIndex = LanguageEnglish;
     }
-    // Destruction saves once more.
+    // The end of the program saves once more.
     QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(0));
 }
 

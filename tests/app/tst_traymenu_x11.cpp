@@ -1,7 +1,8 @@
 // The tray icon and menu on the test environment's X server, whose window manager has a
 // notification area; the splash on the same screen. With NUMBROOK_SCREENSHOT_DIR set, the
 // drawn menu and splash are saved there for review.
-#include "Logo.h"
+#include "SplashWindow.h"
+#include "TestProgram.h"
 #include "TrayMenu.h"
 
 #include <QAction>
@@ -40,11 +41,12 @@ private Q_SLOTS:
 
 private:
     QTemporaryDir config_;
+    std::unique_ptr<testing::ConfigHome> home_;
 };
 
 void TrayMenuX11Test::initTestCase() {
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "run inside scripts/test-env.sh");
-    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    home_ = std::make_unique<testing::ConfigHome>(config_.path());
 }
 
 void TrayMenuX11Test::trayIcon_showsInNotificationArea() {

@@ -3,12 +3,11 @@
 // What the sound object tests share: a private folder for the object file, the Data folder and
 // the settings, and the program's windows with a few ways into its sound objects.
 
-#include "MainForm.h"
+#include "MainWindow.h"
 #include "ObjectIniStore.h"
-#include "ProgramWindows.h"
 #include "SoundEngine.h"
 #include "SoundObjectTable.h"
-#include "unit_math.h"
+#include "TestProgram.h"
 
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -26,7 +25,6 @@ public:
         qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
         SetObjectIniPath(iniPath());
         engine_.objectIni.setDataRoot(dir.path());
-        QuizSettings = QuizSettingsRecord{};
     }
     ~ObjectFiles() {
         SetObjectIniPath({});
@@ -58,10 +56,10 @@ struct ObjectProgram : Program {
         return int(log().split(QLatin1Char('\n')).filter(QRegularExpression("^" + start)).size());
     }
     template <typename T> T *get(const QString &name) const {
-        return qobject_cast<T *>(main.control(name));
+        return qobject_cast<T *>(testing::control(main, name));
     }
     void click(const QString &name) {
-        QWidget *widget = main.control(name);
+        QWidget *widget = testing::control(main, name);
         QVERIFY2(widget, qPrintable(name));
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
     }

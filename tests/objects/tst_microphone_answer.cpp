@@ -2,15 +2,15 @@
 // environment's sound server: loading the sound objects, signalling, the microphone arrows,
 // shared input volumes, capture start and shutdown.
 #include "CaptureThread.h"
-#include "MainForm.h"
+#include "MainWindow.h"
 #include "ObjectIniStore.h"
 #include "ObjectProgram.h"
 #include "PipeFeeder.h"
 #include "PulseTools.h"
+#include "QuizSession.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "SoundObjectTable.h"
-#include "unit_math.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -110,13 +110,13 @@ private Q_SLOTS:
         p.objects().SetSignalling(1, true);
         QVERIFY(p.main.cbPorog1->isChecked());
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Img_Porog1")->picture(), 61);
+        QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 61);
         QVERIFY(o.tmPorog->isActive());
         QCOMPARE(o.tmPorog->interval(), 1000);
 
         QTRY_VERIFY_WITH_TIMEOUT(!p.main.cbPorog1->isChecked(), 5000);
         p.main.Timer_WorkTimer();
-        QCOMPARE(p.main.button("Img_Porog1")->picture(), 59);
+        QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 59);
         const QStringList lines = p.log().split('\n');
         const QString on = lines.filter(QRegularExpression("^включение сигнализирования ")).last();
         const QString off =
@@ -145,9 +145,9 @@ private Q_SLOTS:
         QVERIFY(feeder.isOpen());
         Program p(engine);
         QCOMPARE(p.objects().object(1).InDeviceName, kPipeMicrophone);
-        QuizSettings.Diff_Math = 1;
-        QuizSettings.Speed_Math = 2;
-        QuizSettings.Znak(1) = 1;
+        p.session.settings.Diff_Math = 1;
+        p.session.settings.Speed_Math = 2;
+        p.session.settings.Znak(1) = 1;
         QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
         p.main.show();
         QCOMPARE(engine.captures.count(), 1);
@@ -167,19 +167,20 @@ private Q_SLOTS:
                 break;
             }
             QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 1, 5000);
-            const bool truth = ExpressionIsCorrect;
+            const bool truth = p.session.generator.ExpressionIsCorrect;
             Answer answer = Clap;
             if (!seen.silence && question % 3 == 2) {
                 answer = Silence;
             } else if (!seen.twoClaps && seen.trueClap && seen.falseClap) {
                 answer = TwoClaps;
             }
-            const int correct = CorrectAnswers, wrong = WrongAnswers, points = PointsTotal;
+            const int correct = p.session.CorrectAnswers, wrong = p.session.WrongAnswers,
+                      points = p.session.PointsTotal;
             if (answer != Silence) {
                 feeder.play(clapSound());
                 QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()), 2000);
                 p.main.Timer_WorkTimer();
-                QCOMPARE(p.main.button("Img_Porog1")->picture(), 61);
+                QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 61);
                 if (answer == TwoClaps) {
                     QTest::qWait(60);
                     feeder.play(clapSound());
@@ -188,9 +189,9 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 0, 5000);
             const bool saidTrue = answer != Silence;
             const bool right = saidTrue == truth;
-            QCOMPARE(CorrectAnswers, correct + (right ? 1 : 0));
-            QCOMPARE(WrongAnswers, wrong + (right ? 0 : 1));
-            QCOMPARE(PointsTotal, points + (right ? 1 : -1));
+            QCOMPARE(p.session.CorrectAnswers, correct + (right ? 1 : 0));
+            QCOMPARE(p.session.WrongAnswers, wrong + (right ? 0 : 1));
+            QCOMPARE(p.session.PointsTotal, points + (right ? 1 : -1));
             seen.trueClap |= answer == Clap && truth;
             seen.falseClap |= answer == Clap && !truth;
             seen.silence |= answer == Silence;

@@ -1,18 +1,18 @@
 // The playback side of the sound objects through the real main window, against the test
 // environment's sound server: first start, output device arrows, channel volumes shared by the
 // objects of one device, folder files and built-in clips, level bars.
-#include "MainForm.h"
+#include "MainWindow.h"
 #include "ObjectIniStore.h"
 #include "ObjectProgram.h"
 #include "PlaybackThread.h"
 #include "PulseTools.h"
+#include "QuizSession.h"
 #include "RiffReader.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "SoundErrors.h"
 #include "SoundObjectTable.h"
 #include "WaveClips.h"
-#include "unit_math.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -205,11 +205,11 @@ private Q_SLOTS:
         QCOMPARE(o.OutDeviceName, QStringLiteral("Padded Sink"));
         QVERIFY(o.panel.cbLoop->isChecked());
         const auto indicatorColour = [&p] {
-            QWidget *indicator = p.main.control("Indicator_Play");
+            QWidget *indicator = testing::control(p.main, "Indicator_Play");
             return indicator->grab().toImage().pixelColor(10, 3);
         };
         const auto counterText = [&p] {
-            return static_cast<QLabel *>(p.main.control("laThreadCnt"))->text();
+            return static_cast<QLabel *>(testing::control(p.main, "laThreadCnt"))->text();
         };
         p.main.fmThreadCountTimer();
         QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 0"));

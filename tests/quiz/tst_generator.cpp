@@ -1,6 +1,7 @@
 // The expression generator: shares of true expressions per level and form, the shape and truth
 // of the shown text, the override tables and the kind selection.
-#include "unit_math.h"
+#include "ExpressionGenerator.h"
+#include "QuizSettings.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -96,14 +97,17 @@ int formOf(int level, const QString &text) {
         return Shape{form, QRegularExpression(QString::fromLatin1(pattern))};
     };
     static const std::map<int, std::vector<Shape>> shapes = {
-        {1, {shape(1, R"(^\d\+\d=\d$)"), shape(2, R"(^\d-\d=\d$)"), shape(3, R"(^\d\*\d=\d$)"),
-             shape(4, R"(^\d/\d=\d$)")}},
-        {2, {shape(1, R"(^\d\+\d=\d\+\d$)"), shape(2, R"(^\d\+\d=\d-\d$)"),
-             shape(3, R"(^\d-\d=\d-\d$)"), shape(4, R"(^\d\*\d=\d\*\d$)"),
-             shape(5, R"(^\d\*\d\+\d=\d$)")}},
-        {3, {shape(1, R"(^\d\+\d\+\d=\d\+\d\+\d$)"), shape(2, R"(^\d\+\d-\d=\d-\d\+\d$)"),
-             shape(3, R"(^\d\*\d\+\d=\d\*\d\+\d$)"), shape(4, R"(^\d/\d\+\d=\d\*\d\+\d$)"),
-             shape(5, R"(^\d/\d\+\d=\d-\d/\d$)")}},
+        {1,
+         {shape(1, R"(^\d\+\d=\d$)"), shape(2, R"(^\d-\d=\d$)"), shape(3, R"(^\d\*\d=\d$)"),
+          shape(4, R"(^\d/\d=\d$)")}},
+        {2,
+         {shape(1, R"(^\d\+\d=\d\+\d$)"), shape(2, R"(^\d\+\d=\d-\d$)"),
+          shape(3, R"(^\d-\d=\d-\d$)"), shape(4, R"(^\d\*\d=\d\*\d$)"),
+          shape(5, R"(^\d\*\d\+\d=\d$)")}},
+        {3,
+         {shape(1, R"(^\d\+\d\+\d=\d\+\d\+\d$)"), shape(2, R"(^\d\+\d-\d=\d-\d\+\d$)"),
+          shape(3, R"(^\d\*\d\+\d=\d\*\d\+\d$)"), shape(4, R"(^\d/\d\+\d=\d\*\d\+\d$)"),
+          shape(5, R"(^\d/\d\+\d=\d-\d/\d$)")}},
     };
     for (const Shape &candidate : shapes.at(level)) {
         if (candidate.pattern.match(text).hasMatch()) {
@@ -113,17 +117,17 @@ int formOf(int level, const QString &text) {
     return 0;
 }
 
-void useCountingSeeds() {
+void useCountingSeeds(ExpressionGenerator &generator) {
     auto counter = std::make_shared<std::uint64_t>(12345);
-    SetQuizSeedSource([counter] { return (*counter)++; });
+    generator.setSeedSource([counter] { return (*counter)++; });
 }
 
-void enableOnly(std::initializer_list<int> kinds) {
+void enableOnly(QuizSettings &settings, std::initializer_list<int> kinds) {
     for (int kind = 1; kind <= kKindCount; ++kind) {
-        QuizSettings.Znak(kind) = 0;
+        settings.Znak(kind) = 0;
     }
     for (int kind : kinds) {
-        QuizSettings.Znak(kind) = 1;
+        settings.Znak(kind) = 1;
     }
 }
 
@@ -132,17 +136,18 @@ void enableOnly(std::initializer_list<int> kinds) {
 class GeneratorTest : public QObject {
     Q_OBJECT
 
+    QuizSettings settings;
+    ExpressionGenerator generator;
+
 private Q_SLOTS:
     void init() {
-        QuizSettings = QuizSettingsRecord{};
-        QuizSettings.SettingsLoaded = true;
-        QuizSettings.Diff_Math = 1;
-        enableOnly({1});
-        KindSlot = 0;
-        ExpressionIsCorrect = false;
-        useCountingSeeds();
+        settings = QuizSettings{};
+        settings.SettingsLoaded = true;
+        settings.Diff_Math = 1;
+        enableOnly(settings, {1});
+        generator = ExpressionGenerator{};
+        useCountingSeeds(generator);
     }
-    void cleanupTestCase() { SetQuizSeedSource({}); }
 
     void trueShare_matchesExactValuePerForm_data() {
         QTest::addColumn<int>("level");
@@ -169,16 +174,16 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(int, form);
         QFETCH(double, share);
-        QuizSettings.Diff_Math = level;
-        enableOnly({kind});
+        settings.Diff_Math = level;
+        enableOnly(settings, {kind});
         int seen = 0;
         int correct = 0;
         for (int i = 0; i < 150000; ++i) {
-            const QuestionLines lines = GenerateQuestion(kTitle);
+            const QuestionLines lines = generator.GenerateQuestion(settings, kTitle);
             QVERIFY(lines.shown);
             if (formOf(level, lines.expression) == form) {
                 ++seen;
-                correct += ExpressionIsCorrect ? 1 : 0;
+                correct += generator.ExpressionIsCorrect ? 1 : 0;
             }
         }
         QVERIFY2(seen > 25000, qPrintable(QStringLiteral("form seen %1 times").arg(seen)));
@@ -204,12 +209,12 @@ private Q_SLOTS:
     void shownText_hasFormShapeDigitsAndAgreesWithTruth() {
         QFETCH(int, level);
         QFETCH(int, kind);
-        QuizSettings.Diff_Math = level;
-        enableOnly({kind});
+        settings.Diff_Math = level;
+        enableOnly(settings, {kind});
         static const QSet<int> addSubForms[] = {{}, {1, 2}, {1, 2, 3}, {1, 2}};
         QSet<int> formsSeen;
         for (int i = 0; i < 20000; ++i) {
-            const QuestionLines lines = GenerateQuestion(kTitle);
+            const QuestionLines lines = generator.GenerateQuestion(settings, kTitle);
             QVERIFY(lines.shown);
             QCOMPARE(lines.title, kTitle);
             const int form = formOf(level, lines.expression);
@@ -221,24 +226,24 @@ private Q_SLOTS:
             QVERIFY2(tokens.match(lines.expression).hasMatch(), qPrintable(lines.expression));
             const std::optional<bool> truth = truthOfText(lines.expression);
             QVERIFY(truth.has_value());
-            QVERIFY2(*truth == ExpressionIsCorrect, qPrintable(lines.expression));
+            QVERIFY2(*truth == generator.ExpressionIsCorrect, qPrintable(lines.expression));
         }
-        const int formCount = kind == 1 ? int(addSubForms[level].size())
-                                        : (level == 2 ? 2 : (level == 1 ? 2 : 3));
+        const int formCount =
+            kind == 1 ? int(addSubForms[level].size()) : (level == 2 ? 2 : (level == 1 ? 2 : 3));
         QCOMPARE(int(formsSeen.size()), formCount);
     }
 
     void coinZero_showsTrueResultInCoinForms() {
         // Level 1 forms 1..3 and level 2 form 5 show the true result whenever the coin is 0.
         for (int level : {1, 2}) {
-            QuizSettings.Diff_Math = level;
-            enableOnly({1, 2});
+            settings.Diff_Math = level;
+            enableOnly(settings, {1, 2});
             for (int i = 0; i < 20000; ++i) {
-                const QuestionLines lines = GenerateQuestion(kTitle);
+                const QuestionLines lines = generator.GenerateQuestion(settings, kTitle);
                 const int form = formOf(level, lines.expression);
                 const bool usesCoin = level == 1 ? form <= 3 : form == 5;
-                if (usesCoin && ResultCoin == 0) {
-                    QVERIFY2(ExpressionIsCorrect, qPrintable(lines.expression));
+                if (usesCoin && generator.ResultCoin == 0) {
+                    QVERIFY2(generator.ExpressionIsCorrect, qPrintable(lines.expression));
                 }
             }
         }
@@ -247,42 +252,42 @@ private Q_SLOTS:
     void overrideRows_areReachableAndTrue() {
         // Coin 0 in level 3 forms 4 and 5 replaces the right-hand side by a row of a table of
         // true right-hand sides; every row must come up and be true.
-        const QSet<QString> productRows = {
-            "1*1+1", "1*2+1", "2*1+1", "1*1+2", "1*3+1", "3*1+1", "1*1+3", "1*3+2", "3*1+2",
-            "2*2+1", "1*3+3", "3*1+3", "2*2+2", "2*3+1", "3*1+4", "2*2+3", "2*3+2", "3*1+5",
-            "2*2+4", "2*3+3", "3*1+6", "2*2+5"};
-        const QSet<QString> quotientRows = {"4-6/3", "5-9/3", "6-8/2", "5-6/3", "6-9/3", "7-8/2",
-                                            "5-2/2", "6-8/4", "8-8/2", "6-3/3", "7-6/3", "9-8/2",
-                                            "7-5/5", "8-8/4", "9-6/2", "8-4/4", "9-6/3", "9-8/4",
-                                            "9-6/6"};
-        QuizSettings.Diff_Math = 3;
-        enableOnly({2});
+        const QSet<QString> productRows = {"1*1+1", "1*2+1", "2*1+1", "1*1+2", "1*3+1", "3*1+1",
+                                           "1*1+3", "1*3+2", "3*1+2", "2*2+1", "1*3+3", "3*1+3",
+                                           "2*2+2", "2*3+1", "3*1+4", "2*2+3", "2*3+2", "3*1+5",
+                                           "2*2+4", "2*3+3", "3*1+6", "2*2+5"};
+        const QSet<QString> quotientRows = {"4-6/3", "5-9/3", "6-8/2", "5-6/3", "6-9/3",
+                                            "7-8/2", "5-2/2", "6-8/4", "8-8/2", "6-3/3",
+                                            "7-6/3", "9-8/2", "7-5/5", "8-8/4", "9-6/2",
+                                            "8-4/4", "9-6/3", "9-8/4", "9-6/6"};
+        settings.Diff_Math = 3;
+        enableOnly(settings, {2});
         QSet<QString> productSeen;
         QSet<QString> quotientSeen;
         for (int i = 0; i < 200000; ++i) {
-            const QuestionLines lines = GenerateQuestion(kTitle);
+            const QuestionLines lines = generator.GenerateQuestion(settings, kTitle);
             const int form = formOf(3, lines.expression);
             const QString left = lines.expression.section(QLatin1Char('='), 0, 0);
             const QString right = lines.expression.section(QLatin1Char('='), 1, 1);
             const auto leftValue = evaluateSide(left);
             QVERIFY(leftValue && leftValue->den == 1);
-            if (ResultCoin != 0) {
+            if (generator.ResultCoin != 0) {
                 continue;
             }
             if (form == 4) {
                 QVERIFY2(productRows.contains(right), qPrintable(lines.expression));
-                QVERIFY2(ExpressionIsCorrect, qPrintable(lines.expression));
+                QVERIFY2(generator.ExpressionIsCorrect, qPrintable(lines.expression));
                 productSeen.insert(right);
                 if (leftValue->num == 2) {
                     QCOMPARE(right, QStringLiteral("1*1+1"));
                 }
             } else if (form == 5 && leftValue->num < 9) {
                 QVERIFY2(quotientRows.contains(right), qPrintable(lines.expression));
-                QVERIFY2(ExpressionIsCorrect, qPrintable(lines.expression));
+                QVERIFY2(generator.ExpressionIsCorrect, qPrintable(lines.expression));
                 quotientSeen.insert(right);
             } else if (form == 5) {
                 // X/Y+M = 9 has no true right-hand side of this shape.
-                QVERIFY(!ExpressionIsCorrect);
+                QVERIFY(!generator.ExpressionIsCorrect);
             }
         }
         QCOMPARE(productSeen, productRows);
@@ -299,19 +304,20 @@ private Q_SLOTS:
     void kindSelection_fallsInEnabledBands() {
         QFETCH(QList<int>, kinds);
         for (int kind = 1; kind <= kKindCount; ++kind) {
-            QuizSettings.Znak(kind) = kinds.contains(kind) ? 1 : 0;
+            settings.Znak(kind) = kinds.contains(kind) ? 1 : 0;
         }
         std::map<int, int> perKind;
         constexpr int kDraws = 40000;
         for (int i = 0; i < kDraws; ++i) {
-            const QuestionLines lines = GenerateQuestion(kTitle);
-            const int kind = (KindSlot - 1) / 10 + 1;
-            QVERIFY2(KindSlot >= 1 && kinds.contains(kind), qPrintable(QString::number(KindSlot)));
+            const QuestionLines lines = generator.GenerateQuestion(settings, kTitle);
+            const int kind = (generator.KindSlot - 1) / 10 + 1;
+            QVERIFY2(generator.KindSlot >= 1 && kinds.contains(kind),
+                     qPrintable(QString::number(generator.KindSlot)));
             ++perKind[kind];
             // Only kinds 1 and 2 build anything; the others leave the lines hidden and false.
             QCOMPARE(lines.shown, kind <= 2);
             if (kind > 2) {
-                QVERIFY(!ExpressionIsCorrect);
+                QVERIFY(!generator.ExpressionIsCorrect);
             }
         }
         for (int kind : kinds) {
@@ -322,17 +328,17 @@ private Q_SLOTS:
     }
 
     void noKindEnabled_keepsPreviousSlot() {
-        enableOnly({});
-        KindSlot = 0;
-        QVERIFY(!GenerateQuestion(kTitle).shown);
-        QCOMPARE(KindSlot, 0);
-        QVERIFY(!ExpressionIsCorrect);
+        enableOnly(settings, {});
+        generator.KindSlot = 0;
+        QVERIFY(!generator.GenerateQuestion(settings, kTitle).shown);
+        QCOMPARE(generator.KindSlot, 0);
+        QVERIFY(!generator.ExpressionIsCorrect);
 
-        KindSlot = 14; // left by an earlier question of kind 2
+        generator.KindSlot = 14; // left by an earlier question of kind 2
         for (int i = 0; i < 50; ++i) {
-            QVERIFY(GenerateQuestion(kTitle).shown);
-            QCOMPARE(KindSlot, 14);
-            QVERIFY(formOf(1, GenerateLevel1(kTitle).expression) >= 3);
+            QVERIFY(generator.GenerateQuestion(settings, kTitle).shown);
+            QCOMPARE(generator.KindSlot, 14);
+            QVERIFY(formOf(1, generator.GenerateLevel1(kTitle).expression) >= 3);
         }
     }
 
@@ -346,25 +352,25 @@ private Q_SLOTS:
     void noLevelGenerator_runsWhenNotLoadedOrLevelOutOfRange() {
         QFETCH(bool, loaded);
         QFETCH(int, level);
-        QuizSettings.SettingsLoaded = loaded;
-        QuizSettings.Diff_Math = level;
-        ExpressionIsCorrect = true;
-        ResultCoin = 7; // a level generator would draw 0 or 1
-        const QuestionLines lines = GenerateQuestion(kTitle);
+        settings.SettingsLoaded = loaded;
+        settings.Diff_Math = level;
+        generator.ExpressionIsCorrect = true;
+        generator.ResultCoin = 7; // a level generator would draw 0 or 1
+        const QuestionLines lines = generator.GenerateQuestion(settings, kTitle);
         QVERIFY(!lines.shown);
-        QVERIFY(ExpressionIsCorrect);
-        QCOMPARE(ResultCoin, 7);
+        QVERIFY(generator.ExpressionIsCorrect);
+        QCOMPARE(generator.ResultCoin, 7);
     }
 
     void sameSeeds_giveSameQuestions() {
         QStringList first;
         for (int i = 0; i < 20; ++i) {
-            first << GenerateQuestion(kTitle).expression;
+            first << generator.GenerateQuestion(settings, kTitle).expression;
         }
-        useCountingSeeds();
+        useCountingSeeds(generator);
         QStringList second;
         for (int i = 0; i < 20; ++i) {
-            second << GenerateQuestion(kTitle).expression;
+            second << generator.GenerateQuestion(settings, kTitle).expression;
         }
         QCOMPARE(second, first);
     }

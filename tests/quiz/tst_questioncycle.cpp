@@ -1,6 +1,7 @@
-// The question cycle driven tick by tick with the two answer boxes.
+// The question cycle driven tick by tick with the answer channel.
+#include "AnswerChannel.h"
 #include "QuestionCycle.h"
-#include "unit_math.h"
+#include "QuizSession.h"
 
 #include <QTest>
 
@@ -10,25 +11,23 @@ namespace {
 
 // A display that records what the cycle does to it. Each new question is true or false as
 // the test says.
+enum class Hint { Hidden, True, False };
+
 struct Board : QuestionCycleHost {
+    QuizSession *session = nullptr;
     bool linesShown = false;
-    bool porog = false;
-    bool hotkey = false;
-    int hint = -1; // -1: hidden
+    Hint hint = Hint::Hidden;
     bool nextIsTrue = true;
     int questionsShown = 0;
 
     void hideQuestionLines() override { linesShown = false; }
-    void clearAnswerBoxes() override { porog = hotkey = false; }
     void showNextQuestion() override {
-        ExpressionIsCorrect = nextIsTrue;
+        session->generator.ExpressionIsCorrect = nextIsTrue;
         linesShown = true;
         ++questionsShown;
     }
-    void showHint(int picture) override { hint = picture; }
-    void hideHint() override { hint = -1; }
-    bool porogTicked() const override { return porog; }
-    bool hotkeyTicked() const override { return hotkey; }
+    void showHint(bool correct) override { hint = correct ? Hint::True : Hint::False; }
+    void hideHint() override { hint = Hint::Hidden; }
     void showCounters() override {}
 };
 
@@ -37,8 +36,9 @@ struct Score {
     bool operator==(const Score &) const = default;
 };
 
-Score score() {
-    return {TotalQuestions, CorrectAnswers, WrongAnswers, PointsTotal};
+Score score(const QuizSession &session) {
+    return {session.TotalQuestions, session.CorrectAnswers, session.WrongAnswers,
+            session.PointsTotal};
 }
 
 char *toString(const Score &s) {
@@ -48,11 +48,17 @@ char *toString(const Score &s) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Score)
+
 class QuestionCycleTest : public QObject {
     Q_OBJECT
 
+    QuizSession session;
+    AnswerChannel answers;
     Board board;
-    QuestionCycle cycle;
+    QuestionCycle cycle{session, answers};
+
+    Score score() const { return ::score(session); }
 
     void run(int ticks) {
         for (int i = 0; i < ticks; ++i) {
@@ -62,11 +68,13 @@ class QuestionCycleTest : public QObject {
 
 private Q_SLOTS:
     void init() {
-        QuizSettings = QuizSettingsRecord{};
-        QuizSettings.Speed_Math = 1;
-        TotalQuestions = CorrectAnswers = WrongAnswers = PointsTotal = 0;
+        session = QuizSession{};
+        session.settings.Speed_Math = 1;
+        answers.clear();
         board = Board{};
-        cycle = QuestionCycle{};
+        board.session = &session;
+        cycle.TickCount = 0;
+        cycle.Answered = false;
     }
 
     void speedOne_showsAtTickOne_hidesAndScoresAtTwo_nextAtFour() {
@@ -105,79 +113,103 @@ private Q_SLOTS:
         QFETCH(bool, byMicrophone);
         QFETCH(int, correct);
         QFETCH(int, wrong);
-        QuizSettings.Speed_Math = 3;
+        session.settings.Speed_Math = 3;
         board.nextIsTrue = truth;
         cycle.tick(board);
         cycle.tick(board);
         if (answer) {
-            (byMicrophone ? board.porog : board.hotkey) = true;
+            byMicrophone ? answers.setClap(true) : answers.setHotkey(true);
         }
         run(3); // ticks 3, 4 (= S+1) and the pause
         QCOMPARE(score(), (Score{1, correct, wrong, correct - wrong}));
     }
 
     void twoAnswers_scoreOnce_andCountersChangeOncePerQuestion() {
-        QuizSettings.Speed_Math = 4;
+        session.settings.Speed_Math = 4;
         board.nextIsTrue = true;
         cycle.tick(board);
-        board.hotkey = true;
+        answers.setHotkey(true);
         cycle.tick(board);
         QCOMPARE(score(), (Score{1, 1, 0, 1}));
-        board.porog = true;
-        board.hotkey = true;
+        answers.setClap(true);
+        answers.setHotkey(true);
         run(4);
         QCOMPARE(score(), (Score{1, 1, 0, 1}));
     }
 
     void answerInThePause_isDiscarded() {
-        QuizSettings.Speed_Math = 2;
+        session.settings.Speed_Math = 2;
         board.nextIsTrue = true;
         run(3); // shown at 1, hidden and timed out at 3
         QCOMPARE(score(), (Score{1, 0, 1, -1}));
-        board.hotkey = true;
+        answers.setHotkey(true);
         cycle.tick(board); // the pause: ends the cycle and clears the boxes
-        QVERIFY(!board.hotkey);
+        QVERIFY(!answers.hotkey());
         cycle.tick(board); // the next question clears the boxes again before looking
         QCOMPARE(score(), (Score{2, 0, 1, -1}));
     }
 
     void answerInTheSecondTheQuestionDisappears_stillCounts() {
-        QuizSettings.Speed_Math = 2;
+        session.settings.Speed_Math = 2;
         board.nextIsTrue = true;
         run(2);
-        board.porog = true;
+        answers.setClap(true);
         cycle.tick(board); // tick S+1: hidden, and the answer counts
         QVERIFY(!board.linesShown);
         QCOMPARE(score(), (Score{1, 1, 0, 1}));
     }
 
     void answerBeforeTheQuestion_isCleared() {
-        board.hotkey = true;
+        answers.setHotkey(true);
         board.nextIsTrue = true;
         run(2);
         QCOMPARE(score(), (Score{1, 0, 1, -1}));
     }
 
     void hint_isTruePictureOnlyForTrueExpressions_andGoesWithTheQuestion() {
-        QuizSettings.Show_Otvet_Mode = 1;
-        QuizSettings.Speed_Math = 2;
+        session.settings.Show_Otvet_Mode = 1;
+        session.settings.Speed_Math = 2;
         board.nextIsTrue = true;
         cycle.tick(board);
-        QCOMPARE(board.hint, kHintTruePicture);
+        QCOMPARE(board.hint, Hint::True);
         cycle.tick(board);
-        QCOMPARE(board.hint, kHintTruePicture);
+        QCOMPARE(board.hint, Hint::True);
         cycle.tick(board);
-        QCOMPARE(board.hint, -1);
+        QCOMPARE(board.hint, Hint::Hidden);
         cycle.tick(board);
         board.nextIsTrue = false;
         cycle.tick(board);
-        QCOMPARE(board.hint, kHintFalsePicture);
+        QCOMPARE(board.hint, Hint::False);
 
-        QuizSettings.Show_Otvet_Mode = 0;
+        session.settings.Show_Otvet_Mode = 0;
         run(3);
-        board.hint = -1;
+        board.hint = Hint::Hidden;
         cycle.tick(board);
-        QCOMPARE(board.hint, -1);
+        QCOMPARE(board.hint, Hint::Hidden);
+    }
+
+    // The hotkey lamp ends a press between two question ticks: the kept answer counts at the
+    // next tick only.
+    void keptHotkeyAnswer_countsAtTheNextTickOnly_data() {
+        QTest::addColumn<bool>("endTickFirst");
+        QTest::addColumn<Score>("expected");
+        QTest::newRow("kept") << false << Score{1, 1, 0, 1};
+        QTest::newRow("read by an earlier tick") << true << Score{1, 0, 1, -1};
+    }
+    void keptHotkeyAnswer_countsAtTheNextTickOnly() {
+        QFETCH(bool, endTickFirst);
+        QFETCH(Score, expected);
+        session.settings.Speed_Math = 3;
+        board.nextIsTrue = true;
+        cycle.tick(board);
+        answers.setHotkey(true);
+        answers.setHotkey(false);
+        answers.keepHotkeyAnswer();
+        if (endTickFirst) {
+            answers.endTick();
+        }
+        run(4);
+        QCOMPARE(score(), expected);
     }
 
     void points_goBelowZero() {
@@ -187,11 +219,11 @@ private Q_SLOTS:
     }
 
     void speedLoweredMidCycle_stillHidesScoresOnceAndEnds() {
-        QuizSettings.Speed_Math = 10;
+        session.settings.Speed_Math = 10;
         board.nextIsTrue = true;
         run(6);
         QVERIFY(board.linesShown);
-        QuizSettings.Speed_Math = 2; // the cycle is already past S+2
+        session.settings.Speed_Math = 2; // the cycle is already past S+2
         cycle.tick(board);
         QVERIFY(!board.linesShown);
         QCOMPARE(cycle.TickCount, 0);
@@ -201,9 +233,9 @@ private Q_SLOTS:
         QCOMPARE(score(), (Score{2, 0, 1, -1}));
 
         // Lowered to exactly S+1 of the tick count: hidden and scored, the pause follows.
-        QuizSettings.Speed_Math = 10;
+        session.settings.Speed_Math = 10;
         run(3); // tick count 4
-        QuizSettings.Speed_Math = 4;
+        session.settings.Speed_Math = 4;
         cycle.tick(board);
         QVERIFY(!board.linesShown);
         QCOMPARE(score(), (Score{2, 0, 2, -2}));

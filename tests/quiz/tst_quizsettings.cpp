@@ -1,6 +1,7 @@
 // Quiz settings on the per-user settings key: defaults, stored values, values of another type.
+#include "ConfigHome.h"
+#include "QuizSession.h"
 #include "SettingsKey.h"
-#include "unit_math.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -11,10 +12,10 @@ using namespace numbrook;
 
 namespace {
 
-const QStringList kValueNames = {
-    "Diff_Math",   "Speed_Math",  "Screen_Res",  "Show_Points", "Show_Otvet_Mode",
-    "Znak_1_Math", "Znak_2_Math", "Znak_3_Math", "Znak_4_Math", "Znak_5_Math",
-    "Znak_6_Math", "Znak_7_Math", "Znak_8_Math", "Znak_9_Math", "Znak_10_Math"};
+const QStringList kValueNames = {"Diff_Math",       "Speed_Math",  "Screen_Res",  "Show_Points",
+                                 "Show_Otvet_Mode", "Znak_1_Math", "Znak_2_Math", "Znak_3_Math",
+                                 "Znak_4_Math",     "Znak_5_Math", "Znak_6_Math", "Znak_7_Math",
+                                 "Znak_8_Math",     "Znak_9_Math", "Znak_10_Math"};
 
 } // namespace
 
@@ -22,6 +23,8 @@ class QuizSettingsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<testing::ConfigHome> home_;
+    QuizSession session;
 
     QString fileName() const { return config_->path() + "/Pelorin Quillmark/Lantern.conf"; }
 
@@ -43,30 +46,37 @@ private Q_SLOTS:
     void init() {
         config_ = std::make_unique<QTemporaryDir>();
         QVERIFY(config_->isValid());
-        qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
-        QuizSettings = QuizSettingsRecord{};
+        home_ = std::make_unique<testing::ConfigHome>(config_->path());
+        session = QuizSession{};
+    }
+    void cleanup() {
+        home_.reset();
+        config_.reset();
     }
 
     void freshFolder_givesDefaults_andSaveWritesAllValues() {
-        KindSlot = 33;
-        ExpressionIsCorrect = true;
-        TotalQuestions = CorrectAnswers = WrongAnswers = PointsTotal = 9;
-        InitQuizEngine();
-        QVERIFY(QuizSettings.SettingsLoaded);
-        QCOMPARE(QuizSettings.Diff_Math, 1);
-        QCOMPARE(QuizSettings.Speed_Math, 5);
-        QCOMPARE(QuizSettings.Screen_Res, 0);
-        QCOMPARE(QuizSettings.Show_Points, 0);
-        QCOMPARE(QuizSettings.Show_Otvet_Mode, 0);
-        QCOMPARE(QuizSettings.Znak(1), 1);
+        session.generator.KindSlot = 33;
+        session.generator.ExpressionIsCorrect = true;
+        session.TotalQuestions = session.CorrectAnswers = session.WrongAnswers =
+            session.PointsTotal = 9;
+        session.start();
+        QVERIFY(session.settings.SettingsLoaded);
+        QCOMPARE(session.settings.Diff_Math, 1);
+        QCOMPARE(session.settings.Speed_Math, 5);
+        QCOMPARE(session.settings.Screen_Res, 0);
+        QCOMPARE(session.settings.Show_Points, 0);
+        QCOMPARE(session.settings.Show_Otvet_Mode, 0);
+        QCOMPARE(session.settings.Znak(1), 1);
         for (int kind = 2; kind <= kKindCount; ++kind) {
-            QCOMPARE(QuizSettings.Znak(kind), 0);
+            QCOMPARE(session.settings.Znak(kind), 0);
         }
-        QCOMPARE(KindSlot, 0);
-        QVERIFY(!ExpressionIsCorrect);
-        QCOMPARE(TotalQuestions + CorrectAnswers + WrongAnswers + PointsTotal, 0);
+        QCOMPARE(session.generator.KindSlot, 0);
+        QVERIFY(!session.generator.ExpressionIsCorrect);
+        QCOMPARE(session.TotalQuestions + session.CorrectAnswers + session.WrongAnswers +
+                     session.PointsTotal,
+                 0);
 
-        SaveQuizSettings();
+        session.settings.save();
         QSettings raw(fileName(), QSettings::NativeFormat);
         for (const QString &name : kValueNames) {
             QVERIFY2(raw.contains(name), qPrintable(name));
@@ -78,10 +88,10 @@ private Q_SLOTS:
 
     void storedBooleanFive_readsTrue_andIsWrittenBackAsOne() {
         store({{"Show_Points", "5"}, {"Znak_2_Math", "5"}});
-        LoadQuizSettings();
-        QVERIFY(QuizSettings.Show_Points != 0);
-        QVERIFY(QuizSettings.Znak(2) != 0);
-        SaveQuizSettings();
+        session.settings.load();
+        QVERIFY(session.settings.Show_Points != 0);
+        QVERIFY(session.settings.Znak(2) != 0);
+        session.settings.save();
         QCOMPARE(stored("Show_Points"), QStringLiteral("1"));
         QCOMPARE(stored("Znak_2_Math"), QStringLiteral("1"));
     }
@@ -90,20 +100,24 @@ private Q_SLOTS:
         // No range check on load: a speed of 0 stays 0 (the panel wraps it later), a level of 4
         // stays 4, and a cleared kind 1 stays cleared.
         store({{"Speed_Math", "0"}, {"Diff_Math", "4"}, {"Znak_1_Math", "0"}, {"Screen_Res", "1"}});
-        LoadQuizSettings();
-        QCOMPARE(QuizSettings.Speed_Math, 0);
-        QCOMPARE(QuizSettings.Diff_Math, 4);
-        QCOMPARE(QuizSettings.Znak(1), 0);
-        QCOMPARE(QuizSettings.Screen_Res, 1);
+        session.settings.load();
+        QCOMPARE(session.settings.Speed_Math, 0);
+        QCOMPARE(session.settings.Diff_Math, 4);
+        QCOMPARE(session.settings.Znak(1), 0);
+        QCOMPARE(session.settings.Screen_Res, 1);
     }
 
     void valueOfAnotherType_givesItsDefault_andLaterValuesStillLoad_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("level as text") << "Diff_Math" << "three";
-        QTest::newRow("speed as fraction") << "Speed_Math" << "2.5";
-        QTest::newRow("flag as empty text") << "Show_Points" << "";
-        QTest::newRow("kind flag with blanks") << "Znak_1_Math" << " 1";
+        QTest::newRow("level as text") << "Diff_Math"
+                                       << "three";
+        QTest::newRow("speed as fraction") << "Speed_Math"
+                                           << "2.5";
+        QTest::newRow("flag as empty text") << "Show_Points"
+                                            << "";
+        QTest::newRow("kind flag with blanks") << "Znak_1_Math"
+                                               << " 1";
     }
     void valueOfAnotherType_givesItsDefault_andLaterValuesStillLoad() {
         QFETCH(QString, name);
@@ -117,8 +131,8 @@ private Q_SLOTS:
                {"Znak_2_Math", "1"},
                {"Znak_10_Math", "1"},
                {name, text}});
-        LoadQuizSettings();
-        const QuizSettingsRecord loaded = QuizSettings;
+        session.settings.load();
+        const QuizSettings loaded = session.settings;
         QCOMPARE(loaded.Diff_Math, name == "Diff_Math" ? 1 : 3);
         QCOMPARE(loaded.Speed_Math, name == "Speed_Math" ? 5 : 8);
         QCOMPARE(loaded.Screen_Res, 1);
@@ -129,13 +143,13 @@ private Q_SLOTS:
         QCOMPARE(loaded.Znak(10), 1);
 
         // The round trip keeps the good values and repairs the bad one.
-        SaveQuizSettings();
-        QuizSettings = QuizSettingsRecord{};
-        LoadQuizSettings();
-        QCOMPARE(QuizSettings.Diff_Math, loaded.Diff_Math);
-        QCOMPARE(QuizSettings.Speed_Math, loaded.Speed_Math);
-        QCOMPARE(QuizSettings.Show_Points, loaded.Show_Points);
-        QCOMPARE(QuizSettings.Znak_Math, loaded.Znak_Math);
+        session.settings.save();
+        session.settings = QuizSettings{};
+        session.settings.load();
+        QCOMPARE(session.settings.Diff_Math, loaded.Diff_Math);
+        QCOMPARE(session.settings.Speed_Math, loaded.Speed_Math);
+        QCOMPARE(session.settings.Show_Points, loaded.Show_Points);
+        QCOMPARE(session.settings.Znak_Math, loaded.Znak_Math);
         QVERIFY(SettingsKey(fileName()).readInteger(name).has_value());
     }
 };

@@ -1,9 +1,9 @@
-#include "Display.h"
+#include "QuestionDisplay.h"
 
+#include "AnswerChannel.h"
 #include "BitmapLists.h"
-#include "unit_math.h"
+#include "QuizSession.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -72,7 +72,10 @@ void setColour(QWidget *widget, QColor colour) {
 
 } // namespace
 
-TfmDisplay::TfmDisplay(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+QuestionDisplay::QuestionDisplay(QuizSession &quizSession, AnswerChannel &answers,
+                                 const PictureLists &pictures, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), cycle(quizSession, answers),
+      session(quizSession), answers_(answers), pictures_(pictures) {
     setObjectName(QStringLiteral("fmDisplay"));
     setWindowTitle(QStringLiteral("Numbrook"));
     setAutoFillBackground(true);
@@ -98,6 +101,19 @@ TfmDisplay::TfmDisplay(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frame
     Img_Otvet_Mode->setCursor(Qt::PointingHandCursor);
     Img_Otvet_Mode->hide();
 
+    buildScorePanel();
+
+    Timer_Vopros = new QTimer(this);
+    Timer_Vopros->setObjectName(QStringLiteral("Timer_Vopros"));
+    Timer_Vopros->setInterval(1000);
+    // A coarse timer may tick up to 5 % early, before an answer box's one-second hold ends.
+    Timer_Vopros->setTimerType(Qt::PreciseTimer);
+    connect(Timer_Vopros, &QTimer::timeout, this, &QuestionDisplay::Timer_VoprosTimer);
+}
+
+QuestionDisplay::~QuestionDisplay() = default;
+
+void QuestionDisplay::buildScorePanel() {
     Panel_Point = new QFrame(this);
     Panel_Point->setObjectName(QStringLiteral("Panel_Point"));
     Panel_Point->resize(400, 80);
@@ -121,47 +137,38 @@ TfmDisplay::TfmDisplay(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frame
         value->setFont(verdana(24, false));
         setColour(value, QColor(250, 197, 47));
         value->setGeometry(100 * i, 30, 100, 34);
+        captions_[std::size_t(i)] = caption;
         values_[std::size_t(i)] = value;
     }
-
-    Timer_Vopros = new QTimer(this);
-    Timer_Vopros->setObjectName(QStringLiteral("Timer_Vopros"));
-    Timer_Vopros->setInterval(1000);
-    // A coarse timer may tick up to 5 % early, before an answer box's one-second hold ends.
-    Timer_Vopros->setTimerType(Qt::PreciseTimer);
-    connect(Timer_Vopros, &QTimer::timeout, this, &TfmDisplay::Timer_VoprosTimer);
-    // FormCreate: a fresh cycle.
-    cycle = QuestionCycle{};
 }
 
-TfmDisplay::~TfmDisplay() = default;
-
-void TfmDisplay::setAnswerBoxes(QCheckBox *porog, QCheckBox *hotkey) {
-    porog_ = porog;
-    hotkey_ = hotkey;
+void QuestionDisplay::setScoreCaptions(const std::array<QString, 4> &captions) {
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        captions_[i]->setText(captions[i]);
+    }
 }
 
-void TfmDisplay::showEvent(QShowEvent *event) {
+void QuestionDisplay::showEvent(QShowEvent *event) {
     FormShow();
     QWidget::showEvent(event);
 }
 
-void TfmDisplay::closeEvent(QCloseEvent *event) {
+void QuestionDisplay::closeEvent(QCloseEvent *event) {
     Timer_Vopros->stop();
     QWidget::closeEvent(event);
 }
 
-void TfmDisplay::FormShow() {
+void QuestionDisplay::FormShow() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
-    const QSize size = QuizSettings.Screen_Res == 1 ? desktopSize_() : QSize(800, 600);
+    const QSize size = session.settings.Screen_Res == 1 ? desktopSize_() : QSize(800, 600);
     // A plain window the size of the desktop stays under the desktop's panels; on a desktop of
     // one screen the full-screen state puts the board above them. Over several screens the
     // window keeps spanning them all.
     const QScreen *screen = QGuiApplication::primaryScreen();
     const bool oneScreen = screen && screen->geometry() == QRect(QPoint(0, 0), size);
-    if (QuizSettings.Screen_Res == 1 && oneScreen) {
+    if (session.settings.Screen_Res == 1 && oneScreen) {
         setWindowState(windowState() | Qt::WindowFullScreen);
     } else {
         setWindowState(windowState() & ~Qt::WindowFullScreen);
@@ -176,7 +183,7 @@ void TfmDisplay::FormShow() {
         piece->setGeometry(place.x(), place.y(), std::max(0, place.width()),
                            std::max(0, place.height()));
         if (!place.isEmpty()) {
-            piece->setPixmap(BitmapList_Doska().picture(i, place.size()));
+            piece->setPixmap(pictures_.BitmapList_Doska.picture(i, place.size()));
         }
         piece->show();
     }
@@ -191,7 +198,7 @@ void TfmDisplay::FormShow() {
     }
     Img_Otvet_Mode->hide();
     Img_Otvet_Mode->setGeometry(30, h - 100, 64, 64);
-    if (QuizSettings.Show_Points != 0) {
+    if (session.settings.Show_Points != 0) {
         Panel_Point->move(w - Panel_Point->width() - 30, h - Panel_Point->height() - 30);
         Panel_Point->show();
     } else {
@@ -199,13 +206,12 @@ void TfmDisplay::FormShow() {
     }
 }
 
-void TfmDisplay::Timer_VoprosTimer() {
+void QuestionDisplay::Timer_VoprosTimer() {
     cycle.tick(*this);
-    // A kept answer is read by one tick only.
-    hotkeyKept_ = false;
+    answers_.endTick();
 }
 
-void TfmDisplay::FitQuestionFont() {
+void QuestionDisplay::FitQuestionFont() {
     QLabel *title = lines_[0];
     QLabel *expression = lines_[1];
     for (QLabel *line : {title, expression}) {
@@ -232,23 +238,14 @@ void TfmDisplay::FitQuestionFont() {
     }
 }
 
-void TfmDisplay::hideQuestionLines() {
+void QuestionDisplay::hideQuestionLines() {
     for (QLabel *line : lines_) {
         line->hide();
     }
 }
 
-void TfmDisplay::clearAnswerBoxes() {
-    hotkeyKept_ = false;
-    for (QCheckBox *box : {porog_, hotkey_}) {
-        if (box) {
-            box->setChecked(false);
-        }
-    }
-}
-
-void TfmDisplay::showNextQuestion() {
-    const QuestionLines question = GenerateQuestion(questionTitle_);
+void QuestionDisplay::showNextQuestion() {
+    const QuestionLines question = session.nextQuestion(questionTitle_);
     if (question.shown) {
         lines_[0]->setText(question.title);
         lines_[1]->setText(question.expression);
@@ -258,26 +255,20 @@ void TfmDisplay::showNextQuestion() {
     FitQuestionFont();
 }
 
-void TfmDisplay::showHint(int picture) {
-    Img_Otvet_Mode->setPixmap(BitmapList_Btn().picture(picture, QSize(64, 64)));
+void QuestionDisplay::showHint(bool correct) {
+    const int picture = int(correct ? ButtonPicture::HintTrue : ButtonPicture::HintFalse);
+    Img_Otvet_Mode->setPixmap(pictures_.BitmapList_Btn.picture(picture, QSize(64, 64)));
     Img_Otvet_Mode->setProperty("picture", picture);
     Img_Otvet_Mode->show();
 }
 
-void TfmDisplay::hideHint() {
+void QuestionDisplay::hideHint() {
     Img_Otvet_Mode->hide();
 }
 
-bool TfmDisplay::porogTicked() const {
-    return porog_ && porog_->isChecked();
-}
-
-bool TfmDisplay::hotkeyTicked() const {
-    return (hotkey_ && hotkey_->isChecked()) || hotkeyKept_;
-}
-
-void TfmDisplay::showCounters() {
-    const qint32 counters[4] = {TotalQuestions, CorrectAnswers, WrongAnswers, PointsTotal};
+void QuestionDisplay::showCounters() {
+    const qint32 counters[4] = {session.TotalQuestions, session.CorrectAnswers,
+                                session.WrongAnswers, session.PointsTotal};
     for (int i = 0; i < 4; ++i) {
         values_[std::size_t(i)]->setText(QString::number(counters[i]));
     }

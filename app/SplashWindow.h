@@ -10,23 +10,18 @@ class QTimer;
 namespace numbrook {
 
 // The splash window: the logo with a loading gauge for about three seconds before the main
-// window is first shown. It also holds the interface language index, read from the settings
-// when the window is created and written after every switch and when it is destroyed.
-class TfmLogo : public QDialog {
+// window is first shown.
+class SplashWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmLogo(QWidget *parent = nullptr);
-    ~TfmLogo() override;
-    Q_DISABLE_COPY_MOVE(TfmLogo)
+    explicit SplashWindow(QWidget *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(SplashWindow)
 
     // The window's top-left corner on a desktop `desktopWidth` pixels wide (all monitors):
     // centred with a division that truncates toward zero, top edge at 200.
     static QPoint SplashPosition(int desktopWidth);
 
     void setPictures(const QPixmap &logo, const QPixmap &loading, const QPixmap &done);
-
-    // Writes LanguageIndex to the settings as "Languare"; failures are not reported.
-    void SaveLanguage() const;
 
     // One tick of Timer_Work (public so the schedule can be driven directly).
     void Timer_WorkTimer();
@@ -35,7 +30,6 @@ public:
     bool loadPictureShown() const;
     bool donePictureShown() const;
 
-    qint32 LanguageIndex = 0;
     qint32 SplashTicks = 0;
 
 Q_SIGNALS:
@@ -54,5 +48,7 @@ private:
     QLabel *Img_Done;
     QTimer *Timer_Work;
 };
+
+using TfmLogo = SplashWindow;
 
 } // namespace numbrook

@@ -1,4 +1,6 @@
-#include "UiStrings.h"
+#include "StringTable.h"
+
+#include "SettingsKey.h"
 
 namespace numbrook {
 
@@ -72,6 +74,8 @@ constexpr std::array<Texts, UiKeyCount> Table{{
     {"Is the expression correct?", "Верно ли выражение?"},
 }};
 
+const QString LanguageValue = QStringLiteral("Languare");
+
 constexpr std::array<const char *, 10> KindCaptions{"+ -", "* /", "< >", "1/2",     "0.5",
                                                     "ln",  "log", "!",   "sin cos", "tg ctg"};
 
@@ -94,11 +98,22 @@ QString KindCaption(int kind) {
     return QString::fromUtf8(KindCaptions[kind - 1]);
 }
 
-void UiStrings::fill(qint32 languageIndex) {
-    if (languageIndex != LanguageEnglish && languageIndex != LanguageRussian)
+void StringTable::refill() {
+    if (LanguageIndex != LanguageEnglish && LanguageIndex != LanguageRussian)
         return;
     for (int row = 0; row < UiKeyCount; ++row)
-        texts_[row] = UiText(UiKey(row), languageIndex);
+        texts_[row] = UiText(UiKey(row), LanguageIndex);
+}
+
+void StringTable::LoadLanguage() {
+    // A value of another type reads as missing, which means English.
+    LanguageIndex = SettingsKey().readInteger(LanguageValue).value_or(LanguageEnglish);
+}
+
+void StringTable::SaveLanguage() const {
+    SettingsKey key;
+    key.writeInteger(LanguageValue, LanguageIndex);
+    key.close();
 }
 
 } // namespace numbrook

@@ -82,14 +82,22 @@ QString UiText(UiKey key, qint32 languageIndex);
 // The fixed caption of kind label `kind` (1..10), the same in every language.
 QString KindCaption(int kind);
 
-// The table as the program holds it: every key starts empty and is refilled for a language.
-class UiStrings {
+// The interface texts as the program holds them, with the interface language index: every
+// key starts empty and is refilled for the language when the windows apply it.
+class StringTable {
 public:
-    // Fills every key for `languageIndex`; an index that names no language fills nothing and
+    // Fills every key for LanguageIndex; an index that names no language fills nothing and
     // leaves the texts as they were.
-    void fill(qint32 languageIndex);
+    void refill();
     QString text(UiKey key) const { return texts_[std::size_t(key)]; }
     QString operator[](UiKey key) const { return text(key); }
+
+    // Reads the index from the settings value "Languare"; writes it there (failures are not
+    // reported).
+    void LoadLanguage();
+    void SaveLanguage() const;
+
+    qint32 LanguageIndex = LanguageEnglish;
 
 private:
     std::array<QString, UiKeyCount> texts_;

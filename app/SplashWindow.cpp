@@ -1,6 +1,6 @@
-#include "Logo.h"
+#include "SplashWindow.h"
 
-#include "SettingsKey.h"
+#include "BitmapLists.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,11 +18,10 @@ constexpr int SplashWidth = 400;
 constexpr int SplashHeight = 300;
 constexpr int SplashTop = 200;
 constexpr int LastTick = 30;
-const QString LanguageValue = QStringLiteral("Languare");
 
 } // namespace
 
-TfmLogo::TfmLogo(QWidget *parent)
+SplashWindow::SplashWindow(QWidget *parent)
     : QDialog(parent), Img_Logo(new QLabel(this)), Ind_Load(new QProgressBar(this)),
       Img_Load(new QLabel(this)), Img_Done(new QLabel(this)), Timer_Work(new QTimer(this)) {
     setObjectName(QStringLiteral("fmLogo"));
@@ -48,36 +47,24 @@ TfmLogo::TfmLogo(QWidget *parent)
 
     Timer_Work->setObjectName(QStringLiteral("Timer_Work"));
     Timer_Work->setInterval(100);
-    connect(Timer_Work, &QTimer::timeout, this, &TfmLogo::Timer_WorkTimer);
+    connect(Timer_Work, &QTimer::timeout, this, &SplashWindow::Timer_WorkTimer);
 
-    SplashTicks = 0;
-    // A value of another type reads as missing, which means English.
-    LanguageIndex = SettingsKey().readInteger(LanguageValue).value_or(0);
+    setPictures(LogoPicture(), LoadPicture(), DonePicture());
 }
 
-TfmLogo::~TfmLogo() {
-    SaveLanguage();
-}
-
-QPoint TfmLogo::SplashPosition(int desktopWidth) {
+QPoint SplashWindow::SplashPosition(int desktopWidth) {
     // C++ integer division truncates toward zero, as the placement requires for desktops
     // narrower than the window.
     return {(desktopWidth - SplashWidth) / 2, SplashTop};
 }
 
-void TfmLogo::setPictures(const QPixmap &logo, const QPixmap &loading, const QPixmap &done) {
+void SplashWindow::setPictures(const QPixmap &logo, const QPixmap &loading, const QPixmap &done) {
     Img_Logo->setPixmap(logo);
     Img_Load->setPixmap(loading);
     Img_Done->setPixmap(done);
 }
 
-void TfmLogo::SaveLanguage() const {
-    SettingsKey key;
-    key.writeInteger(LanguageValue, LanguageIndex);
-    key.close();
-}
-
-void TfmLogo::showEvent(QShowEvent *event) {
+void SplashWindow::showEvent(QShowEvent *event) {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int desktopWidth = screen ? screen->virtualGeometry().width() : SplashWidth;
     setGeometry(QRect(SplashPosition(desktopWidth), QSize(SplashWidth, SplashHeight)));
@@ -92,7 +79,7 @@ void TfmLogo::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
-void TfmLogo::Timer_WorkTimer() {
+void SplashWindow::Timer_WorkTimer() {
     const int t = ++SplashTicks;
     if ((t >= 1 && t <= 5) || (t >= 7 && t <= 12) || (t >= 14 && t <= 20))
         Ind_Load->setValue(Ind_Load->value() + 5);
@@ -106,17 +93,17 @@ void TfmLogo::Timer_WorkTimer() {
         close();
 }
 
-int TfmLogo::gaugeValue() const {
+int SplashWindow::gaugeValue() const {
     return Ind_Load->value();
 }
-bool TfmLogo::loadPictureShown() const {
+bool SplashWindow::loadPictureShown() const {
     return !Img_Load->isHidden();
 }
-bool TfmLogo::donePictureShown() const {
+bool SplashWindow::donePictureShown() const {
     return !Img_Done->isHidden();
 }
 
-void TfmLogo::mousePressEvent(QMouseEvent *event) {
+void SplashWindow::mousePressEvent(QMouseEvent *event) {
     // The logo picture passes its presses on to the window, so both drag it.
     if (event->buttons() & Qt::LeftButton) {
         if (QWindow *window = windowHandle())
@@ -127,7 +114,7 @@ void TfmLogo::mousePressEvent(QMouseEvent *event) {
     QDialog::mousePressEvent(event);
 }
 
-void TfmLogo::done(int result) {
+void SplashWindow::done(int result) {
     Timer_Work->stop();
     QDialog::done(result);
     Q_EMIT splashClosed();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+namespace numbrook {
+
+// The help window: a tool window the program creates and never shows. The interface texts it
+// once held live in the string table.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(HelpWindow)
+};
+
+using TfmHelp = HelpWindow;
+
+} // namespace numbrook

@@ -1,0 +1,316 @@
+#include "MainWindow.h"
+
+#include "AnswerChannel.h"
+#include "BitmapLists.h"
+#include "GlobalHotkeys.h"
+#include "QuestionDisplay.h"
+#include "QuizSession.h"
+#include "SettingsKey.h"
+#include "SkinWidgets.h"
+#include "SoundEngine.h"
+#include "SoundObjectTable.h"
+#include "SplashWindow.h"
+#include "StringTable.h"
+#include "TrayMenu.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+namespace numbrook {
+
+namespace {
+
+const QString kHintShow = QStringLiteral("HintShow");
+const QString kMinFormShow = QStringLiteral("MinFormShow");
+const QString kAutoRun = QStringLiteral("AutoRun");
+const QString kShowSpdif = QStringLiteral("Show_SPDIF");
+const QString kCntHotKey = QStringLiteral("Cnt_HotKey");
+
+// A button the work timer highlights, with its hovered and normal pictures.
+struct Hover {
+    PictureButton *button;
+    ButtonPicture hovered;
+    ButtonPicture normal;
+};
+
+} // namespace
+
+MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &answers,
+                       StringTable &strings, const PictureLists &pictures,
+                       QuestionDisplay &display, SplashWindow &splash, QWidget *parent)
+    : QWidget(parent), sound_(sound), session_(session), answers_(answers), strings_(strings),
+      pictures_(pictures), display_(display), splash_(splash) {
+    setObjectName(QStringLiteral("fmMain"));
+    setWindowTitle(QStringLiteral("Numbrook"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setFixedSize(806, 580);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0x36, 0x6A, 0xB3));
+    setPalette(palette);
+    setWindowIcon(TrayIconPicture());
+    cursor_ = [] { return QCursor::pos(); };
+    buildLayout();
+    setMask(MainWindowOutline(size()));
+
+    Timer_Work = new QTimer(this);
+    Timer_Work->setObjectName(QStringLiteral("Timer_Work"));
+    Timer_Work->setInterval(100);
+    connect(Timer_Work, &QTimer::timeout, this, &MainWindow::Timer_WorkTimer);
+
+    std::array<QPixmap, 5> itemPictures;
+    for (int i = 0; i < 5; ++i) {
+        itemPictures[std::size_t(i)] = MenuItemPicture(i + 1);
+    }
+    TrayIcon_ = new TrayIcon(TrayIconPicture(), itemPictures, this);
+    hotkeys_ = new GlobalHotkeys(this);
+    connectSoundObjects();
+
+    fmThreadCount = new QTimer(this);
+    fmThreadCount->setObjectName(QStringLiteral("fmThreadCount"));
+    fmThreadCount->setInterval(1000);
+    connect(fmThreadCount, &QTimer::timeout, this, &MainWindow::fmThreadCountTimer);
+
+    connectHandlers();
+    connect(&splash_, &SplashWindow::splashClosed, this, [this] { SplashShown = true; });
+    FormCreate();
+    Timer_Work->start();
+    fmThreadCount->start();
+}
+
+MainWindow::~MainWindow() {
+    FormDestroy();
+}
+
+void MainWindow::connectSoundObjects() {
+    objectLog.setMemo(Memo1);
+    SoundObjectTable_ = std::make_unique<SoundObjectTable>(sound_, objectLog);
+    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
+        SoundObjectTable_->bind(n, c_.objects[std::size_t(n)]);
+    }
+    // Object 1's signalling is the clap answer.
+    connect(SoundObjectTable_.get(), &SoundObjectTable::signallingChanged, this,
+            [this](int n, bool on) {
+                if (n == 1) {
+                    answers_.setClap(on);
+                }
+            });
+    connect(&answers_, &AnswerChannel::clapChanged, cbPorog1, &QCheckBox::setChecked);
+    connect(&answers_, &AnswerChannel::hotkeyChanged, cbHotKey1, &QCheckBox::setChecked);
+    // Every sound error reaches the log in full.
+    connect(&sound_.errors, &SoundErrors::errorTextReady, this,
+            [this](const QString &text) { objectLog.append(text); });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Life cycle
+
+void MainWindow::loadSystemSettings() {
+    const SettingsKey key;
+    // These three start off (tooltips on) whatever was stored.
+    HintShow = 1;
+    MinFormShow = 0;
+    AutoRun = 0;
+    // A value of another type reads as missing, and the load goes on.
+    Show_SPDIF = key.readBoolean(kShowSpdif).value_or(false) ? 1 : 0;
+    Cnt_HotKey = key.readInteger(kCntHotKey).value_or(0);
+}
+
+void MainWindow::saveSystemSettings() {
+    SettingsKey key;
+    key.writeBoolean(kHintShow, HintShow != 0);
+    key.writeBoolean(kMinFormShow, MinFormShow != 0);
+    key.writeBoolean(kAutoRun, AutoRun != 0);
+    key.writeBoolean(kShowSpdif, Show_SPDIF != 0);
+    key.writeInteger(kCntHotKey, Cnt_HotKey);
+    key.close();
+}
+
+void MainWindow::FormCreate() {
+    SplashShown = false;
+    FirstActivationPending = true;
+    loadSystemSettings();
+    hotkeys_->registerHotkey(0, HotkeyKey::Return);
+    hotkeys_->registerHotkey(1, HotkeyKey::Space);
+    hotkeys_->registerHotkey(2, HotkeyKey::Escape);
+    toolTips_.setEnabled(HintShow == 1);
+    HotkeyLampTicks = 0;
+    session_.start();
+    objectLog.clear();
+    sound_.devices.BuildOutputList(Show_SPDIF == 1);
+    sound_.devices.BuildInputList(true);
+    SoundObjectTable_->LoadAllObjects();
+    for (const DeviceEntry &entry : sound_.devices.InputDeviceNames) {
+        objectLog.append(entry.name);
+    }
+}
+
+void MainWindow::FormDestroy() {
+    if (destroyed_) {
+        return;
+    }
+    destroyed_ = true;
+    // No capture or playback report may reach a control that is about to go.
+    SoundObjectTable_->stopAllThreads();
+    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
+        SoundObjectTable_->object(n).FileList.clear();
+    }
+    SoundObjectTable_->SaveAllObjects();
+    session_.settings.save();
+    saveSystemSettings();
+}
+
+void MainWindow::setVisible(bool visible) {
+    // The splash runs once, modally, before the main window first appears; the work timer
+    // keeps ticking meanwhile.
+    if (visible && !SplashShown) {
+        SplashShown = true;
+        splash_.exec();
+        // The program was told to end while the splash was up.
+        if (closed_) {
+            return;
+        }
+    }
+    QWidget::setVisible(visible);
+}
+
+void MainWindow::showEvent(QShowEvent *event) {
+    FormShow();
+    QWidget::showEvent(event);
+}
+
+void MainWindow::FormShow() {
+    ApplyLanguage();
+    setWindowFlag(Qt::FramelessWindowHint);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int desktopWidth = screen ? screen->virtualGeometry().width() : width();
+    move((desktopWidth - width()) / 2, 10);
+    toolTips_.setEnabled(HintShow == 1);
+    UpdateSettingsView();
+    ShowHotKey();
+    ShowSpeed();
+    startObjectOneCapture();
+}
+
+void MainWindow::startObjectOneCapture() {
+    SoundObjectTable_->startMic(1);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    closed_ = true;
+    if (splash_.isVisible()) {
+        splash_.reject();
+    }
+    hotkeys_->unregisterAll();
+    SoundObjectTable_->stopAllThreads();
+    display_.close();
+    TrayIcon_->hide();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainWindow::Sb_CloseClick() {
+    close();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent *event) {
+    // Pressing on the background drags the frameless window.
+    if (event->buttons() & Qt::LeftButton) {
+        if (QWindow *window = windowHandle()) {
+            window->startSystemMove();
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Work timer
+
+void MainWindow::updateHover(const QPoint &cursor) {
+    const QPoint origin = mapToGlobal(QPoint(0, 0));
+    const SoundObjectPanel &objectOne = c_.objects[1];
+    const Hover hovers[] = {
+        {c_.Sb_Lang_Up, ButtonPicture::ArrowLeftHovered, ButtonPicture::ArrowLeft},
+        {c_.Sb_Lang_Down, ButtonPicture::ArrowRightHovered, ButtonPicture::ArrowRight},
+        {c_.Sb_Help, ButtonPicture::HelpHovered, ButtonPicture::Help},
+        {c_.Sb_Internet, ButtonPicture::WebsiteHovered, ButtonPicture::Website},
+        {c_.Sb_Min, ButtonPicture::MinimiseHovered, ButtonPicture::Minimise},
+        {c_.Sb_Close, ButtonPicture::CloseHovered, ButtonPicture::Close},
+        {objectOne.microphonePrevious, ButtonPicture::ArrowLeftHovered, ButtonPicture::ArrowLeft},
+        {objectOne.microphoneNext, ButtonPicture::ArrowRightHovered, ButtonPicture::ArrowRight},
+        {c_.Sb_Start, ButtonPicture::StartHovered, ButtonPicture::Start},
+    };
+    for (const Hover &hover : hovers) {
+        PictureButton *picture = hover.button;
+        const QRect r(origin + picture->pos(), picture->size());
+        const bool inside = isVisible() && cursor.x() > r.left() &&
+                            cursor.x() < r.left() + r.width() && cursor.y() > r.top() &&
+                            cursor.y() < r.top() + r.height();
+        picture->setPicture(inside ? hover.hovered : hover.normal);
+    }
+}
+
+void MainWindow::Timer_WorkTimer() {
+    if (FirstActivationPending && isActiveWindow()) {
+        if (MinFormShow == 1) {
+            Sb_MinClick();
+        }
+        FirstActivationPending = false;
+    }
+    updateHover(cursor_());
+    showAnswerLamps();
+}
+
+void MainWindow::showAnswerLamps() {
+    c_.Img_Porog1->setPicture(answers_.clap() ? ButtonPicture::MicrophoneLampLit
+                                              : ButtonPicture::LampOff);
+    if (!answers_.hotkey()) {
+        c_.Img_HotKey->setPicture(ButtonPicture::LampOff);
+        return;
+    }
+    c_.Img_HotKey->setPicture(ButtonPicture::KeyLampLit);
+    ++HotkeyLampTicks;
+    if (HotkeyLampTicks >= 10) {
+        answers_.setHotkey(false);
+        HotkeyLampTicks = 0;
+        // The lamp's second and the question timer's second run apart: without this, a press
+        // made just after a question tick could be cleared before the next one.
+        if (display_.Timer_Vopros->isActive()) {
+            answers_.keepHotkeyAnswer();
+        }
+    }
+}
+
+QString MainWindow::indicatorStyle(bool playing) {
+    return playing ? QStringLiteral("background: rgb(255, 0, 0); border-radius: 2px;")
+                   : QStringLiteral("background: rgb(0, 128, 192); border-radius: 2px;");
+}
+
+void MainWindow::fmThreadCountTimer() {
+    const int playbackThreads = sound_.playbacks.count();
+    const auto counter = [this](SkinLabel *label, UiKey key, int count) {
+        const QString text = strings_.text(key) + QString::number(count);
+        if (label->text() != text) {
+            label->setText(text);
+            label->adjustSize();
+        }
+    };
+    counter(c_.laThreadCnt, UiKey::ThreadsOutCaption, playbackThreads);
+    counter(c_.laThreadInCnt, UiKey::ThreadsInCaption, sound_.captures.count());
+    const bool playing = playbackThreads > 0;
+    QFrame *indicator = c_.Indicator_Play;
+    // A new style sheet restyles the widget: only when the colour changes.
+    const QString style = indicatorStyle(playing);
+    if (indicator->styleSheet() != style) {
+        indicator->setStyleSheet(style);
+    }
+    // The indicator's hint borrows the level captions: "Level" while sound plays.
+    indicator->setToolTip(strings_.text(playing ? UiKey::LevelCaption : UiKey::LevelHint));
+}
+
+} // namespace numbrook

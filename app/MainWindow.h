@@ -1,0 +1,200 @@
+#pragma once
+
+#include "ObjectLog.h"
+#include "SkinWidgets.h"
+#include "SoundObjectPanel.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+class QPlainTextEdit;
+class QTimer;
+
+namespace numbrook {
+
+class AnswerChannel;
+class GlobalHotkeys;
+class QuestionDisplay;
+class QuizSession;
+class SoundEngine;
+struct PictureLists;
+class SoundObjectTable;
+class SplashWindow;
+class StringTable;
+class TrayIcon;
+
+// The main window's controls, built from its layout table. Each member is named by the
+// control's objectName; numbered families are arrays indexed by their number (element 0 of a
+// 1-based family is unused).
+struct MainControls {
+    PictureButton *Sb_Help = nullptr;
+    PictureButton *Sb_Internet = nullptr;
+    PictureButton *Sb_Min = nullptr;
+    PictureButton *Sb_Close = nullptr;
+    PictureButton *Sb_Speed_Math_Down = nullptr;
+    PictureButton *Sb_Speed_Math_Up = nullptr;
+    PictureButton *Sb_HotKey_Up = nullptr;
+    PictureButton *Sb_HotKey_Down = nullptr;
+    PictureButton *Sb_Lang_Up = nullptr;
+    PictureButton *Sb_Lang_Down = nullptr;
+    PictureButton *Sb_Start = nullptr;
+    PictureButton *Img_Porog1 = nullptr;
+    PictureButton *Img_HotKey = nullptr;
+
+    // Option boxes and the labels beside them.
+    std::array<PictureButton *, 4> Cb_Diff_Math{};
+    std::array<SkinLabel *, 4> Lbl_Diff_Math{};
+    std::array<PictureButton *, 11> Cb_Znak_Math{};
+    std::array<SkinLabel *, 11> Lbl_Znak_Math{};
+    std::array<PictureButton *, 3> Cb_Screen_Res{};
+    std::array<SkinLabel *, 3> Lbl_Screen_Res{};
+    PictureButton *Cb_Show_SPDIF = nullptr;
+    PictureButton *Cb_Show_Points = nullptr;
+    PictureButton *Cb_Show_Otvet_Mode = nullptr;
+    PictureButton *Cb_MinFormShow = nullptr;
+    PictureButton *Cb_AutoRun = nullptr;
+    PictureButton *Cb_HintShow = nullptr;
+    SkinLabel *Lbl_Show_SPDIF = nullptr;
+    SkinLabel *Lbl_Show_Points = nullptr;
+    SkinLabel *Lbl_Show_Otvet_Mode = nullptr;
+    SkinLabel *Lbl_MinFormShow = nullptr;
+    SkinLabel *Lbl_AutoRun = nullptr;
+    SkinLabel *Lbl_HintShow = nullptr;
+
+    // Captions.
+    std::array<SkinLabel *, 5> Lbl_Title{}; // the four section titles
+    SkinLabel *Lbl_Title_Diff_Math = nullptr;
+    SkinLabel *Lbl_Title_Speed_Math = nullptr;
+    SkinLabel *Lbl_Title_Znak_Math = nullptr;
+    SkinLabel *Lbl_Title_Screen_Res = nullptr;
+    SkinLabel *Lbl_Title_HotKey = nullptr;
+    SkinLabel *Lbl_3_Screen = nullptr;
+    SkinLabel *Lbl_Lang = nullptr;
+    SkinLabel *laThreadCnt = nullptr;
+    SkinLabel *laThreadInCnt = nullptr;
+
+    QLineEdit *Edit_Speed_Math = nullptr;
+    QLineEdit *Edit_HotKey = nullptr;
+    QLineEdit *Edit_Lang = nullptr;
+
+    // Sound objects 1..4: their controls and their eight captions Lbl_<k>_Obj<n>.
+    std::array<SoundObjectPanel, 5> objects{};
+    std::array<std::array<SkinLabel *, 9>, 5> objectLabels{};
+
+    QFrame *Indicator_Play = nullptr;
+
+    // Every caption label, to follow the length of its text after a language switch.
+    std::vector<SkinLabel *> captions;
+};
+
+// The main window: the quiz settings panel, host of the hotkeys, the tray icon and the sound
+// objects. Closing it ends the program; destroying it saves every setting. The program's
+// windows own it and hand it the quiz session, the answer channel, the string table, the
+// question display and the splash window.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &answers,
+               StringTable &strings, const PictureLists &pictures, QuestionDisplay &display,
+               SplashWindow &splash, QWidget *parent = nullptr);
+    ~MainWindow() override;
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+    // System settings.
+    qint32 HintShow = 0;
+    qint32 MinFormShow = 0;
+    qint32 AutoRun = 0;
+    qint32 Show_SPDIF = 0;
+    qint32 Cnt_HotKey = 0;
+    bool SplashShown = false;
+    bool FirstActivationPending = true;
+    qint32 HotkeyLampTicks = 0;
+
+    // Handlers.
+    void FormShow();
+    void Timer_WorkTimer();
+    void fmThreadCountTimer();
+    // The playing indicator's look: red while sound plays, blue otherwise.
+    static QString indicatorStyle(bool playing);
+    void Sb_CloseClick();
+    void Sb_StartClick();
+    void Sb_MinClick();
+    void TrayIconDblClick();
+    void HotkeyMessage(int id);
+    void UpdateSettingsView();
+    void ShowSpeed();
+    void ShowHotKey();
+    void ApplyLanguage();
+    void switchLanguage(qint32 languageIndex);
+
+    // Hidden: they show the answer channel's clap and hotkey flags.
+    QCheckBox *cbPorog1 = nullptr;
+    QCheckBox *cbHotKey1 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    QTimer *Timer_Work = nullptr;
+    // The timer that counts the running capture and playback threads once a second.
+    QTimer *fmThreadCount = nullptr;
+    ObjectLog objectLog;
+    // Declared after the log it writes to, so that it goes first.
+    std::unique_ptr<SoundObjectTable> SoundObjectTable_;
+    TrayIcon *trayIcon() const { return TrayIcon_; }
+    GlobalHotkeys *hotkeys() const { return hotkeys_; }
+
+    // The cursor position the work timer reads; the real one unless replaced (tests).
+    void setCursorSource(std::function<QPoint()> source) { cursor_ = std::move(source); }
+
+    void setVisible(bool visible) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildTitle();
+    void buildObjectPages();
+    void buildHiddenControls();
+    void connectHandlers();
+    void connectQuizOptions();
+    void connectSystemOptions();
+    void connectTray();
+    void connectSoundObjects();
+    void FormCreate();
+    void FormDestroy();
+    void loadSystemSettings();
+    void saveSystemSettings();
+    void updateHover(const QPoint &cursor);
+    void showAnswerLamps();
+    void applyOptionTexts();
+    void applyCaptionTexts();
+    void applyObjectTexts();
+    void applyOtherWindowsTexts();
+    // Starts object 1's microphone capture; does nothing while it runs.
+    void startObjectOneCapture();
+
+    MainControls c_;
+    ToolTipSwitch toolTips_;
+    SoundEngine &sound_;
+    QuizSession &session_;
+    AnswerChannel &answers_;
+    StringTable &strings_;
+    const PictureLists &pictures_;
+    QuestionDisplay &display_;
+    SplashWindow &splash_;
+    TrayIcon *TrayIcon_ = nullptr;
+    GlobalHotkeys *hotkeys_ = nullptr;
+    std::function<QPoint()> cursor_;
+    bool destroyed_ = false;
+    bool closed_ = false;
+};
+
+using TfmMain = MainWindow;
+
+} // namespace numbrook

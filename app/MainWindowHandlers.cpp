@@ -1,0 +1,249 @@
+// The main window's click handlers: the quiz settings panel, the start button, the hotkeys,
+// the tray and the system options.
+#include "MainWindow.h"
+
+#include "AnswerChannel.h"
+#include "BitmapLists.h"
+#include "GlobalHotkeys.h"
+#include "QuestionDisplay.h"
+#include "QuizSession.h"
+#include "ShellActions.h"
+#include "SkinWidgets.h"
+#include "StringTable.h"
+#include "TrayMenu.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+namespace numbrook {
+
+namespace {
+
+// A value counts as on only when it is exactly 1.
+void setBox(PictureButton *box, bool on) {
+    box->setPicture(on ? ButtonPicture::BoxOn : ButtonPicture::BoxOff);
+}
+
+void setSmallBox(PictureButton *box, bool on) {
+    box->setPicture(on ? ButtonPicture::SmallBoxOn : ButtonPicture::SmallBoxOff);
+}
+
+} // namespace
+
+void MainWindow::UpdateSettingsView() {
+    const QuizSettings &settings = session_.settings;
+    const qint32 level = settings.Diff_Math;
+    if (level >= 1 && level <= 3) {
+        for (int i = 1; i <= 3; ++i) {
+            setBox(c_.Cb_Diff_Math[std::size_t(i)], level == i);
+        }
+    }
+    for (int kind = 1; kind <= kKindCount; ++kind) {
+        setBox(c_.Cb_Znak_Math[std::size_t(kind)], settings.Znak(kind) == 1);
+    }
+    setBox(c_.Cb_AutoRun, AutoRun == 1);
+    setBox(c_.Cb_HintShow, HintShow == 1);
+    setSmallBox(c_.Cb_Show_SPDIF, Show_SPDIF == 1);
+    setBox(c_.Cb_MinFormShow, MinFormShow == 1);
+    if (settings.Screen_Res == 0 || settings.Screen_Res == 1) {
+        setBox(c_.Cb_Screen_Res[1], settings.Screen_Res == 0);
+        setBox(c_.Cb_Screen_Res[2], settings.Screen_Res == 1);
+    }
+    setSmallBox(c_.Cb_Show_Points, settings.Show_Points == 1);
+    setSmallBox(c_.Cb_Show_Otvet_Mode, settings.Show_Otvet_Mode == 1);
+}
+
+void MainWindow::ShowSpeed() {
+    qint32 &speed = session_.settings.Speed_Math;
+    if (speed > 10) {
+        speed = 1;
+    }
+    if (speed < 1) {
+        speed = 10;
+    }
+    c_.Edit_Speed_Math->setText(QString::number(speed) + QStringLiteral(" sec."));
+}
+
+void MainWindow::ShowHotKey() {
+    Cnt_HotKey = NormalisedHotkeyChoice(Cnt_HotKey);
+    c_.Edit_HotKey->setText(HotkeyChoiceName(Cnt_HotKey));
+}
+
+void MainWindow::Sb_StartClick() {
+    QTimer *timer = display_.Timer_Vopros;
+    const bool starting = !timer->isActive();
+    if (starting) {
+        timer->start();
+    } else {
+        timer->stop();
+    }
+    display_.cycle.TickCount = 0;
+    if (starting) {
+        display_.show();
+        display_.raise();
+        TrayIcon_->show();
+        hide();
+    } else {
+        display_.close();
+        show();
+        raise();
+        activateWindow();
+        TrayIcon_->hide();
+    }
+    session_.resetScore();
+    display_.ShowCounters();
+}
+
+void MainWindow::Sb_MinClick() {
+    MinimiseToTray(this, TrayIcon_);
+}
+
+void MainWindow::TrayIconDblClick() {
+    RestoreFromTray(this, TrayIcon_);
+}
+
+void MainWindow::HotkeyMessage(int id) {
+    const HotkeyOutcome outcome = HotkeyPressed(id, Cnt_HotKey);
+    answers_.setHotkey(outcome.answerTicked);
+    if (outcome.closeDisplay) {
+        display_.close();
+        RestoreFromTray(this, TrayIcon_);
+    }
+}
+
+void MainWindow::switchLanguage(qint32 languageIndex) {
+    strings_.LanguageIndex = languageIndex;
+    ApplyLanguage();
+    strings_.SaveLanguage();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Connections
+
+namespace {
+
+// The box and the label beside it run the same handler.
+template <typename Handler>
+void onClick(QObject *context, PictureButton *box, SkinLabel *label, Handler handler) {
+    if (box) {
+        QObject::connect(box, &PictureButton::clicked, context, handler);
+    }
+    if (label) {
+        QObject::connect(label, &SkinLabel::clicked, context, handler);
+    }
+}
+
+} // namespace
+
+void MainWindow::connectQuizOptions() {
+    QuizSettings &settings = session_.settings;
+    for (int level = 1; level <= 3; ++level) {
+        onClick(this, c_.Cb_Diff_Math[std::size_t(level)], c_.Lbl_Diff_Math[std::size_t(level)],
+                [this, &settings, level] {
+                    settings.Diff_Math = level;
+                    UpdateSettingsView();
+                });
+    }
+    // Kind 1 can be neither cleared nor set from the panel; kinds from 3 on have only the box.
+    for (int kind = 2; kind <= kKindCount; ++kind) {
+        SkinLabel *label = kind == 2 ? c_.Lbl_Znak_Math[2] : nullptr;
+        onClick(this, c_.Cb_Znak_Math[std::size_t(kind)], label, [this, &settings, kind] {
+            settings.Znak(kind) = ToggledOption(settings.Znak(kind));
+            UpdateSettingsView();
+        });
+    }
+    onClick(this, c_.Sb_Speed_Math_Down, nullptr, [this, &settings] {
+        --settings.Speed_Math;
+        ShowSpeed();
+    });
+    onClick(this, c_.Sb_Speed_Math_Up, nullptr, [this, &settings] {
+        ++settings.Speed_Math;
+        ShowSpeed();
+    });
+    for (int screen = 1; screen <= 2; ++screen) {
+        onClick(this, c_.Cb_Screen_Res[std::size_t(screen)], c_.Lbl_Screen_Res[std::size_t(screen)],
+                [this, &settings, screen] {
+                    settings.Screen_Res = screen - 1;
+                    UpdateSettingsView();
+                });
+    }
+    onClick(this, c_.Cb_Show_Points, c_.Lbl_Show_Points, [this, &settings] {
+        settings.Show_Points = ToggledOption(settings.Show_Points);
+        UpdateSettingsView();
+    });
+    onClick(this, c_.Cb_Show_Otvet_Mode, c_.Lbl_Show_Otvet_Mode, [this, &settings] {
+        settings.Show_Otvet_Mode = ToggledOption(settings.Show_Otvet_Mode);
+        UpdateSettingsView();
+    });
+}
+
+void MainWindow::connectSystemOptions() {
+    onClick(this, c_.Sb_HotKey_Up, nullptr, [this] {
+        ++Cnt_HotKey;
+        ShowHotKey();
+    });
+    onClick(this, c_.Sb_HotKey_Down, nullptr, [this] {
+        --Cnt_HotKey;
+        ShowHotKey();
+    });
+    for (PictureButton *arrow : {c_.Sb_Lang_Up, c_.Sb_Lang_Down}) {
+        onClick(this, arrow, nullptr,
+                [this] { switchLanguage(SwitchedLanguage(strings_.LanguageIndex)); });
+    }
+    onClick(this, c_.Cb_HintShow, c_.Lbl_HintShow, [this] {
+        HintShow = ToggledOption(HintShow);
+        toolTips_.setEnabled(HintShow == 1);
+        UpdateSettingsView();
+    });
+    onClick(this, c_.Cb_MinFormShow, c_.Lbl_MinFormShow, [this] {
+        MinFormShow = ToggledOption(MinFormShow);
+        UpdateSettingsView();
+    });
+    onClick(this, c_.Cb_Show_SPDIF, c_.Lbl_Show_SPDIF, [this] {
+        // The device list is built at start, so this takes effect at the next start.
+        Show_SPDIF = ToggledOption(Show_SPDIF);
+        UpdateSettingsView();
+    });
+    onClick(this, c_.Cb_AutoRun, c_.Lbl_AutoRun, [this] {
+        AutoRun = ToggledOption(AutoRun);
+        ApplyAutoRun(AutoRun == 1, this);
+        UpdateSettingsView();
+    });
+}
+
+void MainWindow::connectTray() {
+    connect(TrayIcon_, &TrayIcon::doubleClicked, this, &MainWindow::TrayIconDblClick);
+    connect(TrayIcon_, &TrayIcon::itemTriggered, this, [this](int item) {
+        switch (item) {
+        case 1:
+            switchLanguage(LanguageRussian);
+            break;
+        case 2:
+            switchLanguage(LanguageEnglish);
+            break;
+        case 3:
+            OpenHomePage(strings_.LanguageIndex);
+            break;
+        case 4:
+            OpenProgramPage(strings_.LanguageIndex);
+            break;
+        default:
+            close();
+            break;
+        }
+    });
+}
+
+void MainWindow::connectHandlers() {
+    connectQuizOptions();
+    connectSystemOptions();
+    connectTray();
+    onClick(this, c_.Sb_Start, nullptr, [this] { Sb_StartClick(); });
+    onClick(this, c_.Sb_Close, nullptr, [this] { Sb_CloseClick(); });
+    onClick(this, c_.Sb_Min, nullptr, [this] { Sb_MinClick(); });
+    onClick(this, c_.Sb_Help, nullptr, [this] { OpenHelpText(strings_.LanguageIndex); });
+    onClick(this, c_.Sb_Internet, nullptr, [this] { OpenHomePage(strings_.LanguageIndex); });
+    connect(hotkeys_, &GlobalHotkeys::hotkey, this, &MainWindow::HotkeyMessage);
+}
+
+} // namespace numbrook

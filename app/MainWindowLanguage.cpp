@@ -1,0 +1,119 @@
+// The interface language: the string table's texts written into the main window, the tray
+// menu and the question display.
+#include "MainWindow.h"
+
+#include "QuestionDisplay.h"
+#include "QuizSettings.h"
+#include "SkinWidgets.h"
+#include "StringTable.h"
+#include "TrayMenu.h"
+
+#include <QLineEdit>
+
+namespace numbrook {
+
+namespace {
+
+void caption(QLabel *label, const QString &text) {
+    label->setText(text);
+}
+
+void hint(QWidget *control, const QString &text) {
+    control->setToolTip(text);
+}
+
+// A caption with its hint, and the same hint on the control it names.
+void option(SkinLabel *label, QWidget *box, const QString &text, const QString &hintText) {
+    label->setText(text);
+    label->setToolTip(hintText);
+    box->setToolTip(hintText);
+}
+
+} // namespace
+
+void MainWindow::ApplyLanguage() {
+    strings_.refill();
+    applyOptionTexts();
+    applyCaptionTexts();
+    applyObjectTexts();
+    applyOtherWindowsTexts();
+    // Labels follow the length of their new texts.
+    for (SkinLabel *label : c_.captions) {
+        label->adjustSize();
+    }
+}
+
+void MainWindow::applyOptionTexts() {
+    const StringTable &s = strings_;
+    hint(c_.Sb_Help, s[UiKey::HelpButtonHint]);
+    hint(c_.Sb_Internet, s[UiKey::WebsiteCaption]);
+    hint(c_.Sb_Min, s[UiKey::MinimizeHint]);
+    hint(c_.Sb_Close, s[UiKey::ExitCaption]);
+    option(c_.Lbl_HintShow, c_.Cb_HintShow, s[UiKey::HintShowCaption], s[UiKey::HintShowHint]);
+    option(c_.Lbl_MinFormShow, c_.Cb_MinFormShow, s[UiKey::MinFormShowCaption],
+           s[UiKey::MinFormShowHint]);
+    option(c_.Lbl_AutoRun, c_.Cb_AutoRun, s[UiKey::AutoRunCaption], s[UiKey::AutoRunHint]);
+    option(c_.Lbl_Show_SPDIF, c_.Cb_Show_SPDIF, s[UiKey::ShowSpdifCaption],
+           s[UiKey::ShowSpdifHint]);
+    option(c_.Lbl_Show_Points, c_.Cb_Show_Points, s[UiKey::ShowPointsCaption],
+           s[UiKey::ShowPointsHint]);
+    option(c_.Lbl_Show_Otvet_Mode, c_.Cb_Show_Otvet_Mode, s[UiKey::ShowOtvetModeCaption],
+           s[UiKey::ShowOtvetModeHint]);
+    for (int kind = 1; kind <= kKindCount; ++kind) {
+        option(c_.Lbl_Znak_Math[std::size_t(kind)], c_.Cb_Znak_Math[std::size_t(kind)],
+               KindCaption(kind), s[UiKey(int(UiKey::KindHint1) + kind - 1)]);
+    }
+}
+
+void MainWindow::applyCaptionTexts() {
+    const StringTable &s = strings_;
+    const auto titled = [&s](SkinLabel *label, UiKey captionKey, UiKey hintKey) {
+        label->setText(s[captionKey]);
+        label->setToolTip(s[hintKey]);
+    };
+    c_.Edit_Lang->setText(s[UiKey::LanguageName]);
+    caption(c_.laThreadCnt, s[UiKey::ThreadsOutCaption]);
+    caption(c_.laThreadInCnt, s[UiKey::ThreadsInCaption]);
+    caption(c_.Lbl_Lang, s[UiKey::InterfaceCaption] + QLatin1Char(':'));
+    titled(c_.Lbl_Title_Diff_Math, UiKey::LevelCaption, UiKey::LevelHint);
+    titled(c_.Lbl_Title_Speed_Math, UiKey::SpeedCaption, UiKey::SpeedHint);
+    titled(c_.Lbl_Title_Znak_Math, UiKey::ActionsCaption, UiKey::ActionsHint);
+    titled(c_.Lbl_Title_Screen_Res, UiKey::ResolutionCaption, UiKey::ResolutionHint);
+    titled(c_.Lbl_Title_HotKey, UiKey::HotkeysCaption, UiKey::HotkeysHint);
+    caption(c_.Lbl_Title[1], s[UiKey::QuestionsSettingsTitle]);
+    caption(c_.Lbl_Title[2], s[UiKey::ActionsSettingsTitle]);
+    caption(c_.Lbl_Title[3], s[UiKey::DisplaySettingsTitle]);
+    caption(c_.Lbl_Title[4], s[UiKey::SystemSettingsTitle]);
+    caption(c_.Lbl_3_Screen, s[UiKey::EscCaption]);
+}
+
+void MainWindow::applyObjectTexts() {
+    // The same eight captions in each of the four sound object panels.
+    static constexpr UiKey ObjectLabels[] = {
+        UiKey::SoundcardCaption, UiKey::MicrophoneCaption, UiKey::LeftCaption,
+        UiKey::RightCaption,     UiKey::LevelMeterCaption, UiKey::ExternalFileCaption,
+        UiKey::DelayCaption,     UiKey::ThresholdCaption,
+    };
+    for (int n = 1; n <= 4; ++n) {
+        for (int label = 1; label <= 8; ++label) {
+            if (SkinLabel *objectLabel = c_.objectLabels[std::size_t(n)][std::size_t(label)]) {
+                objectLabel->setText(strings_[ObjectLabels[label - 1]]);
+            }
+        }
+    }
+}
+
+void MainWindow::applyOtherWindowsTexts() {
+    const StringTable &s = strings_;
+    const std::pair<int, UiKey> trayItems[] = {
+        {3, UiKey::WebsiteCaption}, {4, UiKey::ProgramPageCaption}, {5, UiKey::ExitCaption}};
+    for (const auto &[number, key] : trayItems) {
+        TrayIcon_->item(number)->setText(s[key]);
+        TrayIcon_->item(number)->setToolTip(s[key]);
+    }
+    display_.setQuestionTitle(s[UiKey::QuestionTitle]);
+    display_.setScoreCaptions({s[UiKey::TotalCaption], s[UiKey::CorrectCaption],
+                               s[UiKey::WrongCaption], s[UiKey::PointsCaption]});
+}
+
+} // namespace numbrook

@@ -1,0 +1,25 @@
+#include "AnswerChannel.h"
+
+namespace numbrook {
+
+void AnswerChannel::setClap(bool on) {
+    if (clap_ != on) {
+        clap_ = on;
+        Q_EMIT clapChanged(on);
+    }
+}
+
+void AnswerChannel::setHotkey(bool on) {
+    if (hotkey_ != on) {
+        hotkey_ = on;
+        Q_EMIT hotkeyChanged(on);
+    }
+}
+
+void AnswerChannel::clear() {
+    hotkeyKept_ = false;
+    setClap(false);
+    setHotkey(false);
+}
+
+} // namespace numbrook

@@ -1,0 +1,26 @@
+#include "QuizSession.h"
+
+namespace numbrook {
+
+void QuizSession::start() {
+    settings.load();
+    generator.KindSlot = 0;
+    generator.ExpressionIsCorrect = false;
+    resetScore();
+}
+
+void QuizSession::resetScore() {
+    TotalQuestions = CorrectAnswers = WrongAnswers = PointsTotal = 0;
+}
+
+void QuizSession::score(bool right) {
+    if (right) {
+        ++CorrectAnswers;
+        ++PointsTotal;
+    } else {
+        ++WrongAnswers;
+        --PointsTotal;
+    }
+}
+
+} // namespace numbrook

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QtGlobal>
+#include <array>
+
+namespace numbrook {
+
+inline constexpr int kKindCount = 10;
+
+// The quiz settings a parent chooses in the settings panel, stored in the settings key.
+struct QuizSettings {
+    qint32 Diff_Math = 0;  // difficulty level 1..3
+    qint32 Speed_Math = 0; // seconds a question stays on screen, 1..10
+    qint32 Screen_Res = 0; // 0: 800 x 600 window, 1: the whole desktop
+    // The boolean settings keep the integer that was stored: any non-zero value is true, while
+    // the settings panel draws a box as ticked only for exactly 1 and toggles anything else to 1.
+    qint32 Show_Points = 0;
+    qint32 Show_Otvet_Mode = 0;
+    // Kind flags, indexed 1..10 (element 0 is unused).
+    std::array<qint32, kKindCount + 1> Znak_Math{};
+    bool SettingsLoaded = false;
+
+    qint32 &Znak(int kind) { return Znak_Math.at(static_cast<std::size_t>(kind)); }
+    qint32 Znak(int kind) const { return Znak_Math.at(static_cast<std::size_t>(kind)); }
+
+    // Reads every value from the settings key; a missing value, or one of another type, leaves
+    // the default and the load goes on.
+    void load();
+    void save() const;
+};
+
+} // namespace numbrook
