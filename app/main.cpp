@@ -1,11 +1,14 @@
 #include "BitmapLists.h"
+#include "CommandLine.h"
 #include "Display.h"
 #include "Help.h"
 #include "Logo.h"
 #include "MainForm.h"
 #include "PulseConnection.h"
+#include "QuietLogging.h"
 #include "SkinWidgets.h"
 #include "TerminationSignals.h"
+#include "WindowSystemChoice.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -47,6 +50,11 @@ protected:
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // --help and --version work without a display, so they are read before Qt opens one.
+    if (const std::optional<int> exitCode = numbrook::handleCommandLine(argc, argv))
+        return *exitCode;
+    numbrook::preferX11OnWayland(argc, argv);
+    numbrook::installQuietLogging();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numbrook"));
     QApplication::setOrganizationName(QStringLiteral("Pelorin Quillmark"));
