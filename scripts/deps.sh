@@ -12,7 +12,7 @@ build_packages=(
     xvfb xauth pulseaudio pulseaudio-utils
 )
 test_packages=(
-    icewm xdotool imagemagick sox
+    icewm xdotool imagemagick sox x11-xkb-utils
     clang libclang-rt-14-dev
 )
 
