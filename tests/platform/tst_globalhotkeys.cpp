@@ -137,6 +137,7 @@ private Q_SLOTS:
     void keyWithOtherModifier_isLeftToFocusedWindow();
     void keyHeldByAnotherClient_isAbsentAndLoggedOnce();
     void unregister_givesKeysBackToFocusedWindow();
+    void quizStartsAndEnds_keysHeldOnlyInBetween();
     void keymapChangedWhileHeld_answerKeyStillHeld_data();
     void keymapChangedWhileHeld_answerKeyStillHeld();
     void keymapChangedWhileReleased_nextGrabFindsTheKeys();
@@ -280,6 +281,20 @@ void GlobalHotkeysTest::unregister_givesKeysBackToFocusedWindow() {
     delete hotkeys_;
     hotkeys_ = nullptr;
     QCOMPARE(probe_.pressAndCollect({QStringLiteral("space")}), QList<int>{0x20});
+}
+
+void GlobalHotkeysTest::quizStartsAndEnds_keysHeldOnlyInBetween() {
+    QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
+    for (int quiz = 1; quiz <= 3; ++quiz) {
+        QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{QtKeyReturn});
+        QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
+        QVERIFY(hotkeys_->registerHotkey(1, HotkeyKey::Space));
+        QVERIFY(hotkeys_->registerHotkey(2, HotkeyKey::Escape));
+        QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{});
+        QTRY_COMPARE(spy.size(), quiz);
+        hotkeys_->unregisterAll();
+    }
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{QtKeyReturn});
 }
 
 void GlobalHotkeysTest::keymapChangedWhileHeld_answerKeyStillHeld_data() {
