@@ -2,15 +2,20 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QThread>
 
 #include <cerrno>
+#include <cstring>
+#include <optional>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+#include <utility>
 
 namespace numbrook {
 
@@ -34,14 +39,42 @@ bool preparePrivateFolder(const QString &folder) {
            info.st_uid == ::getuid() && (info.st_mode & 0077) == 0;
 }
 
+std::optional<sockaddr_un> socketAddress(const QString &path) {
+    const QByteArray encoded = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (encoded.size() >= qsizetype(sizeof address.sun_path))
+        return std::nullopt;
+    std::memcpy(address.sun_path, encoded.constData(), std::size_t(encoded.size()));
+    return address;
+}
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Q_DISABLE_COPY_MOVE(Descriptor)
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
 } // namespace
 
 SingleInstance::SingleInstance(QString socketPath, QObject *parent)
     : QObject(parent), socketPath_(std::move(socketPath)) {}
 
 SingleInstance::~SingleInstance() {
-    if (server_)
-        server_->close();
+    if (listener_ >= 0) {
+        ::close(listener_);
+        ::unlink(QFile::encodeName(socketPath_).constData());
+    }
 }
 
 QString SingleInstance::defaultSocketPath() {
@@ -87,51 +120,80 @@ SingleInstance::Role SingleInstance::start() {
 }
 
 bool SingleInstance::listen() {
-    // Only the holder of the lock gets here, so a socket file that is left is a crashed copy's.
-    QLocalServer::removeServer(socketPath_);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(socketPath_)) {
-        qCWarning(lcInstance) << "cannot listen at" << socketPath_ << ":" << server_->errorString();
+    const std::optional<sockaddr_un> address = socketAddress(socketPath_);
+    Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (!address || listener.get() < 0) {
+        qCWarning(lcInstance) << "cannot make the instance socket" << socketPath_;
         return false;
     }
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::answer);
+    // Only the holder of the lock gets here, so a socket file that is left is a crashed copy's.
+    ::unlink(address->sun_path);
+    const auto *generic = reinterpret_cast<const sockaddr *>(&*address);
+    if (::bind(listener.get(), generic, sizeof *address) != 0 ||
+        ::chmod(address->sun_path, 0600) != 0 || ::listen(listener.get(), 8) != 0) {
+        qCWarning(lcInstance) << "cannot listen at" << socketPath_ << ":" << std::strerror(errno);
+        return false;
+    }
+    listener_ = listener.release();
+    listenerNotifier_ = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
+    connect(listenerNotifier_, &QSocketNotifier::activated, this, &SingleInstance::acceptCaller);
     return true;
 }
 
 bool SingleInstance::askRunningCopy(const QString &socketPath) {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(AnswerMilliseconds))
+    const std::optional<sockaddr_un> address = socketAddress(socketPath);
+    Descriptor caller(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!address || caller.get() < 0)
         return false;
-    socket.write(ActivateRequest);
-    if (!socket.waitForBytesWritten(AnswerMilliseconds))
+    const timeval timeout{AnswerMilliseconds / 1000, 0};
+    ::setsockopt(caller.get(), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    ::setsockopt(caller.get(), SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+    if (::connect(caller.get(), reinterpret_cast<const sockaddr *>(&*address), sizeof *address) !=
+        0)
         return false;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(AnswerMilliseconds))
+    if (::send(caller.get(), ActivateRequest.constData(), std::size_t(ActivateRequest.size()),
+               MSG_NOSIGNAL) != ActivateRequest.size())
+        return false;
+    QByteArray answer;
+    char buffer[16];
+    while (!answer.contains('\n') && answer.size() < ActivateAnswer.size()) {
+        const ssize_t got = ::recv(caller.get(), buffer, sizeof buffer, 0);
+        if (got <= 0)
             return false;
+        answer.append(buffer, got);
     }
-    return socket.readLine() == ActivateAnswer;
+    return answer == ActivateAnswer;
 }
 
-void SingleInstance::answer() {
-    while (QLocalSocket *socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine()) {
-                // Nothing but one short line is ever sent.
-                if (socket->bytesAvailable() > ActivateRequest.size())
-                    socket->abort();
-                return;
-            }
-            if (socket->readLine() == ActivateRequest) {
-                socket->write(ActivateAnswer);
-                socket->flush();
-                Q_EMIT activationRequested();
-            }
-            socket->disconnectFromServer();
-        });
+void SingleInstance::acceptCaller() {
+    while (true) {
+        const int caller = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (caller < 0)
+            return;
+        auto *notifier = new QSocketNotifier(caller, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this,
+                [this, caller, notifier] { answerCaller(caller, notifier); });
     }
+}
+
+void SingleInstance::answerCaller(int caller, QSocketNotifier *notifier) {
+    // The request is one short line, sent at once after connecting; whatever else arrives
+    // (or nothing, the caller gone) ends the conversation.
+    char buffer[16];
+    const ssize_t got = ::recv(caller, buffer, sizeof buffer, 0);
+    if (got < 0 && (errno == EAGAIN || errno == EINTR))
+        return;
+    const bool asked =
+        got == ActivateRequest.size() && QByteArray::fromRawData(buffer, got) == ActivateRequest;
+    if (asked) {
+        ::send(caller, ActivateAnswer.constData(), std::size_t(ActivateAnswer.size()),
+               MSG_NOSIGNAL);
+    }
+    notifier->setEnabled(false);
+    notifier->deleteLater();
+    ::close(caller);
+    if (asked)
+        Q_EMIT activationRequested();
 }
 
 } // namespace numbrook

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 
 namespace numbrook {
 
@@ -49,11 +49,15 @@ Q_SIGNALS:
 private:
     bool listen();
     static bool askRunningCopy(const QString &socketPath);
-    void answer();
+    void acceptCaller();
+    void answerCaller(int caller, QSocketNotifier *notifier);
 
     QString socketPath_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer *server_ = nullptr;
+    // A plain local socket with notifiers: Qt's local socket classes would bring the whole
+    // network library and its dependencies into the program's start-up for one line of text.
+    int listener_ = -1;
+    QSocketNotifier *listenerNotifier_ = nullptr;
 };
 
 } // namespace numbrook
