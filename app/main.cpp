@@ -1,8 +1,11 @@
 #include "BitmapLists.h"
+#include "CommandLine.h"
 #include "ProgramWindows.h"
+#include "QuietLogging.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "TerminationSignals.h"
+#include "WindowSystemChoice.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -44,6 +47,11 @@ protected:
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // --help and --version work without a display, so they are read before Qt opens one.
+    if (const std::optional<int> exitCode = numbrook::handleCommandLine(argc, argv))
+        return *exitCode;
+    numbrook::preferX11OnWayland(argc, argv);
+    numbrook::installQuietLogging();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numbrook"));
     QApplication::setOrganizationName(QStringLiteral("Pelorin Quillmark"));

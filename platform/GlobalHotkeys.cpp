@@ -9,6 +9,7 @@
 #include <xcb/xproto.h>
 
 #include <cstdlib>
+#include <string_view>
 
 namespace numbrook {
 
@@ -22,6 +23,12 @@ constexpr quint32 KeysymKeypadEnter = 0xff8d;
 constexpr quint32 KeysymSpace = 0x0020;
 constexpr quint32 KeysymEscape = 0xff1b;
 constexpr quint32 KeysymNumLock = 0xff7f;
+
+// The keyboard extension's name and the codes of its mapping events (from its protocol; the
+// extension's own xcb header is not needed for these).
+constexpr std::string_view XkbExtensionName = "XKEYBOARD";
+constexpr quint8 XkbNewKeyboardNotify = 0;
+constexpr quint8 XkbMapNotify = 1;
 
 // Modifier bits that make a press a different key combination. The lock bits are left out:
 // the key must work with CapsLock and NumLock in either state.
@@ -72,19 +79,45 @@ xcb_connection_t *qtConnection() {
     return x11 ? x11->connection() : nullptr;
 }
 
+// True for the events that say the keyboard mapping changed.
+bool isMappingChange(const xcb_generic_event_t *event, quint8 xkbFirstEvent) {
+    const quint8 type = event->response_type & 0x7f;
+    if (type == XCB_MAPPING_NOTIFY) {
+        const auto *mapping = reinterpret_cast<const xcb_mapping_notify_event_t *>(event);
+        return mapping->request != XCB_MAPPING_POINTER;
+    }
+    // The keyboard extension's events share one event code; the second byte says which.
+    if (xkbFirstEvent != 0 && type == xkbFirstEvent) {
+        const quint8 xkbType = reinterpret_cast<const quint8 *>(event)[1];
+        return xkbType == XkbNewKeyboardNotify || xkbType == XkbMapNotify;
+    }
+    return false;
+}
+
 } // namespace
 
 GlobalHotkeys::GlobalHotkeys(QObject *parent) : QObject(parent), connection_(qtConnection()) {
-    if (connection_) {
-        auto it = xcb_setup_roots_iterator(xcb_get_setup(connection_));
-        for (; it.rem; xcb_screen_next(&it))
-            roots_.append(it.data->root);
-    }
+    if (!connection_)
+        return;
+    auto it = xcb_setup_roots_iterator(xcb_get_setup(connection_));
+    for (; it.rem; xcb_screen_next(&it))
+        roots_.append(it.data->root);
+    // Qt selects the keyboard extension's mapping events on its connection; the server then
+    // reports mapping changes to it through those instead of the core MappingNotify.
+    auto *xkb = xcb_query_extension_reply(
+        connection_,
+        xcb_query_extension(connection_, XkbExtensionName.size(), XkbExtensionName.data()),
+        nullptr);
+    if (xkb && xkb->present)
+        xkbFirstEvent_ = xkb->first_event;
+    std::free(xkb);
+    // Watching from the start keeps the keyboard table current while no key is held.
+    qGuiApp->installNativeEventFilter(this);
 }
 
 GlobalHotkeys::~GlobalHotkeys() {
     unregisterAll();
-    if (nativeFilterInstalled_ && qGuiApp)
+    if (connection_ && qGuiApp)
         qGuiApp->removeNativeEventFilter(this);
 }
 
@@ -105,10 +138,6 @@ bool GlobalHotkeys::registerHotkey(int id, HotkeyKey key) {
     if (connection_) {
         if (!grabKeys(registration))
             return false;
-        if (!nativeFilterInstalled_) {
-            qGuiApp->installNativeEventFilter(this);
-            nativeFilterInstalled_ = true;
-        }
     } else if (!appFilterInstalled_ && qGuiApp) {
         qGuiApp->installEventFilter(this);
         appFilterInstalled_ = true;
@@ -139,11 +168,11 @@ bool GlobalHotkeys::grabKeys(Registration &registration) {
                              << "is not on this keyboard; it is not available";
         return false;
     }
-    numLock_ = numLockMask();
+    const quint16 numLock = keyboard().numLock;
     QList<quint16> lockCombinations{0, XCB_MOD_MASK_LOCK};
-    if (numLock_ != 0) {
-        lockCombinations.append(numLock_);
-        lockCombinations.append(numLock_ | XCB_MOD_MASK_LOCK);
+    if (numLock != 0) {
+        lockCombinations.append(numLock);
+        lockCombinations.append(numLock | XCB_MOD_MASK_LOCK);
     }
 
     // Send every grab first and check them afterwards, so the round trips overlap.
@@ -190,61 +219,59 @@ void GlobalHotkeys::releaseGrabs(const Registration &registration) {
     xcb_flush(connection_);
 }
 
-QList<quint8> GlobalHotkeys::keycodesFor(HotkeyKey key) {
+const GlobalHotkeys::KeyboardTable &GlobalHotkeys::keyboard() {
+    if (keyboard_.loaded)
+        return keyboard_;
     const xcb_setup_t *setup = xcb_get_setup(connection_);
     const int first = setup->min_keycode;
     const int count = setup->max_keycode - setup->min_keycode + 1;
-    auto *reply = xcb_get_keyboard_mapping_reply(
-        connection_, xcb_get_keyboard_mapping(connection_, first, count), nullptr);
-    QList<quint8> keycodes;
-    if (!reply)
-        return keycodes;
-    const QList<quint32> wanted = keysymsFor(key);
-    const xcb_keysym_t *keysyms = xcb_get_keyboard_mapping_keysyms(reply);
-    const int perKeycode = reply->keysyms_per_keycode;
-    for (int i = 0; i < count && perKeycode > 0; ++i) {
-        // Only the unshifted symbol counts: the keys are taken without modifiers.
-        if (wanted.contains(keysyms[i * perKeycode]))
-            keycodes.append(quint8(first + i));
-    }
-    std::free(reply);
-    return keycodes;
-}
-
-quint16 GlobalHotkeys::numLockMask() {
-    // NumLock is whichever modifier the server maps the NumLock key to; usually, not always,
-    // Mod2.
-    const xcb_setup_t *setup = xcb_get_setup(connection_);
-    const int first = setup->min_keycode;
-    const int count = setup->max_keycode - setup->min_keycode + 1;
-    auto *mapping = xcb_get_keyboard_mapping_reply(
-        connection_, xcb_get_keyboard_mapping(connection_, first, count), nullptr);
-    auto *modifiers =
-        xcb_get_modifier_mapping_reply(connection_, xcb_get_modifier_mapping(connection_), nullptr);
-    quint16 mask = 0;
+    // Both requests go out before either answer is awaited: one round trip.
+    const auto mappingCookie = xcb_get_keyboard_mapping(connection_, first, count);
+    const auto modifierCookie = xcb_get_modifier_mapping(connection_);
+    auto *mapping = xcb_get_keyboard_mapping_reply(connection_, mappingCookie, nullptr);
+    auto *modifiers = xcb_get_modifier_mapping_reply(connection_, modifierCookie, nullptr);
+    keyboard_ = KeyboardTable{};
     if (mapping && modifiers) {
-        QList<quint8> numLockKeycodes;
+        keyboard_.loaded = true;
+        keyboard_.firstKeycode = first;
+        keyboard_.keysymsPerKeycode = mapping->keysyms_per_keycode;
         const xcb_keysym_t *keysyms = xcb_get_keyboard_mapping_keysyms(mapping);
-        const int perKeycode = mapping->keysyms_per_keycode;
-        for (int i = 0; i < count; ++i) {
-            for (int column = 0; column < perKeycode; ++column) {
-                if (keysyms[i * perKeycode + column] == KeysymNumLock)
-                    numLockKeycodes.append(quint8(first + i));
-            }
-        }
+        keyboard_.keysyms =
+            QList<quint32>(keysyms, keysyms + xcb_get_keyboard_mapping_keysyms_length(mapping));
+
+        // NumLock is whichever modifier the server maps the NumLock key to; usually, not
+        // always, Mod2.
         const xcb_keycode_t *byModifier = xcb_get_modifier_mapping_keycodes(modifiers);
         const int perModifier = modifiers->keycodes_per_modifier;
         for (int modifier = 0; modifier < 8; ++modifier) {
             for (int j = 0; j < perModifier; ++j) {
-                const xcb_keycode_t keycode = byModifier[modifier * perModifier + j];
-                if (keycode != 0 && numLockKeycodes.contains(keycode))
-                    mask |= quint16(1u << modifier);
+                const int keycode = byModifier[modifier * perModifier + j];
+                const int row = (keycode - first) * keyboard_.keysymsPerKeycode;
+                if (keycode == 0 || row < 0)
+                    continue;
+                for (int column = 0; column < keyboard_.keysymsPerKeycode; ++column) {
+                    if (keyboard_.keysyms.value(row + column) == KeysymNumLock)
+                        keyboard_.numLock |= quint16(1u << modifier);
+                }
             }
         }
     }
     std::free(mapping);
     std::free(modifiers);
-    return mask;
+    return keyboard_;
+}
+
+QList<quint8> GlobalHotkeys::keycodesFor(HotkeyKey key) {
+    const KeyboardTable &table = keyboard();
+    const QList<quint32> wanted = keysymsFor(key);
+    QList<quint8> keycodes;
+    const int perKeycode = table.keysymsPerKeycode;
+    for (qsizetype row = 0; perKeycode > 0 && row < table.keysyms.size(); row += perKeycode) {
+        // Only the unshifted symbol counts: the keys are taken without modifiers.
+        if (wanted.contains(table.keysyms[row]))
+            keycodes.append(quint8(table.firstKeycode + row / perKeycode));
+    }
+    return keycodes;
 }
 
 const GlobalHotkeys::Registration *GlobalHotkeys::registrationForKeycode(quint8 keycode) const {
@@ -259,6 +286,17 @@ bool GlobalHotkeys::nativeEventFilter(const QByteArray &eventType, void *message
     if (eventType != "xcb_generic_event_t")
         return false;
     auto *event = static_cast<xcb_generic_event_t *>(message);
+    if (isMappingChange(event, xkbFirstEvent_)) {
+        keyboard_.loaded = false;
+        // One change comes as several events; the keys are taken again once, after them.
+        if (!registrations_.isEmpty() && !grabAgainPending_) {
+            grabAgainPending_ = true;
+            QMetaObject::invokeMethod(this, &GlobalHotkeys::grabAgainAfterMappingChange,
+                                      Qt::QueuedConnection);
+        }
+        // Qt needs these events too, for its own keyboard table.
+        return false;
+    }
     const quint8 type = event->response_type & 0x7f;
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
         return false;
@@ -270,9 +308,25 @@ bool GlobalHotkeys::nativeEventFilter(const QByteArray &eventType, void *message
     const Registration *registration = registrationForKeycode(key->detail);
     if (!registration)
         return false;
-    if (type == XCB_KEY_PRESS && (key->state & CombinationModifiers & ~numLock_) == 0)
+    if (type == XCB_KEY_PRESS && (key->state & CombinationModifiers & ~keyboard_.numLock) == 0)
         Q_EMIT hotkey(registration->id);
     return true;
+}
+
+void GlobalHotkeys::grabAgainAfterMappingChange() {
+    grabAgainPending_ = false;
+    // The old keycodes may now carry other keys, which belong to whoever has the focus.
+    for (Registration &registration : registrations_) {
+        releaseGrabs(registration);
+        registration.grabs.clear();
+    }
+    for (qsizetype i = 0; i < registrations_.size();) {
+        if (grabKeys(registrations_[i]))
+            ++i;
+        else
+            registrations_.removeAt(i);
+    }
+    qCDebug(lcHotkeys) << "keyboard mapping changed; hotkeys taken again";
 }
 
 bool GlobalHotkeys::eventFilter(QObject *watched, QEvent *event) {

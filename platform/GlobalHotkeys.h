@@ -26,7 +26,14 @@ enum class HotkeyKey {
 // for every combination of the NumLock and CapsLock modifiers so that the key works whatever
 // the lock state. Key presses are read from the connection by a native event filter and
 // reported as hotkey(id); the program that has the focus never sees them. A key that another
-// client already holds cannot be grabbed: it stays absent and one warning is logged.
+// client already holds cannot be grabbed: it stays absent and one warning is logged. When the
+// keyboard mapping changes (a layout switch, a new keyboard) the keys may move to other
+// keycodes: every registered key is then grabbed again where it now is.
+//
+// Registering takes the keys at once and unregistering gives them back at once, so a program
+// holds them only while it needs them (the keyboard table is read once and kept until the
+// mapping changes). Keys that are not registered are never reported, on X11 or elsewhere: a
+// window of the program receives them as ordinary key presses.
 //
 // On other platforms there are no system-wide grabs: the same keys are taken from the key
 // presses that reach the program's own windows while one of them has the focus.
@@ -69,19 +76,29 @@ private:
         QList<quint8> keycodes;
         QList<Grab> grabs;
     };
+    // The server's keyboard mapping as far as the grabs need it.
+    struct KeyboardTable {
+        bool loaded = false;
+        int firstKeycode = 0;
+        int keysymsPerKeycode = 0;
+        QList<quint32> keysyms;
+        quint16 numLock = 0;
+    };
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+    void grabAgainAfterMappingChange();
     bool grabKeys(Registration &registration);
     void releaseGrabs(const Registration &registration);
+    const KeyboardTable &keyboard();
     QList<quint8> keycodesFor(HotkeyKey key);
-    quint16 numLockMask();
     const Registration *registrationForKeycode(quint8 keycode) const;
 
     xcb_connection_t *connection_ = nullptr;
     QList<quint32> roots_;
     QList<Registration> registrations_;
-    quint16 numLock_ = 0;
-    bool nativeFilterInstalled_ = false;
+    KeyboardTable keyboard_;
+    quint8 xkbFirstEvent_ = 0; // 0: no XKB extension
+    bool grabAgainPending_ = false;
     bool appFilterInstalled_ = false;
 };
 

@@ -22,7 +22,7 @@ build_packages=(
     xvfb xauth
 )
 test_packages=(
-    icewm xdotool imagemagick sox
+    icewm xdotool imagemagick sox x11-xkb-utils
     clang libclang-rt-14-dev
     # Building the package (dpkg-shlibdeps, file) and checking it.
     dpkg-dev file lintian desktop-file-utils appstream

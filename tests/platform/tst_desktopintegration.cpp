@@ -5,6 +5,7 @@
 #include "ShellOpen.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -12,6 +13,27 @@
 #include <QWindow>
 
 using namespace numbrook;
+
+namespace {
+
+// Counts the presses of one key that reach the watched object.
+class KeyPressCounter : public QObject {
+public:
+    explicit KeyPressCounter(int key) : key_(key) {}
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == key_)
+            ++presses;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int key_;
+};
+
+} // namespace
 
 class DesktopIntegrationTest : public QObject {
     Q_OBJECT
@@ -213,6 +235,8 @@ void DesktopIntegrationTest::localHotkeys_takeUnmodifiedKeysOfOwnWindows() {
     window.resize(100, 100);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    KeyPressCounter windowKeys(key);
+    window.installEventFilter(&windowKeys);
     QTest::keyClick(&window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     if (id < 0) {
         QCOMPARE(spy.size(), 0);
@@ -220,11 +244,14 @@ void DesktopIntegrationTest::localHotkeys_takeUnmodifiedKeysOfOwnWindows() {
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), id);
     }
+    // A key is either the hotkey or the window's, never both.
+    QCOMPARE(windowKeys.presses, id < 0 ? 1 : 0);
 
-    // Released keys are no longer taken.
+    // Released keys are no longer taken: the window has them as ordinary keys.
     hotkeys.unregisterAll();
     QTest::keyClick(&window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(spy.size(), id < 0 ? 0 : 1);
+    QCOMPARE(windowKeys.presses, id < 0 ? 2 : 1);
 }
 
 QTEST_MAIN(DesktopIntegrationTest)

@@ -5,7 +5,10 @@
 
 #include <QGuiApplication>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -49,6 +52,73 @@ xcb_keycode_t keycodeOf(xcb_connection_t *connection, quint32 keysym) {
     return found;
 }
 
+bool runTool(const QString &program, const QStringList &arguments) {
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedChannels);
+    tool.start(program, arguments);
+    return tool.waitForFinished(20000) && tool.exitStatus() == QProcess::NormalExit &&
+           tool.exitCode() == 0;
+}
+
+// Lets the events of a keymap change reach this program and its handlers run: the server
+// sent them before the tool that changed the map ended, and one round trip reads them in.
+void takeInMappingEvents() {
+    xcb_connection_t *connection =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    QTest::qWait(300);
+}
+
+bool loadKeymap(const QString &file) {
+    const bool loaded = runTool(QStringLiteral("xkbcomp"),
+                                {QStringLiteral("-w0"), file, qEnvironmentVariable("DISPLAY")});
+    takeInMappingEvents();
+    return loaded;
+}
+
+QString currentLayout() {
+    QProcess query;
+    query.start(QStringLiteral("setxkbmap"), {QStringLiteral("-query")});
+    query.waitForFinished(20000);
+    const QRegularExpression line(QStringLiteral("^layout:\\s+(\\S+)$"),
+                                  QRegularExpression::MultilineOption);
+    return line.match(QString::fromLatin1(query.readAllStandardOutput())).captured(1);
+}
+
+bool saveKeymap(const QString &file) {
+    return runTool(QStringLiteral("xkbcomp"), {QStringLiteral("-w0"), QStringLiteral("-xkb"),
+                                               qEnvironmentVariable("DISPLAY"), file});
+}
+
+QByteArray withKeycodesSwapped(const QByteArray &keymap, const QByteArray &first,
+                               const QByteArray &second) {
+    const QRegularExpression pattern(
+        QStringLiteral("<(%1|%2)> = (\\d+);")
+            .arg(QString::fromLatin1(first), QString::fromLatin1(second)));
+    QString text = QString::fromLatin1(keymap);
+    QStringList codes;
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        codes.append(it.next().captured(2));
+    if (codes.size() != 2)
+        return {};
+    text.replace(QStringLiteral("<%1> = %2;").arg(QString::fromLatin1(first), codes[0]),
+                 QStringLiteral("<%1> = %2;").arg(QString::fromLatin1(first), codes[1]));
+    text.replace(QStringLiteral("<%1> = %2;").arg(QString::fromLatin1(second), codes[1]),
+                 QStringLiteral("<%1> = %2;").arg(QString::fromLatin1(second), codes[0]));
+    return text.toLatin1();
+}
+
+// The keymap in `file` with the keycodes of Return and 'a' exchanged, as on another keyboard,
+// written to `changedFile`.
+bool writeReturnMoved(const QString &file, const QString &changedFile) {
+    QFile original(file);
+    QFile changed(changedFile);
+    if (!original.open(QIODevice::ReadOnly) || !changed.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray keymap = withKeycodesSwapped(original.readAll(), "RTRN", "AC01");
+    return !keymap.isEmpty() && changed.write(keymap) == keymap.size();
+}
+
 } // namespace
 
 class GlobalHotkeysTest : public QObject {
@@ -67,6 +137,10 @@ private Q_SLOTS:
     void keyWithOtherModifier_isLeftToFocusedWindow();
     void keyHeldByAnotherClient_isAbsentAndLoggedOnce();
     void unregister_givesKeysBackToFocusedWindow();
+    void quizStartsAndEnds_keysHeldOnlyInBetween();
+    void keymapChangedWhileHeld_answerKeyStillHeld_data();
+    void keymapChangedWhileHeld_answerKeyStillHeld();
+    void keymapChangedWhileReleased_nextGrabFindsTheKeys();
 
 private:
     testing::KeyProbe probe_;
@@ -207,6 +281,85 @@ void GlobalHotkeysTest::unregister_givesKeysBackToFocusedWindow() {
     delete hotkeys_;
     hotkeys_ = nullptr;
     QCOMPARE(probe_.pressAndCollect({QStringLiteral("space")}), QList<int>{0x20});
+}
+
+void GlobalHotkeysTest::quizStartsAndEnds_keysHeldOnlyInBetween() {
+    QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
+    for (int quiz = 1; quiz <= 3; ++quiz) {
+        QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{QtKeyReturn});
+        QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
+        QVERIFY(hotkeys_->registerHotkey(1, HotkeyKey::Space));
+        QVERIFY(hotkeys_->registerHotkey(2, HotkeyKey::Escape));
+        QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{});
+        QTRY_COMPARE(spy.size(), quiz);
+        hotkeys_->unregisterAll();
+    }
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{QtKeyReturn});
+}
+
+void GlobalHotkeysTest::keymapChangedWhileHeld_answerKeyStillHeld_data() {
+    QTest::addColumn<QString>("change");
+    QTest::newRow("layout switch") << QStringLiteral("layout");
+    QTest::newRow("Return moved to the key of 'a'") << QStringLiteral("swap");
+}
+
+void GlobalHotkeysTest::keymapChangedWhileHeld_answerKeyStillHeld() {
+    QFETCH(QString, change);
+    QTemporaryDir folder;
+    const QString original = folder.filePath(QStringLiteral("original.xkb"));
+    QVERIFY(saveKeymap(original));
+    // The layout's name is kept apart from the keymap: both are put back.
+    const QString layout = currentLayout();
+    QVERIFY(!layout.isEmpty());
+    auto restore = qScopeGuard([&] {
+        runTool(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layout});
+        loadKeymap(original);
+    });
+    xcb_connection_t *connection =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const xcb_keycode_t returnBefore = keycodeOf(connection, 0xff0d);
+
+    QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
+    QVERIFY(hotkeys_->registerHotkey(1, HotkeyKey::Space));
+    QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
+
+    if (change == QLatin1String("layout")) {
+        QVERIFY(runTool(QStringLiteral("setxkbmap"),
+                        {QStringLiteral("-layout"), QStringLiteral("de")}));
+        takeInMappingEvents();
+    } else {
+        const QString changed = folder.filePath(QStringLiteral("changed.xkb"));
+        QVERIFY(writeReturnMoved(original, changed));
+        QVERIFY(loadKeymap(changed));
+        QVERIFY(keycodeOf(connection, 0xff0d) != returnBefore);
+        // The old keycode now carries 'a', which belongs to the focused program again.
+        QCOMPARE(probe_.pressAndCollect({QStringLiteral("a")}), QList<int>{testing::QtKeyA});
+    }
+
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return"), QStringLiteral("space")}),
+             QList<int>{});
+    QTRY_COMPARE(spy.size(), 2);
+    QCOMPARE(spy.at(0).at(0).toInt(), 0);
+    QCOMPARE(spy.at(1).at(0).toInt(), 1);
+}
+
+void GlobalHotkeysTest::keymapChangedWhileReleased_nextGrabFindsTheKeys() {
+    QTemporaryDir folder;
+    const QString original = folder.filePath(QStringLiteral("original.xkb"));
+    const QString changed = folder.filePath(QStringLiteral("changed.xkb"));
+    QVERIFY(saveKeymap(original));
+    QVERIFY(writeReturnMoved(original, changed));
+    auto restore = qScopeGuard([&] { loadKeymap(original); });
+    // The keyboard table is read while a key is held, then the mapping changes with none held.
+    QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
+    hotkeys_->unregisterAll();
+    QVERIFY(loadKeymap(changed));
+
+    QVERIFY(hotkeys_->registerHotkey(0, HotkeyKey::Return));
+    QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("a"), QStringLiteral("Return")}),
+             QList<int>{testing::QtKeyA});
+    QTRY_COMPARE(spy.size(), 1);
 }
 
 QTEST_MAIN(GlobalHotkeysTest)
