@@ -40,7 +40,7 @@ void pause(int milliseconds) {
 void benchClapToAnswerBox(SoundEngine &engine, const QString &iniPath, int claps) {
     QSettings(iniPath, QSettings::IniFormat)
         .setValue(QStringLiteral("ObjectMapping/ObjectIn_1"), QStringLiteral("Pipe Microphone"));
-    SetObjectIniPath(iniPath);
+    engine.objectIni.setPath(iniPath);
     testing::PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
     if (!feeder.isOpen()) {
         std::printf("clap -> cbPorog1: the test microphone's pipe cannot be opened\n");
@@ -62,7 +62,7 @@ void benchClapToAnswerBox(SoundEngine &engine, const QString &iniPath, int claps
     latency.run("pipe microphone", "clap -> cbPorog1 ticked", feeder, claps,
                 [&program] { program.answers.clear(); });
     main.close();
-    SetObjectIniPath({});
+    engine.objectIni.setPath({});
 }
 
 // User plus system time of a process, in seconds.

@@ -224,16 +224,16 @@ ObjectParams SoundObjectTable::paramsOf(const SoundObject &o) const {
 void SoundObjectTable::loadObject(int n) {
     SoundObject &o = object(n);
     const DeviceChoice output =
-        ObjectIniStore::LookupObjectOutput(n, engine_.devices.OutputDeviceNames);
+        engine_.objectIni.LookupObjectOutput(n, engine_.devices.OutputDeviceNames);
     o.OutDeviceID = output.id;
     o.OutDeviceName = output.name;
     const DeviceChoice input =
-        ObjectIniStore::LookupObjectInput(n, engine_.devices.InputDeviceNames);
+        engine_.objectIni.LookupObjectInput(n, engine_.devices.InputDeviceNames);
     o.InDeviceID = input.id;
     o.InDeviceName = input.name;
 
     ObjectParams params;
-    ObjectIniStore::LoadObjectParams(n, params);
+    engine_.objectIni.LoadObjectParams(n, params);
     applyParams(o, params);
     if (o.panel.cbPlayFromFile && o.panel.cbPlayFromFile->isChecked() != o.PlayFromFile) {
         // A changed tick runs the click handler, as a click does.

@@ -18,11 +18,6 @@ const QString kMappingSection = QStringLiteral("ObjectMapping");
 const QString kParamsSection = QStringLiteral("ObjectWavParams");
 const QString kNotFound = QStringLiteral("not found");
 
-QString &pathOverride() {
-    static QString path;
-    return path;
-}
-
 QString key(const char *prefix, int n) {
     return QLatin1String(prefix) + QString::number(n);
 }
@@ -46,7 +41,7 @@ bool readBoolean(const QSettings &settings, const QString &name, bool fallback) 
 
 // Opens the file, lets `write` set its keys and writes it back before returning.
 bool ObjectIniStore::writeObjectFile(const std::function<void(QSettings &)> &write) {
-    const QString path = ObjectIniPath();
+    const QString path = this->path();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSettings::Status status = QSettings::AccessError;
     {
@@ -65,13 +60,11 @@ bool ObjectIniStore::writeObjectFile(const std::function<void(QSettings &)> &wri
     return false;
 }
 
-namespace {
-
-DeviceChoice lookup(const QString &keyName, const DeviceEntryList &devices) {
+DeviceChoice ObjectIniStore::lookup(const QString &keyName, const DeviceEntryList &devices) const {
     if (devices.isEmpty()) {
         return {};
     }
-    const QSettings settings(ObjectIniPath(), QSettings::IniFormat);
+    const QSettings settings(path(), QSettings::IniFormat);
     const QString stored =
         settings.value(kMappingSection + QLatin1Char('/') + keyName, kNotFound).toString();
     auto found = std::find_if(devices.cbegin(), devices.cend(), [&](const DeviceEntry &device) {
@@ -81,12 +74,7 @@ DeviceChoice lookup(const QString &keyName, const DeviceEntryList &devices) {
     return {chosen.id, chosen.name};
 }
 
-} // namespace
-
 QString ObjectIniPath() {
-    if (!pathOverride().isEmpty()) {
-        return pathOverride();
-    }
     const QString executable = QCoreApplication::instance()
                                    ? QCoreApplication::applicationFilePath()
                                    : QDir::current().filePath(QStringLiteral("numbrook"));
@@ -108,10 +96,6 @@ QString ObjectIniPathFor(const QString &executableFile) {
 QString ObjectIniStore::objectFolder(int n) const {
     const QString root = dataRoot_.isEmpty() ? QCoreApplication::applicationDirPath() : dataRoot_;
     return QDir(root).filePath(QStringLiteral("Data/wav%1/").arg(n));
-}
-
-void SetObjectIniPath(const QString &path) {
-    pathOverride() = path;
 }
 
 bool ObjectIniStore::SaveObjectOutput(int n, const ObjectParams &object) {
@@ -147,8 +131,8 @@ bool ObjectIniStore::SaveObjectParams(int n, const ObjectParams &object) {
     });
 }
 
-void ObjectIniStore::LoadObjectParams(int n, ObjectParams &object) {
-    QSettings settings(ObjectIniPath(), QSettings::IniFormat);
+void ObjectIniStore::LoadObjectParams(int n, ObjectParams &object) const {
+    QSettings settings(path(), QSettings::IniFormat);
     settings.beginGroup(kParamsSection);
     object.PlayFromFile = readBoolean(settings, key("ObjectPlayFromFile_", n), false);
     object.Loop = readBoolean(settings, key("ObjectLoop_", n), false);
@@ -163,11 +147,11 @@ void ObjectIniStore::LoadObjectParams(int n, ObjectParams &object) {
     settings.endGroup();
 }
 
-DeviceChoice ObjectIniStore::LookupObjectOutput(int n, const DeviceEntryList &devices) {
+DeviceChoice ObjectIniStore::LookupObjectOutput(int n, const DeviceEntryList &devices) const {
     return lookup(key("Object_", n), devices);
 }
 
-DeviceChoice ObjectIniStore::LookupObjectInput(int n, const DeviceEntryList &devices) {
+DeviceChoice ObjectIniStore::LookupObjectInput(int n, const DeviceEntryList &devices) const {
     return lookup(key("ObjectIn_", n), devices);
 }
 

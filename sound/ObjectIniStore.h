@@ -39,8 +39,6 @@ struct ObjectParams {
 QString ObjectIniPath();
 // The same rule for the executable file `executableFile`.
 QString ObjectIniPathFor(const QString &executableFile);
-// Makes every operation use `path` instead (tests); an empty path restores the usual one.
-void SetObjectIniPath(const QString &path);
 
 class SoundErrors;
 
@@ -60,13 +58,18 @@ public:
 
     // Reads the seven per-object parameters into `object`; a missing file, key or a value that
     // is not a number gives the key's default.
-    static void LoadObjectParams(int n, ObjectParams &object);
+    void LoadObjectParams(int n, ObjectParams &object) const;
 
     // Resolve the stored device name of object `n` in `devices`: the first entry whose name
     // equals it ignoring letter case, else the first entry, else no device. The name returned
     // is the name as listed.
-    static DeviceChoice LookupObjectOutput(int n, const DeviceEntryList &devices);
-    static DeviceChoice LookupObjectInput(int n, const DeviceEntryList &devices);
+    DeviceChoice LookupObjectOutput(int n, const DeviceEntryList &devices) const;
+    DeviceChoice LookupObjectInput(int n, const DeviceEntryList &devices) const;
+
+    // The file every operation uses: ObjectIniPath() unless another one was set.
+    QString path() const { return path_.isEmpty() ? ObjectIniPath() : path_; }
+    // Makes every operation use `path` instead (tests); an empty path restores the usual one.
+    void setPath(const QString &path) { path_ = path; }
 
     // Object n's folder of sound files: Data/wav<n>/ beside the executable.
     QString objectFolder(int n) const;
@@ -76,7 +79,10 @@ public:
 private:
     bool writeObjectFile(const std::function<void(QSettings &)> &write);
 
+    DeviceChoice lookup(const QString &keyName, const DeviceEntryList &devices) const;
+
     SoundErrors &errors_;
+    QString path_;
     QString dataRoot_;
 };
 

@@ -11,8 +11,15 @@
 
 namespace numbrook::testing {
 
-// A sound engine of the test's own, not connected: built before the windows that use it.
+// A sound engine of the test's own, not connected: built before the windows that use it. Its
+// object file lies in the test's configuration folder when the test set one.
 struct OwnSoundEngine {
+    OwnSoundEngine() {
+        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+        if (!config.isEmpty()) {
+            ownEngine.objectIni.setPath(config + QStringLiteral("/objects.ini"));
+        }
+    }
     SoundEngine ownEngine;
 };
 

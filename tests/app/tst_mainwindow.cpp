@@ -54,7 +54,6 @@ private Q_SLOTS:
         config_ = std::make_unique<QTemporaryDir>();
         home_.reset();
         home_ = std::make_unique<testing::ConfigHome>(config_->path());
-        SetObjectIniPath(config_->path() + "/objects.ini");
     }
 
     void layout_placesEveryControlAsDesigned() {

@@ -94,7 +94,6 @@ void ShellWindowsTest::init() {
     QVERIFY(config_->isValid());
     home_.reset();
     home_ = std::make_unique<testing::ConfigHome>(config_->path());
-    SetObjectIniPath(config_->path() + "/objects.ini");
 }
 
 void ShellWindowsTest::textsOfBothLanguages_data() {

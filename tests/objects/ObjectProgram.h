@@ -23,11 +23,11 @@ class ObjectFiles {
 public:
     explicit ObjectFiles(SoundEngine &engine) : engine_(engine) {
         qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-        SetObjectIniPath(iniPath());
+        engine_.objectIni.setPath(iniPath());
         engine_.objectIni.setDataRoot(dir.path());
     }
     ~ObjectFiles() {
-        SetObjectIniPath({});
+        engine_.objectIni.setPath({});
         engine_.objectIni.setDataRoot({});
     }
     Q_DISABLE_COPY_MOVE(ObjectFiles)

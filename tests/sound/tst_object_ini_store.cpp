@@ -62,11 +62,11 @@ void SndIniTest::init() {
     folder = std::make_unique<QTemporaryDir>();
     QVERIFY(folder->isValid());
     iniPath = folder->filePath(QStringLiteral("numbrook.ini"));
-    SetObjectIniPath(iniPath);
+    engine.objectIni.setPath(iniPath);
 }
 
 void SndIniTest::cleanup() {
-    SetObjectIniPath(QString());
+    engine.objectIni.setPath(QString());
 }
 
 void SndIniTest::writeFile(const QByteArray &text) {
@@ -83,7 +83,7 @@ void SndIniTest::noFile_givesDefaults() {
         object.TriggerPosition = 3;
         object.DelayText = QStringLiteral("9");
         object.VolumeLeft = object.VolumeRight = object.MixerVolume = 7;
-        ObjectIniStore::LoadObjectParams(n, object);
+        engine.objectIni.LoadObjectParams(n, object);
         QCOMPARE(object.PlayFromFile, false);
         QCOMPARE(object.Loop, false);
         QCOMPARE(object.TriggerPosition, 78);
@@ -92,11 +92,11 @@ void SndIniTest::noFile_givesDefaults() {
         QCOMPARE(object.VolumeRight, 50);
         QCOMPARE(object.MixerVolume, 50);
 
-        const DeviceChoice input = ObjectIniStore::LookupObjectInput(n, kInputs);
+        const DeviceChoice input = engine.objectIni.LookupObjectInput(n, kInputs);
         QCOMPARE(input.id, 0);
         QCOMPARE(input.name, QStringLiteral("Test Microphone"));
         const DeviceChoice output =
-            ObjectIniStore::LookupObjectOutput(n, {{QStringLiteral("Speakers"), 3}});
+            engine.objectIni.LookupObjectOutput(n, {{QStringLiteral("Speakers"), 3}});
         QCOMPARE(output.id, 3);
     }
     QVERIFY(!QFile::exists(iniPath));
@@ -129,7 +129,7 @@ void SndIniTest::lookup_resolvesStoredName() {
     QFETCH(int, id);
     QFETCH(QString, name);
     writeFile(file);
-    const DeviceChoice choice = ObjectIniStore::LookupObjectInput(2, kInputs);
+    const DeviceChoice choice = engine.objectIni.LookupObjectInput(2, kInputs);
     QCOMPARE(choice.id, id);
     QCOMPARE(choice.name, name);
 
@@ -143,10 +143,10 @@ void SndIniTest::lookup_resolvesStoredName() {
 
 void SndIniTest::lookup_emptyList_givesNoDevice() {
     writeFile("[ObjectMapping]\nObject_1=Speakers\nObjectIn_1=Mic\n");
-    const DeviceChoice output = ObjectIniStore::LookupObjectOutput(1, {});
+    const DeviceChoice output = engine.objectIni.LookupObjectOutput(1, {});
     QCOMPARE(output.id, kNoDevice);
     QVERIFY(output.name.isEmpty());
-    const DeviceChoice input = ObjectIniStore::LookupObjectInput(1, {});
+    const DeviceChoice input = engine.objectIni.LookupObjectInput(1, {});
     QCOMPARE(input.id, kNoDevice);
     QVERIFY(input.name.isEmpty());
 }
@@ -176,9 +176,9 @@ void SndIniTest::deviceNames_roundTrip() {
     const DeviceEntryList outputs = {{QStringLiteral("first"), 0}, {name, 4}};
     const DeviceEntryList inputs = {{QStringLiteral("first"), 0},
                                     {name + QStringLiteral(" in"), 6}};
-    QCOMPARE(ObjectIniStore::LookupObjectOutput(3, outputs).id, 4);
-    QCOMPARE(ObjectIniStore::LookupObjectOutput(3, outputs).name, name);
-    QCOMPARE(ObjectIniStore::LookupObjectInput(3, inputs).id, 6);
+    QCOMPARE(engine.objectIni.LookupObjectOutput(3, outputs).id, 4);
+    QCOMPARE(engine.objectIni.LookupObjectOutput(3, outputs).name, name);
+    QCOMPARE(engine.objectIni.LookupObjectInput(3, inputs).id, 6);
 }
 
 void SndIniTest::params_roundTrip_perObject() {
@@ -195,7 +195,7 @@ void SndIniTest::params_roundTrip_perObject() {
     }
     for (int n = 1; n <= 4; ++n) {
         ObjectParams object;
-        ObjectIniStore::LoadObjectParams(n, object);
+        engine.objectIni.LoadObjectParams(n, object);
         QCOMPARE(object.PlayFromFile, n % 2 == 1);
         QCOMPARE(object.Loop, n >= 3);
         QCOMPARE(object.TriggerPosition, 10 * n);
@@ -230,7 +230,7 @@ void SndIniTest::triggerLevel_storedInverted() {
     QCOMPARE(settings.value(QStringLiteral("ObjectWavParams/ObjectInTriggerLevel_4")).toInt(),
              stored);
     ObjectParams loaded;
-    ObjectIniStore::LoadObjectParams(4, loaded);
+    engine.objectIni.LoadObjectParams(4, loaded);
     QCOMPARE(loaded.TriggerPosition, position);
 }
 
@@ -254,7 +254,7 @@ void SndIniTest::delayText_savedAsInteger() {
     object.DelayText = text;
     QVERIFY(engine.objectIni.SaveObjectParams(2, object));
     ObjectParams result;
-    ObjectIniStore::LoadObjectParams(2, result);
+    engine.objectIni.LoadObjectParams(2, result);
     QCOMPARE(result.DelayText, loaded);
 }
 
@@ -270,7 +270,7 @@ void SndIniTest::damagedValues_giveDefaults() {
               "ObjectInTriggerLevel_2=500\n"
               "ObjectInTriggerLevel_3=-2147483648\n");
     ObjectParams object;
-    ObjectIniStore::LoadObjectParams(1, object);
+    engine.objectIni.LoadObjectParams(1, object);
     QCOMPARE(object.PlayFromFile, false);
     QCOMPARE(object.Loop, true); // any number but 0 is on
     QCOMPARE(object.TriggerPosition, 78);
@@ -279,9 +279,9 @@ void SndIniTest::damagedValues_giveDefaults() {
     QCOMPARE(object.VolumeRight, 50);
     QCOMPARE(object.MixerVolume, 80);
     // A stored level outside the bar's range leaves the thumb at the nearest end.
-    ObjectIniStore::LoadObjectParams(2, object);
+    engine.objectIni.LoadObjectParams(2, object);
     QCOMPARE(object.TriggerPosition, 0);
-    ObjectIniStore::LoadObjectParams(3, object);
+    engine.objectIni.LoadObjectParams(3, object);
     QCOMPARE(object.TriggerPosition, 128);
 }
 
@@ -291,7 +291,7 @@ void SndIniTest::unwritableFile_reportedNoThrow() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     const QString path = blocker.fileName() + QStringLiteral("/sub/numbrook.ini");
-    SetObjectIniPath(path);
+    engine.objectIni.setPath(path);
 
     QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
     ObjectParams object;
@@ -305,12 +305,12 @@ void SndIniTest::unwritableFile_reportedNoThrow() {
         QStringLiteral("Could not save the sound object settings to %1: Access denied").arg(path));
     // Reading the same path just gives the defaults.
     ObjectParams loaded;
-    ObjectIniStore::LoadObjectParams(1, loaded);
+    engine.objectIni.LoadObjectParams(1, loaded);
     QCOMPARE(loaded.TriggerPosition, 78);
 }
 
 void SndIniTest::defaultPath_besideExecutableElseConfigFolder() {
-    SetObjectIniPath(QString());
+    engine.objectIni.setPath(QString());
     // The test program's folder is writable (the build tree).
     QCOMPARE(ObjectIniPath(),
              QCoreApplication::applicationDirPath() + QStringLiteral("/tst_object_ini_store.ini"));
