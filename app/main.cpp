@@ -1,5 +1,6 @@
 #include "BitmapLists.h"
 #include "CommandLine.h"
+#include "FirstPaintReporter.h"
 #include "ProgramWindows.h"
 #include "QuietLogging.h"
 #include "SkinWidgets.h"
@@ -8,43 +9,7 @@
 #include "WindowSystemChoice.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QTimer>
-#include <chrono>
-#include <cstdio>
-
-namespace {
-
-// For the start-up benchmark: prints "first-paint <window> <microseconds since the epoch>"
-// once a watched window has been painted and put on the screen for the first time. The
-// wall clock lets the benchmark count from the moment it started the process.
-class FirstPaintReporter : public QObject {
-public:
-    using QObject::QObject;
-
-    void watch(QWidget *window) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // The children are painted and the picture is flushed in the same pass; the
-            // zero timer runs after it.
-            const QString name = watched->objectName();
-            QTimer::singleShot(0, this, [name] {
-                const auto now = std::chrono::system_clock::now().time_since_epoch();
-                std::printf(
-                    "first-paint %s %lld\n", qPrintable(name),
-                    static_cast<long long>(
-                        std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
-                std::fflush(stdout);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
 
 int main(int argc, char *argv[]) {
     // --help and --version work without a display, so they are read before Qt opens one.
@@ -79,7 +44,7 @@ int main(int argc, char *argv[]) {
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &fmMain,
                          [&fmMain] { fmMain.close(); });
 
-        FirstPaintReporter firstPaint;
+        numbrook::FirstPaintReporter firstPaint;
         if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_FIRST_PAINT")) {
             firstPaint.watch(&windows.splash);
             firstPaint.watch(&fmMain);
