@@ -86,11 +86,29 @@ ResultsWindow::ResultsWindow(ResultsStore &store, int languageIndex, QWidget *pa
     reload();
 }
 
-// The window's controls and where they sit, in one place.
+// The window's controls and where they sit: the summary lines on top, the chart and the
+// equations most often wrong, the quizzes and the selected quiz's questions, the buttons.
 void ResultsWindow::buildLayout() {
     resize(1220, 780);
     auto *layout = new QVBoxLayout(this);
+    buildSummary(*layout);
 
+    auto *vertical = new QSplitter(Qt::Vertical, this);
+    vertical->addWidget(buildProgressPane());
+    vertical->addWidget(buildQuizPane());
+    vertical->setStretchFactor(0, 1);
+    vertical->setStretchFactor(1, 1);
+    layout->addWidget(vertical, 1);
+    buildButtons(*layout);
+
+    connect(moreButton_, &QPushButton::clicked, this, &ResultsWindow::appendQuizzes);
+    connect(quizTable_, &QTableWidget::itemSelectionChanged, this, &ResultsWindow::showQuestions);
+    connect(exportButton_, &QPushButton::clicked, this, &ResultsWindow::exportClicked);
+    connect(clearButton_, &QPushButton::clicked, this, &ResultsWindow::clearClicked);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void ResultsWindow::buildSummary(QVBoxLayout &layout) {
     summaryLine_ = new QLabel(this);
     summaryLine_->setObjectName(QStringLiteral("summaryLine"));
     QFont headline = summaryLine_->font();
@@ -111,10 +129,12 @@ void ResultsWindow::buildLayout() {
     warning.setColor(QPalette::Window, kProblemBackground);
     problemLine_->setPalette(warning);
     problemLine_->hide();
-    layout->addWidget(summaryLine_);
-    layout->addWidget(trendLine_);
-    layout->addWidget(problemLine_);
+    layout.addWidget(summaryLine_);
+    layout.addWidget(trendLine_);
+    layout.addWidget(problemLine_);
+}
 
+QWidget *ResultsWindow::buildProgressPane() {
     auto *top = new QSplitter(Qt::Horizontal, this);
     chartView_ = new QChartView(new QChart(), top);
     chartView_->setObjectName(QStringLiteral("progressChart"));
@@ -127,7 +147,10 @@ void ResultsWindow::buildLayout() {
     top->addWidget(wrongBox_);
     top->setStretchFactor(0, 3);
     top->setStretchFactor(1, 1);
+    return top;
+}
 
+QWidget *ResultsWindow::buildQuizPane() {
     auto *bottom = new QSplitter(Qt::Horizontal, this);
     recentBox_ = new QGroupBox(bottom);
     quizTable_ = makeTable(QStringLiteral("quizTable"), recentBox_);
@@ -148,14 +171,10 @@ void ResultsWindow::buildLayout() {
     bottom->addWidget(questionsBox_);
     bottom->setStretchFactor(0, 3);
     bottom->setStretchFactor(1, 2);
+    return bottom;
+}
 
-    auto *vertical = new QSplitter(Qt::Vertical, this);
-    vertical->addWidget(top);
-    vertical->addWidget(bottom);
-    vertical->setStretchFactor(0, 1);
-    vertical->setStretchFactor(1, 1);
-    layout->addWidget(vertical, 1);
-
+void ResultsWindow::buildButtons(QVBoxLayout &layout) {
     auto *buttons = new QHBoxLayout();
     exportButton_ = new QPushButton(this);
     exportButton_->setObjectName(QStringLiteral("exportButton"));
@@ -167,13 +186,7 @@ void ResultsWindow::buildLayout() {
     buttons->addWidget(clearButton_);
     buttons->addStretch(1);
     buttons->addWidget(closeButton_);
-    layout->addLayout(buttons);
-
-    connect(moreButton_, &QPushButton::clicked, this, &ResultsWindow::appendQuizzes);
-    connect(quizTable_, &QTableWidget::itemSelectionChanged, this, &ResultsWindow::showQuestions);
-    connect(exportButton_, &QPushButton::clicked, this, &ResultsWindow::exportClicked);
-    connect(clearButton_, &QPushButton::clicked, this, &ResultsWindow::clearClicked);
-    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    layout.addLayout(buttons);
 }
 
 void ResultsWindow::applyTexts() {

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QWidget>
 
+class QVBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -41,6 +42,10 @@ signals:
 
 private:
     void buildLayout();
+    void buildSummary(QVBoxLayout &layout);
+    QWidget *buildProgressPane();
+    QWidget *buildQuizPane();
+    void buildButtons(QVBoxLayout &layout);
     void applyTexts();
     void showSummary();
     void showChart();
