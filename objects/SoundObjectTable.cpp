@@ -13,6 +13,9 @@
 #include <QTime>
 #include <QTimer>
 
+#include <algorithm>
+#include <limits>
+
 namespace numbrook {
 
 namespace {
@@ -31,6 +34,14 @@ int IndexOfName(const DeviceEntryList &list, const QString &name) {
         }
     }
     return 0;
+}
+
+int HoldInterval(qint64 seconds) {
+    constexpr qint64 kLongest = std::numeric_limits<int>::max();
+    if (seconds > kLongest / 1000) {
+        return int(kLongest);
+    }
+    return int(std::max<qint64>(seconds, 0) * 1000);
 }
 
 int WrapStep(int position, int step, int count) {
@@ -302,10 +313,10 @@ void SoundObjectTable::SetSignalling(int n, bool on) {
         o.tmPorog->stop();
     }
     if (on) {
-        const int seconds = o.panel.edDelay ? o.panel.edDelay->text().toInt() : 1;
+        const qint64 seconds = o.panel.edDelay ? o.panel.edDelay->text().toLongLong() : 1;
         // A hold time of 0 or less never ends by itself.
         if (o.tmPorog && seconds > 0) {
-            o.tmPorog->setInterval(seconds * 1000);
+            o.tmPorog->setInterval(HoldInterval(seconds));
             o.tmPorog->start();
         }
         log_.append(QStringLiteral("включение сигнализирования ") + clockText());

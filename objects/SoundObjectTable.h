@@ -107,6 +107,9 @@ private:
 
 // Position of `name` in `list` (exact, case-sensitive match), 0 when absent.
 int IndexOfName(const DeviceEntryList &list, const QString &name);
+// The hold timer's interval for a hold of `seconds` (more than 0): the hold in milliseconds, or
+// the longest interval a timer takes (about 24.8 days) when the hold is longer than that.
+int HoldInterval(qint64 seconds);
 // One step (-1 or +1) from `position` through `count` entries, wrapping at both ends.
 int WrapStep(int position, int step, int count);
 

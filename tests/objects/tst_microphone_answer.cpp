@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QTime>
 #include <QTimer>
+#include <limits>
 #include <memory>
 
 using namespace numbrook;
@@ -128,6 +129,13 @@ private Q_SLOTS:
         const int held =
             (seconds(off.section(' ', 2)) - seconds(on.section(' ', 2)) + 86400) % 86400;
         QVERIFY2(held >= 1 && held <= 2, qPrintable(on + " / " + off));
+
+        // A hold too long for a timer is held for the longest interval a timer takes, so that
+        // signalling still ends by itself.
+        o.panel.edDelay->setText("3000000");
+        p.objects().SetSignalling(1, true);
+        QVERIFY(o.tmPorog->isActive());
+        QCOMPARE(o.tmPorog->interval(), std::numeric_limits<int>::max());
 
         // A hold of 0 never ends by itself; the stop of the capture ends it.
         o.panel.edDelay->setText("0");
