@@ -133,11 +133,10 @@ public:
         if (!connectPlayback(sinkName, StreamVolume(map, volume.first, volume.second))) {
             return error();
         }
-        // The volume may have changed while the stream was being created.
+        // Set once more now that the stream is ready: the volume may have changed while the
+        // stream was being created, and some servers (PipeWire) ignore the one given at creation.
         const std::pair<int, int> now = volumes.OutputVolumeForSink(sinkName);
-        if (now != volume) {
-            setVolume(StreamVolume(map, now.first, now.second));
-        }
+        setVolume(StreamVolume(map, now.first, now.second));
         // An empty sound has nothing to wait for.
         if (!feed_.loop && feed_.size == 0 && !feed_.draining) {
             startDrain(pulse_.stream, &feed_);
@@ -215,8 +214,10 @@ private:
                                        PA_STREAM_DONT_MOVE, &volume, nullptr) < 0) {
             return false;
         }
+        // A stop asked for meanwhile ends the wait, so a server that does not answer cannot
+        // hold the thread (and the program's exit) here.
         while (pa_stream_get_state(pulse_.stream) == PA_STREAM_CREATING) {
-            if (!pulse_.iterate(kSamplingPeriod)) {
+            if (thread_.isInterruptionRequested() || !pulse_.iterate(kSamplingPeriod)) {
                 return false;
             }
         }
@@ -280,7 +281,10 @@ void PlaybackThread::play() {
     }
     if (const int code = stream.open(sound, request_.sinkName, request_.loop, engine_.outputVolume);
         code != PA_OK) {
-        reportError(code, openFailedContext());
+        // A stop asked for while the stream was being created is no failure.
+        if (!isInterruptionRequested()) {
+            reportError(code, openFailedContext());
+        }
         return;
     }
     pumpUntilEnd(stream);
