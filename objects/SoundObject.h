@@ -26,6 +26,10 @@ struct SoundObject : ObjectMixer {
     int VolumeRight = 50;
     int OutDeviceID = kNoDevice;
     QString OutDeviceName;
+    // The output device name the object file keeps: the chosen device's name, or the stored
+    // name while that device is not listed (no server, device unplugged), so that it is never
+    // overwritten by a stand-in or by nothing.
+    QString SavedOutDeviceName;
     int FileIndex = -1;
     bool PlayFromFile = false;
     const QList<WaveClip> *wl = nullptr;
@@ -34,6 +38,8 @@ struct SoundObject : ObjectMixer {
 
     // Microphone side (InDeviceID and the mixer fields are in ObjectMixer).
     QString InDeviceName;
+    // The same for the input device.
+    QString SavedInDeviceName;
     // The hold timer of the signalling, made when the object is bound.
     QTimer *tmPorog = nullptr;
 };

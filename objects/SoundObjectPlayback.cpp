@@ -22,6 +22,7 @@ void SoundObjectTable::chooseOutput(int n, int step) {
     if (!stepDevice(engine_.devices.OutputDeviceNames, step, o.OutDeviceID, o.OutDeviceName)) {
         return;
     }
+    o.SavedOutDeviceName = o.OutDeviceName;
     ShowObjectDevice(n);
     SetObjectTrackbar(n);
     ObjectParams params;

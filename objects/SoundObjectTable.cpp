@@ -44,6 +44,13 @@ int HoldInterval(qint64 seconds) {
     return int(std::max<qint64>(seconds, 0) * 1000);
 }
 
+QString NameToKeep(const QString &stored, const QString &resolved, const DeviceEntryList &devices) {
+    const bool listed = std::any_of(devices.cbegin(), devices.cend(), [&](const DeviceEntry &d) {
+        return d.name.compare(stored, Qt::CaseInsensitive) == 0;
+    });
+    return stored.isEmpty() || listed ? resolved : stored;
+}
+
 int WrapStep(int position, int step, int count) {
     const int next = position + step;
     if (next < 0) {
@@ -227,8 +234,8 @@ ObjectParams SoundObjectTable::paramsOf(const SoundObject &o) const {
     params.VolumeLeft = o.VolumeLeft;
     params.VolumeRight = o.VolumeRight;
     params.MixerVolume = o.MixerVolume;
-    params.OutDeviceName = o.OutDeviceName;
-    params.InDeviceName = o.InDeviceName;
+    params.OutDeviceName = o.SavedOutDeviceName;
+    params.InDeviceName = o.SavedInDeviceName;
     return params;
 }
 
@@ -238,10 +245,14 @@ void SoundObjectTable::loadObject(int n) {
         engine_.objectIni.LookupObjectOutput(n, engine_.devices.OutputDeviceNames);
     o.OutDeviceID = output.id;
     o.OutDeviceName = output.name;
+    o.SavedOutDeviceName = NameToKeep(engine_.objectIni.StoredObjectOutput(n), output.name,
+                                      engine_.devices.OutputDeviceNames);
     const DeviceChoice input =
         engine_.objectIni.LookupObjectInput(n, engine_.devices.InputDeviceNames);
     o.InDeviceID = input.id;
     o.InDeviceName = input.name;
+    o.SavedInDeviceName = NameToKeep(engine_.objectIni.StoredObjectInput(n), input.name,
+                                     engine_.devices.InputDeviceNames);
 
     ObjectParams params;
     engine_.objectIni.LoadObjectParams(n, params);
@@ -340,6 +351,7 @@ void SoundObjectTable::chooseMicrophone(int n, int step) {
     MicrophoneVolume &volume = engine_.microphoneVolume;
     volume.CloseObjectMixer(o);
     stepDevice(engine_.devices.InputDeviceNames, step, o.InDeviceID, o.InDeviceName);
+    o.SavedInDeviceName = o.InDeviceName;
     o.MixerOpen = volume.OpenObjectMixer(o);
     volume.ReadObjectMixerVolume(o);
     ShowObjectMic(n);

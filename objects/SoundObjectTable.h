@@ -110,6 +110,10 @@ int IndexOfName(const DeviceEntryList &list, const QString &name);
 // The hold timer's interval for a hold of `seconds` (more than 0): the hold in milliseconds, or
 // the longest interval a timer takes (about 24.8 days) when the hold is longer than that.
 int HoldInterval(qint64 seconds);
+// The device name to keep in the object file for a stored name that resolved to `resolved` in
+// `devices`: the stored name while no listed device carries it (so that a device that is away
+// for now is not forgotten), else the resolved one.
+QString NameToKeep(const QString &stored, const QString &resolved, const DeviceEntryList &devices);
 // One step (-1 or +1) from `position` through `count` entries, wrapping at both ends.
 int WrapStep(int position, int step, int count);
 

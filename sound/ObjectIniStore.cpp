@@ -147,6 +147,18 @@ void ObjectIniStore::LoadObjectParams(int n, ObjectParams &object) const {
     settings.endGroup();
 }
 
+QString ObjectIniStore::StoredObjectOutput(int n) const {
+    return QSettings(path(), QSettings::IniFormat)
+        .value(kMappingSection + QLatin1Char('/') + key("Object_", n))
+        .toString();
+}
+
+QString ObjectIniStore::StoredObjectInput(int n) const {
+    return QSettings(path(), QSettings::IniFormat)
+        .value(kMappingSection + QLatin1Char('/') + key("ObjectIn_", n))
+        .toString();
+}
+
 DeviceChoice ObjectIniStore::LookupObjectOutput(int n, const DeviceEntryList &devices) const {
     return lookup(key("Object_", n), devices);
 }

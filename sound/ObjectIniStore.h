@@ -66,6 +66,10 @@ public:
     DeviceChoice LookupObjectOutput(int n, const DeviceEntryList &devices) const;
     DeviceChoice LookupObjectInput(int n, const DeviceEntryList &devices) const;
 
+    // The device names stored for object `n`, as written; empty when none is stored.
+    QString StoredObjectOutput(int n) const;
+    QString StoredObjectInput(int n) const;
+
     // The file every operation uses: ObjectIniPath() unless another one was set.
     QString path() const { return path_.isEmpty() ? ObjectIniPath() : path_; }
     // Makes every operation use `path` instead (tests); an empty path restores the usual one.

@@ -345,6 +345,31 @@ private Q_SLOTS:
         QVERIFY(p.main.cbPorog1->isChecked());
     }
 
+    void unlistedDevices_keepTheirStoredNames() {
+        files_->store("ObjectMapping/ObjectIn_1", "Away Microphone");
+        files_->store("ObjectMapping/Object_1", "Away Speakers");
+        files_->store("ObjectMapping/ObjectIn_2", kPipeMicrophone);
+        {
+            // No server: nothing is listed, and nothing empty is written over the names.
+            SoundEngine offline;
+            offline.objectIni.setPath(files_->iniPath());
+            Program p(offline);
+        }
+        QCOMPARE(files_->stored("ObjectMapping/ObjectIn_1"), QStringLiteral("Away Microphone"));
+        QCOMPARE(files_->stored("ObjectMapping/Object_1"), QStringLiteral("Away Speakers"));
+        QCOMPARE(files_->stored("ObjectMapping/ObjectIn_2"), kPipeMicrophone);
+        {
+            // Devices listed, but not these: the objects use a stand-in for now and the file
+            // keeps the names for when the devices come back.
+            Program p(engine);
+            QVERIFY(!p.objects().object(1).InDeviceName.isEmpty());
+            QVERIFY(p.objects().object(1).InDeviceName != QStringLiteral("Away Microphone"));
+        }
+        QCOMPARE(files_->stored("ObjectMapping/ObjectIn_1"), QStringLiteral("Away Microphone"));
+        QCOMPARE(files_->stored("ObjectMapping/Object_1"), QStringLiteral("Away Speakers"));
+        QCOMPARE(files_->stored("ObjectMapping/ObjectIn_2"), kPipeMicrophone);
+    }
+
     void shutdownWhileClapsAreReported_neverHangsOrCrashes() {
         files_->store("ObjectMapping/ObjectIn_1", kPipeMicrophone);
         PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
