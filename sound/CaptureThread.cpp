@@ -226,14 +226,12 @@ void CaptureThread::capture() {
 }
 
 void CaptureThread::pumpUntilStopped(CaptureStream &stream) {
-    bool stalled = false;
     while (!isInterruptionRequested()) {
-        if (stalled) {
-            // A failed stream delivers nothing more; the thread waits to be stopped.
-            QThread::usleep(kWaitStep.count());
-        } else if (!stream.pump([this](std::span<const quint8> block) { processBlock(block); })) {
-            stalled = true;
+        if (!stream.pump([this](std::span<const quint8> block) { processBlock(block); })) {
+            // A failed stream (its device or the server went away) delivers nothing more: the
+            // capture ends and leaves the registry, so that a new one can start later.
             reportError(stream.error(), openFailedContext());
+            return;
         }
     }
 }
