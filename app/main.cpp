@@ -2,18 +2,26 @@
 #include "CommandLine.h"
 #include "ProgramWindows.h"
 #include "QuietLogging.h"
+#include "SingleInstance.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "TerminationSignals.h"
 #include "WindowSystemChoice.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 
 namespace {
+
+long long microsecondsSinceEpoch() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<long long>(
+        std::chrono::duration_cast<std::chrono::microseconds>(now).count());
+}
 
 // For the start-up benchmark: prints "first-paint <window> <microseconds since the epoch>"
 // once a watched window has been painted and put on the screen for the first time. The
@@ -32,11 +40,7 @@ protected:
             // zero timer runs after it.
             const QString name = watched->objectName();
             QTimer::singleShot(0, this, [name] {
-                const auto now = std::chrono::system_clock::now().time_since_epoch();
-                std::printf(
-                    "first-paint %s %lld\n", qPrintable(name),
-                    static_cast<long long>(
-                        std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+                std::printf("first-paint %s %lld\n", qPrintable(name), microsecondsSinceEpoch());
                 std::fflush(stdout);
             });
         }
@@ -62,6 +66,18 @@ int main(int argc, char *argv[]) {
     // The splash and the question display show in the taskbar too.
     QApplication::setWindowIcon(numbrook::TrayIconPicture());
 
+    // One running copy per user: a later start asks the running one to come forward and ends.
+    numbrook::SingleInstance instance;
+    switch (instance.start()) {
+    case numbrook::SingleInstance::Role::HandedOver:
+        return 0;
+    case numbrook::SingleInstance::Role::NoAnswer:
+        std::fputs("numbrook: another copy is running but does not answer\n", stderr);
+        return 1;
+    case numbrook::SingleInstance::Role::Running:
+        break;
+    }
+
     // The sound engine: without a server the program runs on with empty device lists. It
     // outlives the windows.
     numbrook::SoundEngine sound;
@@ -78,6 +94,29 @@ int main(int argc, char *argv[]) {
                          &fmMain, [&fmMain] { fmMain.close(); });
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &fmMain,
                          [&fmMain] { fmMain.close(); });
+
+        // A later start brings the running quiz forward, or else the settings window (also
+        // out of the notification area).
+        QObject::connect(&instance, &numbrook::SingleInstance::activationRequested, &fmMain,
+                         [&windows, &fmMain] {
+                             if (fmMain.quizRunning()) {
+                                 windows.display.raise();
+                                 windows.display.activateWindow();
+                                 return;
+                             }
+                             fmMain.TrayIconDblClick();
+                         });
+
+        // For the answer benchmark: prints "answer <microseconds since the epoch>" each time
+        // an answer key ticks the hotkey box.
+        if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_ANSWER")) {
+            QObject::connect(fmMain.cbHotKey1, &QCheckBox::toggled, &fmMain, [](bool ticked) {
+                if (ticked) {
+                    std::printf("answer %lld\n", microsecondsSinceEpoch());
+                    std::fflush(stdout);
+                }
+            });
+        }
 
         FirstPaintReporter firstPaint;
         if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_FIRST_PAINT")) {
