@@ -3,6 +3,7 @@
 // screen.
 #include "MainWindow.h"
 
+#include "AnswerChannel.h"
 #include "GlobalHotkeys.h"
 #include "QuestionDisplay.h"
 #include "SkinWidgets.h"
@@ -112,6 +113,12 @@ void MainWindow::followVisibility() {
             SoundObjectTable_->btStopMic1Click(1);
         }
     }
+    if (!onScreen && answers_.hotkey()) {
+        // The lamp's second would end with the stopped timer: a press made just before the
+        // hide must not wait there for the next quiz.
+        answers_.setHotkey(false);
+        HotkeyLampTicks = 0;
+    }
     runWhile(Timer_Work, onScreen);
     if (settingsShown && !fmThreadCount->isActive()) {
         // The counters show what they would have shown had the timer never stopped.
@@ -121,11 +128,18 @@ void MainWindow::followVisibility() {
 }
 
 void MainWindow::buildHotkeyFocusNote() {
-    c_.Lbl_HotKey_Focus = new SkinLabel(QString(), this);
-    c_.Lbl_HotKey_Focus->setObjectName(QStringLiteral("Lbl_HotKey_Focus"));
-    c_.Lbl_HotKey_Focus->setWordWrap(true);
-    c_.Lbl_HotKey_Focus->setGeometry(420, 356, 200, 30);
-    c_.Lbl_HotKey_Focus->setVisible(!hotkeys_->isSystemWide());
+    // Right of the answer lamp, level with the chooser, where the panel is empty.
+    auto *note = new SkinLabel(QString(), this);
+    note->setObjectName(QStringLiteral("Lbl_HotKey_Focus"));
+    note->setWordWrap(true);
+    note->setTextColor(Qt::white);
+    QFont font = note->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    note->setFont(font);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    note->setGeometry(616, 306, 176, 60);
+    note->setVisible(!hotkeys_->isSystemWide());
+    c_.Lbl_HotKey_Focus = note;
 }
 
 } // namespace numbrook

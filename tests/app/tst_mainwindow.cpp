@@ -400,8 +400,13 @@ private Q_SLOTS:
         QCOMPARE(label->text(), note);
         // Beside the chooser, inside the window and clear of the lamp.
         const QRect chooser = testing::control(p.main, QStringLiteral("Edit_HotKey"))->geometry();
-        QVERIFY(label->geometry().top() >= chooser.bottom());
+        const QRect lamp = testing::control(p.main, QStringLiteral("Img_HotKey"))->geometry();
+        QVERIFY(label->geometry().left() > lamp.right());
+        QVERIFY(label->geometry().top() <= chooser.top());
+        QVERIFY(label->geometry().bottom() >= chooser.bottom());
         QVERIFY(p.main.rect().contains(label->geometry()));
+        // The whole text fits.
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
     }
 
     void settingsWindowKeys_answerWithoutHeldKeys_data() {

@@ -226,6 +226,9 @@ private Q_SLOTS:
         QVERIFY(p.main.fmThreadCount->isActive());
         p.objects().SetSignalling(1, true);
         o.panel.pbSig->setValue(40);
+        // An answer key pressed in the window just before it goes.
+        p.main.HotkeyMessage(0);
+        QVERIFY(p.main.cbHotKey1->isChecked());
 
         // Into the notification area, as its minimise does.
         p.main.trayIcon()->show();
@@ -234,6 +237,7 @@ private Q_SLOTS:
         QCOMPARE(engine.captures.count(), 0);
         QCOMPARE(o.panel.pbSig->value(), 0);
         QVERIFY(!p.main.cbPorog1->isChecked());
+        QVERIFY(!p.main.cbHotKey1->isChecked());
         // Nothing of the program ticks while it sits there.
         QVERIFY(!p.main.Timer_Work->isActive());
         QVERIFY(!p.main.fmThreadCount->isActive());
