@@ -12,6 +12,14 @@
 
 namespace numbrook {
 
+// The wall clock in microseconds since the epoch: benchmarks compare it with the moment they
+// started the process or pressed a key.
+inline long long MicrosecondsSinceEpoch() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<long long>(
+        std::chrono::duration_cast<std::chrono::microseconds>(now).count());
+}
+
 // For the start-up benchmark: prints "first-paint <window> <microseconds since the epoch>"
 // once a watched window has been painted and put on the screen for the first time. The
 // wall clock lets the benchmark count from the moment it started the process.
@@ -29,11 +37,7 @@ protected:
             // zero timer runs after it.
             const QString name = watched->objectName();
             QTimer::singleShot(0, this, [name] {
-                const auto now = std::chrono::system_clock::now().time_since_epoch();
-                std::printf(
-                    "first-paint %s %lld\n", qPrintable(name),
-                    static_cast<long long>(
-                        std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+                std::printf("first-paint %s %lld\n", qPrintable(name), MicrosecondsSinceEpoch());
                 std::fflush(stdout);
             });
         }

@@ -42,8 +42,8 @@ struct Hover {
 } // namespace
 
 MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &answers,
-                       StringTable &strings, const PictureLists &pictures,
-                       QuestionDisplay &display, SplashWindow &splash, QWidget *parent)
+                       StringTable &strings, const PictureLists &pictures, QuestionDisplay &display,
+                       SplashWindow &splash, QWidget *parent)
     : QWidget(parent), sound_(sound), session_(session), answers_(answers), strings_(strings),
       pictures_(pictures), display_(display), splash_(splash) {
     setObjectName(QStringLiteral("fmMain"));
@@ -70,6 +70,7 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     }
     TrayIcon_ = new TrayIcon(TrayIconPicture(), itemPictures, this);
     hotkeys_ = new GlobalHotkeys(this);
+    buildHotkeyFocusNote();
     connectSoundObjects();
 
     fmThreadCount = new QTimer(this);
@@ -82,6 +83,8 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     FormCreate();
     Timer_Work->start();
     fmThreadCount->start();
+    // The question display's show and hide start and end the quiz's hold on keys and sound.
+    display_.installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
@@ -136,9 +139,7 @@ void MainWindow::FormCreate() {
     SplashShown = false;
     FirstActivationPending = true;
     loadSystemSettings();
-    hotkeys_->registerHotkey(0, HotkeyKey::Return);
-    hotkeys_->registerHotkey(1, HotkeyKey::Space);
-    hotkeys_->registerHotkey(2, HotkeyKey::Escape);
+    // The answer keys are taken only while a quiz runs (Sb_StartClick).
     toolTips_.setEnabled(HintShow == 1);
     HotkeyLampTicks = 0;
     session_.start();
@@ -195,7 +196,9 @@ void MainWindow::FormShow() {
     UpdateSettingsView();
     ShowHotKey();
     ShowSpeed();
+    onScreen_ = true;
     startObjectOneCapture();
+    scheduleFollowVisibility();
 }
 
 void MainWindow::startObjectOneCapture() {

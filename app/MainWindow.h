@@ -89,6 +89,10 @@ struct MainControls {
 
     QFrame *Indicator_Play = nullptr;
 
+    // Beside the hotkey chooser where the keys cannot be held for the whole desktop: the
+    // answer key then works only while a window of the program has the focus.
+    SkinLabel *Lbl_HotKey_Focus = nullptr;
+
     // Every caption label, to follow the length of its text after a language switch.
     std::vector<SkinLabel *> captions;
 };
@@ -151,8 +155,14 @@ public:
 
     void setVisible(bool visible) override;
 
+    // A quiz runs while the question display is on screen.
+    bool quizRunning() const;
+
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
@@ -178,6 +188,15 @@ private:
     void applyOtherWindowsTexts();
     // Starts object 1's microphone capture; does nothing while it runs.
     void startObjectOneCapture();
+    // Takes the answer keys for the whole desktop while a quiz runs.
+    void takeAnswerKeys();
+    // Matches the microphone and the periodic timers to what is on screen: object 1 captures
+    // and the work timer runs while this window or the question display is shown; the thread
+    // counter runs while this window is shown. Runs after the show or hide has settled, so a
+    // switch between the two windows never stops the capture.
+    void followVisibility();
+    void scheduleFollowVisibility();
+    void buildHotkeyFocusNote();
 
     MainControls c_;
     ToolTipSwitch toolTips_;
@@ -193,6 +212,9 @@ private:
     std::function<QPoint()> cursor_;
     bool destroyed_ = false;
     bool closed_ = false;
+    bool followPending_ = false;
+    // Whether a window of the program was on screen at the last follow.
+    bool onScreen_ = false;
 };
 
 using TfmMain = MainWindow;

@@ -81,6 +81,7 @@ void MainWindow::Sb_StartClick() {
     if (starting) {
         display_.show();
         display_.raise();
+        takeAnswerKeys();
         TrayIcon_->show();
         hide();
     } else {

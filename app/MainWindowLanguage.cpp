@@ -85,6 +85,7 @@ void MainWindow::applyCaptionTexts() {
     caption(c_.Lbl_Title[3], s[UiKey::DisplaySettingsTitle]);
     caption(c_.Lbl_Title[4], s[UiKey::SystemSettingsTitle]);
     caption(c_.Lbl_3_Screen, s[UiKey::EscCaption]);
+    c_.Lbl_HotKey_Focus->setText(s[UiKey::HotkeyFocusNote]);
 }
 
 void MainWindow::applyObjectTexts() {

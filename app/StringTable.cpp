@@ -72,6 +72,8 @@ constexpr std::array<Texts, UiKeyCount> Table{{
     {"Wrong:", "Неверно:"},
     {"Points:", "Баллы:"},
     {"Is the expression correct?", "Верно ли выражение?"},
+    {"The answer key works only while a Numbrook window has the focus.",
+     "Клавиша ответа работает, только пока активно окно Numbrook."},
 }};
 
 const QString LanguageValue = QStringLiteral("Languare");

@@ -67,6 +67,8 @@ enum class UiKey {
     WrongCaption,
     PointsCaption,
     QuestionTitle,
+    // Beside the hotkey chooser where the keys cannot be held for the whole desktop.
+    HotkeyFocusNote,
     Count
 };
 

@@ -3,13 +3,17 @@
 #include "FirstPaintReporter.h"
 #include "ProgramWindows.h"
 #include "QuietLogging.h"
+#include "SingleInstance.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "TerminationSignals.h"
 #include "WindowSystemChoice.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char *argv[]) {
     // --help and --version work without a display, so they are read before Qt opens one.
@@ -27,6 +31,18 @@ int main(int argc, char *argv[]) {
     // The splash and the question display show in the taskbar too.
     QApplication::setWindowIcon(numbrook::TrayIconPicture());
 
+    // One running copy per user: a later start asks the running one to come forward and ends.
+    numbrook::SingleInstance instance;
+    switch (instance.start()) {
+    case numbrook::SingleInstance::Role::HandedOver:
+        return 0;
+    case numbrook::SingleInstance::Role::NoAnswer:
+        std::fputs("numbrook: another copy is running but does not answer\n", stderr);
+        return 1;
+    case numbrook::SingleInstance::Role::Running:
+        break;
+    }
+
     // The sound engine: without a server the program runs on with empty device lists. It
     // outlives the windows.
     numbrook::SoundEngine sound;
@@ -43,6 +59,29 @@ int main(int argc, char *argv[]) {
                          &fmMain, [&fmMain] { fmMain.close(); });
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &fmMain,
                          [&fmMain] { fmMain.close(); });
+
+        // A later start brings the running quiz forward, or else the settings window (also
+        // out of the notification area).
+        QObject::connect(&instance, &numbrook::SingleInstance::activationRequested, &fmMain,
+                         [&windows, &fmMain] {
+                             if (fmMain.quizRunning()) {
+                                 windows.display.raise();
+                                 windows.display.activateWindow();
+                                 return;
+                             }
+                             fmMain.TrayIconDblClick();
+                         });
+
+        // For the answer benchmark: prints "answer <microseconds since the epoch>" each time
+        // an answer key ticks the hotkey box.
+        if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_ANSWER")) {
+            QObject::connect(fmMain.cbHotKey1, &QCheckBox::toggled, &fmMain, [](bool ticked) {
+                if (ticked) {
+                    std::printf("answer %lld\n", numbrook::MicrosecondsSinceEpoch());
+                    std::fflush(stdout);
+                }
+            });
+        }
 
         numbrook::FirstPaintReporter firstPaint;
         if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_FIRST_PAINT")) {

@@ -20,6 +20,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A fresh profile for the program on every run: no settings, no autostart entry.
 export XDG_CONFIG_HOME="$work/config"
+# A runtime folder of its own, so that a copy of the program running elsewhere is not asked.
+export XDG_RUNTIME_DIR="$work"
 
 # One run: starts the command, waits for the first-paint line of `window`, reads VmRSS once the
 # window has settled, ends the process. Prints "<milliseconds to first paint> <RSS kB>" and, for

@@ -18,7 +18,8 @@ pixel() { # the colour of one screen pixel as rrggbb
 }
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 
-XDG_CONFIG_HOME=$config "$binary" &
+# A runtime folder of its own: the one running copy is per runtime folder.
+XDG_RUNTIME_DIR=$config XDG_CONFIG_HOME=$config "$binary" &
 pid=$!
 sleep 5 # the splash shows for about three seconds
 # The main window is centred at the top: its blue background at (700, 300).

@@ -2,6 +2,7 @@
 // presses keys while a separate program's text field has the focus, and the main window, its
 // tray icon and the question display answer as the program does. The full-screen display over
 // the window manager's taskbar.
+#include "BitmapLists.h"
 #include "GlobalHotkeys.h"
 #include "KeyProbe.h"
 #include "MainWindow.h"
@@ -33,6 +34,45 @@ using testing::modifierState;
 using testing::Program;
 using testing::xdotool;
 
+constexpr int QtKeyReturn = 0x01000004;
+constexpr int QtKeySpace = 0x20;
+constexpr int QtKeyEscape = 0x01000000;
+
+// The keyboard layout of the X server, put back when the guard goes.
+class LayoutGuard {
+public:
+    LayoutGuard() {
+        QProcess query;
+        query.start(QStringLiteral("setxkbmap"), {QStringLiteral("-query")});
+        query.waitForFinished();
+        for (const QByteArray &line : query.readAllStandardOutput().split('\n')) {
+            if (line.startsWith("layout:"))
+                layout_ = QString::fromLatin1(line.mid(7).trimmed());
+        }
+        if (layout_.isEmpty())
+            layout_ = QStringLiteral("us");
+    }
+    ~LayoutGuard() {
+        QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layout_});
+    }
+    Q_DISABLE_COPY_MOVE(LayoutGuard)
+
+private:
+    QString layout_;
+};
+
+// A seed that makes every question of the program's quiz the same true expression: the random
+// source is reseeded from it for every question.
+bool chooseTrueExpressions(QuizSession &session) {
+    for (quint64 candidate = 1; candidate < 1000; ++candidate) {
+        session.generator.setSeedSource([candidate] { return candidate; });
+        if (session.nextQuestion(QStringLiteral("?")).shown &&
+            session.generator.ExpressionIsCorrect)
+            return true;
+    }
+    return false;
+}
+
 QString labelText(const TfmDisplay &display, const char *name) {
     const auto *label = display.findChild<QLabel *>(QLatin1String(name));
     return label ? label->text() : QStringLiteral("<missing>");
@@ -52,7 +92,12 @@ private Q_SLOTS:
     void answerKeys_lastPressDecidesBox_focusedWindowGetsNothing_data();
     void answerKeys_lastPressDecidesBox_focusedWindowGetsNothing();
     void numLockOn_enterKeysStillTickBox();
-    void escape_fromNotificationArea_bringsMainWindowBackAndRemovesIcon();
+    void noQuiz_keysReachFocusedProgram_data();
+    void noQuiz_keysReachFocusedProgram();
+    void noQuiz_settingsWindowFocused_windowKeysLightLamp_data();
+    void noQuiz_settingsWindowFocused_windowKeysLightLamp();
+    void quiz_takesReturnOnlyWhileItRuns();
+    void quiz_keymapChanged_returnStillAnswers();
     void escape_duringQuiz_closesDisplayAndKeepsCounters();
     void quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCorrect();
     void fullScreenDisplay_liesAboveDesktopPanels();
@@ -62,6 +107,13 @@ private:
     void focusProbe();
     // A left click with the real pointer in the middle of a control of the main window.
     void clickControl(const char *name);
+    // Takes the answer keys as a quiz start does, for tests of the keys themselves.
+    void holdAnswerKeys();
+    // Starts a quiz of a question every `speed` seconds with the start button of the shown main
+    // window; the keys are held once it runs.
+    void startQuiz(int speed);
+    // The same with one true expression as every question.
+    void startTrueQuiz(int speed);
 
     KeyProbe probe_;
     std::unique_ptr<QTemporaryDir> config_;
@@ -88,8 +140,35 @@ void AnswerKeysX11Test::init() {
     home_ = std::make_unique<testing::ConfigHome>(config_->path());
     program_ = std::make_unique<Program>();
     QVERIFY(program_->main.hotkeys()->isSystemWide());
+    // No key is held before a quiz.
     for (int id = 0; id < 3; ++id)
-        QVERIFY(program_->main.hotkeys()->isRegistered(id));
+        QVERIFY(!program_->main.hotkeys()->isRegistered(id));
+}
+
+void AnswerKeysX11Test::holdAnswerKeys() {
+    GlobalHotkeys *hotkeys = program_->main.hotkeys();
+    QVERIFY(hotkeys->registerHotkey(0, HotkeyKey::Return));
+    QVERIFY(hotkeys->registerHotkey(1, HotkeyKey::Space));
+    QVERIFY(hotkeys->registerHotkey(2, HotkeyKey::Escape));
+}
+
+void AnswerKeysX11Test::startTrueQuiz(int speed) {
+    QVERIFY(chooseTrueExpressions(program_->session));
+    program_->session.settings.Show_Otvet_Mode = 1;
+    startQuiz(speed);
+}
+
+void AnswerKeysX11Test::startQuiz(int speed) {
+    TfmMain &main = program_->main;
+    program_->session.settings.Speed_Math = speed;
+    program_->session.settings.Screen_Res = 0;
+    program_->session.settings.Show_Points = 1;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    clickControl("Sb_Start");
+    QTRY_VERIFY_WITH_TIMEOUT(program_->display.isVisible(), 5000);
+    for (int id = 0; id < 3; ++id)
+        QVERIFY(main.hotkeys()->isRegistered(id));
 }
 
 void AnswerKeysX11Test::cleanup() {
@@ -136,6 +215,7 @@ void AnswerKeysX11Test::answerKeys_lastPressDecidesBox_focusedWindowGetsNothing(
     main.Timer_Work->stop();
     main.Cnt_HotKey = choice;
     main.ShowHotKey();
+    holdAnswerKeys();
     focusProbe();
 
     QSignalSpy presses(main.hotkeys(), &GlobalHotkeys::hotkey);
@@ -152,6 +232,7 @@ void AnswerKeysX11Test::answerKeys_lastPressDecidesBox_focusedWindowGetsNothing(
 void AnswerKeysX11Test::numLockOn_enterKeysStillTickBox() {
     TfmMain &main = program_->main;
     main.Timer_Work->stop();
+    holdAnswerKeys();
     focusProbe();
     const quint16 before = modifierState();
     // NumLock itself is no hotkey: it goes to the focused window.
@@ -168,34 +249,121 @@ void AnswerKeysX11Test::numLockOn_enterKeysStillTickBox() {
     }
 }
 
-void AnswerKeysX11Test::escape_fromNotificationArea_bringsMainWindowBackAndRemovesIcon() {
+void AnswerKeysX11Test::noQuiz_keysReachFocusedProgram_data() {
+    QTest::addColumn<bool>("inTray");
+    QTest::newRow("settings window shown") << false;
+    QTest::newRow("hidden in the notification area") << true;
+}
+
+void AnswerKeysX11Test::noQuiz_keysReachFocusedProgram() {
+    QFETCH(bool, inTray);
     TfmMain &main = program_->main;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    clickControl("Sb_Min");
-    QTRY_VERIFY_WITH_TIMEOUT(!main.isVisible(), 5000);
-    QVERIFY(main.trayIcon()->isVisible());
-
+    if (inTray) {
+        clickControl("Sb_Min");
+        QTRY_VERIFY_WITH_TIMEOUT(!main.isVisible(), 5000);
+        QVERIFY(main.trayIcon()->isVisible());
+    }
     focusProbe();
-    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Escape")}), QList<int>{});
-    QTRY_VERIFY_WITH_TIMEOUT(main.isVisible(), 5000);
+    QSignalSpy presses(main.hotkeys(), &GlobalHotkeys::hotkey);
+    QCOMPARE(probe_.pressAndCollect(
+                 {QStringLiteral("Return"), QStringLiteral("space"), QStringLiteral("Escape")}),
+             (QList<int>{QtKeyReturn, QtKeySpace, QtKeyEscape}));
+    QCOMPARE(presses.size(), 0);
+    QVERIFY(!main.cbHotKey1->isChecked());
+    // Esc is no key of the program outside a quiz: the window stays where it was.
+    QCOMPARE(main.isVisible(), !inTray);
+}
+
+void AnswerKeysX11Test::noQuiz_settingsWindowFocused_windowKeysLightLamp_data() {
+    QTest::addColumn<qint32>("choice");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("ticked");
+    QTest::newRow("Enter chosen, Enter") << 0 << "Return" << true;
+    QTest::newRow("Enter chosen, numpad Enter") << 0 << "KP_Enter" << true;
+    QTest::newRow("Space chosen, Space") << 1 << "space" << true;
+    QTest::newRow("Enter chosen, Space") << 0 << "space" << false;
+}
+
+void AnswerKeysX11Test::noQuiz_settingsWindowFocused_windowKeysLightLamp() {
+    QFETCH(qint32, choice);
+    QFETCH(QString, key);
+    QFETCH(bool, ticked);
+    TfmMain &main = program_->main;
+    main.Cnt_HotKey = choice;
+    main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QVERIFY(!main.trayIcon()->isVisible());
-    QVERIFY(!program_->display.isVisible());
-    // Every showing places the window anew: centred at the top.
-    QCOMPARE(main.pos(), QPoint((1920 - main.width()) / 2, 10));
+    const QString window = QString::number(main.winId());
+    QVERIFY(xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}));
+    QTRY_VERIFY_WITH_TIMEOUT(main.isActiveWindow(), 5000);
+    QVERIFY(xdotool({QStringLiteral("key"), key}));
+    if (ticked) {
+        QTRY_VERIFY_WITH_TIMEOUT(main.cbHotKey1->isChecked(), 5000);
+        // The lamp lights at the work timer's next tick.
+        QTRY_COMPARE_WITH_TIMEOUT(testing::button(main, QStringLiteral("Img_HotKey"))->picture(),
+                                  int(ButtonPicture::KeyLampLit), 1000);
+    } else {
+        QTest::qWait(300);
+        QVERIFY(!main.cbHotKey1->isChecked());
+    }
+}
+
+void AnswerKeysX11Test::quiz_takesReturnOnlyWhileItRuns() {
+    TfmMain &main = program_->main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    // Before the quiz another program has Return.
+    focusProbe();
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{QtKeyReturn});
+
+    startTrueQuiz(3);
+    focusProbe();
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session.TotalQuestions, 1, 5000);
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{});
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session.CorrectAnswers, 1, 5000);
+
+    // Esc ends the quiz and gives every key back.
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Escape")}), QList<int>{});
+    QTRY_VERIFY_WITH_TIMEOUT(!program_->display.isVisible(), 5000);
+    for (int id = 0; id < 3; ++id)
+        QVERIFY(!main.hotkeys()->isRegistered(id));
+    // The settings window comes forward first; then the other program takes the focus back.
+    QTRY_VERIFY_WITH_TIMEOUT(main.isActiveWindow(), 5000);
+    focusProbe();
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return"), QStringLiteral("Escape")}),
+             (QList<int>{QtKeyReturn, QtKeyEscape}));
+
+    // The start button's second press ends a quiz the same way.
+    clickControl("Sb_Start");
+    QTRY_VERIFY_WITH_TIMEOUT(program_->display.isVisible(), 5000);
+    QVERIFY(main.hotkeys()->isRegistered(0));
+    main.Sb_StartClick();
+    QTRY_VERIFY_WITH_TIMEOUT(!program_->display.isVisible(), 5000);
+    QVERIFY(!main.hotkeys()->isRegistered(0));
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QTest::qWait(300);
+    focusProbe();
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{QtKeyReturn});
+}
+
+void AnswerKeysX11Test::quiz_keymapChanged_returnStillAnswers() {
+    startTrueQuiz(3);
+    LayoutGuard layout;
+    QVERIFY(QProcess::execute(QStringLiteral("setxkbmap"),
+                              {QStringLiteral("-layout"), QStringLiteral("de")}) == 0);
+    // The grabs are taken again once the server reports the new mapping.
+    QTest::qWait(500);
+    focusProbe();
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session.TotalQuestions, 1, 5000);
+    QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{});
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session.CorrectAnswers, 1, 5000);
 }
 
 void AnswerKeysX11Test::escape_duringQuiz_closesDisplayAndKeepsCounters() {
     TfmMain &main = program_->main;
     TfmDisplay &display = program_->display;
-    program_->session.settings.Speed_Math = 1;
-    program_->session.settings.Screen_Res = 0;
-    program_->session.settings.Show_Points = 1;
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    clickControl("Sb_Start");
-    QTRY_VERIFY_WITH_TIMEOUT(display.isVisible(), 5000);
+    startQuiz(1);
     QVERIFY(display.Timer_Vopros->isActive());
     QVERIFY(main.trayIcon()->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(program_->session.TotalQuestions >= 2, 15000);
@@ -215,26 +383,8 @@ void AnswerKeysX11Test::escape_duringQuiz_closesDisplayAndKeepsCounters() {
 }
 
 void AnswerKeysX11Test::quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCorrect() {
-    TfmMain &main = program_->main;
     TfmDisplay &display = program_->display;
-    // A seed that builds a true expression; the random source is reseeded from it for every
-    // question, so every question of this quiz is that expression.
-    quint64 seed = 0;
-    for (quint64 candidate = 1; candidate < 1000 && seed == 0; ++candidate) {
-        program_->session.generator.setSeedSource([candidate] { return candidate; });
-        if (program_->session.nextQuestion(QStringLiteral("?")).shown &&
-            program_->session.generator.ExpressionIsCorrect)
-            seed = candidate;
-    }
-    QVERIFY(seed != 0);
-    program_->session.settings.Speed_Math = 3;
-    program_->session.settings.Screen_Res = 0;
-    program_->session.settings.Show_Points = 1;
-    program_->session.settings.Show_Otvet_Mode = 1;
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    clickControl("Sb_Start");
-    QTRY_VERIFY_WITH_TIMEOUT(display.isVisible(), 5000);
+    startTrueQuiz(3);
     focusProbe();
     QTRY_COMPARE_WITH_TIMEOUT(program_->session.TotalQuestions, 1, 5000);
     QVERIFY(program_->session.generator.ExpressionIsCorrect);

@@ -1,9 +1,10 @@
 // The main window and the question display: layout, settings panel, work timer, system
 // settings and the start button.
+#include "GlobalHotkeys.h"
 #include "MainWindow.h"
+#include "ObjectIniStore.h"
 #include "QuizSession.h"
 #include "SkinWidgets.h"
-#include "ObjectIniStore.h"
 #include "SoundObjectTable.h"
 #include "TestProgram.h"
 
@@ -372,6 +373,68 @@ private Q_SLOTS:
         QVERIFY(!p.display.Timer_Vopros->isActive());
         QVERIFY(p.main.isVisible());
         QCOMPARE(p.session.TotalQuestions, 1);
+    }
+
+    void noSystemWideKeys_noteBesideHotkeyChooserInBothLanguages_data() {
+        QTest::addColumn<qint32>("language");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("English")
+            << LanguageEnglish
+            << "The answer key works only while a Numbrook window has the focus.";
+        QTest::newRow("Russian") << LanguageRussian
+                                 << "Клавиша ответа работает, только пока активно окно Numbrook.";
+    }
+
+    void noSystemWideKeys_noteBesideHotkeyChooserInBothLanguages() {
+        QFETCH(qint32, language);
+        QFETCH(QString, note);
+        // Offscreen, as on a Wayland session without X11, no key is held for the desktop.
+        Program p;
+        QVERIFY(!p.main.hotkeys()->isSystemWide());
+        p.main.switchLanguage(language);
+        p.main.show();
+        const auto *label = p.main.findChild<QLabel *>(QStringLiteral("Lbl_HotKey_Focus"));
+        QVERIFY(label);
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), note);
+        // Beside the chooser, inside the window and clear of the lamp.
+        const QRect chooser = testing::control(p.main, QStringLiteral("Edit_HotKey"))->geometry();
+        const QRect lamp = testing::control(p.main, QStringLiteral("Img_HotKey"))->geometry();
+        QVERIFY(label->geometry().left() > lamp.right());
+        QVERIFY(label->geometry().top() <= chooser.top());
+        QVERIFY(label->geometry().bottom() >= chooser.bottom());
+        QVERIFY(p.main.rect().contains(label->geometry()));
+        // The whole text fits.
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
+    }
+
+    void settingsWindowKeys_answerWithoutHeldKeys_data() {
+        QTest::addColumn<qint32>("choice");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("Enter chosen, Return")
+            << 0 << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
+        QTest::newRow("Enter chosen, keypad Enter")
+            << 0 << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
+        QTest::newRow("Space chosen, Space")
+            << 1 << int(Qt::Key_Space) << Qt::KeyboardModifiers() << true;
+        QTest::newRow("Enter chosen, Space")
+            << 0 << int(Qt::Key_Space) << Qt::KeyboardModifiers() << false;
+        QTest::newRow("Ctrl+Return is no answer")
+            << 0 << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    }
+
+    void settingsWindowKeys_answerWithoutHeldKeys() {
+        QFETCH(qint32, choice);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, ticked);
+        Program p;
+        p.main.Cnt_HotKey = choice;
+        p.main.show();
+        QTest::keyClick(&p.main, Qt::Key(key), modifiers);
+        QCOMPARE(p.main.cbHotKey1->isChecked(), ticked);
     }
 };
 

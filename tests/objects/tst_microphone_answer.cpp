@@ -11,6 +11,7 @@
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "SoundObjectTable.h"
+#include "TrayMenu.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -38,6 +39,19 @@ namespace {
 
 const QString kPipeMicrophone = QStringLiteral("Pipe Microphone");
 const QString kTestMicrophone = QStringLiteral("Test Microphone");
+
+// The record streams the sound server lists for this process.
+int ownRecordStreams() {
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    int streams = 0;
+    const QStringList blocks =
+        pactl({"list", "source-outputs"}).split(QStringLiteral("Source Output #"));
+    for (const QString &block : blocks) {
+        if (block.contains(QStringLiteral("application.process.id = \"%1\"").arg(pid)))
+            ++streams;
+    }
+    return streams;
+}
 
 int seconds(const QString &clock) {
     const QTime time = QTime::fromString(clock, QStringLiteral("hh.mm.ss"));
@@ -207,6 +221,85 @@ private Q_SLOTS:
         }
         QVERIFY(seen.trueClap && seen.falseClap && seen.silence && seen.twoClaps);
         p.main.Sb_StartClick();
+    }
+
+    void hiddenToTray_noRecordStream_shownAgain_exactlyOne() {
+        QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
+        Program p(engine);
+        SoundObject &o = p.objects().object(1);
+        p.main.show();
+        QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
+        QVERIFY(p.main.Timer_Work->isActive());
+        QVERIFY(p.main.fmThreadCount->isActive());
+        p.objects().SetSignalling(1, true);
+        o.panel.pbSig->setValue(40);
+        // An answer key pressed in the window just before it goes.
+        p.main.HotkeyMessage(0);
+        QVERIFY(p.main.cbHotKey1->isChecked());
+
+        // Into the notification area, as its minimise does.
+        p.main.trayIcon()->show();
+        p.main.hide();
+        QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 0, 5000);
+        QCOMPARE(engine.captures.count(), 0);
+        QCOMPARE(o.panel.pbSig->value(), 0);
+        QVERIFY(!p.main.cbPorog1->isChecked());
+        QVERIFY(!p.main.cbHotKey1->isChecked());
+        // Nothing of the program ticks while it sits there.
+        QVERIFY(!p.main.Timer_Work->isActive());
+        QVERIFY(!p.main.fmThreadCount->isActive());
+
+        for (int round = 0; round < 2; ++round) {
+            p.main.show();
+            QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 1, 5000);
+            QTest::qWait(300);
+            QCOMPARE(ownRecordStreams(), 1);
+            QVERIFY(p.main.Timer_Work->isActive());
+            QVERIFY(p.main.fmThreadCount->isActive());
+            p.main.hide();
+            QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 0, 5000);
+        }
+    }
+
+    void quizFromTray_capturesAndAClapScores() {
+        files_->store("ObjectMapping/ObjectIn_1", kPipeMicrophone);
+        PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+        QVERIFY(feeder.isOpen());
+        Program p(engine);
+        p.session.settings.Diff_Math = 1;
+        p.session.settings.Znak(1) = 1;
+        // Hidden before the loop has run once after the show.
+        p.main.show();
+        QCOMPARE(engine.captures.count(), 1);
+        p.main.hide();
+        QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 0, 5000);
+
+        QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
+        p.display.Timer_Vopros->setInterval(400);
+        p.main.Sb_StartClick();
+        QVERIFY(p.display.isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
+        // The work timer keeps the answer lamp's second during the quiz.
+        QVERIFY(p.main.Timer_Work->isActive());
+        QVERIFY(!p.main.fmThreadCount->isActive());
+
+        QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 1, 5000);
+        const bool truth = p.session.generator.ExpressionIsCorrect;
+        const int correct = p.session.CorrectAnswers;
+        feeder.play(clapSound());
+        QTRY_VERIFY_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 0, 5000);
+        QCOMPARE(p.session.CorrectAnswers, correct + (truth ? 1 : 0));
+        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, 1);
+
+        // The quiz's end brings the settings window back: still one capture.
+        p.main.Sb_StartClick();
+        QVERIFY(p.main.isVisible());
+        QTest::qWait(300);
+        QCOMPARE(ownRecordStreams(), 1);
+        QCOMPARE(p.logCount("start mic"), 2);
     }
 
     void microphoneArrows_wrapAndStoreTheChoice() {
