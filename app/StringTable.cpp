@@ -72,6 +72,7 @@ constexpr std::array<Texts, UiKeyCount> Table{{
     {"Wrong:", "Неверно:"},
     {"Points:", "Баллы:"},
     {"Is the expression correct?", "Верно ли выражение?"},
+    {"Results", "Результаты"},
 }};
 
 const QString LanguageValue = QStringLiteral("Languare");

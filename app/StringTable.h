@@ -67,6 +67,7 @@ enum class UiKey {
     WrongCaption,
     PointsCaption,
     QuestionTitle,
+    ResultsCaption,
     Count
 };
 
