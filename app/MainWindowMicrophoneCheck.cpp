@@ -47,9 +47,9 @@ void MainWindow::buildMicrophoneCheck() {
     micCheckLine_->setTextColor(QColor(0xF2, 0xF6, 0xFC));
     micCheckLine_->setWordWrap(true);
     micCheckLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    micCheckLine_->setGeometry(620, 230, 172, 48);
+    micCheckLine_->setGeometry(620, 230, 172, 66);
     micApplyButton_ = checkButton(QStringLiteral("Sb_MicCheckApply"), this);
-    micApplyButton_->setGeometry(620, 280, 100, 22);
+    micApplyButton_->setGeometry(620, 298, 100, 22);
     micApplyButton_->hide();
     micCheckTimer_ = new QTimer(this);
     micCheckTimer_->setObjectName(QStringLiteral("Timer_MicCheck"));
@@ -107,6 +107,17 @@ void MainWindow::applyMicrophoneCheck() {
 void MainWindow::showMicrophoneCheckTexts() {
     if (!micCheckButton_) {
         return;
+    }
+    // The background (pale) and the claps (gold) on object 1's level bar while the result shows.
+    if (LevelBar *bar = c_.objects[1].pbSig) {
+        QList<QPair<int, QColor>> marks;
+        if (micResult_ && micResult_->outcome != MicrophoneCheckOutcome::NothingHeard) {
+            marks.append({micResult_->background, QColor(0xC8, 0xD8, 0xEC)});
+            for (int peak : micResult_->clapPeaks) {
+                marks.append({peak, QColor(0xF0, 0xB9, 0x26)});
+            }
+        }
+        bar->setMarks(marks);
     }
     const int language = strings_.LanguageIndex;
     micCheckButton_->setText(ResultsTexts::text(ResultsText::MicrophoneTestButton, language));

@@ -206,6 +206,8 @@ private Q_SLOTS:
         // The results window says what went wrong, once.
         p.showResults();
         QVERIFY(p.resultsWindow());
+        auto *problem = p.resultsWindow()->findChild<QLabel *>(QStringLiteral("problemLine"));
+        QVERIFY(problem && !problem->isHidden() && !problem->text().isEmpty());
         QVERIFY(p.results.takeProblem().kind == StoreProblem::Kind::None);
     }
 
