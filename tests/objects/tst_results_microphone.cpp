@@ -1,17 +1,22 @@
-// The main window's microphone check against the test environment's sound server: claps
-// played into the pipe microphone over a steady background give a threshold that the same
-// capture then fires on for every clap and never for the background; a background as loud as
-// the claps is refused and changes nothing.
+// The results' microphone parts against the test environment's sound server: the main
+// window's microphone check (claps played into the pipe microphone over a steady background
+// give a threshold that the same capture then fires on for every clap and never for the
+// background; a background as loud as the claps is refused and changes nothing), and a clap
+// answer in a quiz recorded with the time from the equation's showing to the clap.
 #include "CaptureThread.h"
 #include "MainWindow.h"
 #include "ObjectProgram.h"
 #include "PipeFeeder.h"
 #include "PulseTools.h"
+#include "QuestionDisplay.h"
+#include "QuizSession.h"
 #include "ResultsTexts.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "SoundObjectTable.h"
 
+#include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -43,7 +48,7 @@ QByteArray claps(int background, int milliseconds, const QList<QPair<int, int>> 
 
 } // namespace
 
-class MicrophoneCheckWindowTest : public QObject {
+class ResultsMicrophoneTest : public QObject {
     Q_OBJECT
 
     SoundEngine engine;
@@ -124,6 +129,42 @@ private Q_SLOTS:
         QCOMPARE(fired.count(), 3);
     }
 
+    void clapInQuiz_recordedWithItsTimeFromTheShowing() {
+        PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+        QVERIFY(feeder.isOpen());
+        Program p(engine);
+        showListening(p);
+        p.session.settings.Speed_Math = 2;
+        QElapsedTimer clock;
+        clock.start();
+        qint64 shownMs = -1;
+        connect(&p.display, &QuestionDisplay::questionShown, &p.display,
+                [&] { shownMs = clock.elapsed(); });
+        p.main.Sb_StartClick();
+        QTRY_VERIFY_WITH_TIMEOUT(shownMs >= 0, 5000);
+        QTest::qWait(300);
+        const qint64 playedMs = clock.elapsed() - shownMs;
+        feeder.play(clapSound());
+        QTRY_VERIFY_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), 2000);
+        const qint64 heardMs = clock.elapsed() - shownMs;
+        // Esc once the question is scored.
+        QTRY_VERIFY_WITH_TIMEOUT(p.session.CorrectAnswers + p.session.WrongAnswers == 1, 5000);
+        p.main.HotkeyMessage(2);
+
+        const QList<QuizSummary> quizzes = p.results.recentQuizzes(1);
+        QCOMPARE(quizzes.size(), 1);
+        QCOMPARE(quizzes.first().state, QuizState::Finished);
+        const QList<QuestionRow> rows = p.results.quizQuestions(quizzes.first().id);
+        QCOMPARE(rows.size(), 1);
+        const QuestionRecord &r = rows.first().record;
+        QCOMPARE(r.answer, AnswerSource::Clap);
+        QCOMPARE(r.judgedRight, r.equationTrue);
+        QVERIFY(r.reactionMs.has_value());
+        qInfo("clap played %lld ms, heard by %lld ms, recorded %d ms after the showing", playedMs,
+              heardMs, *r.reactionMs);
+        QVERIFY(*r.reactionMs >= playedMs && *r.reactionMs <= heardMs + 20);
+    }
+
     void backgroundAsLoudAsClaps_isRefused() {
         PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
         QVERIFY(feeder.isOpen());
@@ -143,5 +184,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(MicrophoneCheckWindowTest)
-#include "tst_microphone_check_window.moc"
+QTEST_MAIN(ResultsMicrophoneTest)
+#include "tst_results_microphone.moc"
