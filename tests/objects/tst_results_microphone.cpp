@@ -109,6 +109,11 @@ private Q_SLOTS:
         QVERIFY(result->threshold > background && result->threshold <= 60);
         auto *apply = p.get<QPushButton>(QStringLiteral("Sb_MicCheckApply"));
         QVERIFY(apply && !apply->isHidden());
+        // The proposal with its levels marked on the bar, for a look by eye.
+        if (const QString folder = qEnvironmentVariable("NUMBROOK_SCREENSHOT_DIR");
+            !folder.isEmpty()) {
+            p.main.grab().save(folder + QStringLiteral("/microphone-check.png"));
+        }
         apply->click();
         TrackBar *threshold = p.get<TrackBar>(QStringLiteral("tbTrig1"));
         QCOMPARE(threshold->value(), result->threshold);
