@@ -64,8 +64,8 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     Timer_Work->setInterval(100);
     connect(Timer_Work, &QTimer::timeout, this, &MainWindow::Timer_WorkTimer);
 
-    std::array<QPixmap, 5> itemPictures;
-    for (int i = 0; i < 5; ++i) {
+    std::array<QPixmap, TrayIcon::ItemCount> itemPictures;
+    for (int i = 0; i < TrayIcon::ItemCount; ++i) {
         itemPictures[std::size_t(i)] = MenuItemPicture(i + 1);
     }
     TrayIcon_ = new TrayIcon(TrayIconPicture(), itemPictures, this);
@@ -240,6 +240,7 @@ void MainWindow::updateHover(const QPoint &cursor) {
     const Hover hovers[] = {
         {c_.Sb_Lang_Up, ButtonPicture::ArrowLeftHovered, ButtonPicture::ArrowLeft},
         {c_.Sb_Lang_Down, ButtonPicture::ArrowRightHovered, ButtonPicture::ArrowRight},
+        {c_.Sb_Results, ButtonPicture::ResultsHovered, ButtonPicture::Results},
         {c_.Sb_Help, ButtonPicture::HelpHovered, ButtonPicture::Help},
         {c_.Sb_Internet, ButtonPicture::WebsiteHovered, ButtonPicture::Website},
         {c_.Sb_Min, ButtonPicture::MinimiseHovered, ButtonPicture::Minimise},

@@ -1,19 +1,24 @@
 #pragma once
 
+#include "MicrophoneCheck.h"
 #include "ObjectLog.h"
+#include "ResultsStore.h"
 #include "SkinWidgets.h"
 #include "SoundObjectPanel.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
 class QFrame;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QTimer;
 
 namespace numbrook {
@@ -33,6 +38,7 @@ class TrayIcon;
 // control's objectName; numbered families are arrays indexed by their number (element 0 of a
 // 1-based family is unused).
 struct MainControls {
+    PictureButton *Sb_Results = nullptr;
     PictureButton *Sb_Help = nullptr;
     PictureButton *Sb_Internet = nullptr;
     PictureButton *Sb_Min = nullptr;
@@ -46,6 +52,8 @@ struct MainControls {
     PictureButton *Sb_Start = nullptr;
     PictureButton *Img_Porog1 = nullptr;
     PictureButton *Img_HotKey = nullptr;
+    // The line under the system settings with the last quiz's score.
+    SkinLabel *Lbl_LastQuiz = nullptr;
 
     // Option boxes and the labels beside them.
     std::array<PictureButton *, 4> Cb_Diff_Math{};
@@ -158,6 +166,22 @@ public:
     // A quiz runs while the question display is on screen.
     bool quizRunning() const;
 
+    // Shows the score line of the quiz that just ended, in the interface language.
+    void setLastQuiz(const QuizSummary &quiz);
+
+    // The microphone check of object 1: a few seconds of level reports while the parent claps
+    // twice, then the proposed threshold or why there is none.
+    void startMicrophoneCheck();
+    // Sets object 1's threshold to the check's proposal; nothing without one.
+    void applyMicrophoneCheck();
+    const std::optional<MicrophoneCheckResult> &microphoneCheckResult() const { return micResult_; }
+
+Q_SIGNALS:
+    // The results button or the tray's results item was clicked.
+    void resultsRequested();
+    // The interface language was applied to the windows (its index).
+    void languageApplied(int languageIndex);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -186,6 +210,13 @@ private:
     void applyCaptionTexts();
     void applyObjectTexts();
     void applyOtherWindowsTexts();
+    void buildResultsControls();
+    void connectResults();
+    void applyResultsTexts();
+    void buildMicrophoneCheck();
+    void connectMicrophoneCheck();
+    void finishMicrophoneCheck();
+    void showMicrophoneCheckTexts();
     // Starts object 1's microphone capture; does nothing while it runs.
     void startObjectOneCapture();
     // Takes the answer keys for the whole desktop while a quiz runs.
@@ -210,6 +241,14 @@ private:
     TrayIcon *TrayIcon_ = nullptr;
     GlobalHotkeys *hotkeys_ = nullptr;
     std::function<QPoint()> cursor_;
+    std::optional<QuizSummary> lastQuiz_;
+    MicrophoneCheck micCheck_;
+    QElapsedTimer micClock_; // monotonic, for the check's level reports
+    QTimer *micCheckTimer_ = nullptr;
+    std::optional<MicrophoneCheckResult> micResult_;
+    QPushButton *micCheckButton_ = nullptr;
+    QPushButton *micApplyButton_ = nullptr;
+    SkinLabel *micCheckLine_ = nullptr;
     bool destroyed_ = false;
     bool closed_ = false;
     bool followPending_ = false;

@@ -228,6 +228,9 @@ void MainWindow::connectTray() {
         case 4:
             OpenProgramPage(strings_.LanguageIndex);
             break;
+        case 6:
+            Q_EMIT resultsRequested();
+            break;
         default:
             close();
             break;
@@ -239,6 +242,7 @@ void MainWindow::connectHandlers() {
     connectQuizOptions();
     connectSystemOptions();
     connectTray();
+    connectResults();
     onClick(this, c_.Sb_Start, nullptr, [this] { Sb_StartClick(); });
     onClick(this, c_.Sb_Close, nullptr, [this] { Sb_CloseClick(); });
     onClick(this, c_.Sb_Min, nullptr, [this] { Sb_MinClick(); });

@@ -37,6 +37,7 @@ void MainWindow::ApplyLanguage() {
     applyCaptionTexts();
     applyObjectTexts();
     applyOtherWindowsTexts();
+    applyResultsTexts();
     // Labels follow the length of their new texts.
     for (SkinLabel *label : c_.captions) {
         label->adjustSize();

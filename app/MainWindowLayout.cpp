@@ -75,6 +75,7 @@ struct Control {
 // Positions are client coordinates. Everything from y = 580 down lies outside the visible
 // client area: it exists, keeps its handlers and is never seen.
 const Control kLayout[] = {
+    {"Sb_Results", Kind::Button, 678, 5, 22, 23, Pic::Results, "", &field<&C::Sb_Results>},
     {"Sb_Help", Kind::Button, 702, 5, 22, 23, Pic::Help, "", &field<&C::Sb_Help>},
     {"Sb_Internet", Kind::Button, 726, 5, 22, 23, Pic::Website, "", &field<&C::Sb_Internet>},
     {"Sb_Min", Kind::Button, 750, 5, 22, 23, Pic::Minimise, "", &field<&C::Sb_Min>},
@@ -381,6 +382,7 @@ void MainWindow::buildLayout() {
         createControl(row, pictures_.BitmapList_Btn, c_, 1, QString::fromLatin1(row.name), this);
     }
     buildTitle();
+    buildResultsControls();
     buildObjectPages();
     buildHiddenControls();
 }

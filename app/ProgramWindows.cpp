@@ -1,5 +1,7 @@
 #include "ProgramWindows.h"
 
+#include "ResultsWindow.h"
+
 namespace numbrook {
 
 namespace {
@@ -14,10 +16,41 @@ StringTable loadedStrings() {
 
 ProgramWindows::ProgramWindows(SoundEngine &sound)
     : strings(loadedStrings()), display(session, answers, pictures),
-      main(sound, session, answers, strings, pictures, display, splash) {}
+      main(sound, session, answers, strings, pictures, display, splash),
+      recorder(results, session, answers, display, &main) {
+    QObject::connect(&main, &MainWindow::resultsRequested, &main, [this] { showResults(); });
+    QObject::connect(&main, &MainWindow::languageApplied, &main, [this](int language) {
+        if (resultsWindow_) {
+            resultsWindow_->setLanguage(language);
+        }
+    });
+    QObject::connect(&recorder, &QuizRecorder::quizEnded, &main, [this] { quizEnded(); });
+}
 
 ProgramWindows::~ProgramWindows() {
     strings.SaveLanguage();
+}
+
+void ProgramWindows::showResults() {
+    if (!resultsWindow_) {
+        resultsWindow_ = std::make_unique<ResultsWindow>(results, strings.LanguageIndex);
+        resultsWindow_->setObjectName(QStringLiteral("fmResults"));
+    } else {
+        resultsWindow_->reload();
+    }
+    resultsWindow_->show();
+    resultsWindow_->raise();
+    resultsWindow_->activateWindow();
+}
+
+void ProgramWindows::quizEnded() {
+    const QList<QuizSummary> last = results.recentQuizzes(1);
+    if (!last.isEmpty()) {
+        main.setLastQuiz(last.first());
+    }
+    if (resultsWindow_ && resultsWindow_->isVisible()) {
+        resultsWindow_->reload();
+    }
 }
 
 } // namespace numbrook

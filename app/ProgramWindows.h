@@ -5,12 +5,17 @@
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "QuestionDisplay.h"
+#include "QuizRecorder.h"
 #include "QuizSession.h"
+#include "ResultsStore.h"
 #include "SplashWindow.h"
 #include "StringTable.h"
 
+#include <memory>
+
 namespace numbrook {
 
+class ResultsWindow;
 class SoundEngine;
 
 // The program's state and windows, with one owner: the entry point and the tests create one.
@@ -25,6 +30,11 @@ public:
     ~ProgramWindows();
     Q_DISABLE_COPY_MOVE(ProgramWindows)
 
+    // Opens the results window, or raises it when it is open already.
+    void showResults();
+    // The results window once it was opened; null before.
+    ResultsWindow *resultsWindow() const { return resultsWindow_.get(); }
+
     QuizSession session;
     AnswerChannel answers;
     StringTable strings;
@@ -33,6 +43,16 @@ public:
     QuestionDisplay display;
     SplashWindow splash;
     MainWindow main;
+    // The record of the quizzes (the file in the user's data folder, opened at first use) and
+    // what writes into it. Destroyed before the main window, the recorder marks a quiz still
+    // running then as not ended normally.
+    ResultsStore results;
+    QuizRecorder recorder;
+
+private:
+    void quizEnded();
+
+    std::unique_ptr<ResultsWindow> resultsWindow_;
 };
 
 } // namespace numbrook

@@ -74,6 +74,7 @@ constexpr std::array<Texts, UiKeyCount> Table{{
     {"Is the expression correct?", "Верно ли выражение?"},
     {"The answer key works only while a Numbrook window has the focus.",
      "Клавиша ответа работает, только пока активно окно Numbrook."},
+    {"Results", "Результаты"},
 }};
 
 const QString LanguageValue = QStringLiteral("Languare");

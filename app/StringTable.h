@@ -69,6 +69,7 @@ enum class UiKey {
     QuestionTitle,
     // Beside the hotkey chooser where the keys cannot be held for the whole desktop.
     HotkeyFocusNote,
+    ResultsCaption,
     Count
 };
 

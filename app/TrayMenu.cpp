@@ -32,21 +32,24 @@ void TrayMenu::paintEvent(QPaintEvent *event) {
                      QStringLiteral("Numbrook"));
 }
 
-TrayIcon::TrayIcon(const QIcon &icon, const std::array<QPixmap, 5> &itemPictures, QObject *parent)
+TrayIcon::TrayIcon(const QIcon &icon, const std::array<QPixmap, ItemCount> &itemPictures,
+                   QObject *parent)
     : QSystemTrayIcon(icon, parent), Menu_Tray(new TrayMenu) {
     setObjectName(QStringLiteral("TrayIcon"));
     setToolTip(QStringLiteral("Numbrook"));
-    // Items 1 and 2 keep these captions in every language; 3 to 5 are filled by the language
+    // Items 1 and 2 keep these captions in every language; 3 to 6 are filled by the language
     // table.
     const QString fixedCaptions[] = {QStringLiteral("Интерфейс: Русский"),
                                      QStringLiteral("Interface: English")};
-    for (int number = 1; number <= 5; ++number) {
-        QAction *action = Menu_Tray->addAction(QIcon(itemPictures[number - 1]),
-                                               number <= 2 ? fixedCaptions[number - 1] : QString());
+    for (int number = 1; number <= ItemCount; ++number) {
+        auto *action = new QAction(QIcon(itemPictures[std::size_t(number - 1)]),
+                                   number <= 2 ? fixedCaptions[number - 1] : QString(), Menu_Tray);
+        // The results item came later than the exit, which stays last.
+        Menu_Tray->insertAction(number == 6 ? items_[4] : nullptr, action);
         action->setObjectName(QStringLiteral("TrayMenu_%1").arg(number));
         connect(action, &QAction::triggered, this,
                 [this, number] { Q_EMIT itemTriggered(number); });
-        items_[number - 1] = action;
+        items_[std::size_t(number - 1)] = action;
     }
     setContextMenu(Menu_Tray);
     connect(this, &QSystemTrayIcon::activated, this, [this](ActivationReason reason) {
@@ -60,9 +63,9 @@ TrayIcon::~TrayIcon() {
 }
 
 QAction *TrayIcon::item(int number) const {
-    if (number < 1 || number > 5)
+    if (number < 1 || number > ItemCount)
         return nullptr;
-    return items_[number - 1];
+    return items_[std::size_t(number - 1)];
 }
 
 } // namespace numbrook

@@ -22,18 +22,20 @@ protected:
 };
 
 // The notification-area icon with tooltip "Numbrook" and its menu Menu_Tray with the items
-// TrayMenu_1..TrayMenu_5. Not shown until the program is minimised or a quiz starts.
+// TrayMenu_1..TrayMenu_6 (6, the results, stands above 5, the exit). Not shown until the program is
+// minimised or a quiz starts.
 class TrayIcon : public QSystemTrayIcon {
     Q_OBJECT
 public:
-    // `itemPictures` holds the small pictures of items 1..5.
-    TrayIcon(const QIcon &icon, const std::array<QPixmap, 5> &itemPictures,
+    static constexpr int ItemCount = 6;
+    // `itemPictures` holds the small pictures of items 1..6.
+    TrayIcon(const QIcon &icon, const std::array<QPixmap, ItemCount> &itemPictures,
              QObject *parent = nullptr);
     ~TrayIcon() override;
     Q_DISABLE_COPY_MOVE(TrayIcon)
 
     TrayMenu *menu() const { return Menu_Tray; }
-    // Item 1..5.
+    // Item 1..6.
     QAction *item(int number) const;
 
     // Whether the desktop has a notification area to show the icon in; where it has none the
@@ -46,7 +48,7 @@ Q_SIGNALS:
 
 private:
     TrayMenu *Menu_Tray;
-    std::array<QAction *, 5> items_{};
+    std::array<QAction *, ItemCount> items_{};
 };
 
 } // namespace numbrook

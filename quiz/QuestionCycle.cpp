@@ -27,11 +27,13 @@ void QuestionCycle::tick(QuestionCycleHost &host) {
         // Saying "correct" is right exactly for a true expression.
         session_.score(session_.generator.ExpressionIsCorrect);
         Answered = true;
+        host.questionScored(true, session_.generator.ExpressionIsCorrect);
     }
     if (tick >= speed + 1 && !Answered) {
         // Silence says "false".
         session_.score(!session_.generator.ExpressionIsCorrect);
         Answered = true;
+        host.questionScored(false, !session_.generator.ExpressionIsCorrect);
     }
     if (tick >= speed + 2) {
         TickCount = 0;

@@ -18,6 +18,12 @@ public:
     virtual void showHint(bool correct) = 0;
     virtual void hideHint() = 0;
     virtual void showCounters() = 0;
+    // A question was scored: `answered` when the child said "correct" in time, `right` when
+    // the judgement earned a point. Only observers care; the board does nothing.
+    virtual void questionScored(bool answered, bool right) {
+        Q_UNUSED(answered);
+        Q_UNUSED(right);
+    }
 };
 
 // The question cycle of the display, one timer tick (one second) at a time. With S the speed

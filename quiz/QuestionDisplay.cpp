@@ -156,6 +156,7 @@ void QuestionDisplay::showEvent(QShowEvent *event) {
 void QuestionDisplay::closeEvent(QCloseEvent *event) {
     Timer_Vopros->stop();
     QWidget::closeEvent(event);
+    Q_EMIT closed();
 }
 
 void QuestionDisplay::FormShow() {
@@ -253,6 +254,9 @@ void QuestionDisplay::showNextQuestion() {
         lines_[1]->show();
     }
     FitQuestionFont();
+    if (question.shown) {
+        Q_EMIT questionShown(question.expression, session.generator.ExpressionIsCorrect);
+    }
 }
 
 void QuestionDisplay::showHint(bool correct) {
@@ -264,6 +268,10 @@ void QuestionDisplay::showHint(bool correct) {
 
 void QuestionDisplay::hideHint() {
     Img_Otvet_Mode->hide();
+}
+
+void QuestionDisplay::questionScored(bool answered, bool right) {
+    Q_EMIT scored(answered, right);
 }
 
 void QuestionDisplay::showCounters() {

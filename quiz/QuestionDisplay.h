@@ -44,6 +44,14 @@ public:
     QuestionCycle cycle;
     QuizSession &session;
 
+Q_SIGNALS:
+    // A question went on the board: its expression line and whether it is true.
+    void questionShown(const QString &equation, bool equationTrue);
+    // The question on the board was scored (see QuestionCycleHost::questionScored).
+    void scored(bool answered, bool right);
+    // The board was closed, which ends a running quiz.
+    void closed();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -57,6 +65,7 @@ private:
     void showHint(bool correct) override;
     void hideHint() override;
     void showCounters() override;
+    void questionScored(bool answered, bool right) override;
 
     std::array<QLabel *, 16> frame_{};
     std::array<QLabel *, 3> lines_{};

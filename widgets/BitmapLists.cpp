@@ -61,7 +61,8 @@ void tile(QPainter &p, QRectF r, QColor base, bool hovered, qreal radius = 5) {
 void captionButton(QPainter &p, QSize s, int index) {
     const bool hovered = index % 2 == 0;
     const QRectF r(0, 0, s.width(), s.height());
-    tile(p, r, index >= 6 ? QColor(0xC0, 0x39, 0x2B) : QColor(0x1F, 0x4E, 0x8C), hovered);
+    tile(p, r, index == 6 || index == 7 ? QColor(0xC0, 0x39, 0x2B) : QColor(0x1F, 0x4E, 0x8C),
+         hovered);
     p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     const QPointF c = r.center();
@@ -84,6 +85,17 @@ void captionButton(QPainter &p, QSize s, int index) {
     case 2: // minimise
         p.drawLine(QPointF(c.x() - 5 * k, c.y() + 4 * k), QPointF(c.x() + 5 * k, c.y() + 4 * k));
         break;
+    case 4: { // results: three bars rising on a base line
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        const qreal base = c.y() + 6 * k;
+        const qreal heights[] = {5, 8.5, 12};
+        for (int bar = 0; bar < 3; ++bar) {
+            p.drawRect(QRectF(c.x() - 6.5 * k + bar * 4.5 * k, base - heights[bar] * k, 3.4 * k,
+                              heights[bar] * k));
+        }
+        break;
+    }
     default: // close
         p.drawLine(QPointF(c.x() - 4.5 * k, c.y() - 4.5 * k),
                    QPointF(c.x() + 4.5 * k, c.y() + 4.5 * k));
@@ -241,7 +253,7 @@ void smallControl(QPainter &p, QSize s, int index) {
 }
 
 void buttonPicture(QPainter &p, QSize s, int index) {
-    if (index <= 7) {
+    if (index <= 9) {
         captionButton(p, s, index);
     } else if (index == 21 || index == 22 || index == 36 || index == 37) {
         optionBox(p, s, index == 22 || index == 37);
@@ -262,7 +274,7 @@ void buttonPicture(QPainter &p, QSize s, int index) {
 
 std::vector<QSize> buttonSizes() {
     std::vector<QSize> sizes(64, QSize(22, 22));
-    for (int i = 0; i <= 7; ++i) {
+    for (int i = 0; i <= 9; ++i) {
         sizes[std::size_t(i)] = QSize(22, 23);
     }
     sizes[21] = sizes[22] = QSize(23, 23);
@@ -452,6 +464,13 @@ QPixmap MenuItemPicture(int item) {
         p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
         p.drawEllipse(QPointF(8, 8), 3, 6.5);
         p.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
+        break;
+    case 6: // results: three rising bars
+        p.setPen(Qt::NoPen);
+        p.setBrush(kWindowBlue);
+        p.drawRect(QRectF(2, 9, 3, 5));
+        p.drawRect(QRectF(6.5, 6, 3, 8));
+        p.drawRect(QRectF(11, 2, 3, 12));
         break;
     case 4: // program page
         p.setPen(QPen(kWindowBlue, 1.2));

@@ -37,6 +37,8 @@ enum class ButtonPicture : int {
     Minimise = 5,
     CloseHovered = 6,
     Close = 7,
+    ResultsHovered = 8, // 22 x 23, a bar chart
+    Results = 9,
     BoxOff = 21, // large option box, 23 x 23
     BoxOn = 22,
     SmallBoxOff = 36, // small option box, 18 x 18
@@ -77,7 +79,7 @@ QPixmap LogoPicture();
 QPixmap LoadPicture();
 QPixmap DonePicture();
 QIcon TrayIconPicture();
-// 16 x 16 pictures of the tray menu items 1..5.
+// 16 x 16 pictures of the tray menu items 1..6.
 QPixmap MenuItemPicture(int item);
 
 } // namespace numbrook

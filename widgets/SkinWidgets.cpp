@@ -88,6 +88,11 @@ void LevelBar::setValue(int value) {
     }
 }
 
+void LevelBar::setMarks(const QList<QPair<int, QColor>> &marks) {
+    marks_ = marks;
+    update();
+}
+
 void LevelBar::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), QColor(0x10, 0x2A, 0x50));
@@ -105,6 +110,12 @@ void LevelBar::paintEvent(QPaintEvent *) {
             colour = colour.darker(400);
         }
         p.fillRect(segment, colour);
+    }
+    for (const auto &[value, colour] : marks_) {
+        const double at =
+            double(std::clamp(value, minimum_, maximum_) - minimum_) / (maximum_ - minimum_);
+        const int y = int(std::lround(height() - 1 - at * (height() - 2)));
+        p.fillRect(QRect(0, y - 1, width(), 2), colour);
     }
 }
 

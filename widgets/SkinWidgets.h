@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QColor>
 #include <QLabel>
+#include <QList>
+#include <QPair>
 #include <QSlider>
 #include <QWidget>
 
@@ -66,11 +69,14 @@ public:
     void setRange(int minimum, int maximum);
     int value() const { return value_; }
     void setValue(int value);
+    // Lines across the bar at the given values, in their colours (none: no lines).
+    void setMarks(const QList<QPair<int, QColor>> &marks);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QList<QPair<int, QColor>> marks_;
     int segments_ = 18;
     int minimum_ = 0;
     int maximum_ = 100;

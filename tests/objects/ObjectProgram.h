@@ -17,12 +17,13 @@
 
 namespace numbrook::testing {
 
-// Points the object file, the Data folder and the settings into a temporary folder for as
-// long as it lives.
+// Points the object file, the Data folder, the settings and the results file into a temporary
+// folder for as long as it lives.
 class ObjectFiles {
 public:
     explicit ObjectFiles(SoundEngine &engine) : engine_(engine) {
         qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
         engine_.objectIni.setPath(iniPath());
         engine_.objectIni.setDataRoot(dir.path());
     }

@@ -1,0 +1,53 @@
+// The main window's ways into the quiz results: the caption bar's results button, the tray's
+// results item and the line with the last quiz's score.
+#include "MainWindow.h"
+
+#include "ResultsTexts.h"
+#include "SkinWidgets.h"
+#include "StringTable.h"
+#include "TrayMenu.h"
+
+namespace numbrook {
+
+void MainWindow::buildResultsControls() {
+    // The free area under the system settings, right of the language choice's caption.
+    c_.Lbl_LastQuiz = new SkinLabel(QString(), this);
+    c_.Lbl_LastQuiz->setObjectName(QStringLiteral("Lbl_LastQuiz"));
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    c_.Lbl_LastQuiz->setFont(font);
+    c_.Lbl_LastQuiz->setTextColor(QColor(0xF0, 0xB9, 0x26));
+    c_.Lbl_LastQuiz->setWordWrap(true);
+    c_.Lbl_LastQuiz->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c_.Lbl_LastQuiz->setGeometry(420, 404, 370, 36);
+    c_.Lbl_LastQuiz->hide();
+    buildMicrophoneCheck();
+}
+
+void MainWindow::connectResults() {
+    connect(c_.Sb_Results, &PictureButton::clicked, this, [this] { Q_EMIT resultsRequested(); });
+    connectMicrophoneCheck();
+}
+
+void MainWindow::applyResultsTexts() {
+    const QString caption = strings_[UiKey::ResultsCaption];
+    c_.Sb_Results->setToolTip(caption);
+    if (QAction *item = TrayIcon_->item(6)) {
+        item->setText(caption);
+        item->setToolTip(caption);
+    }
+    if (lastQuiz_) {
+        c_.Lbl_LastQuiz->setText(lastQuizLine(*lastQuiz_, strings_.LanguageIndex));
+    }
+    showMicrophoneCheckTexts();
+    Q_EMIT languageApplied(strings_.LanguageIndex);
+}
+
+void MainWindow::setLastQuiz(const QuizSummary &quiz) {
+    lastQuiz_ = quiz;
+    c_.Lbl_LastQuiz->setText(lastQuizLine(quiz, strings_.LanguageIndex));
+    c_.Lbl_LastQuiz->show();
+}
+
+} // namespace numbrook

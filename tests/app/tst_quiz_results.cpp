@@ -1,0 +1,242 @@
+// Quizzes played through the program's windows and what they leave in the results file: one
+// row per quiz and per scored question, the answer's source and its time from the showing of
+// the equation, the end marked as it happened; the score line and the results window.
+#include "ResultsStore.h"
+#include "ResultsTexts.h"
+#include "ResultsWindow.h"
+#include "TestProgram.h"
+#include "TrayMenu.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace numbrook;
+
+namespace {
+
+// What the test saw of one question.
+struct Seen {
+    QString equation;
+    bool equationTrue = false;
+    qint64 shownMs = 0;
+};
+
+} // namespace
+
+class QuizResultsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<testing::ConfigHome> config_;
+    QElapsedTimer clock_;
+
+    QString databasePath() const { return dir_->path() + "/Numbrook/results.sqlite"; }
+
+    // Starts a quiz of one-second questions and keeps what every shown question was.
+    void startQuiz(testing::Program &p, QList<Seen> &seen) {
+        p.session.settings.Speed_Math = 1;
+        connect(&p.display, &QuestionDisplay::questionShown, &p.display,
+                [this, &seen](const QString &equation, bool truth) {
+                    seen.append({equation, truth, clock_.elapsed()});
+                });
+        p.main.Sb_StartClick();
+        QVERIFY(p.display.Timer_Vopros->isActive());
+    }
+    static void waitForQuestion(testing::Program &p, const QList<Seen> &seen, int count) {
+        QTRY_COMPARE_WITH_TIMEOUT(seen.size(), count, 10000);
+        QVERIFY(p.display.cycle.TickCount == 1);
+    }
+
+private Q_SLOTS:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        config_ = std::make_unique<testing::ConfigHome>(dir_->path());
+        clock_.start();
+    }
+    void cleanup() {
+        config_.reset();
+        dir_.reset();
+    }
+
+    void quiz_leavesOneRowPerScoredQuestion() {
+        QList<Seen> seen;
+        QList<qint64> answerMs(2); // before the key press and after it, per answered question
+        QList<qint64> answerEndMs(2);
+        {
+            testing::Program p;
+            startQuiz(p, seen);
+            // 1: the answer key, a little after the equation went up.
+            waitForQuestion(p, seen, 1);
+            QTest::qWait(250);
+            answerMs[0] = clock_.elapsed() - seen[0].shownMs;
+            p.main.HotkeyMessage(p.main.Cnt_HotKey);
+            answerEndMs[0] = clock_.elapsed() - seen[0].shownMs;
+            // 2: a clap, as object 1's signalling sets it.
+            waitForQuestion(p, seen, 2);
+            QTest::qWait(400);
+            answerMs[1] = clock_.elapsed() - seen[1].shownMs;
+            p.answers.setClap(true);
+            answerEndMs[1] = clock_.elapsed() - seen[1].shownMs;
+            // 3: silence. Then Esc while the fourth is on the board.
+            waitForQuestion(p, seen, 4);
+            const QuizSession &s = p.session;
+            const int correct = s.CorrectAnswers;
+            const int wrong = s.WrongAnswers;
+            const int points = s.PointsTotal;
+            QCOMPARE(correct + wrong, 3);
+            p.main.HotkeyMessage(2);
+            QVERIFY(!p.display.Timer_Vopros->isActive());
+
+            ResultsStore &store = p.results;
+            const QList<QuizSummary> quizzes = store.recentQuizzes(10);
+            QCOMPARE(quizzes.size(), 1);
+            const QuizSummary &quiz = quizzes.first();
+            QCOMPARE(quiz.state, QuizState::Finished);
+            QCOMPARE(quiz.total, 3);
+            QCOMPARE(quiz.correct, correct);
+            QCOMPARE(quiz.wrong, wrong);
+            QCOMPARE(quiz.points, points);
+            QCOMPARE(quiz.speedSeconds, 1);
+            QCOMPARE(quiz.level, p.session.settings.Diff_Math);
+            QVERIFY(quiz.kinds.contains(1));
+
+            // The score line shows that quiz in the interface language, and follows it.
+            auto *line = p.main.findChild<QLabel *>(QStringLiteral("Lbl_LastQuiz"));
+            QVERIFY(line && !line->isHidden());
+            QCOMPARE(line->text(), lastQuizLine(quiz, p.strings.LanguageIndex));
+            const int other =
+                p.strings.LanguageIndex == LanguageEnglish ? LanguageRussian : LanguageEnglish;
+            p.main.switchLanguage(other);
+            QCOMPARE(line->text(), lastQuizLine(quiz, other));
+            QVERIFY(lastQuizLine(quiz, LanguageEnglish) != lastQuizLine(quiz, LanguageRussian));
+        }
+        // Read back from the file by a store of its own.
+        ResultsStore store(databasePath());
+        const QList<QuizSummary> quizzes = store.recentQuizzes(10);
+        QCOMPARE(quizzes.size(), 1);
+        const QList<QuestionRow> rows = store.quizQuestions(quizzes.first().id);
+        QCOMPARE(rows.size(), 3);
+        const AnswerSource sources[] = {AnswerSource::Key, AnswerSource::Clap, AnswerSource::None};
+        for (int i = 0; i < 3; ++i) {
+            const QuestionRecord &r = rows[i].record;
+            QCOMPARE(rows[i].number, i + 1);
+            QCOMPARE(r.equation, seen[i].equation);
+            QCOMPARE(r.equationTrue, seen[i].equationTrue);
+            QCOMPARE(r.answer, sources[i]);
+            // Saying "correct" is right for a true equation; silence for a false one.
+            QCOMPARE(r.judgedRight,
+                     sources[i] == AnswerSource::None ? !r.equationTrue : r.equationTrue);
+            if (i < 2) {
+                QVERIFY(r.reactionMs.has_value());
+                // From the equation's showing to the answer, not to the tick that read it.
+                QVERIFY2(*r.reactionMs >= answerMs[i] - 20 &&
+                             *r.reactionMs <= answerEndMs[i] + 1000,
+                         qPrintable(QStringLiteral("%1 not in %2..%3")
+                                        .arg(*r.reactionMs)
+                                        .arg(answerMs[i])
+                                        .arg(answerEndMs[i])));
+                // Taken at the answer's event: a reaction taken at the reading tick would be late.
+                QVERIFY(*r.reactionMs <= answerEndMs[i] + 50);
+                qInfo("reaction %d ms, key or clap %lld..%lld ms after showing", *r.reactionMs,
+                      answerMs[i], answerEndMs[i]);
+            } else {
+                QVERIFY(!r.reactionMs.has_value());
+            }
+        }
+    }
+
+    void programClosedDuringQuiz_marksTheQuizStopped() {
+        QList<Seen> seen;
+        {
+            testing::Program p;
+            startQuiz(p, seen);
+            waitForQuestion(p, seen, 2);
+            p.main.close();
+        }
+        ResultsStore store(databasePath());
+        const QList<QuizSummary> quizzes = store.recentQuizzes(10);
+        QCOMPARE(quizzes.size(), 1);
+        QCOMPARE(quizzes.first().state, QuizState::Stopped);
+        QCOMPARE(store.quizQuestions(quizzes.first().id).size(), 1);
+    }
+
+    void unusableDatabase_leavesTheQuizRunning_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder is a file") << "folder-file";
+        QTest::newRow("garbage file") << "garbage";
+    }
+    void unusableDatabase_leavesTheQuizRunning() {
+        QFETCH(QString, kind);
+        const QByteArray garbage = QByteArray("not a database at all ").repeated(200);
+        if (kind == QLatin1String("folder-file")) {
+            QFile blocker(dir_->path() + "/Numbrook");
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            blocker.write("in the way");
+        } else {
+            QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("Numbrook")));
+            QFile file(databasePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(garbage);
+        }
+        QList<Seen> seen;
+        testing::Program p;
+        startQuiz(p, seen);
+        waitForQuestion(p, seen, 3);
+        QVERIFY(p.display.Timer_Vopros->isActive());
+        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, 2);
+        p.main.HotkeyMessage(2);
+        if (kind == QLatin1String("garbage")) {
+            // The damaged file is kept under another name in the same folder.
+            bool kept = false;
+            const QDir folder(dir_->path() + "/Numbrook");
+            for (const QString &name : folder.entryList(QDir::Files)) {
+                QFile file(folder.filePath(name));
+                kept = kept || (file.open(QIODevice::ReadOnly) && file.readAll() == garbage);
+            }
+            QVERIFY(kept);
+        }
+        // The results window says what went wrong, once.
+        p.showResults();
+        QVERIFY(p.resultsWindow());
+        auto *problem = p.resultsWindow()->findChild<QLabel *>(QStringLiteral("problemLine"));
+        QVERIFY(problem && !problem->isHidden() && !problem->text().isEmpty());
+        QVERIFY(p.results.takeProblem().kind == StoreProblem::Kind::None);
+    }
+
+    void resultsWindow_oneInstanceFromButtonAndTray() {
+        testing::Program p;
+        p.main.switchLanguage(LanguageRussian);
+        QVERIFY(!p.resultsWindow());
+        PictureButton *button = testing::button(p.main, QStringLiteral("Sb_Results"));
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), QStringLiteral("Результаты"));
+        QCOMPARE(p.main.trayIcon()->item(6)->text(), QStringLiteral("Результаты"));
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(3, 3));
+        ResultsWindow *window = p.resultsWindow();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), ResultsTexts::text(ResultsText::WindowTitle, 1));
+        window->close();
+        p.main.trayIcon()->item(6)->trigger();
+        QCOMPARE(p.resultsWindow(), window);
+        QVERIFY(window->isVisible());
+        // It follows the interface language.
+        p.main.switchLanguage(LanguageEnglish);
+        QCOMPARE(window->windowTitle(), ResultsTexts::text(ResultsText::WindowTitle, 0));
+        QCOMPARE(button->toolTip(), QStringLiteral("Results"));
+        // The tray's results item stands above the exit.
+        const QList<QAction *> items = p.main.trayIcon()->menu()->actions();
+        QCOMPARE(items.indexOf(p.main.trayIcon()->item(6)) + 1,
+                 items.indexOf(p.main.trayIcon()->item(5)));
+    }
+};
+
+QTEST_MAIN(QuizResultsTest)
+#include "tst_quiz_results.moc"
