@@ -53,4 +53,13 @@ void ProgramWindows::quizEnded() {
     }
 }
 
+void ProgramWindows::bringForward() {
+    if (main.quizRunning()) {
+        display.raise();
+        display.activateWindow();
+        return;
+    }
+    main.TrayIconDblClick();
+}
+
 } // namespace numbrook

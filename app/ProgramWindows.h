@@ -27,6 +27,10 @@ public:
     // The sound engine outlives the windows: its owner (the entry point, or a test) opens it
     // before and closes it after.
     explicit ProgramWindows(SoundEngine &sound);
+
+    // Brings the program forward: the question display during a quiz, otherwise the settings
+    // window (also out of the notification area).
+    void bringForward();
     ~ProgramWindows();
     Q_DISABLE_COPY_MOVE(ProgramWindows)
 

@@ -15,13 +15,9 @@
 
 #include <cstdio>
 
-int main(int argc, char *argv[]) {
-    // --help and --version work without a display, so they are read before Qt opens one.
-    if (const std::optional<int> exitCode = numbrook::handleCommandLine(argc, argv))
-        return *exitCode;
-    numbrook::preferX11OnWayland(argc, argv);
-    numbrook::installQuietLogging();
-    QApplication app(argc, argv);
+namespace {
+
+void setUpApplication(QApplication &app) {
     QApplication::setApplicationName(QStringLiteral("Numbrook"));
     QApplication::setOrganizationName(QStringLiteral("Pelorin Quillmark"));
     QGuiApplication::setDesktopFileName(QStringLiteral(NUMBROOK_APP_ID));
@@ -30,6 +26,40 @@ int main(int argc, char *argv[]) {
     numbrook::InstallToolTipStyle(app);
     // The splash and the question display show in the taskbar too.
     QApplication::setWindowIcon(numbrook::TrayIconPicture());
+}
+
+// What the benchmarks ask for through the environment: first paints, answer times, no splash.
+void setUpBenchmarkReports(numbrook::ProgramWindows &windows,
+                           numbrook::FirstPaintReporter &firstPaint) {
+    numbrook::MainWindow &fmMain = windows.main;
+    // Prints "answer <microseconds since the epoch>" each time an answer key ticks the box.
+    if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_ANSWER")) {
+        QObject::connect(fmMain.cbHotKey1, &QCheckBox::toggled, &fmMain, [](bool ticked) {
+            if (ticked) {
+                std::printf("answer %lld\n", numbrook::MicrosecondsSinceEpoch());
+                std::fflush(stdout);
+            }
+        });
+    }
+    if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_FIRST_PAINT")) {
+        firstPaint.watch(&windows.splash);
+        firstPaint.watch(&fmMain);
+    }
+    // The start-up benchmark measures the main window alone as well.
+    if (qEnvironmentVariableIsSet("NUMBROOK_NO_SPLASH"))
+        fmMain.SplashShown = true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    // --help and --version work without a display, so they are read before Qt opens one.
+    if (const std::optional<int> exitCode = numbrook::handleCommandLine(argc, argv))
+        return *exitCode;
+    numbrook::preferX11OnWayland(argc, argv);
+    numbrook::installQuietLogging();
+    QApplication app(argc, argv);
+    setUpApplication(app);
 
     // One running copy per user: a later start asks the running one to come forward and ends.
     numbrook::SingleInstance instance;
@@ -63,34 +93,10 @@ int main(int argc, char *argv[]) {
         // A later start brings the running quiz forward, or else the settings window (also
         // out of the notification area).
         QObject::connect(&instance, &numbrook::SingleInstance::activationRequested, &fmMain,
-                         [&windows, &fmMain] {
-                             if (fmMain.quizRunning()) {
-                                 windows.display.raise();
-                                 windows.display.activateWindow();
-                                 return;
-                             }
-                             fmMain.TrayIconDblClick();
-                         });
-
-        // For the answer benchmark: prints "answer <microseconds since the epoch>" each time
-        // an answer key ticks the hotkey box.
-        if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_ANSWER")) {
-            QObject::connect(fmMain.cbHotKey1, &QCheckBox::toggled, &fmMain, [](bool ticked) {
-                if (ticked) {
-                    std::printf("answer %lld\n", numbrook::MicrosecondsSinceEpoch());
-                    std::fflush(stdout);
-                }
-            });
-        }
+                         [&windows] { windows.bringForward(); });
 
         numbrook::FirstPaintReporter firstPaint;
-        if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_FIRST_PAINT")) {
-            firstPaint.watch(&windows.splash);
-            firstPaint.watch(&fmMain);
-        }
-        // The start-up benchmark measures the main window alone as well.
-        if (qEnvironmentVariableIsSet("NUMBROOK_NO_SPLASH"))
-            fmMain.SplashShown = true;
+        setUpBenchmarkReports(windows, firstPaint);
         // Shown from inside the loop, so that an end requested while the splash is up (a
         // signal, the session's log-out) ends the loop too.
         QTimer::singleShot(0, &fmMain, [&fmMain] { fmMain.show(); });
