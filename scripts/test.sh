@@ -22,6 +22,7 @@ pipewire_known_failures=(
     "tst_capture_pulse thresholdChange_appliesFromNextBuffer  resampling: a 110 clap reaches 128"
     "tst_capture_pulse twoObjectsOnOneDevice_triggerOnlyTheirOwn  resampling: 2 triggers"
     "tst_capture_pulse microphone_clapThroughFeedSink_triggersOnce  resampling: 3-5 triggers"
+    "tst_results_microphone clapsOverBackground_thresholdFiresOnEveryClapOnly  resampling: a clap fires more than once"
     # module-null-source does not exist on PipeWire.
     "tst_catalogue_pulse mixer_scaleHasUnityAtHalf  uses module-null-source"
     "tst_catalogue_pulse mixer_outsideChangeReachesEveryObjectOnTheSource_andEqualWriteSendsNothing  uses module-null-source"

@@ -133,10 +133,13 @@ public:
         if (!connectPlayback(sinkName, StreamVolume(map, volume.first, volume.second))) {
             return error();
         }
-        // Set once more now that the stream is ready: the volume may have changed while the
-        // stream was being created, and some servers (PipeWire) ignore the one given at creation.
+        // The stream starts corked. Its volume is set once more now that it is ready (it may
+        // have changed meanwhile, and some servers, PipeWire among them, ignore the one given at
+        // creation) and only then does it play, so the volume holds from the first sample.
         const std::pair<int, int> now = volumes.OutputVolumeForSink(sinkName);
-        setVolume(StreamVolume(map, now.first, now.second));
+        if (!setVolumeAndWait(StreamVolume(map, now.first, now.second)) || !uncork()) {
+            return error();
+        }
         // An empty sound has nothing to wait for.
         if (!feed_.loop && feed_.size == 0 && !feed_.draining) {
             startDrain(pulse_.stream, &feed_);
@@ -210,8 +213,10 @@ private:
     // moving to another one.
     bool connectPlayback(const QString &sinkName, const pa_cvolume &volume) {
         const QByteArray sink = sinkName.toUtf8();
-        if (pa_stream_connect_playback(pulse_.stream, sink.constData(), nullptr,
-                                       PA_STREAM_DONT_MOVE, &volume, nullptr) < 0) {
+        if (pa_stream_connect_playback(
+                pulse_.stream, sink.constData(), nullptr,
+                static_cast<pa_stream_flags_t>(PA_STREAM_DONT_MOVE | PA_STREAM_START_CORKED),
+                &volume, nullptr) < 0) {
             return false;
         }
         // A stop asked for meanwhile ends the wait, so a server that does not answer cannot
@@ -224,12 +229,29 @@ private:
         return streamReady();
     }
 
-    void setVolume(const pa_cvolume &volume) {
-        if (pa_operation *set = pa_context_set_sink_input_volume(
-                pulse_.context, pa_stream_get_index(pulse_.stream), &volume, nullptr, nullptr)) {
-            pa_operation_unref(set);
+    // Runs an operation of the stream's to its end; false when the loop broke or a stop was
+    // asked for first.
+    bool finish(pa_operation *operation) {
+        if (!operation) {
+            return false;
         }
+        bool done = true;
+        while (pa_operation_get_state(operation) == PA_OPERATION_RUNNING) {
+            if (thread_.isInterruptionRequested() || !pulse_.iterate(kSamplingPeriod)) {
+                done = false;
+                break;
+            }
+        }
+        pa_operation_unref(operation);
+        return done;
     }
+
+    bool setVolumeAndWait(const pa_cvolume &volume) {
+        return finish(pa_context_set_sink_input_volume(
+            pulse_.context, pa_stream_get_index(pulse_.stream), &volume, nullptr, nullptr));
+    }
+
+    bool uncork() { return finish(pa_stream_cork(pulse_.stream, 0, nullptr, nullptr)); }
 
     const QThread &thread_;
     // In this order so that the meter's stream goes before the connection and the connection
