@@ -22,7 +22,7 @@ namespace numbrook {
 class MainThreadCalls : public QObject {
     Q_OBJECT
 public:
-    MainThreadCalls() = default;
+    MainThreadCalls();
     ~MainThreadCalls() override;
     Q_DISABLE_COPY_MOVE(MainThreadCalls)
 
@@ -36,6 +36,11 @@ public:
 
     // Carries out every call queued so far (main thread only).
     void runPendingMainThreadCalls();
+
+Q_SIGNALS:
+    // Emitted by a worker that queued a call; delivered to the main thread through its event
+    // queue, so the worker builds nothing that the main thread then reads outside the queue.
+    void callsPending();
 
 private:
     struct Call;
