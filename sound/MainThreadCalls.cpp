@@ -21,11 +21,6 @@ bool onMainThread() {
 
 } // namespace
 
-MainThreadCalls::MainThreadCalls() {
-    connect(this, &MainThreadCalls::callsPending, this, &MainThreadCalls::runPendingMainThreadCalls,
-            Qt::QueuedConnection);
-}
-
 MainThreadCalls::~MainThreadCalls() {
     // Nobody may still wait: the owner stops its workers first. Whatever is left is carried out
     // so that no caller's data is left referenced.
@@ -78,7 +73,8 @@ bool MainThreadCalls::callOnMainThread(const std::function<void()> &function) {
         std::lock_guard lock(mutex_);
         pending_.push_back(call);
     }
-    Q_EMIT callsPending();
+    QMetaObject::invokeMethod(
+        this, [this] { runPendingMainThreadCalls(); }, Qt::QueuedConnection);
     // Wake a main thread that sits in waitForThread().
     changed_.notify_all();
     std::unique_lock lock(mutex_);

@@ -22,7 +22,7 @@ namespace numbrook {
 class MainThreadCalls : public QObject {
     Q_OBJECT
 public:
-    MainThreadCalls();
+    MainThreadCalls() = default;
     ~MainThreadCalls() override;
     Q_DISABLE_COPY_MOVE(MainThreadCalls)
 
@@ -36,11 +36,6 @@ public:
 
     // Carries out every call queued so far (main thread only).
     void runPendingMainThreadCalls();
-
-Q_SIGNALS:
-    // Emitted by a worker that queued a call; delivered to the main thread through its event
-    // queue, so the worker builds nothing that the main thread then reads outside the queue.
-    void callsPending();
 
 private:
     struct Call;
