@@ -20,6 +20,9 @@ namespace numbrook {
 
 namespace {
 
+// How long the device lists wait for a burst of device events to end.
+constexpr int kFollowDelayMs = 150;
+
 // "hh.mm.ss": hours, minutes and seconds of the local time, two digits each.
 QString clockText() {
     return QTime::currentTime().toString(QStringLiteral("hh.mm.ss"));
@@ -89,6 +92,15 @@ SoundObjectTable::SoundObjectTable(SoundEngine &engine, ObjectLog &log, QObject 
             &SoundObjectTable::mixerControlChange);
     connect(&engine_.playbackReports, &PlaybackReports::outputLevelReport, this,
             &SoundObjectTable::ShowOutputLevels, Qt::DirectConnection);
+    // A device plugged in or out, or a server restart, often comes as a burst of events: one
+    // rebuild a moment after the last of them.
+    followTimer_ = new QTimer(this);
+    followTimer_->setSingleShot(true);
+    followTimer_->setInterval(kFollowDelayMs);
+    connect(followTimer_, &QTimer::timeout, this, &SoundObjectTable::followDevices);
+    for (auto change : {&PulseConnection::devicesChanged, &PulseConnection::reconnected}) {
+        connect(&engine_.connection, change, followTimer_, qOverload<>(&QTimer::start));
+    }
 }
 
 SoundObjectTable::~SoundObjectTable() {
@@ -299,6 +311,8 @@ void SoundObjectTable::SaveAllObjects() {
 }
 
 void SoundObjectTable::stopAllThreads() {
+    captureWanted_.fill(false);
+    followTimer_->stop();
     engine_.captures.stopAll();
     engine_.playbacks.stopAll();
 }
@@ -433,6 +447,13 @@ void SoundObjectTable::ShowObjectMic(int n) {
 }
 
 void SoundObjectTable::startMic(int n) {
+    if (n >= kFirstSoundObject && n <= kLastSoundObject) {
+        captureWanted_[std::size_t(n)] = true;
+    }
+    startCapture(n);
+}
+
+void SoundObjectTable::startCapture(int n) {
     if (engine_.captures.running(n)) {
         return;
     }
@@ -442,9 +463,79 @@ void SoundObjectTable::startMic(int n) {
 }
 
 void SoundObjectTable::btStopMic1Click(int n) {
+    if (n >= kFirstSoundObject && n <= kLastSoundObject) {
+        captureWanted_[std::size_t(n)] = false;
+    }
     engine_.captures.stop(n);
     ShowInputLevel(object(n).InDeviceID, 0);
     SetSignalling(n, false);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Following the sound server
+
+void SoundObjectTable::followDevices() {
+    DeviceCatalogue &devices = engine_.devices;
+    devices.Rebuild();
+    log_.append(QStringLiteral("device lists rebuilt: %1 playback, %2 capture")
+                    .arg(devices.OutputDeviceNames.size())
+                    .arg(devices.InputDeviceNames.size()));
+    const bool guard = UpdateGuard;
+    UpdateGuard = true;
+    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
+        followObject(n);
+    }
+    UpdateGuard = guard;
+    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
+        const int device = object(n).InDeviceID;
+        if (!captureWanted_[std::size_t(n)] || engine_.captures.capturesCurrentDevice(n, device)) {
+            continue;
+        }
+        // A capture of a device that went, or whose identifier now names another device, ends
+        // before the object's capture starts again, so that there is never more than one.
+        engine_.captures.finish(n);
+        if (device != kNoDevice) {
+            startCapture(n);
+        }
+    }
+}
+
+// Resolves object n's devices in the new lists by the names it keeps, as at start-up, and
+// reopens its microphone volume.
+void SoundObjectTable::followObject(int n) {
+    SoundObject &o = object(n);
+    const DeviceEntryList &outputs = engine_.devices.OutputDeviceNames;
+    const DeviceChoice output = ResolveDeviceName(outputs, o.SavedOutDeviceName);
+    o.OutDeviceID = output.id;
+    o.OutDeviceName = output.name;
+    o.SavedOutDeviceName = NameToKeep(o.SavedOutDeviceName, output.name, outputs);
+    if (o.OutDeviceID != kNoDevice) {
+        engine_.outputVolume.SetOutputVolume(o.OutDeviceID, o.VolumeLeft, o.VolumeRight);
+    }
+    ShowObjectDevice(n);
+
+    const DeviceEntryList &inputs = engine_.devices.InputDeviceNames;
+    const DeviceChoice input = ResolveDeviceName(inputs, o.SavedInDeviceName);
+    o.InDeviceID = input.id;
+    o.InDeviceName = input.name;
+    o.SavedInDeviceName = NameToKeep(o.SavedInDeviceName, input.name, inputs);
+    // The object keeps its input volume while its device is away, and gives it to the device
+    // again when it comes back, as at start-up.
+    MicrophoneVolume &volume = engine_.microphoneVolume;
+    const int kept = o.MixerVolume;
+    volume.CloseObjectMixer(o);
+    o.MixerVolume = kept;
+    // With no device listed there is nothing to open, and nothing to report.
+    o.MixerOpen = o.InDeviceID != kNoDevice && volume.OpenObjectMixer(o);
+    if (o.MixerOpen) {
+        volume.WriteObjectMixerVolume(o, kept);
+        volume.ReadObjectMixerVolume(o);
+    }
+    ShowObjectMic(n);
+    log_.append(QStringLiteral("FMixerControlID= %1 %2 %3")
+                    .arg(n)
+                    .arg(o.FMixerControlID)
+                    .arg(o.MixerHandle));
 }
 
 } // namespace numbrook

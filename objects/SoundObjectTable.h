@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CaptureThread.h"
 #include "ObjectIniStore.h"
 #include "ObjectLog.h"
 #include "SoundObject.h"
@@ -55,9 +56,18 @@ public:
     void mixerControlChange(quint32 controlId);
     void ShowInputLevel(int deviceId, int level);
     void ShowObjectMic(int n);
-    // Sb_StartMic_Obj1Click for object 1, btStartMic1Click for the others.
+    // Sb_StartMic_Obj1Click for object 1, btStartMic1Click for the others. The object's
+    // capture is wanted from here until btStopMic1Click: it follows its device when the device
+    // lists change and starts again when the device or the server comes back.
     void startMic(int n);
     void btStopMic1Click(int n);
+    bool captureWanted(int n) const { return captureWanted_[std::size_t(n)]; }
+
+    // Follows the sound server: builds the device lists afresh, resolves every object's devices
+    // again by the names kept for them, reopens the microphone volumes and starts every wanted
+    // capture that does not run on its device. Runs by itself shortly after the server's
+    // devices change or the connection comes back (bursts of changes run it once).
+    void followDevices();
 
 Q_SIGNALS:
     // Object n's signalling switched on or off (object 1's is the clap answer).
@@ -89,6 +99,8 @@ private:
     void applyParams(SoundObject &o, const ObjectParams &params);
     ObjectParams paramsOf(const SoundObject &o) const;
     void makeHoldTimer(SoundObject &o);
+    void followObject(int n);
+    void startCapture(int n);
 
     // Moves a track bar that exists.
     static void setPosition(TrackBar *bar, int position);
@@ -103,6 +115,8 @@ private:
     SoundEngine &engine_;
     ObjectLog &log_;
     std::array<SoundObject, 4> objects_;
+    std::array<bool, kLastSoundObject + 1> captureWanted_{};
+    QTimer *followTimer_ = nullptr;
 };
 
 // Position of `name` in `list` (exact, case-sensitive match), 0 when absent.

@@ -11,6 +11,8 @@
 #   test-server.sh pause         SIGSTOP: the server's socket stays, nothing answers
 #   test-server.sh resume        SIGCONT
 #   test-server.sh status        prints "running", "paused" or "stopped"
+#   test-server.sh unload NAME   unloads the test device NAME (as unplugging it would)
+#   test-server.sh load NAME     loads it again, as at start
 # Which server runs is the environment's choice (NUMBROOK_TEST_SERVER, pulseaudio or pipewire);
 # both offer the same devices under the same names and descriptions:
 #   sinks    nb_speakers  "Test Speakers"           stereo
@@ -247,6 +249,30 @@ stop() { # signal
     rm -f "$pidfile"
 }
 
+device_module() { # name: the module line of a test device
+    local module
+    for module in "${devices[@]}"; do
+        case " $module " in *" sink_name=$1 "* | *" source_name=$1 "*) echo "$module" && return 0 ;; esac
+    done
+    echo "test-server: no test device '$1'" >&2
+    return 1
+}
+
+unload() {
+    local module index
+    module=$(device_module "$1") || exit 2
+    index=$(pactl list short modules | awk -F'\t' -v args="${module#* }" '$3 == args {print $1}')
+    [ -n "$index" ] || { echo "test-server: $1 is not loaded" >&2 && exit 1; }
+    pactl unload-module "$index"
+}
+
+load() {
+    local module
+    module=$(device_module "$1") || exit 2
+    # The server parses the quotes inside the arguments itself.
+    pactl load-module "${module%% *}" "${module#* }" >/dev/null
+}
+
 status() {
     local role pid
     alive || { echo stopped && return 0; }
@@ -267,8 +293,10 @@ case "${1:-}" in
     pause) signal_all STOP dbus pipe ;;
     resume) signal_all CONT ;;
     status) status ;;
+    unload) unload "${2:?test-server: unload needs a device name}" ;;
+    load) load "${2:?test-server: load needs a device name}" ;;
     *)
-        echo "usage: $0 start|stop|kill|restart [--kill]|pause|resume|status" >&2
+        echo "usage: $0 start|stop|kill|restart [--kill]|pause|resume|status|unload NAME|load NAME" >&2
         exit 2
         ;;
 esac

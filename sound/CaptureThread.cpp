@@ -284,4 +284,11 @@ bool CaptureRegistry::StartCapture(int objectNumber, int deviceId) {
     return start(objectNumber, deviceId, engine_.devices.InputServerName(deviceId));
 }
 
+bool CaptureRegistry::capturesCurrentDevice(int objectNumber, int deviceId) const {
+    const QString sourceName = engine_.devices.InputServerName(deviceId);
+    return runningWhere(objectNumber, [&](const CaptureThread &thread) {
+        return thread.deviceId() == deviceId && thread.sourceName() == sourceName;
+    });
+}
+
 } // namespace numbrook

@@ -82,6 +82,7 @@ public:
 
     int objectNumber() const { return objectNumber_; }
     int deviceId() const { return deviceId_; }
+    const QString &sourceName() const { return sourceName_; }
     // MicLevel of the last buffer, 0 once the capture has ended.
     int lastLevel() const { return lastLevel_.load(); }
 
@@ -120,6 +121,9 @@ public:
     // Starts capturing input device `deviceId` (an identifier of InputDeviceNames) for object
     // `objectNumber`; the device is resolved to its server name as last enumerated.
     bool StartCapture(int objectNumber, int deviceId);
+    // True while object `objectNumber` captures input device `deviceId` from the source that
+    // has that identifier now.
+    bool capturesCurrentDevice(int objectNumber, int deviceId) const;
 
     // The trigger threshold of sound object `objectNumber` (1..4), 0..128 on the scale of
     // MicLevel. The capture thread reads it afresh for every buffer; the threshold track bar of

@@ -107,10 +107,12 @@ std::pair<QString, QString> DeviceCatalogue::CaptureDeviceEntry(int index) const
 }
 
 void DeviceCatalogue::BuildOutputList(bool showSpdif) {
+    outputSpdif_ = showSpdif;
     buildList(OutputDeviceNames, playbackDevices_, true, showSpdif);
 }
 
 void DeviceCatalogue::BuildInputList(bool showSpdif) {
+    inputSpdif_ = showSpdif;
     buildList(InputDeviceNames, captureDevices_, false, showSpdif);
 }
 
@@ -132,6 +134,11 @@ QString DeviceCatalogue::InputServerName(int deviceId) const {
 qint64 DeviceCatalogue::InputServerIndex(int deviceId) const {
     const ServerDevice *item = itemAt(captureDevices_, deviceId);
     return item ? qint64(item->serverIndex) : -1;
+}
+
+void DeviceCatalogue::Rebuild() {
+    BuildOutputList(outputSpdif_);
+    BuildInputList(inputSpdif_);
 }
 
 } // namespace numbrook

@@ -57,6 +57,9 @@ public:
     // out unless `showSpdif`. Names are trimmed of blanks and control characters.
     void BuildOutputList(bool showSpdif);
     void BuildInputList(bool showSpdif);
+    // Builds both lists afresh with the choices of their last build (after the server's
+    // devices changed).
+    void Rebuild();
 
     // The server name of the device with an identifier, as last enumerated; empty for none.
     QString OutputServerName(int deviceId) const;
@@ -73,6 +76,8 @@ private:
     PulseConnection &connection_;
     ServerDeviceList playbackDevices_;
     ServerDeviceList captureDevices_;
+    bool outputSpdif_ = false;
+    bool inputSpdif_ = true;
 };
 
 } // namespace numbrook

@@ -65,8 +65,15 @@ DeviceChoice ObjectIniStore::lookup(const QString &keyName, const DeviceEntryLis
         return {};
     }
     const QSettings settings(path(), QSettings::IniFormat);
-    const QString stored =
-        settings.value(kMappingSection + QLatin1Char('/') + keyName, kNotFound).toString();
+    return ResolveDeviceName(
+        devices,
+        settings.value(kMappingSection + QLatin1Char('/') + keyName, kNotFound).toString());
+}
+
+DeviceChoice ResolveDeviceName(const DeviceEntryList &devices, const QString &stored) {
+    if (devices.isEmpty()) {
+        return {};
+    }
     auto found = std::find_if(devices.cbegin(), devices.cend(), [&](const DeviceEntry &device) {
         return device.name.compare(stored, Qt::CaseInsensitive) == 0;
     });

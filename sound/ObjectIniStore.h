@@ -18,6 +18,10 @@ struct DeviceChoice {
     QString name;
 };
 
+// The device of `devices` a stored name stands for: the entry with that name in any letter
+// case, else the first entry; no device when the list is empty.
+DeviceChoice ResolveDeviceName(const DeviceEntryList &devices, const QString &stored);
+
 // The trigger track bar runs from 0 to this value; the file stores maximum minus position.
 inline constexpr int kTriggerTrackMaximum = 128;
 

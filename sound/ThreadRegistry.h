@@ -55,6 +55,34 @@ public:
         }
     }
 
+    // True while a thread of the object for which `match` holds is registered.
+    template <typename Match> bool runningWhere(int objectNumber, Match match) const {
+        QMutexLocker lock(&mutex);
+        return std::any_of(threads.cbegin(), threads.cend(), [&](const Thread *t) {
+            return t->objectNumber() == objectNumber && match(*t);
+        });
+    }
+
+    // Asks every thread of the object to end and waits for them, carrying out their last
+    // reports meanwhile; afterwards a new thread of the object can start. Main thread only.
+    void finish(int objectNumber) {
+        QList<QPointer<Thread>> ending;
+        {
+            QMutexLocker lock(&mutex);
+            for (Thread *thread : std::as_const(threads)) {
+                if (thread->objectNumber() == objectNumber) {
+                    thread->requestInterruption();
+                    ending.append(thread);
+                }
+            }
+        }
+        for (const QPointer<Thread> &thread : std::as_const(ending)) {
+            if (thread) {
+                calls_.waitForThread(thread);
+            }
+        }
+    }
+
     // Number of registered threads.
     int count() const {
         QMutexLocker lock(&mutex);
