@@ -14,6 +14,13 @@
 
 namespace numbrook::testing {
 
+// Runs the event loop for `milliseconds`.
+inline void pause(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 class ClapLatency {
 public:
     // Called by the benchmark when the clap it waits for has been answered.

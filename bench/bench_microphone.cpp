@@ -28,14 +28,9 @@
 #include <unistd.h>
 
 using namespace numbrook;
+using testing::pause;
 
 namespace {
-
-void pause(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 void benchClapToAnswerBox(SoundEngine &engine, const QString &iniPath, int claps) {
     QSettings(iniPath, QSettings::IniFormat)

@@ -24,4 +24,31 @@ inline int pactlPercent(const QString &what, const QString &device) {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+// Plays raw unsigned 8-bit mono samples at 22050 Hz into `sink` with pacat and waits until
+// they have been played; true when pacat succeeded.
+inline bool playRaw(const QString &sink, const QByteArray &samples) {
+    QProcess player;
+    player.start(QStringLiteral("pacat"),
+                 {QStringLiteral("--playback"), QStringLiteral("--device=") + sink,
+                  QStringLiteral("--format=u8"), QStringLiteral("--rate=22050"),
+                  QStringLiteral("--channels=1"), QStringLiteral("--raw")});
+    if (!player.waitForStarted()) {
+        return false;
+    }
+    player.write(samples);
+    player.closeWriteChannel();
+    return player.waitForFinished(10000) && player.exitStatus() == QProcess::NormalExit &&
+           player.exitCode() == 0;
+}
+
+// Runs the test environment's server control (scripts/test-server.sh) with `arguments`; true
+// when it succeeded.
+inline bool serverControl(const QStringList &arguments) {
+    QProcess control;
+    control.setProcessChannelMode(QProcess::ForwardedChannels);
+    control.start(qEnvironmentVariable("NUMBROOK_TEST_SERVER_CTL"), arguments);
+    return control.waitForFinished(60000) && control.exitStatus() == QProcess::NormalExit &&
+           control.exitCode() == 0;
+}
+
 } // namespace numbrook::testing

@@ -217,17 +217,9 @@ void CapturePulseTest::microphone_clapThroughFeedSink_triggersOnce() {
     ReportLog log(engine.captureReports);
     QVERIFY(engine.captures.start(1, kMicDevice, QStringLiteral("nb_mic")));
     QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 5, 5000);
-    QProcess player;
-    player.start(QStringLiteral("pacat"),
-                 {QStringLiteral("--playback"), QStringLiteral("--device=nb_micfeed"),
-                  QStringLiteral("--format=u8"), QStringLiteral("--rate=22050"),
-                  QStringLiteral("--channels=1"), QStringLiteral("--raw")});
-    QVERIFY(player.waitForStarted());
-    player.write(QByteArray(4410, char(128)) + testing::clapSound(110, 30) +
-                 QByteArray(6615, char(128)));
-    player.closeWriteChannel();
-    QVERIFY(player.waitForFinished(10000));
-    QCOMPARE(player.exitCode(), 0);
+    QVERIFY(testing::playRaw(QStringLiteral("nb_micfeed"), QByteArray(4410, char(128)) +
+                                                               testing::clapSound(110, 30) +
+                                                               QByteArray(6615, char(128))));
     QTRY_COMPARE_WITH_TIMEOUT(log.triggersOf(1), 1, 3000);
     QTest::qWait(300);
     QCOMPARE(log.triggersOf(1), 1);

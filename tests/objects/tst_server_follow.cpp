@@ -1,0 +1,314 @@
+// The program follows the sound server as a desktop changes it: a microphone unplugged and
+// plugged in again, a second one plugged in, the server killed and started again during a quiz,
+// the program started before the server, and a server that stops answering. Everything runs
+// against the test environment's own server, which these tests take away and bring back, and
+// answers with real key events (xdotool) and real sound through the test microphone.
+#include "CaptureThread.h"
+#include "KeyProbe.h"
+#include "ObjectProgram.h"
+#include "PipeFeeder.h"
+#include "PulseTools.h"
+#include "QuizSession.h"
+#include "SkinWidgets.h"
+#include "SoundEngine.h"
+#include "SoundObjectTable.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+
+using namespace numbrook;
+using Program = numbrook::testing::ObjectProgram;
+using numbrook::testing::pactl;
+using numbrook::testing::pactlPercent;
+using numbrook::testing::serverControl;
+
+namespace {
+
+const QString kTestMicrophone = QStringLiteral("Test Microphone");
+const QString kPipeMicrophone = QStringLiteral("Pipe Microphone");
+const QString kSecondMicrophone = QStringLiteral("Second Microphone");
+
+// How long the program may take to notice a change and act on it, generously for a loaded
+// machine; the benchmark measures the real times.
+constexpr int kFollowTimeoutMs = 10000;
+
+// A clap into the test microphone (which hears what the feed sink plays), with a little
+// silence around it so that the sink's first and last buffers do not clip it.
+bool clapIntoTestMicrophone() {
+    return testing::playRaw(QStringLiteral("nb_micfeed"), QByteArray(2205, char(128)) +
+                                                              testing::clapSound(110, 40) +
+                                                              QByteArray(4410, char(128)));
+}
+
+int inputId(const SoundEngine &engine, const QString &name) {
+    for (const DeviceEntry &entry : engine.devices.InputDeviceNames) {
+        if (entry.name == name) {
+            return entry.id;
+        }
+    }
+    return kNoDevice;
+}
+
+bool listed(const DeviceEntryList &list, const QString &name) {
+    return std::any_of(list.cbegin(), list.cend(),
+                       [&](const DeviceEntry &entry) { return entry.name == name; });
+}
+
+// Unloads the module that made the source `sourceName`, if it is loaded.
+void unloadSource(const QString &sourceName) {
+    const QStringList modules =
+        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")})
+            .split(QLatin1Char('\n'));
+    for (const QString &line : modules) {
+        if (line.contains(QStringLiteral("source_name=") + sourceName + QLatin1Char(' '))) {
+            pactl({QStringLiteral("unload-module"), line.section(QLatin1Char('\t'), 0, 0)});
+        }
+    }
+}
+
+} // namespace
+
+class ServerFollowTest : public QObject {
+    Q_OBJECT
+
+    SoundEngine engine;
+    std::unique_ptr<testing::ObjectFiles> files_;
+
+    // Object 1 captures `name` afresh: its capture runs on the device that has that name now
+    // and reports levels.
+    bool capturesNow(Program &p, const QString &name) {
+        const int id = inputId(engine, name);
+        return id != kNoDevice && p.object(1).InDeviceID == id &&
+               engine.captures.capturesCurrentDevice(1, id);
+    }
+
+    // Answers the question on screen with a key press (true) or a clap (true), and checks that
+    // it was scored as that answer.
+    void answerNextQuestion(Program &p, bool byKey) {
+        QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 1, 5000);
+        const bool truth = p.session.generator.ExpressionIsCorrect;
+        const int correct = p.session.CorrectAnswers, wrong = p.session.WrongAnswers;
+        if (byKey) {
+            QVERIFY(testing::xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
+            QTRY_VERIFY_WITH_TIMEOUT(p.main.cbHotKey1->isChecked(), 2000);
+        } else {
+            QVERIFY(clapIntoTestMicrophone());
+            QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()), 2000);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 0, 5000);
+        QCOMPARE(p.session.CorrectAnswers, correct + (truth ? 1 : 0));
+        QCOMPARE(p.session.WrongAnswers, wrong + (truth ? 0 : 1));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("NUMBROOK_TEST_SERVER_CTL"),
+                 "run inside scripts/test-env.sh");
+        QVERIFY(engine.connection.open());
+    }
+    void init() {
+        files_ = std::make_unique<testing::ObjectFiles>(engine);
+        files_->store("ObjectMapping/ObjectIn_1", kTestMicrophone);
+    }
+    void cleanup() {
+        // Whatever a test did to the server, the next one finds it running with its devices.
+        serverControl({QStringLiteral("resume")});
+        serverControl({QStringLiteral("start")});
+        unloadSource(QStringLiteral("nb_mic2"));
+        QTRY_VERIFY_WITH_TIMEOUT(engine.connection.isReady(), kFollowTimeoutMs);
+        if (!pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sources")})
+                 .contains(QStringLiteral("nb_mic\t"))) {
+            serverControl({QStringLiteral("load"), QStringLiteral("nb_mic")});
+        }
+        engine.captures.stopAll();
+        files_.reset();
+    }
+
+    void unpluggedMicrophone_comesBackAndAClapScores() {
+        Program p(engine);
+        p.main.show();
+        QTRY_VERIFY_WITH_TIMEOUT(capturesNow(p, kTestMicrophone), kFollowTimeoutMs);
+        QVERIFY(serverControl({QStringLiteral("unload"), QStringLiteral("nb_mic")}));
+        // The capture of the vanished source ends and leaves the registry; the object falls
+        // back to the listed microphone, as at start-up, but keeps the name of its own.
+        QTRY_VERIFY_WITH_TIMEOUT(!listed(engine.devices.InputDeviceNames, kTestMicrophone),
+                                 kFollowTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(capturesNow(p, kPipeMicrophone), kFollowTimeoutMs);
+        QCOMPARE(p.object(1).SavedInDeviceName, kTestMicrophone);
+        QVERIFY(p.log().contains(QStringLiteral("device lists rebuilt: ")));
+
+        const int startsBefore = p.logCount(QStringLiteral("start mic"));
+        QVERIFY(serverControl({QStringLiteral("load"), QStringLiteral("nb_mic")}));
+        QTRY_VERIFY_WITH_TIMEOUT(capturesNow(p, kTestMicrophone), kFollowTimeoutMs);
+        QCOMPARE(p.get<QLineEdit>(QStringLiteral("edMic1"))->text(), kTestMicrophone);
+        QCOMPARE(engine.captures.count(), 1);
+        QCOMPARE(p.logCount(QStringLiteral("start mic")), startsBefore + 1);
+        QCOMPARE(p.logCount(QStringLiteral("mic thread started")), startsBefore + 1);
+        QVERIFY(clapIntoTestMicrophone());
+        QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()), 3000);
+    }
+
+    void secondMicrophone_appearsWithoutRestartAndTheChosenOneKeepsCapturing() {
+        Program p(engine);
+        p.main.show();
+        QTRY_VERIFY_WITH_TIMEOUT(capturesNow(p, kTestMicrophone), kFollowTimeoutMs);
+        const int starts = p.logCount(QStringLiteral("start mic"));
+        QVERIFY(!pactl({QStringLiteral("load-module"), QStringLiteral("module-remap-source"),
+                        QStringLiteral("source_name=nb_mic2 master=nb_speakers.monitor "
+                                       "source_properties='device.description=\"%1\"'")
+                            .arg(kSecondMicrophone)})
+                     .isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(listed(engine.devices.InputDeviceNames, kSecondMicrophone),
+                                 kFollowTimeoutMs);
+        // Object 1 goes on capturing its microphone with the same capture.
+        QVERIFY(capturesNow(p, kTestMicrophone));
+        QCOMPARE(p.logCount(QStringLiteral("start mic")), starts);
+
+        // The arrows of another object reach the new microphone.
+        const int count = int(engine.devices.InputDeviceNames.size());
+        for (int step = 0; step < count && p.object(2).InDeviceName != kSecondMicrophone; ++step) {
+            p.objects().laRightMic1Click(2);
+        }
+        QCOMPARE(p.object(2).InDeviceName, kSecondMicrophone);
+        QCOMPARE(p.get<QLineEdit>(QStringLiteral("edMic2"))->text(), kSecondMicrophone);
+        QCOMPARE(files_->stored("ObjectMapping/ObjectIn_2"), kSecondMicrophone);
+
+        // Unplugged again: listed no more, and the object keeps its name for when it returns.
+        unloadSource(QStringLiteral("nb_mic2"));
+        QTRY_VERIFY_WITH_TIMEOUT(!listed(engine.devices.InputDeviceNames, kSecondMicrophone) &&
+                                     capturesNow(p, kTestMicrophone),
+                                 kFollowTimeoutMs);
+        QCOMPARE(p.object(2).SavedInDeviceName, kSecondMicrophone);
+    }
+
+    // Each restart gives the devices new server indexes and the program new mixer controls: the
+    // input volume track bar must follow the restarted source, not a stale one.
+    void serverRestartedTwentyTimesDuringAQuiz_keyClapAndVolumeFollow() {
+        files_->store("ObjectMapping/ObjectIn_2", kPipeMicrophone);
+        Program p(engine);
+        p.session.settings.Speed_Math = 2;
+        p.main.show();
+        QTRY_VERIFY_WITH_TIMEOUT(capturesNow(p, kTestMicrophone), kFollowTimeoutMs);
+        p.display.Timer_Vopros->setInterval(400);
+        p.main.Sb_StartClick();
+        QVERIFY(p.display.Timer_Vopros->isActive());
+        TrackBar *volume = p.object(1).panel.tbMixerVol;
+
+        for (int restart = 1; restart <= 20; ++restart) {
+            QVERIFY(serverControl({QStringLiteral("restart"), QStringLiteral("--kill")}));
+            QTRY_VERIFY2_WITH_TIMEOUT(capturesNow(p, kTestMicrophone),
+                                      qPrintable(QStringLiteral("restart %1").arg(restart)),
+                                      kFollowTimeoutMs);
+            QCOMPARE(engine.captures.count(), 1);
+            QCOMPARE(p.get<QLineEdit>(QStringLiteral("edMic1"))->text(), kTestMicrophone);
+
+            answerNextQuestion(p, true);
+            answerNextQuestion(p, false);
+
+            // An outside change of this source moves the track bar (50 is the unity gain);
+            // one of another source does not.
+            const int percent = 40 + restart;
+            pactl({QStringLiteral("set-source-volume"), QStringLiteral("nb_mic"),
+                   QStringLiteral("%1%").arg(percent)});
+            QTRY_VERIFY2_WITH_TIMEOUT(qAbs(volume->value() - percent / 2) <= 1,
+                                      qPrintable(QString::number(volume->value())), 3000);
+            const int before = volume->value();
+            pactl({QStringLiteral("set-source-volume"), QStringLiteral("nb_pipe_mic"), "20%"});
+            QTest::qWait(200);
+            QCOMPARE(volume->value(), before);
+            // Moving the track bar sets this source and no other.
+            volume->setValue(60);
+            QTRY_COMPARE_WITH_TIMEOUT(pactlPercent("source", "nb_mic"), 120, 3000);
+            QCOMPARE(pactlPercent("source", "nb_pipe_mic"), 20);
+        }
+        p.main.Sb_StartClick();
+    }
+
+    void startedWithoutServer_fillsWhenItStarts_andKeepsTheStoredNames() {
+        // The object file as a run with the server left it, with one device that is not there.
+        { Program first(engine); }
+        files_->store("ObjectMapping/ObjectIn_2", QStringLiteral("Unplugged Headset"));
+        files_->store("ObjectMapping/Object_3", QStringLiteral("Unplugged Speakers"));
+        QFile ini(files_->iniPath());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray stored = ini.readAll();
+        ini.close();
+
+        QVERIFY(serverControl({QStringLiteral("stop")}));
+        SoundEngine cold;
+        cold.objectIni.setPath(files_->iniPath());
+        QVERIFY(!cold.open());
+        {
+            Program p(cold);
+            p.main.show();
+            QVERIFY(p.main.isVisible());
+            QVERIFY(p.get<QLineEdit>(QStringLiteral("edMic1"))->text().isEmpty());
+
+            QVERIFY(serverControl({QStringLiteral("start")}));
+            QTRY_COMPARE_WITH_TIMEOUT(p.get<QLineEdit>(QStringLiteral("edMic1"))->text(),
+                                      kTestMicrophone, kFollowTimeoutMs);
+            const int id = inputId(cold, kTestMicrophone);
+            QTRY_VERIFY_WITH_TIMEOUT(cold.captures.capturesCurrentDevice(1, id), kFollowTimeoutMs);
+            QVERIFY(p.object(1).MixerOpen);
+            QVERIFY(clapIntoTestMicrophone());
+            QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()), 3000);
+        }
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(ini.readAll(), stored);
+    }
+
+    void stoppedServer_windowAppearsKeysScoreAndCallsReturn() {
+        Program p(engine);
+        p.main.show();
+        QTRY_VERIFY_WITH_TIMEOUT(capturesNow(p, kTestMicrophone), kFollowTimeoutMs);
+        QVERIFY(serverControl({QStringLiteral("pause")}));
+
+        // A program started now appears, having waited for the server no longer than the bound.
+        QElapsedTimer clock;
+        clock.start();
+        SoundEngine late;
+        late.objectIni.setPath(files_->path() + QStringLiteral("/late.ini"));
+        QVERIFY(!late.open());
+        auto second = std::make_unique<Program>(late);
+        second->main.show();
+        QVERIFY(second->main.isVisible());
+        QVERIFY2(clock.elapsed() < 3 * PulseConnection::kWaitBoundMs,
+                 qPrintable(QString::number(clock.elapsed())));
+
+        // A volume change gives up after the bound, and the next one does not wait again.
+        clock.restart();
+        p.object(1).panel.tbMixerVol->setValue(30);
+        QVERIFY2(clock.elapsed() < 3 * PulseConnection::kWaitBoundMs,
+                 qPrintable(QString::number(clock.elapsed())));
+        clock.restart();
+        p.object(1).panel.tbMixerVol->setValue(35);
+        QVERIFY2(clock.elapsed() < PulseConnection::kWaitBoundMs,
+                 qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(p.log().contains(QStringLiteral("Timeout")), qPrintable(p.log()));
+
+        // The key answer does not depend on the server.
+        p.display.Timer_Vopros->setInterval(400);
+        p.main.Sb_StartClick();
+        answerNextQuestion(p, true);
+
+        QVERIFY(serverControl({QStringLiteral("resume")}));
+        QTRY_VERIFY_WITH_TIMEOUT(engine.connection.isReady(), kFollowTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(late.connection.isReady(), kFollowTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(second->get<QLineEdit>(QStringLiteral("edMic1"))->text(),
+                                  kTestMicrophone, kFollowTimeoutMs);
+        answerNextQuestion(p, false);
+        p.object(1).panel.tbMixerVol->setValue(45);
+        QTRY_COMPARE_WITH_TIMEOUT(pactlPercent("source", "nb_mic"), 90, 3000);
+        p.main.Sb_StartClick();
+        second.reset();
+    }
+};
+
+QTEST_MAIN(ServerFollowTest)
+#include "tst_server_follow.moc"
