@@ -23,10 +23,6 @@ pipewire_known_failures=(
     "tst_capture_pulse twoObjectsOnOneDevice_triggerOnlyTheirOwn  resampling: 2 triggers"
     "tst_capture_pulse microphone_clapThroughFeedSink_triggersOnce  resampling: 3-5 triggers"
     "tst_results_microphone clapsOverBackground_thresholdFiresOnEveryClapOnly  resampling: a clap fires more than once"
-    # module-null-source does not exist on PipeWire.
-    "tst_catalogue_pulse mixer_scaleHasUnityAtHalf  uses module-null-source"
-    "tst_catalogue_pulse mixer_outsideChangeReachesEveryObjectOnTheSource_andEqualWriteSendsNothing  uses module-null-source"
-    "tst_catalogue_pulse mixer_vanishedSource_givesFailureTexts  uses module-null-source"
     # Fails in about half the runs: the first clap is heard (~0.2 s later than on PulseAudio)
     # just as the program's start-up switch-off of all signalling runs, about 1 s after start,
     # so the answer box is never ticked.

@@ -51,4 +51,35 @@ inline bool serverControl(const QStringList &arguments) {
            control.exitCode() == 0;
 }
 
+// A capture source of a test's own, so that no other test's streams touch it, made the same way
+// on both servers (PipeWire has no module-null-source): a source remapped from the monitor of a
+// null sink of its own. Both are unloaded when it goes, or by unload().
+class PrivateSource {
+public:
+    explicit PrivateSource(const QString &name) {
+        sinkModule_ = pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                             QStringLiteral("sink_name=%1_master").arg(name)});
+        sourceModule_ =
+            pactl({QStringLiteral("load-module"), QStringLiteral("module-remap-source"),
+                   QStringLiteral("source_name=%1 master=%1_master.monitor").arg(name)});
+    }
+    ~PrivateSource() { unload(); }
+    PrivateSource(const PrivateSource &) = delete;
+    PrivateSource &operator=(const PrivateSource &) = delete;
+
+    bool loaded() const { return !sinkModule_.isEmpty() && !sourceModule_.isEmpty(); }
+    void unload() {
+        for (QString *module : {&sourceModule_, &sinkModule_}) {
+            if (!module->isEmpty()) {
+                pactl({QStringLiteral("unload-module"), *module});
+                module->clear();
+            }
+        }
+    }
+
+private:
+    QString sinkModule_;
+    QString sourceModule_;
+};
+
 } // namespace numbrook::testing

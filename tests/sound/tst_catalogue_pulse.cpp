@@ -7,6 +7,7 @@
 #include "SoundErrors.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -102,6 +103,23 @@ class CataloguePulseTest : public QObject {
 
     SoundEngine engine;
 
+    // Builds the input list until it holds the source `serverName`: PipeWire lists a loaded
+    // device a moment after load-module has returned.
+    bool listSource(const QString &serverName) {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            engine.devices.BuildInputList(true);
+            for (const DeviceEntry &entry : engine.devices.InputDeviceNames) {
+                if (engine.devices.InputServerName(entry.id) == serverName) {
+                    return true;
+                }
+            }
+            QTest::qWait(50);
+        } while (clock.elapsed() < 5000);
+        return false;
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "run inside scripts/test-env.sh");
@@ -169,10 +187,9 @@ private Q_SLOTS:
 
     void mixer_scaleHasUnityAtHalf() {
         // A source of this test's own: the capture tests rely on the test microphone's volume.
-        const QString module =
-            pactl({"load-module", "module-null-source", "source_name=nb_mixer_scale"});
-        QVERIFY(!module.isEmpty());
-        engine.devices.BuildInputList(true);
+        testing::PrivateSource source(QStringLiteral("nb_mixer_scale"));
+        QVERIFY(source.loaded());
+        QVERIFY(listSource(QStringLiteral("nb_mixer_scale")));
         ObjectMixer mixer;
         int position = -1;
         bool enabled = false;
@@ -211,15 +228,14 @@ private Q_SLOTS:
         // Closed: reads and writes do nothing.
         engine.microphoneVolume.WriteObjectMixerVolume(mixer, 90);
         QCOMPARE(pactlPercent("source", "nb_mixer_scale"), 100);
-        pactl({"unload-module", module});
+        source.unload();
     }
 
     void mixer_outsideChangeReachesEveryObjectOnTheSource_andEqualWriteSendsNothing() {
         // A source of this test's own, so that no other test's streams cause change events.
-        const QString module =
-            pactl({"load-module", "module-null-source", "source_name=nb_mixer_private"});
-        QVERIFY(!module.isEmpty());
-        engine.devices.BuildInputList(true);
+        testing::PrivateSource source(QStringLiteral("nb_mixer_private"));
+        QVERIFY(source.loaded());
+        QVERIFY(listSource(QStringLiteral("nb_mixer_private")));
         ObjectMixer first;
         ObjectMixer second;
         for (const DeviceEntry &entry : engine.devices.InputDeviceNames) {
@@ -250,14 +266,13 @@ private Q_SLOTS:
         QTRY_COMPARE(first.MixerVolume, 75);
         QTRY_COMPARE(second.MixerVolume, 75);
         disconnect(link);
-        pactl({"unload-module", module});
+        source.unload();
     }
 
     void mixer_vanishedSource_givesFailureTexts() {
-        const QString module =
-            pactl({"load-module", "module-null-source", "source_name=nb_vanishing"});
-        QVERIFY(!module.isEmpty());
-        engine.devices.BuildInputList(true);
+        testing::PrivateSource source(QStringLiteral("nb_vanishing"));
+        QVERIFY(source.loaded());
+        QVERIFY(listSource(QStringLiteral("nb_vanishing")));
         ObjectMixer mixer;
         for (const DeviceEntry &entry : engine.devices.InputDeviceNames) {
             if (engine.devices.InputServerName(entry.id) == "nb_vanishing") {
@@ -266,7 +281,7 @@ private Q_SLOTS:
         }
         mixer.MixerOpen = engine.microphoneVolume.OpenObjectMixer(mixer);
         QVERIFY(mixer.MixerOpen);
-        pactl({"unload-module", module});
+        source.unload();
 
         QSignalSpy reports(&engine.errors, &SoundErrors::errorTextReady);
         engine.microphoneVolume.ReadObjectMixerVolume(mixer);
