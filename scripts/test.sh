@@ -23,10 +23,6 @@ pipewire_known_failures=(
     "tst_capture_pulse twoObjectsOnOneDevice_triggerOnlyTheirOwn  resampling: 2 triggers"
     "tst_capture_pulse microphone_clapThroughFeedSink_triggersOnce  resampling: 3-5 triggers"
     "tst_results_microphone clapsOverBackground_thresholdFiresOnEveryClapOnly  resampling: a clap fires more than once"
-    # Fails in about half the runs: the first clap is heard (~0.2 s later than on PulseAudio)
-    # just as the program's start-up switch-off of all signalling runs, about 1 s after start,
-    # so the answer box is never ticked.
-    "tst_microphone_answer clapDuringQuiz_scoresAsTheExpressionSays  first clap races the start-up switch-off"
 )
 
 # Writes (or with "remove", removes) a Qt Test BLACKLIST file beside each test program of the

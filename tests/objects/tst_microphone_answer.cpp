@@ -173,8 +173,11 @@ private Q_SLOTS:
         QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
         p.main.show();
         QCOMPARE(engine.captures.count(), 1);
-        // The capture is listening once its first buffer is reported.
+        // The capture is listening once its first buffer is reported, and the start-up
+        // switch-off of every object's signalling (about a second after start) is over, so that
+        // it cannot undo the first clap.
         QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(p.logCount("отключение сигнализирования "), 4, 5000);
         // A faster question clock keeps the test short; the cycle counts ticks, not seconds.
         p.display.Timer_Vopros->setInterval(400);
         p.main.Sb_StartClick();
