@@ -143,7 +143,10 @@ void PlaybackPulseTest::initTestCase() {
     for (const QString &module : std::as_const(modules)) {
         QVERIFY(!module.isEmpty());
     }
-    engine.devices.BuildOutputList(true);
+    // PipeWire lists a loaded sink a moment after load-module has returned.
+    QTRY_VERIFY_WITH_TIMEOUT((engine.devices.BuildOutputList(true),
+                              idOfSink(engine.devices, QStringLiteral("nb_cyrillic")) != kNoDevice),
+                             5000);
     speakers = idOfSink(engine.devices, QStringLiteral("nb_play"));
     QVERIFY(speakers != kNoDevice);
     QCOMPARE(
