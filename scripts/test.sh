@@ -14,14 +14,6 @@ cd "$(dirname "$0")/.."
 # there all the same, blacklisted: their failures are listed but do not fail the run. Remove an
 # entry once the engine or the test handles the difference.
 pipewire_known_failures=(
-    # PipeWire resamples the 22050 Hz test signals through its 48 kHz graph and back: the edges
-    # of a square-wave clap ring (levels inside a 110 clap drop to ~18 and overshoot to 128), so
-    # a clap crosses the threshold once per buffer it spans and a clap below the threshold
-    # overshoots it; a 60 sine comes back with peaks of 66. With the graph at 22050 Hz these pass.
-    "tst_capture_pulse pipeSignal_triggersAsExpected  resampling: 2-10 triggers, peaks off by up to 18"
-    "tst_capture_pulse thresholdChange_appliesFromNextBuffer  resampling: a 110 clap reaches 128"
-    "tst_capture_pulse twoObjectsOnOneDevice_triggerOnlyTheirOwn  resampling: 2 triggers"
-    "tst_capture_pulse microphone_clapThroughFeedSink_triggersOnce  resampling: 3-5 triggers"
     "tst_results_microphone clapsOverBackground_thresholdFiresOnEveryClapOnly  resampling: a clap fires more than once"
 )
 
