@@ -223,12 +223,19 @@ void MainWindow::Sb_CloseClick() {
 }
 
 void MainWindow::mousePressEvent(QMouseEvent *event) {
-    // Pressing on the background drags the frameless window.
-    if (event->buttons() & Qt::LeftButton) {
-        if (QWindow *window = windowHandle()) {
-            window->startSystemMove();
-        }
+    // Only the background drags the window: a press on any control (a label or level bar that
+    // lets the press through included) never does.
+    if (!childAt(event->position().toPoint())) {
+        drag_.pressed(*this, *event);
     }
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event) {
+    drag_.moved(*this, *event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent *) {
+    drag_.released();
 }
 
 // ---------------------------------------------------------------------------------------------

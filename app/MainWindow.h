@@ -5,6 +5,7 @@
 #include "ResultsStore.h"
 #include "SkinWidgets.h"
 #include "SoundObjectPanel.h"
+#include "WindowDrag.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -189,6 +190,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void buildLayout();
@@ -231,6 +234,7 @@ private:
 
     MainControls c_;
     ToolTipSwitch toolTips_;
+    WindowDrag drag_;
     SoundEngine &sound_;
     QuizSession &session_;
     AnswerChannel &answers_;

@@ -8,7 +8,6 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 namespace numbrook {
 
@@ -105,13 +104,16 @@ bool SplashWindow::donePictureShown() const {
 
 void SplashWindow::mousePressEvent(QMouseEvent *event) {
     // The logo picture passes its presses on to the window, so both drag it.
-    if (event->buttons() & Qt::LeftButton) {
-        if (QWindow *window = windowHandle())
-            window->startSystemMove();
-        event->accept();
-        return;
-    }
-    QDialog::mousePressEvent(event);
+    drag_.pressed(*this, *event);
+    event->accept();
+}
+
+void SplashWindow::mouseMoveEvent(QMouseEvent *event) {
+    drag_.moved(*this, *event);
+}
+
+void SplashWindow::mouseReleaseEvent(QMouseEvent *) {
+    drag_.released();
 }
 
 void SplashWindow::done(int result) {

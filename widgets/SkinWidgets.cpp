@@ -52,6 +52,11 @@ void SkinLabel::setTextColor(const QColor &colour) {
     setPalette(palette);
 }
 
+void SkinLabel::mousePressEvent(QMouseEvent *event) {
+    QLabel::mousePressEvent(event);
+    event->accept();
+}
+
 void SkinLabel::mouseReleaseEvent(QMouseEvent *event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
@@ -91,6 +96,10 @@ void LevelBar::setValue(int value) {
 void LevelBar::setMarks(const QList<QPair<int, QColor>> &marks) {
     marks_ = marks;
     update();
+}
+
+void LevelBar::mousePressEvent(QMouseEvent *event) {
+    event->accept();
 }
 
 void LevelBar::paintEvent(QPaintEvent *) {

@@ -50,6 +50,8 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    // Presses stay with the label, so that it is never a handle that drags its window.
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
@@ -74,6 +76,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Presses stay with the bar: it is a control, not a handle that drags its window.
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     QList<QPair<int, QColor>> marks_;
