@@ -1,13 +1,16 @@
 #include "SplashWindow.h"
 
 #include "BitmapLists.h"
+#include "TaskbarEntry.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace numbrook {
 
@@ -64,6 +67,10 @@ void SplashWindow::setPictures(const QPixmap &logo, const QPixmap &loading, cons
 }
 
 void SplashWindow::showEvent(QShowEvent *event) {
+    // Up for three seconds before the main window: no taskbar entry of its own.
+    if (QWindow *window = windowHandle()) {
+        SkipTaskbarAndPager(*window);
+    }
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int desktopWidth = screen ? screen->virtualGeometry().width() : SplashWidth;
     setGeometry(QRect(SplashPosition(desktopWidth), QSize(SplashWidth, SplashHeight)));
@@ -100,6 +107,15 @@ bool SplashWindow::loadPictureShown() const {
 }
 bool SplashWindow::donePictureShown() const {
     return !Img_Done->isHidden();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent *event) {
+    // Esc would end the dialog early; the splash runs its full time, and nothing shows before.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void SplashWindow::mousePressEvent(QMouseEvent *event) {

@@ -3,6 +3,7 @@
 #include "AnswerChannel.h"
 #include "BitmapLists.h"
 #include "QuizSession.h"
+#include "TaskbarEntry.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace numbrook {
 
@@ -149,6 +151,10 @@ void QuestionDisplay::setScoreCaptions(const std::array<QString, 4> &captions) {
 }
 
 void QuestionDisplay::showEvent(QShowEvent *event) {
+    // The board is part of a quiz the tray icon stands for: no taskbar entry of its own.
+    if (QWindow *window = windowHandle()) {
+        SkipTaskbarAndPager(*window);
+    }
     FormShow();
     QWidget::showEvent(event);
 }

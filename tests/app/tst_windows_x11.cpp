@@ -43,6 +43,54 @@ bool dragBy(int dx) {
     return true;
 }
 
+xcb_connection_t *x11() {
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+}
+
+xcb_atom_t atom(const char *name) {
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(x11(), xcb_intern_atom(x11(), 0, quint16(qstrlen(name)), name),
+                              nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// A 32-bit list property of a window, as the window manager or the program left it.
+QList<quint32> property(xcb_window_t window, const char *name, xcb_atom_t type) {
+    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(x11(), xcb_get_property(x11(), 0, window, atom(name), type, 0, 4096),
+                               nullptr),
+        &std::free);
+    QList<quint32> values;
+    if (reply && reply->format == 32) {
+        const auto *data = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
+        values = QList<quint32>(data, data + reply->value_len);
+    }
+    return values;
+}
+
+xcb_window_t root() {
+    return xcb_setup_roots_iterator(xcb_get_setup(x11())).data->root;
+}
+
+// The windows the window manager lists as its clients that belong to this process.
+QList<xcb_window_t> ownClients() {
+    QList<xcb_window_t> own;
+    for (quint32 window : property(root(), "_NET_CLIENT_LIST", XCB_ATOM_WINDOW)) {
+        if (property(window, "_NET_WM_PID", XCB_ATOM_CARDINAL) ==
+            QList<quint32>{quint32(QCoreApplication::applicationPid())}) {
+            own.append(window);
+        }
+    }
+    return own;
+}
+
+bool skipsTaskbarAndPager(xcb_window_t window) {
+    const QList<quint32> states = property(window, "_NET_WM_STATE", XCB_ATOM_ATOM);
+    return states.contains(atom("_NET_WM_STATE_SKIP_TASKBAR")) &&
+           states.contains(atom("_NET_WM_STATE_SKIP_PAGER"));
+}
+
 } // namespace
 
 class WindowsX11Test : public QObject {
@@ -55,6 +103,8 @@ private Q_SLOTS:
 
     void pointer_onlyABackgroundDragMovesTheWindow_data();
     void pointer_onlyABackgroundDragMovesTheWindow();
+    void quiz_noWindowAsksForATaskbarEntry();
+    void splash_noTaskbarEntry_escEndsNothingEarly();
 
 private:
     std::unique_ptr<QTemporaryDir> config_;
@@ -128,6 +178,65 @@ void WindowsX11Test::pointer_onlyABackgroundDragMovesTheWindow() {
     QVERIFY(xdotool({QStringLiteral("click"), QStringLiteral("1")}));
     QTest::qWait(200);
     QCOMPARE(main.pos(), before + QPoint(moved, 0));
+}
+
+void WindowsX11Test::quiz_noWindowAsksForATaskbarEntry() {
+    TfmMain &main = program_->main;
+    program_->session.settings.Speed_Math = 1;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const auto mainWindow = xcb_window_t(main.winId());
+    QTRY_VERIFY(ownClients().contains(mainWindow));
+    QVERIFY(!skipsTaskbarAndPager(mainWindow));
+
+    // Twice: the window manager forgets the state of a window that was hidden.
+    for (int quiz = 0; quiz < 2; ++quiz) {
+        const QPoint start =
+            testing::control(main, QStringLiteral("Sb_Start"))->mapToGlobal(QPoint(80, 25));
+        QVERIFY(xdotool({QStringLiteral("mousemove"), number(start.x()), number(start.y()),
+                         QStringLiteral("click"), QStringLiteral("1")}));
+        QTRY_VERIFY(program_->display.isVisible());
+        const auto display = xcb_window_t(program_->display.winId());
+        QTRY_VERIFY(ownClients().contains(display));
+        QTRY_VERIFY(!ownClients().contains(mainWindow));
+        QTest::qWait(300);
+        const QList<xcb_window_t> clients = ownClients();
+        for (xcb_window_t window : clients) {
+            QVERIFY2(skipsTaskbarAndPager(window), qPrintable(number(int(window))));
+        }
+        main.HotkeyMessage(2); // Esc
+        QTRY_VERIFY(ownClients().contains(mainWindow));
+        QVERIFY(!skipsTaskbarAndPager(mainWindow));
+    }
+}
+
+void WindowsX11Test::splash_noTaskbarEntry_escEndsNothingEarly() {
+    TfmMain &main = program_->main;
+    SplashWindow &splash = program_->splash;
+    main.SplashShown = false;
+    bool checked = false;
+    // Runs inside the splash's own event loop.
+    QTimer::singleShot(700, &splash, [&] {
+        QVERIFY(splash.isVisible());
+        const auto window = xcb_window_t(splash.winId());
+        QTRY_VERIFY(ownClients().contains(window));
+        QVERIFY(skipsTaskbarAndPager(window));
+        const qint32 ticksBefore = splash.SplashTicks;
+        QVERIFY(xdotool(
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), number(int(window))}));
+        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
+        QTest::qWait(500);
+        QVERIFY(splash.isVisible());
+        QVERIFY(splash.SplashTicks > ticksBefore);
+        QVERIFY(!main.isVisible());
+        QVERIFY(!ownClients().contains(xcb_window_t(main.winId())));
+        checked = true;
+    });
+    main.show(); // runs the splash to its end
+    QVERIFY(checked);
+    QVERIFY(splash.SplashTicks > 30);
+    QVERIFY(!splash.isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
 }
 
 QTEST_MAIN(WindowsX11Test)
