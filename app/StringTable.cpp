@@ -109,8 +109,12 @@ void StringTable::refill() {
 }
 
 void StringTable::LoadLanguage() {
-    // A value of another type reads as missing, which means English.
+    // A value of another type reads as missing, which means English. So does an index that
+    // names no language: it would leave every caption and the language field blank.
     LanguageIndex = SettingsKey().readInteger(LanguageValue).value_or(LanguageEnglish);
+    if (LanguageIndex != LanguageEnglish && LanguageIndex != LanguageRussian) {
+        LanguageIndex = LanguageEnglish;
+    }
 }
 
 void StringTable::SaveLanguage() const {

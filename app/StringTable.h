@@ -95,8 +95,8 @@ public:
     QString text(UiKey key) const { return texts_[std::size_t(key)]; }
     QString operator[](UiKey key) const { return text(key); }
 
-    // Reads the index from the settings value "Languare"; writes it there (failures are not
-    // reported).
+    // Reads the index from the settings value "Languare" (English for one that names no
+    // language); writes it there (failures are not reported).
     void LoadLanguage();
     void SaveLanguage() const;
 

@@ -27,6 +27,10 @@ void QuizSettings::load() {
     const SettingsKey key;
     SettingsLoaded = true;
     Diff_Math = key.readInteger(kDiff).value_or(1);
+    // A level without a generator would run a quiz of empty boards scored as answered.
+    if (Diff_Math < 1 || Diff_Math > 3) {
+        Diff_Math = 1;
+    }
     Speed_Math = key.readInteger(kSpeed).value_or(5);
     Screen_Res = key.readInteger(kScreen).value_or(0);
     Show_Points = loadBoolean(key, kShowPoints, false);

@@ -24,7 +24,7 @@ struct QuizSettings {
     qint32 Znak(int kind) const { return Znak_Math.at(static_cast<std::size_t>(kind)); }
 
     // Reads every value from the settings key; a missing value, or one of another type, leaves
-    // the default and the load goes on.
+    // the default and the load goes on. A level outside 1..3 reads as 1.
     void load();
     void save() const;
 };
