@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace numbrook {
 
 namespace {
@@ -189,9 +191,10 @@ void MainWindow::showEvent(QShowEvent *event) {
 void MainWindow::FormShow() {
     ApplyLanguage();
     setWindowFlag(Qt::FramelessWindowHint);
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const int desktopWidth = screen ? screen->virtualGeometry().width() : width();
-    move((desktopWidth - width()) / 2, 10);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        move(MainWindowPlace(size(), screen->virtualGeometry().width(),
+                             screen->availableVirtualGeometry()));
+    }
     toolTips_.setEnabled(HintShow == 1);
     UpdateSettingsView();
     ShowHotKey();
@@ -199,6 +202,19 @@ void MainWindow::FormShow() {
     onScreen_ = true;
     startObjectOneCapture();
     scheduleFollowVisibility();
+}
+
+QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available) {
+    // As designed: centred across the desktop, the division truncating toward zero, top 10.
+    QPoint place((desktopWidth - window.width()) / 2, 10);
+    // Kept inside the area the desktop's panels leave free, so that Start and the caption
+    // buttons stay reachable; where the window is larger, its top left corner is that area's.
+    const auto inside = [](int at, int length, int first, int room) {
+        return length > room ? first : std::clamp(at, first, first + room - length);
+    };
+    place.setX(inside(place.x(), window.width(), available.left(), available.width()));
+    place.setY(inside(place.y(), window.height(), available.top(), available.height()));
+    return place;
 }
 
 void MainWindow::startObjectOneCapture() {

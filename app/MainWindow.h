@@ -262,4 +262,9 @@ private:
 
 using TfmMain = MainWindow;
 
+// Where the main window goes on a desktop `desktopWidth` pixels wide whose free area (without
+// the desktop's panels) is `available`: centred at top 10 where that lies inside the free area,
+// otherwise moved into it, and at its top left corner where the window is larger than it.
+QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available);
+
 } // namespace numbrook

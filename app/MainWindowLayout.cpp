@@ -393,12 +393,12 @@ void MainWindow::buildTitle() {
     shadow->setObjectName(QStringLiteral("Label_Title_Name_Shadow"));
     title->setObjectName(QStringLiteral("Label_Title_Name"));
     for (SkinLabel *label : {shadow, title}) {
-        label->setFont(verdana(27, true));
+        label->setFont(verdana(27));
     }
     shadow->setTextColor(QColor(0xC5, 0x60, 0x0E));
     title->setTextColor(QColor(0xF0, 0xB9, 0x26));
-    shadow->setGeometry(9, 3, 170, 34);
-    title->setGeometry(8, 2, 170, 34);
+    shadow->setGeometry(9, 3, 137, 34);
+    title->setGeometry(8, 2, 137, 34);
     shadow->lower();
 
     auto *indicatorPanel = new QFrame(this);

@@ -68,11 +68,14 @@ void requestStates(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t
 } // namespace
 
 void SkipTaskbarAndPager(QWindow &window) {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         return;
     }
-    xcb_connection_t *connection = x11->connection();
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection) {
+        return;
+    }
     const auto id = xcb_window_t(window.winId());
     const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
     const xcb_atom_t skipTaskbar = atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");

@@ -105,6 +105,7 @@ private Q_SLOTS:
     void pointer_onlyABackgroundDragMovesTheWindow();
     void quiz_noWindowAsksForATaskbarEntry();
     void splash_noTaskbarEntry_escEndsNothingEarly();
+    void mainWindow_placedInsideTheFreeArea();
 
 private:
     std::unique_ptr<QTemporaryDir> config_;
@@ -237,6 +238,32 @@ void WindowsX11Test::splash_noTaskbarEntry_escEndsNothingEarly() {
     QVERIFY(splash.SplashTicks > 30);
     QVERIFY(!splash.isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(&main));
+}
+
+void WindowsX11Test::mainWindow_placedInsideTheFreeArea() {
+    // Also run on a screen smaller than the window (1280 x 1024 at QT_SCALE_FACTOR=2).
+    TfmMain &main = program_->main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QTest::qWait(300);
+    const QRect free = main.screen()->availableGeometry();
+    const QRect window = main.frameGeometry();
+    QVERIFY2(window.left() >= free.left() && window.top() >= free.top(),
+             qPrintable(QStringLiteral("%1,%2").arg(window.left()).arg(window.top())));
+    if (window.width() <= free.width()) {
+        QVERIFY(window.right() <= free.right());
+    }
+    if (window.height() <= free.height()) {
+        QVERIFY(window.bottom() <= free.bottom());
+    }
+    // Start's left end is on screen, and so is the close button where the window fits across.
+    const QRect screen = main.screen()->geometry();
+    QWidget *start = testing::control(main, QStringLiteral("Sb_Start"));
+    QVERIFY(screen.contains(start->mapToGlobal(QPoint(1, 1))));
+    if (window.width() <= free.width()) {
+        QWidget *close = testing::control(main, QStringLiteral("Sb_Close"));
+        QVERIFY(screen.contains(close->mapToGlobal(close->rect().bottomRight())));
+    }
 }
 
 QTEST_MAIN(WindowsX11Test)
