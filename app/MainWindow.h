@@ -66,12 +66,14 @@ struct MainControls {
     PictureButton *Cb_Show_SPDIF = nullptr;
     PictureButton *Cb_Show_Points = nullptr;
     PictureButton *Cb_Show_Otvet_Mode = nullptr;
+    PictureButton *Cb_Large_Text = nullptr;
     PictureButton *Cb_MinFormShow = nullptr;
     PictureButton *Cb_AutoRun = nullptr;
     PictureButton *Cb_HintShow = nullptr;
     SkinLabel *Lbl_Show_SPDIF = nullptr;
     SkinLabel *Lbl_Show_Points = nullptr;
     SkinLabel *Lbl_Show_Otvet_Mode = nullptr;
+    SkinLabel *Lbl_Large_Text = nullptr;
     SkinLabel *Lbl_MinFormShow = nullptr;
     SkinLabel *Lbl_AutoRun = nullptr;
     SkinLabel *Lbl_HintShow = nullptr;
@@ -213,6 +215,10 @@ private:
     void applyCaptionTexts();
     void applyObjectTexts();
     void applyOtherWindowsTexts();
+    void applyAccessibleNames();
+    // Tab follows reading order over the visible controls; what lies below the visible area
+    // is never reached.
+    void setKeyboardOrder();
     void buildResultsControls();
     void connectResults();
     void applyResultsTexts();

@@ -163,6 +163,9 @@ const Control kLayout[] = {
      &field<&C::Cb_Show_Otvet_Mode>},
     {"Lbl_Show_Otvet_Mode", Kind::Label, 218, 452, 0, 0, Pic::None, "Подсказка",
      &field<&C::Lbl_Show_Otvet_Mode>},
+    {"Cb_Large_Text", Kind::Box, 292, 450, 18, 18, Pic::SmallBoxOff, "", &field<&C::Cb_Large_Text>},
+    {"Lbl_Large_Text", Kind::Label, 314, 452, 0, 0, Pic::None, "Крупный текст",
+     &field<&C::Lbl_Large_Text>},
     {"Lbl_3_Screen", Kind::Label, 40, 482, 0, 0, Pic::None, "*ESC - закрыть дисплей",
      &field<&C::Lbl_3_Screen>},
 
@@ -292,6 +295,9 @@ QFont verdana(int pixelSize, bool bold = false) {
 QWidget *createPicture(const BitmapList &list, Kind kind, Pic picture, QWidget *parent) {
     auto *button = new PictureButton(list, parent);
     button->setPicture(picture);
+    button->setRole(kind == Kind::Button ? PictureButton::Role::Button
+                    : kind == Kind::Box  ? PictureButton::Role::Box
+                                         : PictureButton::Role::Picture);
     if (kind != Kind::Picture) {
         button->setCursor(Qt::PointingHandCursor);
     }

@@ -70,6 +70,26 @@ enum class UiKey {
     // Beside the hotkey chooser where the keys cannot be held for the whole desktop.
     HotkeyFocusNote,
     ResultsCaption,
+    // Names screen readers give the controls that have no caption of their own.
+    StartName,
+    PreviousSpeedName,
+    NextSpeedName,
+    PreviousMicrophoneName,
+    NextMicrophoneName,
+    PreviousAnswerKeyName,
+    NextAnswerKeyName,
+    PreviousLanguageName,
+    NextLanguageName,
+    MicrophoneLampName,
+    AnswerKeyLampName,
+    ThresholdName,
+    MicrophoneVolumeName,
+    MicrophoneLevelName,
+    PlayingIndicatorName,
+    QuestionWindowName,
+    // The display option that scales the question to the board.
+    LargeTextCaption,
+    LargeTextHint,
     Count
 };
 

@@ -16,6 +16,8 @@ struct QuizSettings {
     // the settings panel draws a box as ticked only for exactly 1 and toggles anything else to 1.
     qint32 Show_Points = 0;
     qint32 Show_Otvet_Mode = 0;
+    // The question scaled to the board's width (a value of its own, off unless stored).
+    qint32 Large_Text = 0;
     // Kind flags, indexed 1..10 (element 0 is unused).
     std::array<qint32, kKindCount + 1> Znak_Math{};
     bool SettingsLoaded = false;

@@ -367,6 +367,61 @@ private Q_SLOTS:
         QVERIFY(panel->isHidden());
     }
 
+    void display_largeText_fillsFourFifthsOfTheBoardCentred_data() {
+        QTest::addColumn<int>("screenRes");
+        QTest::addColumn<QSize>("board");
+        QTest::newRow("800 x 600") << 0 << QSize(800, 600);
+        QTest::newRow("full screen 1920 x 1080") << 1 << QSize(1920, 1080);
+        QTest::newRow("full screen 1280 x 1024") << 1 << QSize(1280, 1024);
+    }
+    void display_largeText_fillsFourFifthsOfTheBoardCentred() {
+        QFETCH(int, screenRes);
+        QFETCH(QSize, board);
+        store({{"Large_Text", "1"}, {"Show_Points", "1"}, {"Show_Otvet_Mode", "1"}});
+        Program p;
+        QCOMPARE(p.session.settings.Large_Text, 1);
+        p.session.settings.Screen_Res = screenRes;
+        p.session.settings.Speed_Math = 3;
+        p.display.setDesktopSizeSource([board] { return board; });
+        p.display.FormShow();
+        const QWidget *panel = p.display.findChild<QWidget *>("Panel_Point");
+        const QWidget *hint = p.display.findChild<QWidget *>("Img_Otvet_Mode");
+        for (int question = 0; question < 5; ++question) {
+            p.display.cycle.TickCount = 0;
+            p.display.Timer_VoprosTimer();
+            for (const char *name : {"Lbl_Vopros_1", "Lbl_Vopros_2"}) {
+                const QLabel *line = p.display.findChild<QLabel *>(name);
+                QVERIFY(line->isVisibleTo(&p.display));
+                const QString what =
+                    QStringLiteral("%1 %2: %3").arg(name, line->text()).arg(line->width());
+                const int textWidth = line->fontMetrics().horizontalAdvance(line->text());
+                QVERIFY2(textWidth > board.width() * 0.7 && textWidth < board.width() * 0.85,
+                         qPrintable(what));
+                QVERIFY2(std::abs(line->x() + line->width() / 2 - board.width() / 2) <= 2,
+                         qPrintable(what));
+                QVERIFY2(line->y() >= 25 && line->geometry().bottom() < panel->y() &&
+                             line->geometry().bottom() < hint->y(),
+                         qPrintable(what));
+            }
+        }
+    }
+
+    void display_largeTextOff_keepsTheDesignedLines() {
+        Program p;
+        QCOMPARE(p.session.settings.Large_Text, 0);
+        p.display.FormShow();
+        p.display.Timer_VoprosTimer();
+        const QLabel *expression = p.display.findChild<QLabel *>("Lbl_Vopros_2");
+        QCOMPARE(expression->pos(), QPoint(30, 90));
+        QCOMPARE(expression->font().pointSize(), 40);
+        // The box beside Hint switches it on, and it is saved as a value of its own.
+        click(p.main, "Lbl_Large_Text");
+        QCOMPARE(p.session.settings.Large_Text, 1);
+        QCOMPARE(testing::button(p.main, "Cb_Large_Text")->picture(), 37);
+        p.session.settings.save();
+        QCOMPARE(stored("Large_Text"), QStringLiteral("1"));
+    }
+
     void startButton_startsAndStops_andCountersReadZero() {
         Program p;
         p.main.show();

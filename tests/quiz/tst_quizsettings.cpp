@@ -12,10 +12,10 @@ using namespace numbrook;
 
 namespace {
 
-const QStringList kValueNames = {"Diff_Math",       "Speed_Math",  "Screen_Res",  "Show_Points",
-                                 "Show_Otvet_Mode", "Znak_1_Math", "Znak_2_Math", "Znak_3_Math",
-                                 "Znak_4_Math",     "Znak_5_Math", "Znak_6_Math", "Znak_7_Math",
-                                 "Znak_8_Math",     "Znak_9_Math", "Znak_10_Math"};
+const QStringList kValueNames = {"Diff_Math",       "Speed_Math",  "Screen_Res",   "Show_Points",
+                                 "Show_Otvet_Mode", "Znak_1_Math", "Znak_2_Math",  "Znak_3_Math",
+                                 "Znak_4_Math",     "Znak_5_Math", "Znak_6_Math",  "Znak_7_Math",
+                                 "Znak_8_Math",     "Znak_9_Math", "Znak_10_Math", "Large_Text"};
 
 } // namespace
 
