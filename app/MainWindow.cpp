@@ -52,6 +52,7 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     setObjectName(QStringLiteral("fmMain"));
     setWindowTitle(QStringLiteral("Numbrook"));
     setWindowFlag(Qt::FramelessWindowHint);
+    setFocusPolicy(Qt::ClickFocus);
     setFixedSize(806, 580);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -192,6 +193,9 @@ void MainWindow::showEvent(QShowEvent *event) {
 }
 
 void MainWindow::FormShow() {
+    // The window itself holds the keyboard when it appears, so that Enter and Space light the
+    // answer lamp until Tab moves to a control.
+    setFocus(Qt::OtherFocusReason);
     ApplyLanguage();
     setWindowFlag(Qt::FramelessWindowHint);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

@@ -43,6 +43,16 @@ void MainWindow::ApplyLanguage() {
     for (SkinLabel *label : c_.captions) {
         label->adjustSize();
     }
+    // The caption beside Hint ends before the language chooser: a long one is set smaller.
+    SkinLabel *largeText = c_.Lbl_Large_Text;
+    QFont font = largeText->font();
+    font.setPixelSize(12);
+    while (font.pixelSize() > 9 &&
+           largeText->x() + QFontMetrics(font).horizontalAdvance(largeText->text()) > 414) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    largeText->setFont(font);
+    largeText->adjustSize();
 }
 
 void MainWindow::applyOptionTexts() {
