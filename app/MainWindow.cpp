@@ -6,6 +6,7 @@
 #include "QuestionDisplay.h"
 #include "QuizSession.h"
 #include "SettingsKey.h"
+#include "SkinAccessibility.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "SoundObjectTable.h"
@@ -21,6 +22,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace numbrook {
 
@@ -49,6 +52,7 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     setObjectName(QStringLiteral("fmMain"));
     setWindowTitle(QStringLiteral("Numbrook"));
     setWindowFlag(Qt::FramelessWindowHint);
+    setFocusPolicy(Qt::ClickFocus);
     setFixedSize(806, 580);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -58,6 +62,7 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     cursor_ = [] { return QCursor::pos(); };
     buildLayout();
     setMask(MainWindowOutline(size()));
+    InstallSkinAccessibility();
 
     Timer_Work = new QTimer(this);
     Timer_Work->setObjectName(QStringLiteral("Timer_Work"));
@@ -79,6 +84,7 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     connect(fmThreadCount, &QTimer::timeout, this, &MainWindow::fmThreadCountTimer);
 
     connectHandlers();
+    setKeyboardOrder();
     connect(&splash_, &SplashWindow::splashClosed, this, [this] { SplashShown = true; });
     FormCreate();
     Timer_Work->start();
@@ -187,11 +193,15 @@ void MainWindow::showEvent(QShowEvent *event) {
 }
 
 void MainWindow::FormShow() {
+    // The window itself holds the keyboard when it appears, so that Enter and Space light the
+    // answer lamp until Tab moves to a control.
+    setFocus(Qt::OtherFocusReason);
     ApplyLanguage();
     setWindowFlag(Qt::FramelessWindowHint);
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const int desktopWidth = screen ? screen->virtualGeometry().width() : width();
-    move((desktopWidth - width()) / 2, 10);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        move(MainWindowPlace(size(), screen->virtualGeometry().width(),
+                             screen->availableVirtualGeometry()));
+    }
     toolTips_.setEnabled(HintShow == 1);
     UpdateSettingsView();
     ShowHotKey();
@@ -199,6 +209,64 @@ void MainWindow::FormShow() {
     onScreen_ = true;
     startObjectOneCapture();
     scheduleFollowVisibility();
+}
+
+QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available) {
+    // As designed: centred across the desktop, the division truncating toward zero, top 10.
+    QPoint place((desktopWidth - window.width()) / 2, 10);
+    // Kept inside the area the desktop's panels leave free, so that Start and the caption
+    // buttons stay reachable; where the window is larger, its top left corner is that area's.
+    const auto inside = [](int at, int length, int first, int room) {
+        return length > room ? first : std::clamp(at, first, first + room - length);
+    };
+    place.setX(inside(place.x(), window.width(), available.left(), available.width()));
+    place.setY(inside(place.y(), window.height(), available.top(), available.height()));
+    return place;
+}
+
+void MainWindow::setKeyboardOrder() {
+    const auto below = [this](QWidget *widget) {
+        return widget->mapTo(this, QPoint(0, 0)).y() >= height();
+    };
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        if (below(widget) || (widget->parentWidget() && below(widget->parentWidget()))) {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    const SoundObjectPanel &objectOne = c_.objects[1];
+    // The four sections column by column, each from the top down, then Start.
+    const std::vector<QWidget *> order = {
+        c_.Sb_Results,
+        c_.Sb_Help,
+        c_.Sb_Internet,
+        c_.Sb_Min,
+        c_.Sb_Close,
+        c_.Cb_Diff_Math[1],
+        c_.Cb_Diff_Math[2],
+        c_.Cb_Diff_Math[3],
+        c_.Sb_Speed_Math_Down,
+        c_.Sb_Speed_Math_Up,
+        c_.Cb_Znak_Math[1],
+        c_.Cb_Znak_Math[2],
+        objectOne.microphonePrevious,
+        objectOne.microphoneNext,
+        c_.Cb_Show_SPDIF,
+        objectOne.tbTrig,
+        objectOne.tbMixerVol,
+        c_.Sb_HotKey_Up,
+        c_.Sb_HotKey_Down,
+        c_.Cb_Screen_Res[1],
+        c_.Cb_Screen_Res[2],
+        c_.Cb_Show_Points,
+        c_.Cb_Show_Otvet_Mode,
+        c_.Cb_Large_Text,
+        c_.Sb_Lang_Up,
+        c_.Sb_Lang_Down,
+        c_.Sb_Start,
+    };
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void MainWindow::startObjectOneCapture() {
@@ -223,12 +291,19 @@ void MainWindow::Sb_CloseClick() {
 }
 
 void MainWindow::mousePressEvent(QMouseEvent *event) {
-    // Pressing on the background drags the frameless window.
-    if (event->buttons() & Qt::LeftButton) {
-        if (QWindow *window = windowHandle()) {
-            window->startSystemMove();
-        }
+    // Only the background drags the window: a press on any control (a label or level bar that
+    // lets the press through included) never does.
+    if (!childAt(event->position().toPoint())) {
+        drag_.pressed(*this, *event);
     }
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event) {
+    drag_.moved(*this, *event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent *) {
+    drag_.released();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "ResultsStore.h"
 #include "SkinWidgets.h"
 #include "SoundObjectPanel.h"
+#include "WindowDrag.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -65,12 +66,14 @@ struct MainControls {
     PictureButton *Cb_Show_SPDIF = nullptr;
     PictureButton *Cb_Show_Points = nullptr;
     PictureButton *Cb_Show_Otvet_Mode = nullptr;
+    PictureButton *Cb_Large_Text = nullptr;
     PictureButton *Cb_MinFormShow = nullptr;
     PictureButton *Cb_AutoRun = nullptr;
     PictureButton *Cb_HintShow = nullptr;
     SkinLabel *Lbl_Show_SPDIF = nullptr;
     SkinLabel *Lbl_Show_Points = nullptr;
     SkinLabel *Lbl_Show_Otvet_Mode = nullptr;
+    SkinLabel *Lbl_Large_Text = nullptr;
     SkinLabel *Lbl_MinFormShow = nullptr;
     SkinLabel *Lbl_AutoRun = nullptr;
     SkinLabel *Lbl_HintShow = nullptr;
@@ -189,6 +192,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void buildLayout();
@@ -210,6 +215,10 @@ private:
     void applyCaptionTexts();
     void applyObjectTexts();
     void applyOtherWindowsTexts();
+    void applyAccessibleNames();
+    // Tab follows reading order over the visible controls; what lies below the visible area
+    // is never reached.
+    void setKeyboardOrder();
     void buildResultsControls();
     void connectResults();
     void applyResultsTexts();
@@ -231,6 +240,7 @@ private:
 
     MainControls c_;
     ToolTipSwitch toolTips_;
+    WindowDrag drag_;
     SoundEngine &sound_;
     QuizSession &session_;
     AnswerChannel &answers_;
@@ -257,5 +267,10 @@ private:
 };
 
 using TfmMain = MainWindow;
+
+// Where the main window goes on a desktop `desktopWidth` pixels wide whose free area (without
+// the desktop's panels) is `available`: centred at top 10 where that lies inside the free area,
+// otherwise moved into it, and at its top left corner where the window is larger than it.
+QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available);
 
 } // namespace numbrook

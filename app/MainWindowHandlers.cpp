@@ -51,6 +51,7 @@ void MainWindow::UpdateSettingsView() {
     }
     setSmallBox(c_.Cb_Show_Points, settings.Show_Points == 1);
     setSmallBox(c_.Cb_Show_Otvet_Mode, settings.Show_Otvet_Mode == 1);
+    setSmallBox(c_.Cb_Large_Text, settings.Large_Text == 1);
 }
 
 void MainWindow::ShowSpeed() {
@@ -174,6 +175,10 @@ void MainWindow::connectQuizOptions() {
     });
     onClick(this, c_.Cb_Show_Otvet_Mode, c_.Lbl_Show_Otvet_Mode, [this, &settings] {
         settings.Show_Otvet_Mode = ToggledOption(settings.Show_Otvet_Mode);
+        UpdateSettingsView();
+    });
+    onClick(this, c_.Cb_Large_Text, c_.Lbl_Large_Text, [this, &settings] {
+        settings.Large_Text = ToggledOption(settings.Large_Text);
         UpdateSettingsView();
     });
 }

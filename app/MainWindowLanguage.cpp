@@ -38,10 +38,21 @@ void MainWindow::ApplyLanguage() {
     applyObjectTexts();
     applyOtherWindowsTexts();
     applyResultsTexts();
+    applyAccessibleNames();
     // Labels follow the length of their new texts.
     for (SkinLabel *label : c_.captions) {
         label->adjustSize();
     }
+    // The caption beside Hint ends before the language chooser: a long one is set smaller.
+    SkinLabel *largeText = c_.Lbl_Large_Text;
+    QFont font = largeText->font();
+    font.setPixelSize(12);
+    while (font.pixelSize() > 9 &&
+           largeText->x() + QFontMetrics(font).horizontalAdvance(largeText->text()) > 414) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    largeText->setFont(font);
+    largeText->adjustSize();
 }
 
 void MainWindow::applyOptionTexts() {
@@ -60,6 +71,8 @@ void MainWindow::applyOptionTexts() {
            s[UiKey::ShowPointsHint]);
     option(c_.Lbl_Show_Otvet_Mode, c_.Cb_Show_Otvet_Mode, s[UiKey::ShowOtvetModeCaption],
            s[UiKey::ShowOtvetModeHint]);
+    option(c_.Lbl_Large_Text, c_.Cb_Large_Text, s[UiKey::LargeTextCaption],
+           s[UiKey::LargeTextHint]);
     for (int kind = 1; kind <= kKindCount; ++kind) {
         option(c_.Lbl_Znak_Math[std::size_t(kind)], c_.Cb_Znak_Math[std::size_t(kind)],
                KindCaption(kind), s[UiKey(int(UiKey::KindHint1) + kind - 1)]);
@@ -105,6 +118,71 @@ void MainWindow::applyObjectTexts() {
     }
 }
 
+void MainWindow::applyAccessibleNames() {
+    // Screen readers name a box by the caption beside it, and other controls by what they do.
+    const StringTable &s = strings_;
+    const auto name = [](QWidget *control, const QString &text) {
+        control->setAccessibleName(text);
+    };
+    for (int level = 1; level <= 3; ++level) {
+        name(c_.Cb_Diff_Math[std::size_t(level)],
+             s[UiKey::LevelCaption] + QLatin1Char(' ') + QString::number(level));
+    }
+    for (int kind = 1; kind <= kKindCount; ++kind) {
+        name(c_.Cb_Znak_Math[std::size_t(kind)], s[UiKey(int(UiKey::KindHint1) + kind - 1)]);
+    }
+    const std::pair<PictureButton *, SkinLabel *> boxes[] = {
+        {c_.Cb_Screen_Res[1], c_.Lbl_Screen_Res[1]},
+        {c_.Cb_Screen_Res[2], c_.Lbl_Screen_Res[2]},
+        {c_.Cb_Show_Points, c_.Lbl_Show_Points},
+        {c_.Cb_Show_Otvet_Mode, c_.Lbl_Show_Otvet_Mode},
+        {c_.Cb_Large_Text, c_.Lbl_Large_Text},
+        {c_.Cb_Show_SPDIF, c_.Lbl_Show_SPDIF},
+        {c_.Cb_MinFormShow, c_.Lbl_MinFormShow},
+        {c_.Cb_AutoRun, c_.Lbl_AutoRun},
+        {c_.Cb_HintShow, c_.Lbl_HintShow},
+    };
+    for (const auto &[box, label] : boxes) {
+        name(box, label->text());
+    }
+    const SoundObjectPanel &objectOne = c_.objects[1];
+    const std::pair<QWidget *, UiKey> controls[] = {
+        {c_.Sb_Start, UiKey::StartName},
+        {c_.Sb_Speed_Math_Down, UiKey::PreviousSpeedName},
+        {c_.Sb_Speed_Math_Up, UiKey::NextSpeedName},
+        {objectOne.microphonePrevious, UiKey::PreviousMicrophoneName},
+        {objectOne.microphoneNext, UiKey::NextMicrophoneName},
+        {c_.Sb_HotKey_Down, UiKey::PreviousAnswerKeyName},
+        {c_.Sb_HotKey_Up, UiKey::NextAnswerKeyName},
+        {c_.Sb_Lang_Up, UiKey::PreviousLanguageName},
+        {c_.Sb_Lang_Down, UiKey::NextLanguageName},
+        {c_.Img_Porog1, UiKey::MicrophoneLampName},
+        {c_.Img_HotKey, UiKey::AnswerKeyLampName},
+        {objectOne.tbTrig, UiKey::ThresholdName},
+        {objectOne.tbMixerVol, UiKey::MicrophoneVolumeName},
+        {objectOne.pbSig, UiKey::MicrophoneLevelName},
+        {objectOne.edMic, UiKey::MicrophoneCaption},
+        {c_.Edit_Speed_Math, UiKey::SpeedCaption},
+        {c_.Edit_HotKey, UiKey::HotkeysCaption},
+        {c_.Edit_Lang, UiKey::InterfaceCaption},
+        {c_.Indicator_Play, UiKey::PlayingIndicatorName},
+        {c_.Indicator_Play->parentWidget(), UiKey::PlayingIndicatorName},
+    };
+    for (const auto &[control, key] : controls) {
+        name(control, s[key]);
+    }
+    // The pictures behind the read-only fields carry the field's name.
+    for (QLineEdit *field : {c_.Edit_Speed_Math, c_.Edit_HotKey, c_.Edit_Lang, objectOne.edMic}) {
+        const QString background = field->objectName()
+                                       .replace(QLatin1String("Edit_"), QString())
+                                       .replace(QLatin1String("edMic1"), QLatin1String("Mic1"));
+        if (auto *picture =
+                findChild<PictureButton *>(QStringLiteral("Img_%1_Fon").arg(background))) {
+            name(picture, field->accessibleName());
+        }
+    }
+}
+
 void MainWindow::applyOtherWindowsTexts() {
     const StringTable &s = strings_;
     const std::pair<int, UiKey> trayItems[] = {
@@ -114,6 +192,7 @@ void MainWindow::applyOtherWindowsTexts() {
         TrayIcon_->item(number)->setToolTip(s[key]);
     }
     display_.setQuestionTitle(s[UiKey::QuestionTitle]);
+    display_.setAccessibleName(s[UiKey::QuestionWindowName]);
     display_.setScoreCaptions({s[UiKey::TotalCaption], s[UiKey::CorrectCaption],
                                s[UiKey::WrongCaption], s[UiKey::PointsCaption]});
 }

@@ -163,6 +163,9 @@ const Control kLayout[] = {
      &field<&C::Cb_Show_Otvet_Mode>},
     {"Lbl_Show_Otvet_Mode", Kind::Label, 218, 452, 0, 0, Pic::None, "Подсказка",
      &field<&C::Lbl_Show_Otvet_Mode>},
+    {"Cb_Large_Text", Kind::Box, 300, 450, 18, 18, Pic::SmallBoxOff, "", &field<&C::Cb_Large_Text>},
+    {"Lbl_Large_Text", Kind::Label, 320, 452, 0, 0, Pic::None, "Крупный текст",
+     &field<&C::Lbl_Large_Text>},
     {"Lbl_3_Screen", Kind::Label, 40, 482, 0, 0, Pic::None, "*ESC - закрыть дисплей",
      &field<&C::Lbl_3_Screen>},
 
@@ -292,6 +295,9 @@ QFont verdana(int pixelSize, bool bold = false) {
 QWidget *createPicture(const BitmapList &list, Kind kind, Pic picture, QWidget *parent) {
     auto *button = new PictureButton(list, parent);
     button->setPicture(picture);
+    button->setRole(kind == Kind::Button ? PictureButton::Role::Button
+                    : kind == Kind::Box  ? PictureButton::Role::Box
+                                         : PictureButton::Role::Picture);
     if (kind != Kind::Picture) {
         button->setCursor(Qt::PointingHandCursor);
     }
@@ -392,13 +398,20 @@ void MainWindow::buildTitle() {
     auto *shadow = new SkinLabel(QStringLiteral("Numbrook"), this);
     shadow->setObjectName(QStringLiteral("Label_Title_Name_Shadow"));
     title->setObjectName(QStringLiteral("Label_Title_Name"));
+    // Verdana 27 px; a wider stand-in for Verdana is made smaller until the name fits the
+    // designed 137 pixels.
+    QFont font = verdana(27);
+    while (font.pixelSize() > 20 &&
+           QFontMetrics(font).boundingRect(title->text()).right() + 3 > 137) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
     for (SkinLabel *label : {shadow, title}) {
-        label->setFont(verdana(27, true));
+        label->setFont(font);
     }
     shadow->setTextColor(QColor(0xC5, 0x60, 0x0E));
     title->setTextColor(QColor(0xF0, 0xB9, 0x26));
-    shadow->setGeometry(9, 3, 170, 34);
-    title->setGeometry(8, 2, 170, 34);
+    shadow->setGeometry(9, 3, 137, 34);
+    title->setGeometry(8, 2, 137, 34);
     shadow->lower();
 
     auto *indicatorPanel = new QFrame(this);

@@ -131,6 +131,8 @@ void MainWindow::showMicrophoneCheckTexts() {
     } else {
         micCheckLine_->clear();
     }
+    // An empty line would be an unnamed stop for a screen reader.
+    micCheckLine_->setVisible(!micCheckLine_->text().isEmpty());
 }
 
 } // namespace numbrook

@@ -1,8 +1,10 @@
 #include "SplashWindow.h"
 
 #include "BitmapLists.h"
+#include "TaskbarEntry.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -65,6 +67,10 @@ void SplashWindow::setPictures(const QPixmap &logo, const QPixmap &loading, cons
 }
 
 void SplashWindow::showEvent(QShowEvent *event) {
+    // Up for three seconds before the main window: no taskbar entry of its own.
+    if (QWindow *window = windowHandle()) {
+        SkipTaskbarAndPager(*window);
+    }
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int desktopWidth = screen ? screen->virtualGeometry().width() : SplashWidth;
     setGeometry(QRect(SplashPosition(desktopWidth), QSize(SplashWidth, SplashHeight)));
@@ -103,15 +109,27 @@ bool SplashWindow::donePictureShown() const {
     return !Img_Done->isHidden();
 }
 
-void SplashWindow::mousePressEvent(QMouseEvent *event) {
-    // The logo picture passes its presses on to the window, so both drag it.
-    if (event->buttons() & Qt::LeftButton) {
-        if (QWindow *window = windowHandle())
-            window->startSystemMove();
+void SplashWindow::keyPressEvent(QKeyEvent *event) {
+    // Esc would end the dialog early; the splash runs its full time, and nothing shows before.
+    if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
     }
-    QDialog::mousePressEvent(event);
+    QDialog::keyPressEvent(event);
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent *event) {
+    // The logo picture passes its presses on to the window, so both drag it.
+    drag_.pressed(*this, *event);
+    event->accept();
+}
+
+void SplashWindow::mouseMoveEvent(QMouseEvent *event) {
+    drag_.moved(*this, *event);
+}
+
+void SplashWindow::mouseReleaseEvent(QMouseEvent *) {
+    drag_.released();
 }
 
 void SplashWindow::done(int result) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowDrag.h"
+
 #include <QDialog>
 #include <QPoint>
 
@@ -38,7 +40,10 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void done(int result) override;
 
 private:
@@ -47,6 +52,7 @@ private:
     QLabel *Img_Load;
     QLabel *Img_Done;
     QTimer *Timer_Work;
+    WindowDrag drag_;
 };
 
 using TfmLogo = SplashWindow;

@@ -75,6 +75,24 @@ constexpr std::array<Texts, UiKeyCount> Table{{
     {"The answer key works only while a Numbrook window has the focus.",
      "Клавиша ответа работает, только пока активно окно Numbrook."},
     {"Results", "Результаты"},
+    {"Start", "Старт"},
+    {"Previous speed", "Предыдущая скорость"},
+    {"Next speed", "Следующая скорость"},
+    {"Previous microphone", "Предыдущий микрофон"},
+    {"Next microphone", "Следующий микрофон"},
+    {"Previous answer key", "Предыдущая клавиша ответа"},
+    {"Next answer key", "Следующая клавиша ответа"},
+    {"Previous language", "Предыдущий язык"},
+    {"Next language", "Следующий язык"},
+    {"Microphone signal", "Сигнал микрофона"},
+    {"Answer key signal", "Сигнал клавиши ответа"},
+    {"Threshold", "Порог"},
+    {"Microphone volume", "Громкость микрофона"},
+    {"Microphone level", "Уровень микрофона"},
+    {"Sound playing", "Воспроизведение звука"},
+    {"Question", "Вопрос"},
+    {"Large text", "Крупный текст"},
+    {"Show the question across the board", "Показывать вопрос во всю доску"},
 }};
 
 const QString LanguageValue = QStringLiteral("Languare");
@@ -109,8 +127,12 @@ void StringTable::refill() {
 }
 
 void StringTable::LoadLanguage() {
-    // A value of another type reads as missing, which means English.
+    // A value of another type reads as missing, which means English. So does an index that
+    // names no language: it would leave every caption and the language field blank.
     LanguageIndex = SettingsKey().readInteger(LanguageValue).value_or(LanguageEnglish);
+    if (LanguageIndex != LanguageEnglish && LanguageIndex != LanguageRussian) {
+        LanguageIndex = LanguageEnglish;
+    }
 }
 
 void StringTable::SaveLanguage() const {

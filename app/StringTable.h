@@ -70,6 +70,26 @@ enum class UiKey {
     // Beside the hotkey chooser where the keys cannot be held for the whole desktop.
     HotkeyFocusNote,
     ResultsCaption,
+    // Names screen readers give the controls that have no caption of their own.
+    StartName,
+    PreviousSpeedName,
+    NextSpeedName,
+    PreviousMicrophoneName,
+    NextMicrophoneName,
+    PreviousAnswerKeyName,
+    NextAnswerKeyName,
+    PreviousLanguageName,
+    NextLanguageName,
+    MicrophoneLampName,
+    AnswerKeyLampName,
+    ThresholdName,
+    MicrophoneVolumeName,
+    MicrophoneLevelName,
+    PlayingIndicatorName,
+    QuestionWindowName,
+    // The display option that scales the question to the board.
+    LargeTextCaption,
+    LargeTextHint,
     Count
 };
 
@@ -95,8 +115,8 @@ public:
     QString text(UiKey key) const { return texts_[std::size_t(key)]; }
     QString operator[](UiKey key) const { return text(key); }
 
-    // Reads the index from the settings value "Languare"; writes it there (failures are not
-    // reported).
+    // Reads the index from the settings value "Languare" (English for one that names no
+    // language); writes it there (failures are not reported).
     void LoadLanguage();
     void SaveLanguage() const;
 

@@ -66,7 +66,8 @@ public:
     // steady clock. The random source is reseeded from the new clock at once.
     void setSeedSource(SeedSource source);
 
-    // Draws a kind slot among the enabled kinds and runs the level generator for Diff_Math.
+    // Draws a kind slot among the enabled kinds (kind 1 when none is enabled) and runs the level
+    // generator for Diff_Math.
     // `questionTitle` is the string table's question title. ExpressionIsCorrect holds the truth
     // of what was built.
     QuestionLines GenerateQuestion(const QuizSettings &settings, const QString &questionTitle);

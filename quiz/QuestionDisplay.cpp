@@ -3,13 +3,16 @@
 #include "AnswerChannel.h"
 #include "BitmapLists.h"
 #include "QuizSession.h"
+#include "TaskbarEntry.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace numbrook {
 
@@ -149,6 +152,10 @@ void QuestionDisplay::setScoreCaptions(const std::array<QString, 4> &captions) {
 }
 
 void QuestionDisplay::showEvent(QShowEvent *event) {
+    // The board is part of a quiz the tray icon stands for: no taskbar entry of its own.
+    if (QWindow *window = windowHandle()) {
+        SkipTaskbarAndPager(*window);
+    }
     FormShow();
     QWidget::showEvent(event);
 }
@@ -215,6 +222,12 @@ void QuestionDisplay::Timer_VoprosTimer() {
 void QuestionDisplay::FitQuestionFont() {
     QLabel *title = lines_[0];
     QLabel *expression = lines_[1];
+    if (session.settings.Large_Text == 1) {
+        fitLargeQuestion();
+        return;
+    }
+    title->move(30, 30);
+    expression->move(30, 90);
     for (QLabel *line : {title, expression}) {
         QFont font = line->font();
         font.setPointSize(40);
@@ -239,6 +252,44 @@ void QuestionDisplay::FitQuestionFont() {
     }
 }
 
+void QuestionDisplay::fitLargeQuestion() {
+    QLabel *title = lines_[0];
+    QLabel *expression = lines_[1];
+    // Each line as wide as 80 % of the board, both together no taller than the board leaves
+    // above the score panel and the hint picture; centred across and in that height.
+    const int top = 30;
+    const bool bottomUsed = !Panel_Point->isHidden() || session.settings.Show_Otvet_Mode == 1;
+    const int room = height() - top - (bottomUsed ? 120 : 40);
+    const double target = width() * 0.8;
+    const auto widthFilling = [target](const QLabel *line) {
+        QFont font = line->font();
+        font.setPixelSize(100);
+        const int at100 = QFontMetrics(font).horizontalAdvance(line->text());
+        return at100 > 0 ? target * 100 / at100 : 40.0;
+    };
+    double titleSize = widthFilling(title);
+    double expressionSize = widthFilling(expression);
+    const auto lineHeight = [](const QLabel *line, double size) {
+        QFont font = line->font();
+        font.setPixelSize(std::max(1, int(size)));
+        return double(QFontMetrics(font).height());
+    };
+    const double needed = lineHeight(title, titleSize) + lineHeight(expression, expressionSize);
+    if (needed > room) {
+        titleSize *= room / needed;
+        expressionSize *= room / needed;
+    }
+    for (const auto &[line, size] : {std::pair{title, titleSize}, {expression, expressionSize}}) {
+        QFont font = line->font();
+        font.setPixelSize(std::max(1, int(size)));
+        line->setFont(font);
+        line->adjustSize();
+    }
+    const int y = top + std::max(0, (room - title->height() - expression->height()) / 2);
+    title->move((width() - title->width()) / 2, y);
+    expression->move((width() - expression->width()) / 2, y + title->height());
+}
+
 void QuestionDisplay::hideQuestionLines() {
     for (QLabel *line : lines_) {
         line->hide();
@@ -255,6 +306,9 @@ void QuestionDisplay::showNextQuestion() {
     }
     FitQuestionFont();
     if (question.shown) {
+        // A screen reader announces each new equation (a label's new text alone says nothing).
+        QAccessibleEvent changed(lines_[1], QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
         Q_EMIT questionShown(question.expression, session.generator.ExpressionIsCorrect);
     }
 }
@@ -278,7 +332,11 @@ void QuestionDisplay::showCounters() {
     const qint32 counters[4] = {session.TotalQuestions, session.CorrectAnswers,
                                 session.WrongAnswers, session.PointsTotal};
     for (int i = 0; i < 4; ++i) {
-        values_[std::size_t(i)]->setText(QString::number(counters[i]));
+        QLabel *value = values_[std::size_t(i)];
+        value->setText(QString::number(counters[i]));
+        // A screen reader reads each value with its caption ("Points: -2").
+        value->setAccessibleName(captions_[std::size_t(i)]->text() + QLatin1Char(' ') +
+                                 value->text());
     }
 }
 

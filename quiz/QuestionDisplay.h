@@ -58,6 +58,8 @@ protected:
 
 private:
     void buildScorePanel();
+    // The title and the expression scaled to the board's width (the large text option).
+    void fitLargeQuestion();
 
     // The question cycle's effects on the board.
     void hideQuestionLines() override;

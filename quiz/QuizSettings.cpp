@@ -11,6 +11,7 @@ const QString kSpeed = QStringLiteral("Speed_Math");
 const QString kScreen = QStringLiteral("Screen_Res");
 const QString kShowPoints = QStringLiteral("Show_Points");
 const QString kShowOtvet = QStringLiteral("Show_Otvet_Mode");
+const QString kLargeText = QStringLiteral("Large_Text");
 
 QString znakName(int kind) {
     return QStringLiteral("Znak_%1_Math").arg(kind);
@@ -27,6 +28,10 @@ void QuizSettings::load() {
     const SettingsKey key;
     SettingsLoaded = true;
     Diff_Math = key.readInteger(kDiff).value_or(1);
+    // A level without a generator would run a quiz of empty boards scored as answered.
+    if (Diff_Math < 1 || Diff_Math > 3) {
+        Diff_Math = 1;
+    }
     Speed_Math = key.readInteger(kSpeed).value_or(5);
     Screen_Res = key.readInteger(kScreen).value_or(0);
     Show_Points = loadBoolean(key, kShowPoints, false);
@@ -34,6 +39,7 @@ void QuizSettings::load() {
     for (int kind = 1; kind <= kKindCount; ++kind) {
         Znak(kind) = loadBoolean(key, znakName(kind), kind == 1);
     }
+    Large_Text = loadBoolean(key, kLargeText, false);
 }
 
 void QuizSettings::save() const {
@@ -46,6 +52,7 @@ void QuizSettings::save() const {
     for (int kind = 1; kind <= kKindCount; ++kind) {
         key.writeBoolean(znakName(kind), Znak(kind) != 0);
     }
+    key.writeBoolean(kLargeText, Large_Text != 0);
     key.close();
 }
 

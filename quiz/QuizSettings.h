@@ -16,6 +16,8 @@ struct QuizSettings {
     // the settings panel draws a box as ticked only for exactly 1 and toggles anything else to 1.
     qint32 Show_Points = 0;
     qint32 Show_Otvet_Mode = 0;
+    // The question scaled to the board's width (a value of its own, off unless stored).
+    qint32 Large_Text = 0;
     // Kind flags, indexed 1..10 (element 0 is unused).
     std::array<qint32, kKindCount + 1> Znak_Math{};
     bool SettingsLoaded = false;
@@ -24,7 +26,7 @@ struct QuizSettings {
     qint32 Znak(int kind) const { return Znak_Math.at(static_cast<std::size_t>(kind)); }
 
     // Reads every value from the settings key; a missing value, or one of another type, leaves
-    // the default and the load goes on.
+    // the default and the load goes on. A level outside 1..3 reads as 1.
     void load();
     void save() const;
 };

@@ -28,6 +28,8 @@ test_packages=(
     dpkg-dev file lintian desktop-file-utils appstream
     # pactl and pacat, and the private D-Bus of the PipeWire test server.
     pulseaudio-utils dbus-daemon
+    # The accessibility bus, on which the accessibility test reads the windows.
+    at-spi2-core dbus-bin
     pipewire wireplumber
 )
 

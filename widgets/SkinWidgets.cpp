@@ -2,6 +2,8 @@
 
 #include "BitmapLists.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,10 +15,27 @@ PictureButton::PictureButton(const BitmapList &list, QWidget *parent)
 }
 
 void PictureButton::setPicture(int index) {
-    if (picture_ != index) {
-        picture_ = index;
-        update();
+    if (picture_ == index) {
+        return;
     }
+    const bool wasOn = isOn();
+    picture_ = index;
+    update();
+    if (role_ == Role::Box && wasOn != isOn()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void PictureButton::setRole(Role role) {
+    role_ = role;
+    setFocusPolicy(role == Role::Picture ? Qt::NoFocus : Qt::TabFocus);
+}
+
+bool PictureButton::isOn() const {
+    return picture_ == int(ButtonPicture::BoxOn) || picture_ == int(ButtonPicture::SmallBoxOn);
 }
 
 void PictureButton::paintEvent(QPaintEvent *) {
@@ -25,6 +44,20 @@ void PictureButton::paintEvent(QPaintEvent *) {
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, list_.picture(picture_, size()));
+    if (hasFocus()) {
+        // Where the keyboard is: a dotted frame in the title's gold.
+        painter.setPen(QPen(QColor(0xF0, 0xB9, 0x26), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event) {
+    if (role_ != Role::Picture && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent *event) {
@@ -50,6 +83,11 @@ void SkinLabel::setTextColor(const QColor &colour) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, colour);
     setPalette(palette);
+}
+
+void SkinLabel::mousePressEvent(QMouseEvent *event) {
+    QLabel::mousePressEvent(event);
+    event->accept();
 }
 
 void SkinLabel::mouseReleaseEvent(QMouseEvent *event) {
@@ -85,12 +123,18 @@ void LevelBar::setValue(int value) {
     if (value_ != value) {
         value_ = value;
         update();
+        QAccessibleValueChangeEvent event(this, value);
+        QAccessible::updateAccessibility(&event);
     }
 }
 
 void LevelBar::setMarks(const QList<QPair<int, QColor>> &marks) {
     marks_ = marks;
     update();
+}
+
+void LevelBar::mousePressEvent(QMouseEvent *event) {
+    event->accept();
 }
 
 void LevelBar::paintEvent(QPaintEvent *) {

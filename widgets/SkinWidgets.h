@@ -18,24 +18,38 @@ enum class ButtonPicture : int;
 class PictureButton : public QWidget {
     Q_OBJECT
 public:
+    // What the picture is to the keyboard and to screen readers.
+    enum class Role {
+        Button,  // pressed: Tab reaches it, Space presses it
+        Box,     // an option box: on while it shows an "on" picture; Space toggles it
+        Picture, // shows something, takes no input
+    };
     explicit PictureButton(const BitmapList &list, QWidget *parent = nullptr);
     void setPicture(int index);
     void setPicture(ButtonPicture picture) { setPicture(int(picture)); }
     int picture() const { return picture_; }
+    void setRole(Role role);
+    Role role() const { return role_; }
+    // An option box shows one of the "on" pictures.
+    bool isOn() const;
+    // What a click does, for the keyboard and screen readers.
+    void click() { Q_EMIT clicked(); }
 
 Q_SIGNALS:
-    // A left press released inside.
+    // A left press released inside, Space while focused, or a screen reader's action.
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     const BitmapList &list_;
     int picture_ = -1;
     bool pressed_ = false;
+    Role role_ = Role::Picture;
 };
 
 // A caption label on the window's background: transparent, and clickable, since a click on
@@ -50,6 +64,8 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    // Presses stay with the label, so that it is never a handle that drags its window.
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
@@ -68,12 +84,16 @@ public:
     void setSegments(int count);
     void setRange(int minimum, int maximum);
     int value() const { return value_; }
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
     void setValue(int value);
     // Lines across the bar at the given values, in their colours (none: no lines).
     void setMarks(const QList<QPair<int, QColor>> &marks);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Presses stay with the bar: it is a control, not a handle that drags its window.
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     QList<QPair<int, QColor>> marks_;

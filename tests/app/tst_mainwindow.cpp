@@ -66,6 +66,8 @@ private Q_SLOTS:
             const char *name;
             QRect rect;
         } expected[] = {
+            {"Label_Title_Name", {8, 2, 137, 34}},
+            {"Label_Title_Name_Shadow", {9, 3, 137, 34}},
             {"Sb_Help", {702, 5, 22, 23}},
             {"Sb_Close", {774, 5, 22, 23}},
             {"Cb_3_Diff_Math", {40, 188, 23, 23}},
@@ -92,10 +94,40 @@ private Q_SLOTS:
             QVERIFY2(widget, name);
             QVERIFY2(widget->mapTo(&p.main, QPoint(0, 0)).y() >= 580, name);
         }
+        // The title is Verdana 27 px regular; a wider stand-in is smaller, so the name fits.
+        const QFont title = testing::control(p.main, "Label_Title_Name")->font();
+        if (QFontInfo(title).family() == QLatin1String("Verdana")) {
+            QCOMPARE(title.pixelSize(), 27);
+        }
+        QVERIFY(title.pixelSize() <= 27 && title.pixelSize() >= 24);
+        QVERIFY(QFontMetrics(title).boundingRect(QStringLiteral("Numbrook")).right() < 137);
+        QVERIFY(!title.bold());
         QCOMPARE(p.main.cbPorog1->text(), QStringLiteral("Хлоп"));
         QVERIFY(p.main.cbPorog1->isHidden() && p.main.cbHotKey1->isHidden());
         QCOMPARE(static_cast<QLabel *>(testing::control(p.main, "Lbl_1_Screen_Res"))->text(),
                  QString::fromUtf8("800\u0445600"));
+    }
+
+    void place_insideTheFreeArea_data() {
+        QTest::addColumn<int>("desktopWidth");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("place");
+        QTest::newRow("1920 x 1080, panel below")
+            << 1920 << QRect(0, 0, 1920, 1050) << QPoint(557, 10);
+        QTest::newRow("1280 x 1024") << 1280 << QRect(0, 0, 1280, 1024) << QPoint(237, 10);
+        QTest::newRow("two screens") << 3840 << QRect(0, 0, 3840, 1080) << QPoint(1517, 10);
+        QTest::newRow("panel on the left") << 1024 << QRect(200, 0, 824, 768) << QPoint(200, 10);
+        QTest::newRow("panel on top") << 1920 << QRect(0, 30, 1920, 1050) << QPoint(557, 30);
+        QTest::newRow("800 x 600") << 800 << QRect(0, 0, 800, 600) << QPoint(0, 10);
+        QTest::newRow("640 x 480") << 640 << QRect(0, 0, 640, 455) << QPoint(0, 0);
+        QTest::newRow("1280 x 1024 at scale 2") << 640 << QRect(0, 0, 640, 500) << QPoint(0, 0);
+        QTest::newRow("1920 x 1080 at scale 2") << 960 << QRect(0, 0, 960, 525) << QPoint(77, 0);
+    }
+    void place_insideTheFreeArea() {
+        QFETCH(int, desktopWidth);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, place);
+        QCOMPARE(MainWindowPlace(QSize(806, 580), desktopWidth, available), place);
     }
 
     void showSpeed_wrapsAtBothEnds_data() {
@@ -136,9 +168,10 @@ private Q_SLOTS:
         store({{"Diff_Math", "4"}, {"Znak_2_Math", "5"}, {"Znak_1_Math", "0"}});
         Program p;
         p.main.FormShow();
+        // A stored level of 4 reads as level 1.
         for (int i = 1; i <= 3; ++i) {
             QCOMPARE(testing::button(p.main, QStringLiteral("Cb_%1_Diff_Math").arg(i))->picture(),
-                     21);
+                     i == 1 ? 22 : 21);
         }
         QCOMPARE(testing::button(p.main, "Cb_2_Znak_Math")->picture(), 21); // 5 is not exactly 1
         click(p.main, "Cb_2_Znak_Math");
@@ -336,6 +369,61 @@ private Q_SLOTS:
         QCOMPARE(p.display.size(), QSize(800, 600));
         QCOMPARE(p.display.findChild<QLabel *>("Img_V2")->width(), 0);
         QVERIFY(panel->isHidden());
+    }
+
+    void display_largeText_fillsFourFifthsOfTheBoardCentred_data() {
+        QTest::addColumn<int>("screenRes");
+        QTest::addColumn<QSize>("board");
+        QTest::newRow("800 x 600") << 0 << QSize(800, 600);
+        QTest::newRow("full screen 1920 x 1080") << 1 << QSize(1920, 1080);
+        QTest::newRow("full screen 1280 x 1024") << 1 << QSize(1280, 1024);
+    }
+    void display_largeText_fillsFourFifthsOfTheBoardCentred() {
+        QFETCH(int, screenRes);
+        QFETCH(QSize, board);
+        store({{"Large_Text", "1"}, {"Show_Points", "1"}, {"Show_Otvet_Mode", "1"}});
+        Program p;
+        QCOMPARE(p.session.settings.Large_Text, 1);
+        p.session.settings.Screen_Res = screenRes;
+        p.session.settings.Speed_Math = 3;
+        p.display.setDesktopSizeSource([board] { return board; });
+        p.display.FormShow();
+        const QWidget *panel = p.display.findChild<QWidget *>("Panel_Point");
+        const QWidget *hint = p.display.findChild<QWidget *>("Img_Otvet_Mode");
+        for (int question = 0; question < 5; ++question) {
+            p.display.cycle.TickCount = 0;
+            p.display.Timer_VoprosTimer();
+            for (const char *name : {"Lbl_Vopros_1", "Lbl_Vopros_2"}) {
+                const QLabel *line = p.display.findChild<QLabel *>(name);
+                QVERIFY(line->isVisibleTo(&p.display));
+                const QString what =
+                    QStringLiteral("%1 %2: %3").arg(name, line->text()).arg(line->width());
+                const int textWidth = line->fontMetrics().horizontalAdvance(line->text());
+                QVERIFY2(textWidth > board.width() * 0.7 && textWidth < board.width() * 0.85,
+                         qPrintable(what));
+                QVERIFY2(std::abs(line->x() + line->width() / 2 - board.width() / 2) <= 2,
+                         qPrintable(what));
+                QVERIFY2(line->y() >= 25 && line->geometry().bottom() < panel->y() &&
+                             line->geometry().bottom() < hint->y(),
+                         qPrintable(what));
+            }
+        }
+    }
+
+    void display_largeTextOff_keepsTheDesignedLines() {
+        Program p;
+        QCOMPARE(p.session.settings.Large_Text, 0);
+        p.display.FormShow();
+        p.display.Timer_VoprosTimer();
+        const QLabel *expression = p.display.findChild<QLabel *>("Lbl_Vopros_2");
+        QCOMPARE(expression->pos(), QPoint(30, 90));
+        QCOMPARE(expression->font().pointSize(), 40);
+        // The box beside Hint switches it on, and it is saved as a value of its own.
+        click(p.main, "Lbl_Large_Text");
+        QCOMPARE(p.session.settings.Large_Text, 1);
+        QCOMPARE(testing::button(p.main, "Cb_Large_Text")->picture(), 37);
+        p.session.settings.save();
+        QCOMPARE(stored("Large_Text"), QStringLiteral("1"));
     }
 
     void startButton_startsAndStops_andCountersReadZero() {

@@ -1,6 +1,7 @@
 // The interface string table and its application to named controls, the splash window's
 // schedule, placement and language value, the tray menu's items and the page addresses.
 #include "AutostartEntry.h"
+#include "ObjectIniStore.h"
 #include "SettingsKey.h"
 #include "ShellActions.h"
 #include "SplashWindow.h"
@@ -8,7 +9,6 @@
 #include "TestProgram.h"
 #include "TrayMenu.h"
 #include "WebPages.h"
-#include "ObjectIniStore.h"
 
 #include <QAction>
 #include <QFile>
@@ -325,7 +325,8 @@ void ShellWindowsTest::language_loadedAtStartAndSavedAtEnd_data() {
     QTest::addColumn<qint32>("loaded");
     QTest::newRow("no value") << QString() << 0;
     QTest::newRow("Russian") << "1" << 1;
-    QTest::newRow("unknown index kept") << "7" << 7;
+    QTest::newRow("index 2 reads as English") << "2" << 0;
+    QTest::newRow("index -5 reads as English") << "-5" << 0;
     QTest::newRow("another type reads as missing") << "Russian" << 0;
 }
 
@@ -340,6 +341,10 @@ void ShellWindowsTest::language_loadedAtStartAndSavedAtEnd() {
     {
         Program program;
         QCOMPARE(program.strings.LanguageIndex, loaded);
+        // Every caption and the language field are filled.
+        program.main.ApplyLanguage();
+        QCOMPARE(program.main.findChild<QLineEdit *>(QStringLiteral("Edit_Lang"))->text(),
+                 UiText(UiKey::LanguageName, loaded));
         // A switch saves at once.
         program.main.switchLanguage(LanguageRussian);
         QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(1));

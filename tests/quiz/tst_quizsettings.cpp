@@ -12,10 +12,10 @@ using namespace numbrook;
 
 namespace {
 
-const QStringList kValueNames = {"Diff_Math",       "Speed_Math",  "Screen_Res",  "Show_Points",
-                                 "Show_Otvet_Mode", "Znak_1_Math", "Znak_2_Math", "Znak_3_Math",
-                                 "Znak_4_Math",     "Znak_5_Math", "Znak_6_Math", "Znak_7_Math",
-                                 "Znak_8_Math",     "Znak_9_Math", "Znak_10_Math"};
+const QStringList kValueNames = {"Diff_Math",       "Speed_Math",  "Screen_Res",   "Show_Points",
+                                 "Show_Otvet_Mode", "Znak_1_Math", "Znak_2_Math",  "Znak_3_Math",
+                                 "Znak_4_Math",     "Znak_5_Math", "Znak_6_Math",  "Znak_7_Math",
+                                 "Znak_8_Math",     "Znak_9_Math", "Znak_10_Math", "Large_Text"};
 
 } // namespace
 
@@ -96,13 +96,25 @@ private Q_SLOTS:
         QCOMPARE(stored("Znak_2_Math"), QStringLiteral("1"));
     }
 
-    void storedValues_loadUnchecked() {
-        // No range check on load: a speed of 0 stays 0 (the panel wraps it later), a level of 4
-        // stays 4, and a cleared kind 1 stays cleared.
-        store({{"Speed_Math", "0"}, {"Diff_Math", "4"}, {"Znak_1_Math", "0"}, {"Screen_Res", "1"}});
+    void storedValues_loadUnchecked_butALevelOutOfRangeReadsAsOne_data() {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("level 2") << "2" << 2;
+        QTest::newRow("level 3") << "3" << 3;
+        QTest::newRow("level 0") << "0" << 1;
+        QTest::newRow("level 4") << "4" << 1;
+        QTest::newRow("level -5") << "-5" << 1;
+    }
+    void storedValues_loadUnchecked_butALevelOutOfRangeReadsAsOne() {
+        // A speed of 0 stays 0 (the panel wraps it later) and a cleared kind 1 stays cleared;
+        // a level without a generator reads as level 1.
+        QFETCH(QString, level);
+        QFETCH(int, loaded);
+        store(
+            {{"Speed_Math", "0"}, {"Diff_Math", level}, {"Znak_1_Math", "0"}, {"Screen_Res", "1"}});
         session.settings.load();
         QCOMPARE(session.settings.Speed_Math, 0);
-        QCOMPARE(session.settings.Diff_Math, 4);
+        QCOMPARE(session.settings.Diff_Math, loaded);
         QCOMPARE(session.settings.Znak(1), 0);
         QCOMPARE(session.settings.Screen_Res, 1);
     }
