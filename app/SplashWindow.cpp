@@ -48,8 +48,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     Timer_Work->setObjectName(QStringLiteral("Timer_Work"));
     Timer_Work->setInterval(100);
     connect(Timer_Work, &QTimer::timeout, this, &SplashWindow::Timer_WorkTimer);
-
-    setPictures(LogoPicture(), LoadPicture(), DonePicture());
+    // The pictures are drawn at the first showing: most starts show no splash.
 }
 
 QPoint SplashWindow::SplashPosition(int desktopWidth) {
@@ -65,6 +64,8 @@ void SplashWindow::setPictures(const QPixmap &logo, const QPixmap &loading, cons
 }
 
 void SplashWindow::showEvent(QShowEvent *event) {
+    if (Img_Logo->pixmap().isNull())
+        setPictures(LogoPicture(), LoadPicture(), DonePicture());
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int desktopWidth = screen ? screen->virtualGeometry().width() : SplashWidth;
     setGeometry(QRect(SplashPosition(desktopWidth), QSize(SplashWidth, SplashHeight)));
