@@ -14,6 +14,7 @@
 #include "StringTable.h"
 #include "TrayMenu.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
@@ -58,7 +59,10 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0x36, 0x6A, 0xB3));
     setPalette(palette);
-    setWindowIcon(TrayIconPicture());
+    // The entry point's application icon when it drew one, so the picture is drawn once.
+    const QIcon icon =
+        QApplication::windowIcon().isNull() ? TrayIconPicture() : QApplication::windowIcon();
+    setWindowIcon(icon);
     cursor_ = [] { return QCursor::pos(); };
     buildLayout();
     setMask(MainWindowOutline(size()));
@@ -73,7 +77,7 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     for (int i = 0; i < TrayIcon::ItemCount; ++i) {
         itemPictures[std::size_t(i)] = MenuItemPicture(i + 1);
     }
-    TrayIcon_ = new TrayIcon(TrayIconPicture(), itemPictures, this);
+    TrayIcon_ = new TrayIcon(icon, itemPictures, this);
     hotkeys_ = new GlobalHotkeys(this);
     buildHotkeyFocusNote();
     connectSoundObjects();

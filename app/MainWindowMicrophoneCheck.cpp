@@ -111,7 +111,8 @@ void MainWindow::showMicrophoneCheckTexts() {
     // The background (pale) and the claps (gold) on object 1's level bar while the result shows.
     if (LevelBar *bar = c_.objects[1].pbSig) {
         QList<QPair<int, QColor>> marks;
-        if (micResult_ && micResult_->outcome != MicrophoneCheckOutcome::NothingHeard) {
+        if (micResult_ && micResult_->outcome != MicrophoneCheckOutcome::NothingHeard &&
+            micResult_->outcome != MicrophoneCheckOutcome::NoClapHeard) {
             marks.append({micResult_->background, QColor(0xC8, 0xD8, 0xEC)});
             for (int peak : micResult_->clapPeaks) {
                 marks.append({peak, QColor(0xF0, 0xB9, 0x26)});

@@ -38,6 +38,9 @@ void ProgramWindows::showResults() {
     } else {
         resultsWindow_->reload();
     }
+    if (!resultsWindow_->isVisible()) {
+        resultsWindow_->placeBesideWindow(main);
+    }
     resultsWindow_->show();
     resultsWindow_->raise();
     resultsWindow_->activateWindow();

@@ -50,8 +50,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     Timer_Work->setObjectName(QStringLiteral("Timer_Work"));
     Timer_Work->setInterval(100);
     connect(Timer_Work, &QTimer::timeout, this, &SplashWindow::Timer_WorkTimer);
-
-    setPictures(LogoPicture(), LoadPicture(), DonePicture());
+    // The pictures are drawn at the first showing: most starts show no splash.
 }
 
 QPoint SplashWindow::SplashPosition(int desktopWidth) {
@@ -70,6 +69,10 @@ void SplashWindow::showEvent(QShowEvent *event) {
     // Up for three seconds before the main window: no taskbar entry of its own.
     if (QWindow *window = windowHandle()) {
         SkipTaskbarAndPager(*window);
+    }
+    // The pictures are drawn at the first showing: most starts show no splash at all.
+    if (Img_Logo->pixmap().isNull()) {
+        setPictures(LogoPicture(), LoadPicture(), DonePicture());
     }
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int desktopWidth = screen ? screen->virtualGeometry().width() : SplashWidth;

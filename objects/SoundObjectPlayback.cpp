@@ -139,7 +139,7 @@ void SoundObjectTable::btPlayThreadClick(int n) {
         engine_.playbacks.startFromFile(n, o.OutDeviceID, loop, o.FileList[o.FileIndex],
                                         o.OutDeviceName);
     } else if (o.wl && o.FileIndex < o.wl->size()) {
-        engine_.playbacks.startFromMemory(n, o.OutDeviceID, loop, (*o.wl)[o.FileIndex].image,
+        engine_.playbacks.startFromMemory(n, o.OutDeviceID, loop, (*o.wl)[o.FileIndex].image(),
                                           o.OutDeviceName);
     }
 }

@@ -79,37 +79,36 @@ QList<qint16> render(int sampleRate, int channels, double seconds,
 }
 
 // The four sounds: a two-note chime, a rising three-note arpeggio, a soft wooden knock and a
-// bright bell.
-WaveClip chime() {
-    return {WaveImage(22050, 2,
-                      render(22050, 2, 0.7,
-                             {{659.25, 0.0, 0.30, 0.25},
-                              {1318.5, 0.0, 0.06, 0.12},
-                              {523.25, 0.18, 0.30, 0.30},
-                              {1046.5, 0.18, 0.05, 0.15}})),
-            {}};
+// bright bell. Each is synthesized once, at its first call (thread-safe, as a static).
+QByteArray chime() {
+    static const QByteArray image = WaveImage(22050, 2,
+                                              render(22050, 2, 0.7,
+                                                     {{659.25, 0.0, 0.30, 0.25},
+                                                      {1318.5, 0.0, 0.06, 0.12},
+                                                      {523.25, 0.18, 0.30, 0.30},
+                                                      {1046.5, 0.18, 0.05, 0.15}}));
+    return image;
 }
-WaveClip arpeggio() {
-    return {WaveImage(44100, 2,
-                      render(44100, 2, 0.8,
-                             {{523.25, 0.0, 0.25, 0.20},
-                              {659.25, 0.12, 0.25, 0.20},
-                              {783.99, 0.24, 0.28, 0.30},
-                              {1567.98, 0.24, 0.04, 0.12}})),
-            {}};
+QByteArray arpeggio() {
+    static const QByteArray image = WaveImage(44100, 2,
+                                              render(44100, 2, 0.8,
+                                                     {{523.25, 0.0, 0.25, 0.20},
+                                                      {659.25, 0.12, 0.25, 0.20},
+                                                      {783.99, 0.24, 0.28, 0.30},
+                                                      {1567.98, 0.24, 0.04, 0.12}}));
+    return image;
 }
-WaveClip knock() {
-    return {WaveImage(8000, 1,
-                      render(8000, 1, 0.3, {{392.0, 0.0, 0.45, 0.05}, {784.0, 0.0, 0.15, 0.03}})),
-            {}};
+QByteArray knock() {
+    static const QByteArray image = WaveImage(
+        8000, 1, render(8000, 1, 0.3, {{392.0, 0.0, 0.45, 0.05}, {784.0, 0.0, 0.15, 0.03}}));
+    return image;
 }
-WaveClip bell() {
-    return {WaveImage(11025, 2,
-                      render(11025, 2, 0.9,
-                             {{880.0, 0.0, 0.28, 0.35},
-                              {2217.0, 0.0, 0.08, 0.15},
-                              {1320.0, 0.0, 0.06, 0.25}})),
-            {}};
+QByteArray bell() {
+    static const QByteArray image = WaveImage(
+        11025, 2,
+        render(11025, 2, 0.9,
+               {{880.0, 0.0, 0.28, 0.35}, {2217.0, 0.0, 0.08, 0.15}, {1320.0, 0.0, 0.06, 0.25}}));
+    return image;
 }
 
 // The lists share their clips' images: the shorter lists repeat the first clips.
@@ -147,7 +146,7 @@ QByteArray WaveImage(int sampleRate, int channels, const QList<qint16> &samples)
 }
 
 const WaveClipList &BuiltInClips(int n) {
-    static const WaveClipList all = {chime(), arpeggio(), knock(), bell()};
+    static const WaveClipList all = {{chime, {}}, {arpeggio, {}}, {knock, {}}, {bell, {}}};
     static const std::array<WaveClipList, 4> lists = {clipList(all, 4), clipList(all, 3),
                                                       clipList(all, 2), clipList(all, 0)};
     return lists[std::size_t(std::clamp(n, 1, 4) - 1)];

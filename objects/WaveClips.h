@@ -6,10 +6,13 @@
 
 namespace numbrook {
 
-// A sound built into the program: a complete RIFF WAVE image and its description.
+// A sound built into the program: its description, and its complete RIFF WAVE image, which is
+// synthesized when it is first asked for (at the first play), not when the objects are bound at
+// start-up.
 struct WaveClip {
-    QByteArray image;
+    QByteArray (*synthesize)() = nullptr;
     QString description;
+    QByteArray image() const { return synthesize ? synthesize() : QByteArray(); }
 };
 using WaveClipList = QList<WaveClip>;
 

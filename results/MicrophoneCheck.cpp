@@ -38,7 +38,10 @@ MicrophoneCheckResult analyseMicrophoneCheck(const QList<LevelReport> &reports,
         return peak >= floor * rules.minimumRatio && peak - result.background >= rules.minimumGap;
     };
     if (!standsOut(result.clapPeaks[0])) {
-        result.outcome = MicrophoneCheckOutcome::NotLouderThanNoise;
+        const bool clapOverSilence = result.clapPeaks[0] >= rules.quietFloor * rules.minimumRatio &&
+                                     result.clapPeaks[0] >= rules.minimumGap;
+        result.outcome = clapOverSilence ? MicrophoneCheckOutcome::NotLouderThanNoise
+                                         : MicrophoneCheckOutcome::NoClapHeard;
         return result;
     }
     if (result.clapPeaks.size() < 2 || !standsOut(result.clapPeaks[1])) {

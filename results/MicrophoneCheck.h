@@ -18,8 +18,9 @@ struct LevelReport {
 enum class MicrophoneCheckOutcome {
     Proposed,           // `threshold` is the proposal
     TooFewClaps,        // one clap stands out, a second does not
-    NotLouderThanNoise, // no clap stands out from the background
+    NotLouderThanNoise, // something loud was heard, but nothing stands out from the background
     NothingHeard,       // no level reports at all
+    NoClapHeard,        // reports came, but nothing in them is loud enough to be a clap
 };
 
 struct MicrophoneCheckResult {
@@ -39,7 +40,9 @@ struct MicrophoneCheckRules {
 
 // Finds events as the loudest levels at least `eventSpanMs` apart. The two loudest are the
 // claps; the third is passed over as a single outlier (a cough, a third clap); the loudest
-// level after that is the background. The threshold is the geometric middle of background and
+// level after that is the background. When even the loudest event would not count as a clap over
+// a silent room, no clap was made at all: that is said as such rather than as a background as
+// loud as the claps. The threshold is the geometric middle of background and
 // softest clap, which leaves more room below the clap than above the background: a clap in a
 // quiz is often softer than one made on request.
 MicrophoneCheckResult analyseMicrophoneCheck(const QList<LevelReport> &reports,

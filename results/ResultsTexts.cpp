@@ -126,6 +126,9 @@ constexpr std::array kTexts = {
     Entry{ResultsText::LastQuizLine,
           u"Last quiz: %1 of %2 right, %3 points, typical answer time %4",
           u"Последнее занятие: верно %1 из %2, очков %3, обычное время ответа %4"},
+    Entry{ResultsText::MicrophoneNoClap,
+          u"No clap was heard. Clap twice, close to the microphone. The threshold stays as it was.",
+          u"Хлопков не слышно. Хлопните дважды ближе к микрофону. Порог остаётся прежним."},
 };
 // clang-format on
 
@@ -183,6 +186,8 @@ QString microphoneCheckMessage(const MicrophoneCheckResult &result, int language
         return text(ResultsText::MicrophoneTooFewClaps);
     case MicrophoneCheckOutcome::NotLouderThanNoise:
         return text(ResultsText::MicrophoneNotLouder).arg(result.background);
+    case MicrophoneCheckOutcome::NoClapHeard:
+        return text(ResultsText::MicrophoneNoClap);
     case MicrophoneCheckOutcome::NothingHeard:
         break;
     }

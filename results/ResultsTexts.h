@@ -87,6 +87,7 @@ enum class ResultsText {
     MicrophoneNotLouder,
     MicrophoneNothingHeard,
     LastQuizLine,
+    MicrophoneNoClap,
     Count
 };
 

@@ -14,7 +14,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -75,7 +78,42 @@ QString kindsText(const QList<int> &kinds) {
     return parts.join(QStringLiteral(", "));
 }
 
+// Columns at least as wide as their texts and headers; the table scrolls sideways when they do
+// not all fit, rather than cutting a text short.
+void widenColumnsToContents(QTableWidget *table) {
+    for (int column = 0; column < table->columnCount(); ++column) {
+        const int wanted =
+            std::max(static_cast<QAbstractItemView *>(table)->sizeHintForColumn(column),
+                     table->horizontalHeader()->sectionSizeHint(column));
+        if (table->columnWidth(column) < wanted)
+            table->setColumnWidth(column, wanted);
+    }
+}
+
+// The room a window manager's decoration takes around a window not yet shown, whose frame is
+// not known yet: a title bar and thin borders.
+constexpr QMargins kFrameAllowance(6, 30, 6, 6);
+
 } // namespace
+
+QRect placeBeside(const QRect &anchor, QSize frame, const QRect &available) {
+    constexpr int kGap = 8;
+    const QSize size = frame;
+    QRect placed(QPoint(), size);
+    placed.moveCenter(available.center());
+    // Larger than the area: its title bar stays on the screen.
+    placed.moveTopLeft(
+        QPoint(std::max(placed.left(), available.left()), std::max(placed.top(), available.top())));
+    if (!anchor.isValid())
+        return placed;
+    const int top =
+        std::max(available.top(), std::min(anchor.top(), available.bottom() + 1 - size.height()));
+    if (const int right = anchor.right() + 1 + kGap; right + size.width() <= available.right() + 1)
+        return QRect(QPoint(right, top), size);
+    if (const int left = anchor.left() - kGap - size.width(); left >= available.left())
+        return QRect(QPoint(left, top), size);
+    return placed;
+}
 
 ResultsWindow::ResultsWindow(ResultsStore &store, int languageIndex, QWidget *parent)
     : QWidget(parent, Qt::Window), store_(store) {
@@ -84,6 +122,23 @@ ResultsWindow::ResultsWindow(ResultsStore &store, int languageIndex, QWidget *pa
     buildLayout();
     applyTexts();
     reload();
+    fitQuestionPane();
+}
+
+// The questions of a quiz take the width their columns need, the quizzes the rest: the quiz
+// table has the more columns.
+void ResultsWindow::fitQuestionPane() {
+    int columns = 0;
+    for (int column = 0; column < questionTable_->columnCount(); ++column)
+        columns += questionTable_->columnWidth(column);
+    const int chrome = questionsBox_->sizeHint().width() - questionTable_->sizeHint().width();
+    const int wanted = columns + 2 * questionTable_->frameWidth() +
+                       questionTable_->verticalScrollBar()->sizeHint().width() + chrome;
+    // The window's width, not the splitter's: before the first showing the layout has not yet
+    // given the splitter its width.
+    const QMargins margins = layout()->contentsMargins();
+    const int total = width() - margins.left() - margins.right();
+    quizPane_->setSizes({std::max(total - wanted, total / 2), std::min(wanted, total / 2)});
 }
 
 // The window's controls and where they sit: the summary lines on top, the chart and the
@@ -152,6 +207,7 @@ QWidget *ResultsWindow::buildProgressPane() {
 
 QWidget *ResultsWindow::buildQuizPane() {
     auto *bottom = new QSplitter(Qt::Horizontal, this);
+    quizPane_ = bottom;
     recentBox_ = new QGroupBox(bottom);
     quizTable_ = makeTable(QStringLiteral("quizTable"), recentBox_);
     pageLine_ = new QLabel(recentBox_);
@@ -206,12 +262,66 @@ void ResultsWindow::applyTexts() {
     setHeaders(questionTable_, texts_,
                {T::ColumnNumber, T::ColumnEquation, T::ColumnTruth, T::ColumnAnswer,
                 T::ColumnAnswerTime, T::ColumnJudged});
+    sizeQuestionColumns();
+}
+
+// The question columns hold a few known texts each: sized for the widest of them from the
+// start, so that choosing another quiz does not make the columns jump.
+void ResultsWindow::sizeQuestionColumns() {
+    const QList<QStringList> widest = {
+        {QStringLiteral("999")},
+        {QStringLiteral("10/2+1=1*3+12")},
+        {texts_(T::TruthTrue), texts_(T::TruthFalse)},
+        {texts_(T::AnswerNone), texts_(T::AnswerKey), texts_(T::AnswerClap)},
+        {texts_.seconds(10000)},
+        {texts_(T::JudgedRight), texts_(T::JudgedWrong)},
+    };
+    const QFontMetrics metrics(questionTable_->font());
+    // The item delegate's margin on each side of a cell's text, and one for the grid line.
+    const int padding = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
+    for (int column = 0; column < widest.size(); ++column) {
+        int width = questionTable_->horizontalHeader()->sectionSizeHint(column);
+        for (const QString &text : widest[column])
+            width = std::max(width, metrics.horizontalAdvance(text) + padding);
+        questionTable_->setColumnWidth(column, width);
+    }
+}
+
+void ResultsWindow::placeBesideWindow(const QWidget &anchor) {
+    const QScreen *screen = anchor.screen() ? anchor.screen() : this->screen();
+    if (!screen)
+        return;
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull() && !(windowFlags() & Qt::FramelessWindowHint))
+        frame = kFrameAllowance;
+    const QRect available = screen->availableGeometry();
+    // As large as it is, but no larger than the screen's free area, nor smaller than its
+    // controls need.
+    const QSize wanted = size()
+                             .grownBy(frame)
+                             .boundedTo(available.size())
+                             .expandedTo(minimumSizeHint().grownBy(frame));
+    const QRect placed =
+        placeBeside(anchor.isVisible() ? anchor.frameGeometry() : QRect(), wanted, available);
+    resize(placed.size().shrunkBy(frame));
+    // A top-level window's position is that of its frame.
+    move(placed.topLeft());
+}
+
+void ResultsWindow::closeEvent(QCloseEvent *event) {
+    // A problem is shown once: not again when the window is opened next.
+    problemLine_->hide();
+    QWidget::closeEvent(event);
 }
 
 void ResultsWindow::setLanguage(int languageIndex) {
     texts_.setLanguage(languageIndex);
     applyTexts();
     reload();
+    fitQuestionPane();
 }
 
 void ResultsWindow::reload() {
@@ -374,6 +484,8 @@ void ResultsWindow::appendQuizzes() {
     quizzes_ += page;
     if (quizzes_.size() == page.size())
         quizTable_->resizeColumnsToContents();
+    else
+        widenColumnsToContents(quizTable_);
     pageLine_->setText(texts_(T::PageLine).arg(quizzes_.size()).arg(quizTotal_));
     moreButton_->setEnabled(quizzes_.size() < quizTotal_);
 }
@@ -401,7 +513,7 @@ void ResultsWindow::showQuestions() {
         judged->setBackground(question.judgedRight ? kRightBackground : kWrongBackground);
         questionTable_->setItem(row, 5, judged);
     }
-    questionTable_->resizeColumnsToContents();
+    widenColumnsToContents(questionTable_);
     questionTable_->setToolTip(QString());
 }
 

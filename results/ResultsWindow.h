@@ -14,10 +14,17 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class QGroupBox;
+class QSplitter;
 
 class QChartView;
 
 namespace numbrook {
+
+// Where a window of frame size `frame` goes beside the window whose frame is `anchor`, inside
+// the screen's `available` area: right of it, else left of it, level with its top as far as the
+// area allows; centred on the area when neither side has room or there is no anchor. A frame
+// larger than the area keeps its top-left corner in it.
+QRect placeBeside(const QRect &anchor, QSize frame, const QRect &available);
 
 class ResultsWindow : public QWidget {
     Q_OBJECT
@@ -34,11 +41,17 @@ public:
     void setLanguage(int languageIndex);
     // Reads everything from the store again (after a quiz, for example).
     void reload();
+    // Moves the window beside `anchor` on its screen (see placeBeside); centred on that screen
+    // when `anchor` is hidden.
+    void placeBesideWindow(const QWidget &anchor);
     // Writes the CSV file; false (and a message box) when it cannot be written.
     bool exportTo(const QString &filePath);
 
 signals:
     void historyCleared();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildLayout();
@@ -46,6 +59,8 @@ private:
     QWidget *buildProgressPane();
     QWidget *buildQuizPane();
     void buildButtons(QVBoxLayout &layout);
+    void fitQuestionPane();
+    void sizeQuestionColumns();
     void applyTexts();
     void showSummary();
     void showChart();
@@ -68,6 +83,7 @@ private:
     QChartView *chartView_ = nullptr;
     QGroupBox *wrongBox_ = nullptr;
     QTableWidget *wrongTable_ = nullptr;
+    QSplitter *quizPane_ = nullptr;
     QGroupBox *recentBox_ = nullptr;
     QTableWidget *quizTable_ = nullptr;
     QLabel *pageLine_ = nullptr;

@@ -23,6 +23,8 @@ build_packages=(
 )
 test_packages=(
     icewm xdotool imagemagick sox x11-xkb-utils
+    # Recorded speech for the microphone check's test.
+    espeak-ng
     clang libclang-rt-14-dev
     # Building the package (dpkg-shlibdeps, file) and checking it.
     dpkg-dev file lintian desktop-file-utils appstream

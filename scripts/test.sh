@@ -14,7 +14,6 @@ cd "$(dirname "$0")/.."
 # there all the same, blacklisted: their failures are listed but do not fail the run. Remove an
 # entry once the engine or the test handles the difference.
 pipewire_known_failures=(
-    "tst_results_microphone clapsOverBackground_thresholdFiresOnEveryClapOnly  resampling: a clap fires more than once"
 )
 
 # Writes (or with "remove", removes) a Qt Test BLACKLIST file beside each test program of the

@@ -2,16 +2,9 @@
 # Real runs of the program that end during a quiz: SIGKILL leaves every scored question and the
 # quiz without an end; SIGTERM ends the quiz as not ended normally.
 set -euo pipefail
-binary=$1
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-cp "$binary" "$home/numbrook"
-binary=$home/numbrook
-mkdir -p "$home/Pelorin Quillmark"
-printf '[General]\nSpeed_Math=1\nShow_Points=1\n' >"$home/Pelorin Quillmark/Lantern.conf"
+source "$(dirname "$0")/program_copy.sh" "$1" Speed_Math=1 Show_Points=1
 database=$home/data/Numbrook/results.sqlite
 
-fail() { echo "FAIL: $*"; kill -KILL "$pid" 2>/dev/null || true; exit 1; }
 query() { # one value from the results file, read as the program writes it
     python3 - "$database" "$1" <<'PY'
 import sqlite3, sys
@@ -29,8 +22,7 @@ run_until_scored() { # starts the program and a quiz, returns once $1 questions 
         "$binary" &
     pid=$!
     sleep 3
-    # The start button of the main window, which is centred at the top.
-    xdotool mousemove $((557 + 32 + 80)) $((10 + 510 + 25)) click 1
+    click_start
     for _ in $(seq 100); do
         [ "$(query 'SELECT count(*) FROM question')" = "$1" ] && return 0
         sleep 0.1

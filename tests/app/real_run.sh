@@ -3,29 +3,20 @@
 # start button with real mouse events, the question display on screen, Esc from the keyboard,
 # and SIGTERM ending the program with every setting written.
 set -euo pipefail
-binary=$1
-config=$(mktemp -d)
-trap 'rm -rf "$config"' EXIT
-# A copy in a folder of its own: the sound object file lives beside the executable.
-cp "$binary" "$config/numbrook"
-binary=$config/numbrook
-mkdir -p "$config/Pelorin Quillmark"
-printf '[General]\nSpeed_Math=1\nShow_Points=1\nZnak_2_Math=1\n' \
-    >"$config/Pelorin Quillmark/Lantern.conf"
+source "$(dirname "$0")/program_copy.sh" "$1" Speed_Math=1 Show_Points=1 Znak_2_Math=1
 
 pixel() { # the colour of one screen pixel as rrggbb
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 2p | grep -o '#[0-9A-F]\{6\}'
 }
-fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 
 # A runtime folder of its own: the one running copy is per runtime folder.
-XDG_RUNTIME_DIR=$config XDG_CONFIG_HOME=$config "$binary" &
+XDG_RUNTIME_DIR=$home XDG_CONFIG_HOME=$home "$binary" &
 pid=$!
 sleep 5 # the splash shows for about three seconds
 # The main window is centred at the top: its blue background at (700, 300).
 [ "$(pixel 700 300)" = "#366AB3" ] || fail "main window not shown: $(pixel 700 300)"
 
-xdotool mousemove $((557 + 32 + 80)) $((10 + 510 + 25)) click 1
+click_start
 sleep 2.5
 # The 800 x 600 display at the top-left: black board inside the wooden frame.
 [ "$(pixel 400 300)" = "#000000" ] || fail "display not shown: $(pixel 400 300)"
@@ -38,7 +29,7 @@ kill -TERM "$pid"
 wait "$pid" || fail "exit code $?"
 for name in Diff_Math Speed_Math Screen_Res Show_Points Show_Otvet_Mode Znak_1_Math Znak_10_Math \
     HintShow MinFormShow AutoRun Show_SPDIF Cnt_HotKey Languare; do
-    grep -q "^$name=" "$config/Pelorin Quillmark/Lantern.conf" || fail "$name not written"
+    grep -q "^$name=" "$home/Pelorin Quillmark/Lantern.conf" || fail "$name not written"
 done
-grep -q '^Znak_2_Math=1' "$config/Pelorin Quillmark/Lantern.conf" || fail "Znak_2_Math lost"
+grep -q '^Znak_2_Math=1' "$home/Pelorin Quillmark/Lantern.conf" || fail "Znak_2_Math lost"
 echo "1 passed, 0 failed"

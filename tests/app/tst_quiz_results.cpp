@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +42,20 @@ class QuizResultsTest : public QObject {
 
     QString databasePath() const { return dir_->path() + "/Numbrook/results.sqlite"; }
 
+    // The number of quizzes in the file, read by a process of its own, read-only.
+    QByteArray countQuizzesElsewhere() const {
+        QProcess reader;
+        reader.start(
+            QStringLiteral("python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral("import sqlite3, sys\n"
+                            "db = sqlite3.connect('file:%s?mode=ro' % sys.argv[1], uri=True)\n"
+                            "print(db.execute('SELECT count(*) FROM quiz').fetchone()[0])"),
+             databasePath()});
+        reader.waitForFinished(5000);
+        return reader.readAllStandardOutput().trimmed();
+    }
+
     // Starts a quiz of one-second questions and keeps what every shown question was.
     void startQuiz(testing::Program &p, QList<Seen> &seen) {
         p.session.settings.Speed_Math = 1;
@@ -53,6 +69,15 @@ class QuizResultsTest : public QObject {
     static void waitForQuestion(testing::Program &p, const QList<Seen> &seen, int count) {
         QTRY_COMPARE_WITH_TIMEOUT(seen.size(), count, 10000);
         QVERIFY(p.display.cycle.TickCount == 1);
+    }
+
+    // Starts a quiz and waits until question `count` is shown, every one before it scored
+    // and the quiz still running.
+    void playOnTo(testing::Program &p, QList<Seen> &seen, int count) {
+        startQuiz(p, seen);
+        waitForQuestion(p, seen, count);
+        QVERIFY(p.display.Timer_Vopros->isActive());
+        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, count - 1);
     }
 
 private Q_SLOTS:
@@ -188,10 +213,7 @@ private Q_SLOTS:
         }
         QList<Seen> seen;
         testing::Program p;
-        startQuiz(p, seen);
-        waitForQuestion(p, seen, 3);
-        QVERIFY(p.display.Timer_Vopros->isActive());
-        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, 2);
+        playOnTo(p, seen, 3);
         p.main.HotkeyMessage(2);
         if (kind == QLatin1String("garbage")) {
             // The damaged file is kept under another name in the same folder.
@@ -211,6 +233,73 @@ private Q_SLOTS:
         QVERIFY(p.results.takeProblem().kind == StoreProblem::Kind::None);
     }
 
+    // Another program holds the results file under an exclusive lock while a quiz runs: the
+    // quiz goes on, the questions wait in memory and reach the file once the lock is gone, the
+    // results window says once that the file was in use, and the file is the same file.
+    void lockedDatabase_quizRunsAndQuestionsArriveLater() {
+        {
+            ResultsStore earlier(databasePath());
+            const qint64 quiz =
+                earlier.beginQuiz(QuizStart{QDateTime::currentDateTime(), 1, {1}, 3, 0});
+            QVERIFY(
+                earlier.endQuiz(quiz, QuizTotals{QDateTime::currentDateTime(), 0, 0, 0, 0}, true));
+        }
+        QProcess holder;
+        holder.start(QStringLiteral("python3"), {QStringLiteral("-c"), QStringLiteral(R"(
+import sqlite3, sys
+db = sqlite3.connect(sys.argv[1], isolation_level=None)
+db.execute("BEGIN EXCLUSIVE")
+print("locked", flush=True)
+sys.stdin.read()
+db.execute("ROLLBACK")
+)"),
+                                                 databasePath()});
+        QVERIFY(holder.waitForReadyRead(5000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+
+        QList<Seen> seen;
+        testing::Program p;
+        playOnTo(p, seen, 4);
+        // Nothing of this quiz could reach the file yet (read by another program, as a second
+        // connection of this process would share its locks).
+        QCOMPARE(countQuizzesElsewhere(), QByteArray("1"));
+
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(5000));
+        QCOMPARE(holder.exitCode(), 0);
+        // The next scored question takes the waiting ones along; Esc then ends the quiz.
+        waitForQuestion(p, seen, 5);
+        p.main.HotkeyMessage(2);
+
+        ResultsStore store(databasePath());
+        const QList<QuizSummary> quizzes = store.recentQuizzes(10);
+        QCOMPARE(quizzes.size(), 2);
+        QCOMPARE(quizzes.first().state, QuizState::Finished);
+        QCOMPARE(quizzes.first().total, 4);
+        const QList<QuestionRow> rows = store.quizQuestions(quizzes.first().id);
+        QCOMPARE(rows.size(), 4);
+        for (int i = 0; i < rows.size(); ++i)
+            QCOMPARE(rows[i].record.equation, seen[i].equation);
+        // The same file, with the earlier quiz, and nothing set aside beside it.
+        QCOMPARE(quizzes.last().total, 0);
+        const QStringList files = QDir(dir_->path() + "/Numbrook").entryList(QDir::Files);
+        for (const QString &name : files)
+            QVERIFY2(name.startsWith(QStringLiteral("results.sqlite")) &&
+                         !name.contains('.' + QStringLiteral("corrupt")),
+                     qPrintable(files.join(' ')));
+
+        p.showResults();
+        auto *problem = p.resultsWindow()->findChild<QLabel *>(QStringLiteral("problemLine"));
+        QVERIFY(problem && !problem->isHidden());
+        QCOMPARE(problem->text(),
+                 ResultsTexts::text(ResultsText::ProblemLocked, p.strings.LanguageIndex)
+                     .arg(QDir::toNativeSeparators(databasePath())));
+        // Once: opened again, the window no longer shows it.
+        p.resultsWindow()->close();
+        p.showResults();
+        QVERIFY(problem->isHidden());
+    }
+
     void resultsWindow_oneInstanceFromButtonAndTray() {
         testing::Program p;
         p.main.switchLanguage(LanguageRussian);
@@ -223,6 +312,13 @@ private Q_SLOTS:
         ResultsWindow *window = p.resultsWindow();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), ResultsTexts::text(ResultsText::WindowTitle, 1));
+        // Inside the screen's free area, beside the settings window or centred; on a screen
+        // smaller than the window's controls need, with its corner on the screen.
+        const QRect available = window->screen()->availableGeometry();
+        const bool fits = available.width() >= window->minimumSizeHint().width() &&
+                          available.height() >= window->minimumSizeHint().height();
+        QVERIFY(fits ? available.contains(window->frameGeometry())
+                     : available.contains(window->frameGeometry().topLeft()));
         window->close();
         p.main.trayIcon()->item(6)->trigger();
         QCOMPARE(p.resultsWindow(), window);

@@ -31,13 +31,13 @@
 using namespace numbrook;
 using Program = numbrook::testing::ObjectProgram;
 using numbrook::testing::clapSound;
+using numbrook::testing::kPipeMicrophone;
 using numbrook::testing::pactl;
 using numbrook::testing::pactlPercent;
 using numbrook::testing::PipeFeeder;
 
 namespace {
 
-const QString kPipeMicrophone = QStringLiteral("Pipe Microphone");
 const QString kTestMicrophone = QStringLiteral("Test Microphone");
 
 // The record streams the sound server lists for this process.
@@ -163,7 +163,7 @@ private Q_SLOTS:
 
     void clapDuringQuiz_scoresAsTheExpressionSays() {
         files_->store("ObjectMapping/ObjectIn_1", kPipeMicrophone);
-        PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+        PipeFeeder feeder;
         QVERIFY(feeder.isOpen());
         Program p(engine);
         QCOMPARE(p.objects().object(1).InDeviceName, kPipeMicrophone);
@@ -267,7 +267,7 @@ private Q_SLOTS:
 
     void quizFromTray_capturesAndAClapScores() {
         files_->store("ObjectMapping/ObjectIn_1", kPipeMicrophone);
-        PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+        PipeFeeder feeder;
         QVERIFY(feeder.isOpen());
         Program p(engine);
         p.session.settings.Diff_Math = 1;
@@ -343,7 +343,7 @@ private Q_SLOTS:
 
     void runningCapture_keepsItsDeviceAfterAChange() {
         files_->store("ObjectMapping/ObjectIn_1", kPipeMicrophone);
-        PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+        PipeFeeder feeder;
         QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
         Program p(engine);
         p.main.show();
@@ -468,7 +468,7 @@ private Q_SLOTS:
 
     void shutdownWhileClapsAreReported_neverHangsOrCrashes() {
         files_->store("ObjectMapping/ObjectIn_1", kPipeMicrophone);
-        PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
+        PipeFeeder feeder;
         QByteArray claps;
         for (int i = 0; i < 20; ++i) {
             claps += clapSound(110, 10) + QByteArray(110, char(128));

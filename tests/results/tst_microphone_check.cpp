@@ -2,6 +2,7 @@
 // a threshold that catches every clap of a quiz and none of its background; a background as
 // loud as the claps is refused.
 #include "MicrophoneCheck.h"
+#include "ResultsTexts.h"
 
 #include <QTest>
 #include <random>
@@ -130,8 +131,10 @@ private Q_SLOTS:
             << Background::Speech << 70 << 70 << 2 << MicrophoneCheckOutcome::NotLouderThanNoise;
         QTest::newRow("one clap only")
             << Background::Noise << 10 << 90 << 1 << MicrophoneCheckOutcome::TooFewClaps;
-        QTest::newRow("no clap") << Background::Quiet << 0 << 0 << 0
-                                 << MicrophoneCheckOutcome::NotLouderThanNoise;
+        QTest::newRow("no clap in a quiet room")
+            << Background::Quiet << 0 << 0 << 0 << MicrophoneCheckOutcome::NoClapHeard;
+        QTest::newRow("claps too soft to tell from a quiet room")
+            << Background::Quiet << 0 << 8 << 2 << MicrophoneCheckOutcome::NoClapHeard;
     }
     void clapsNotClearlyLouder_areRefused() {
         QFETCH(Background, background);
@@ -144,6 +147,28 @@ private Q_SLOTS:
         const MicrophoneCheckResult result = analyseMicrophoneCheck(check.reports);
         QCOMPARE(result.outcome, outcome);
         QCOMPARE(result.threshold, 0);
+    }
+
+    // A silent microphone is told to clap, in both languages, with no level quoted: "not louder
+    // than a background of 0" reads as nonsense to a parent.
+    void silence_saysNoClapWasHeard_inBothLanguages() {
+        const QList<LevelReport> silence(int(MicrophoneCheck::kDurationMs / kBufferMs));
+        const MicrophoneCheckResult result = analyseMicrophoneCheck(silence);
+        QCOMPARE(result.outcome, MicrophoneCheckOutcome::NoClapHeard);
+        QVERIFY(!result.proposed());
+        for (int language : {0, 1}) {
+            const QString message = microphoneCheckMessage(result, language);
+            QCOMPARE(message, ResultsTexts::text(ResultsText::MicrophoneNoClap, language));
+            QVERIFY2(!message.contains(QLatin1Char('0')) && !message.contains(QLatin1Char('%')),
+                     qPrintable(message));
+        }
+        QVERIFY(microphoneCheckMessage(result, 0) != microphoneCheckMessage(result, 1));
+        // The refusal of a loud background still quotes its level.
+        const Recording loud =
+            record(Background::Noise, 60, MicrophoneCheck::kDurationMs, 62, 30, 2, 5);
+        const MicrophoneCheckResult refused = analyseMicrophoneCheck(loud.reports);
+        QCOMPARE(refused.outcome, MicrophoneCheckOutcome::NotLouderThanNoise);
+        QVERIFY(microphoneCheckMessage(refused, 0).contains(QString::number(refused.background)));
     }
 
     void singleLoudOutlier_doesNotRaiseTheBackground() {

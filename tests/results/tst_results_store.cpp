@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -161,13 +162,18 @@ private Q_SLOTS:
 
     void lockedDatabase_failsSoftly_andWritesWhatWaitedOnceFree_data() {
         QTest::addColumn<bool>("lockedAtStart");
-        QTest::newRow("locked during the quiz") << false;
-        QTest::newRow("locked when the quiz starts") << true;
+        QTest::addColumn<bool>("lockedBeforeOpen");
+        QTest::newRow("locked during the quiz") << false << false;
+        QTest::newRow("locked when the quiz starts") << true << false;
+        QTest::newRow("locked before the program opens the file") << true << true;
     }
     void lockedDatabase_failsSoftly_andWritesWhatWaitedOnceFree() {
         QFETCH(bool, lockedAtStart);
+        QFETCH(bool, lockedBeforeOpen);
+        QVERIFY(ResultsStore(path()).open());
         ResultsStore store(path());
-        QVERIFY(store.open());
+        if (!lockedBeforeOpen)
+            QVERIFY(store.open());
         qint64 quiz = lockedAtStart ? 0 : store.beginQuiz(quizStart());
         {
             RawConnection other(path());
@@ -177,6 +183,11 @@ private Q_SLOTS:
                 quiz = store.beginQuiz(quizStart());
             QVERIFY(!store.recordQuestion(quiz, question(QStringLiteral("2+2=4"), true, 700)));
             QCOMPARE(store.takeProblem().kind, StoreProblem::Kind::Locked);
+            // A lock is no damage: the file stays where it is.
+            QCOMPARE(QDir(QFileInfo(path()).absolutePath())
+                         .entryList(QDir::Files)
+                         .filter(QStringLiteral("corrupt")),
+                     QStringList());
             // Reading still works beside a writer in the write-ahead log mode.
             QCOMPARE(store.recentQuizzes(10).size(), lockedAtStart ? 0 : 1);
             other.exec(QStringLiteral("COMMIT"));

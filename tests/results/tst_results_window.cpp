@@ -3,8 +3,10 @@
 #include "ResultsWindow.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +115,64 @@ private Q_SLOTS:
         ResultsWindow again(store, ResultsTexts::English);
         again.show();
         QVERIFY(!again.findChild<QLabel *>(QStringLiteral("problemLine"))->isVisible());
+    }
+
+    void placeBeside_rightLeftOrCentred_data() {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen(0, 0, 1920, 1050);
+        QTest::newRow("room on the right")
+            << QRect(10, 20, 600, 560) << QSize(1220, 800) << QRect(618, 20, 1220, 800);
+        QTest::newRow("room on the left only")
+            << QRect(1300, 20, 600, 560) << QSize(1220, 800) << QRect(72, 20, 1220, 800);
+        QTest::newRow("no room beside: centred")
+            << QRect(557, 10, 806, 560) << QSize(1220, 800) << QRect(350, 125, 1220, 800);
+        QTest::newRow("kept above the bottom edge")
+            << QRect(10, 700, 600, 300) << QSize(1220, 800) << QRect(618, 250, 1220, 800);
+        QTest::newRow("larger than the screen: its corner on the screen")
+            << QRect(557, 10, 806, 560) << QSize(2400, 1200) << QRect(0, 0, 2400, 1200);
+        QTest::newRow("no anchor: centred")
+            << QRect() << QSize(1220, 800) << QRect(350, 125, 1220, 800);
+    }
+    void placeBeside_rightLeftOrCentred() {
+        QFETCH(QRect, anchor);
+        QFETCH(QSize, frame);
+        QFETCH(QRect, expected);
+        const QRect screen(0, 0, 1920, 1050);
+        const QRect placed = placeBeside(anchor, frame, screen);
+        QCOMPARE(placed, expected);
+        QVERIFY(screen.contains(placed.topLeft()));
+    }
+
+    // In a window too narrow for them, the quiz and question columns keep the width of their
+    // texts and the tables scroll sideways; the next page of quizzes widens what it needs.
+    void narrowWindow_tablesScrollRatherThanCutTexts() {
+        ResultsStore store(path());
+        fill(store, ResultsWindow::kPageSize + 5, 4, 3);
+        ResultsWindow window(store, ResultsTexts::Russian);
+        window.resize(640, 560);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *quizzes = window.findChild<QTableWidget *>(QStringLiteral("quizTable"));
+        auto *questions = window.findChild<QTableWidget *>(QStringLiteral("questionTable"));
+        quizzes->selectRow(0);
+        window.findChild<QPushButton *>(QStringLiteral("moreButton"))->click();
+        for (QTableWidget *table : {quizzes, questions}) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const int wanted =
+                    std::max(static_cast<QAbstractItemView *>(table)->sizeHintForColumn(column),
+                             table->horizontalHeader()->sectionSizeHint(column));
+                QVERIFY2(table->columnWidth(column) >= wanted,
+                         qPrintable(QStringLiteral("%1 column %2: %3 < %4")
+                                        .arg(table->objectName())
+                                        .arg(column)
+                                        .arg(table->columnWidth(column))
+                                        .arg(wanted)));
+            }
+        }
+        QVERIFY(quizzes->horizontalScrollBar()->isVisible());
+        QVERIFY(quizzes->horizontalScrollBar()->maximum() > 0);
     }
 
     void everyText_existsInBothLanguages() {

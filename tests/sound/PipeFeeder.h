@@ -6,6 +6,8 @@
 // recorded for latency measurements.
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QtGlobal>
 #include <atomic>
@@ -45,9 +47,22 @@ inline QByteArray toneSound(int amplitude, int milliseconds, double hertz = 440.
     return sound;
 }
 
+// The description of the test environment's microphone fed from its pipe.
+inline const QString kPipeMicrophone = QStringLiteral("Pipe Microphone");
+
+// `sound` with claps of the given loudness (clapSound) laid over it at the given milliseconds.
+inline QByteArray withClaps(QByteArray sound, const QList<QPair<int, int>> &atAndLoudness) {
+    for (const auto &[at, loudness] : atAndLoudness) {
+        const QByteArray clap = clapSound(loudness);
+        sound.replace(qsizetype(22050LL * at / 1000), clap.size(), clap);
+    }
+    return sound;
+}
+
 class PipeFeeder {
 public:
-    explicit PipeFeeder(const QString &pipePath) {
+    // The test environment's pipe microphone unless told another pipe.
+    explicit PipeFeeder(const QString &pipePath = qEnvironmentVariable("NUMBROOK_TEST_PIPE")) {
         // Non-blocking: a suspended source that stops reading must never hang the test.
         fd = ::open(pipePath.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK);
         if (fd >= 0) {
@@ -93,6 +108,13 @@ public:
     void waitUntilPlayed() {
         std::unique_lock lock(mutex);
         drained.wait(lock, [this] { return queued.empty() || stopping; });
+    }
+
+    // Whether everything queued has been written; for waiting with the event loop running, as
+    // the capture's reports need the main thread.
+    bool isPlayed() {
+        std::lock_guard lock(mutex);
+        return queued.empty();
     }
 
     // When the first byte of the last sound queued was written (after waitUntilPlayed()).
