@@ -28,7 +28,7 @@ public:
     // The longest the main thread waits for the server.
     static constexpr int kWaitBoundMs = 2000;
     // How often a lost connection is tried again.
-    static constexpr int kRetryIntervalMs = 1000;
+    static constexpr int kRetryIntervalMs = 500;
 
     PulseConnection();
     ~PulseConnection() override;
