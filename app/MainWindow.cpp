@@ -73,9 +73,9 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     Timer_Work->setInterval(100);
     connect(Timer_Work, &QTimer::timeout, this, &MainWindow::Timer_WorkTimer);
 
-    std::array<QPixmap, TrayIcon::ItemCount> itemPictures;
+    std::array<QIcon, TrayIcon::ItemCount> itemPictures;
     for (int i = 0; i < TrayIcon::ItemCount; ++i) {
-        itemPictures[std::size_t(i)] = MenuItemPicture(i + 1);
+        itemPictures[std::size_t(i)] = MenuItemIcon(i + 1);
     }
     TrayIcon_ = new TrayIcon(icon, itemPictures, this);
     hotkeys_ = new GlobalHotkeys(this);

@@ -32,7 +32,7 @@ void TrayMenu::paintEvent(QPaintEvent *event) {
                      QStringLiteral("Numbrook"));
 }
 
-TrayIcon::TrayIcon(const QIcon &icon, const std::array<QPixmap, ItemCount> &itemPictures,
+TrayIcon::TrayIcon(const QIcon &icon, const std::array<QIcon, ItemCount> &itemPictures,
                    QObject *parent)
     : QSystemTrayIcon(icon, parent), Menu_Tray(new TrayMenu) {
     setObjectName(QStringLiteral("TrayIcon"));
@@ -42,7 +42,7 @@ TrayIcon::TrayIcon(const QIcon &icon, const std::array<QPixmap, ItemCount> &item
     const QString fixedCaptions[] = {QStringLiteral("Интерфейс: Русский"),
                                      QStringLiteral("Interface: English")};
     for (int number = 1; number <= ItemCount; ++number) {
-        auto *action = new QAction(QIcon(itemPictures[std::size_t(number - 1)]),
+        auto *action = new QAction(itemPictures[std::size_t(number - 1)],
                                    number <= 2 ? fixedCaptions[number - 1] : QString(), Menu_Tray);
         // The results item came later than the exit, which stays last.
         Menu_Tray->insertAction(number == 6 ? items_[4] : nullptr, action);

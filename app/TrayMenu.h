@@ -28,8 +28,8 @@ class TrayIcon : public QSystemTrayIcon {
     Q_OBJECT
 public:
     static constexpr int ItemCount = 6;
-    // `itemPictures` holds the small pictures of items 1..6.
-    TrayIcon(const QIcon &icon, const std::array<QPixmap, ItemCount> &itemPictures,
+    // `itemPictures` holds the small icons of items 1..6.
+    TrayIcon(const QIcon &icon, const std::array<QIcon, ItemCount> &itemPictures,
              QObject *parent = nullptr);
     ~TrayIcon() override;
     Q_DISABLE_COPY_MOVE(TrayIcon)

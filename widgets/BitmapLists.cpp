@@ -2,6 +2,7 @@
 
 #include "ProgramIcon.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -487,6 +488,51 @@ QPixmap MenuItemPicture(int item) {
         break;
     }
     return pixmap;
+}
+
+namespace {
+
+// Draws its picture when an icon is first asked for and then answers as a plain picture icon
+// would (disabled and selected looks included).
+class DrawnOnUseIconEngine : public QIconEngine {
+public:
+    explicit DrawnOnUseIconEngine(std::function<QPixmap()> draw) : draw_(std::move(draw)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new DrawnOnUseIconEngine(*this); }
+
+private:
+    const QIcon &icon() {
+        if (icon_.isNull()) {
+            icon_ = QIcon(draw_());
+        }
+        return icon_;
+    }
+
+    std::function<QPixmap()> draw_;
+    QIcon icon_;
+};
+
+} // namespace
+
+QIcon MenuItemIcon(int item) {
+    return QIcon(new DrawnOnUseIconEngine([item] { return MenuItemPicture(item); }));
 }
 
 } // namespace numbrook

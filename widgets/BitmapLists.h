@@ -81,5 +81,8 @@ QPixmap DonePicture();
 QIcon TrayIconPicture();
 // 16 x 16 pictures of the tray menu items 1..6.
 QPixmap MenuItemPicture(int item);
+// The same picture as an icon that is drawn the first time it is shown: the tray menu is
+// rarely opened, and drawing its pictures would only delay the main window's start.
+QIcon MenuItemIcon(int item);
 
 } // namespace numbrook

@@ -179,11 +179,39 @@ void ToolTipSwitch::setEnabled(bool enabled) {
     }
 }
 
+namespace {
+
+// Gives the tooltip label its style sheet. A style sheet on the application would put every
+// widget of the program under the style sheet style, which costs start-up time and memory for
+// each of them; the tooltip is the only widget it is meant for. Qt replaces the label's own
+// style sheet each time it places a tip, so it is set again on every style change.
+class ToolTipStyler : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Polish || type == QEvent::StyleChange) &&
+            watched->inherits("QTipLabel")) {
+            auto *label = static_cast<QWidget *>(watched);
+            if (label->styleSheet() != kStyle) {
+                label->setStyleSheet(kStyle);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QString kStyle = QStringLiteral(
+        "QToolTip { background-color: #FFFFCA; color: black; border: 1px solid #10508D;"
+        " font-family: Verdana; font-size: 12px; padding: 2px; }");
+};
+
+} // namespace
+
 void InstallToolTipStyle(QApplication &app) {
-    app.setStyleSheet(app.styleSheet() +
-                      QStringLiteral("QToolTip { background-color: #FFFFCA; color: black;"
-                                     " border: 1px solid #10508D; font-family: Verdana;"
-                                     " font-size: 12px; padding: 2px; }"));
+    app.installEventFilter(new ToolTipStyler(&app));
 }
 
 } // namespace numbrook
