@@ -243,8 +243,16 @@ QSqlError prepareSchema(QSqlQuery &query) {
     for (const QString &statement : setup) {
         if (!query.exec(statement))
             return query.lastError();
-        if (statement.endsWith(QLatin1String("quick_check")) &&
-            (!query.next() || query.value(0).toString() != QLatin1String("ok")))
+        if (!statement.endsWith(QLatin1String("quick_check")))
+            continue;
+        // A check whose answer cannot be read (the file locked, or a short read) has found no
+        // damage: its own error tells what went wrong, and only damage moves the file aside.
+        if (!query.next())
+            return query.lastError().isValid()
+                       ? query.lastError()
+                       : QSqlError(QStringLiteral("quick_check"), QStringLiteral("no answer"),
+                                   QSqlError::StatementError);
+        if (query.value(0).toString() != QLatin1String("ok"))
             return QSqlError(QStringLiteral("quick_check"), query.value(0).toString(),
                              QSqlError::StatementError, QString::number(kSqliteCorrupt));
     }

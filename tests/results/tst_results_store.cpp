@@ -202,6 +202,29 @@ private Q_SLOTS:
         QCOMPARE(questions[0].record.equation, QStringLiteral("2+2=4"));
     }
 
+    // Stores opened and closed while another program holds the file locked leave it where it
+    // is: a check that cannot read the file has found no damage.
+    void storesOpenedBesideALock_neverMoveTheFileAside() {
+        QVERIFY(ResultsStore(path()).open());
+        {
+            RawConnection other(path());
+            QCOMPARE(other.exec(QStringLiteral("BEGIN EXCLUSIVE")).lastError().type(),
+                     QSqlError::NoError);
+            for (int n = 0; n < 3; ++n) {
+                ResultsStore store(path());
+                store.open();
+                store.takeProblem();
+            }
+            other.exec(QStringLiteral("COMMIT"));
+        }
+        ResultsStore after(path());
+        QVERIFY(after.open());
+        QCOMPARE(QDir(QFileInfo(path()).absolutePath())
+                     .entryList(QDir::Files)
+                     .filter(QStringLiteral("corrupt")),
+                 QStringList());
+    }
+
     void damagedFile_isKeptAside_andAFreshDatabaseStarts_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("text") << QByteArray("these are not the results you are looking for\n");
