@@ -251,20 +251,26 @@ ObjectParams SoundObjectTable::paramsOf(const SoundObject &o) const {
     return params;
 }
 
-void SoundObjectTable::loadObject(int n) {
-    SoundObject &o = object(n);
-    const DeviceChoice output =
-        engine_.objectIni.LookupObjectOutput(n, engine_.devices.OutputDeviceNames);
+// Gives the object the devices chosen for it in the lists as they are now, and goes on keeping
+// the name it had (that of the object file at start-up) while no listed device carries it.
+void SoundObjectTable::takeDevices(SoundObject &o, const DeviceChoice &output,
+                                   const DeviceChoice &input) {
     o.OutDeviceID = output.id;
     o.OutDeviceName = output.name;
-    o.SavedOutDeviceName = NameToKeep(engine_.objectIni.StoredObjectOutput(n), output.name,
-                                      engine_.devices.OutputDeviceNames);
-    const DeviceChoice input =
-        engine_.objectIni.LookupObjectInput(n, engine_.devices.InputDeviceNames);
+    o.SavedOutDeviceName =
+        NameToKeep(o.SavedOutDeviceName, output.name, engine_.devices.OutputDeviceNames);
     o.InDeviceID = input.id;
     o.InDeviceName = input.name;
-    o.SavedInDeviceName = NameToKeep(engine_.objectIni.StoredObjectInput(n), input.name,
-                                     engine_.devices.InputDeviceNames);
+    o.SavedInDeviceName =
+        NameToKeep(o.SavedInDeviceName, input.name, engine_.devices.InputDeviceNames);
+}
+
+void SoundObjectTable::loadObject(int n) {
+    SoundObject &o = object(n);
+    o.SavedOutDeviceName = engine_.objectIni.StoredObjectOutput(n);
+    o.SavedInDeviceName = engine_.objectIni.StoredObjectInput(n);
+    takeDevices(o, engine_.objectIni.LookupObjectOutput(n, engine_.devices.OutputDeviceNames),
+                engine_.objectIni.LookupObjectInput(n, engine_.devices.InputDeviceNames));
 
     ObjectParams params;
     engine_.objectIni.LoadObjectParams(n, params);
@@ -504,21 +510,13 @@ void SoundObjectTable::followDevices() {
 // reopens its microphone volume.
 void SoundObjectTable::followObject(int n) {
     SoundObject &o = object(n);
-    const DeviceEntryList &outputs = engine_.devices.OutputDeviceNames;
-    const DeviceChoice output = ResolveDeviceName(outputs, o.SavedOutDeviceName);
-    o.OutDeviceID = output.id;
-    o.OutDeviceName = output.name;
-    o.SavedOutDeviceName = NameToKeep(o.SavedOutDeviceName, output.name, outputs);
+    takeDevices(o, ResolveDeviceName(engine_.devices.OutputDeviceNames, o.SavedOutDeviceName),
+                ResolveDeviceName(engine_.devices.InputDeviceNames, o.SavedInDeviceName));
     if (o.OutDeviceID != kNoDevice) {
         engine_.outputVolume.SetOutputVolume(o.OutDeviceID, o.VolumeLeft, o.VolumeRight);
     }
     ShowObjectDevice(n);
 
-    const DeviceEntryList &inputs = engine_.devices.InputDeviceNames;
-    const DeviceChoice input = ResolveDeviceName(inputs, o.SavedInDeviceName);
-    o.InDeviceID = input.id;
-    o.InDeviceName = input.name;
-    o.SavedInDeviceName = NameToKeep(o.SavedInDeviceName, input.name, inputs);
     // The object keeps its input volume while its device is away, and gives it to the device
     // again when it comes back, as at start-up.
     MicrophoneVolume &volume = engine_.microphoneVolume;

@@ -99,6 +99,7 @@ private:
     void applyParams(SoundObject &o, const ObjectParams &params);
     ObjectParams paramsOf(const SoundObject &o) const;
     void makeHoldTimer(SoundObject &o);
+    void takeDevices(SoundObject &o, const DeviceChoice &output, const DeviceChoice &input);
     void followObject(int n);
     void startCapture(int n);
 

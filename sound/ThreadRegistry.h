@@ -48,11 +48,7 @@ public:
     // Asks every thread of the object to end; does not wait.
     void stop(int objectNumber) {
         QMutexLocker lock(&mutex);
-        for (Thread *thread : std::as_const(threads)) {
-            if (thread->objectNumber() == objectNumber) {
-                thread->requestInterruption();
-            }
-        }
+        interruptLocked(threads, ofObject(objectNumber));
     }
 
     // True while a thread of the object for which `match` holds is registered.
@@ -69,18 +65,9 @@ public:
         QList<QPointer<Thread>> ending;
         {
             QMutexLocker lock(&mutex);
-            for (Thread *thread : std::as_const(threads)) {
-                if (thread->objectNumber() == objectNumber) {
-                    thread->requestInterruption();
-                    ending.append(thread);
-                }
-            }
+            ending = interruptLocked(threads, ofObject(objectNumber));
         }
-        for (const QPointer<Thread> &thread : std::as_const(ending)) {
-            if (thread) {
-                calls_.waitForThread(thread);
-            }
-        }
+        waitFor(ending);
     }
 
     // Number of registered threads.
@@ -95,16 +82,9 @@ public:
         QList<QPointer<Thread>> ending;
         {
             QMutexLocker lock(&mutex);
-            for (Thread *thread : std::as_const(objects)) {
-                thread->requestInterruption();
-                ending.append(thread);
-            }
+            ending = interruptLocked(objects, [](const Thread *) { return true; });
         }
-        for (const QPointer<Thread> &thread : std::as_const(ending)) {
-            if (thread) {
-                calls_.waitForThread(thread);
-            }
-        }
+        waitFor(ending);
         // The threads have ended; release them now rather than leave them to a main loop that
         // may not run again. Deleting a thread object also drops its pending deferred deletion.
         for (const QPointer<Thread> &thread : std::as_const(ending)) {
@@ -126,6 +106,32 @@ public:
     }
 
 private:
+    static auto ofObject(int objectNumber) {
+        return [objectNumber](const Thread *t) { return t->objectNumber() == objectNumber; };
+    }
+
+    // Asks the threads of `list` for which `match` holds to end; returns them. Under the lock.
+    template <typename Match>
+    static QList<QPointer<Thread>> interruptLocked(const QList<Thread *> &list, Match match) {
+        QList<QPointer<Thread>> ending;
+        for (Thread *thread : list) {
+            if (match(thread)) {
+                thread->requestInterruption();
+                ending.append(thread);
+            }
+        }
+        return ending;
+    }
+
+    // Waits for each thread that still exists, carrying out the threads' reports meanwhile.
+    void waitFor(const QList<QPointer<Thread>> &ending) {
+        for (const QPointer<Thread> &thread : ending) {
+            if (thread) {
+                calls_.waitForThread(thread);
+            }
+        }
+    }
+
     void startLocked(Thread *thread) {
         QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
         threads.append(thread);
@@ -134,9 +140,7 @@ private:
     }
 
     bool runningLocked(int objectNumber) const {
-        return std::any_of(threads.cbegin(), threads.cend(), [objectNumber](const Thread *t) {
-            return t->objectNumber() == objectNumber;
-        });
+        return std::any_of(threads.cbegin(), threads.cend(), ofObject(objectNumber));
     }
 
     MainThreadCalls &calls_;
