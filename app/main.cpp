@@ -1,6 +1,7 @@
 #include "BitmapLists.h"
 #include "CommandLine.h"
 #include "FirstPaintReporter.h"
+#include "FontConfigWarmUp.h"
 #include "ProgramWindows.h"
 #include "QuietLogging.h"
 #include "SingleInstance.h"
@@ -58,6 +59,8 @@ int main(int argc, char *argv[]) {
         return *exitCode;
     numbrook::preferX11OnWayland(argc, argv);
     numbrook::installQuietLogging();
+    // The font configuration loads while the application connects to the display.
+    numbrook::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
     setUpApplication(app);
 
@@ -77,6 +80,7 @@ int main(int argc, char *argv[]) {
     // outlives the windows.
     numbrook::SoundEngine sound;
     sound.open();
+    fontConfig.finish();
 
     int exitCode = 0;
     {
