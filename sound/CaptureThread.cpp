@@ -22,9 +22,6 @@ QString closeFailedContext() {
     return QStringLiteral("Error closing input device: ");
 }
 
-// The longest the capture thread sleeps before it looks at a stop request again.
-constexpr std::chrono::microseconds kWaitStep{10000};
-
 int distanceFromSilence(quint8 sample) {
     return std::abs(int(sample) - kCaptureSilence);
 }
@@ -54,8 +51,9 @@ public:
     enum class Open { Opened, Failed, Cancelled };
     using Block = std::array<quint8, kCaptureBufferBytes>;
 
-    CaptureStream(const QThread &thread, const QString &sourceName)
-        : thread_(thread), sourceName_(sourceName) {}
+    // `waker` ends the stream's waits for the server when the thread is asked to stop.
+    CaptureStream(const QThread &thread, const QString &sourceName, const StopWaker &waker)
+        : thread_(thread), sourceName_(sourceName), pulse_(&waker) {}
 
     // Connects and opens the record stream on the source. An empty name names no device; it
     // must not fall back to the server's default source.
@@ -63,7 +61,7 @@ public:
         if (sourceName_.isEmpty()) {
             return Open::Failed;
         }
-        switch (pulse_.connect("Numbrook capture", kWaitStep, thread_)) {
+        switch (pulse_.connect("Numbrook capture", kNoTimeLimit, thread_)) {
         case WorkerConnection::Connect::Ready:
             return connectRecord() ? waitReady() : Open::Failed;
         case WorkerConnection::Connect::Failed:
@@ -77,7 +75,7 @@ public:
     // Waits a little for the server and hands each whole block that arrived to `process`;
     // false once the stream or the connection has failed.
     template <typename Process> bool pump(Process process) {
-        const bool loopWorks = pulse_.iterate(kWaitStep);
+        const bool loopWorks = pulse_.iterate(kNoTimeLimit);
         while (!thread_.isInterruptionRequested() && cutter_.takeBlock(block_)) {
             process(std::span<const quint8>(block_));
         }
@@ -133,7 +131,7 @@ private:
             if (state == PA_STREAM_READY) {
                 return Open::Opened;
             }
-            if (!PA_STREAM_IS_GOOD(state) || !pulse_.iterate(kWaitStep)) {
+            if (!PA_STREAM_IS_GOOD(state) || !pulse_.iterate(kNoTimeLimit)) {
                 return Open::Failed;
             }
             if (thread_.isInterruptionRequested()) {
@@ -203,7 +201,7 @@ void CaptureThread::run() {
 }
 
 void CaptureThread::capture() {
-    CaptureStream stream(*this, sourceName_);
+    CaptureStream stream(*this, sourceName_, stopWaker_);
     const CaptureStream::Open opened = stream.open();
     if (opened == CaptureStream::Open::Failed) {
         reportError(stream.error(), openFailedContext());

@@ -11,6 +11,7 @@
 #include <span>
 
 #include "ThreadRegistry.h"
+#include "WorkerConnection.h"
 
 namespace numbrook {
 
@@ -85,6 +86,9 @@ public:
     const QString &sourceName() const { return sourceName_; }
     // MicLevel of the last buffer, 0 once the capture has ended.
     int lastLevel() const { return lastLevel_.load(); }
+    // Ends the thread's wait for the server after its interruption was requested: between
+    // buffers it waits without a time limit.
+    void wakeForStop() const { stopWaker_.requestStop(); }
 
 protected:
     void run() override;
@@ -104,6 +108,7 @@ private:
     const int deviceId_;
     const QString sourceName_;
     std::atomic<int> lastLevel_{0};
+    StopWaker stopWaker_;
 };
 using TWIThread = CaptureThread;
 

@@ -117,6 +117,10 @@ private:
         for (Thread *thread : list) {
             if (match(thread)) {
                 thread->requestInterruption();
+                // A thread that waits without a time limit is woken to see the request.
+                if constexpr (requires { thread->wakeForStop(); }) {
+                    thread->wakeForStop();
+                }
                 ending.append(thread);
             }
         }

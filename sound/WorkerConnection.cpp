@@ -1,6 +1,45 @@
 #include "WorkerConnection.h"
 
+#include <cstdint>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 namespace numbrook {
+
+namespace {
+
+// How often a worker whose stop request cannot wake it looks for the request itself.
+constexpr std::chrono::microseconds kStopPollStep{10000};
+
+} // namespace
+
+StopWaker::StopWaker() : fd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+
+StopWaker::~StopWaker() {
+    if (fd_ >= 0) {
+        close(fd_);
+    }
+}
+
+void StopWaker::watchFrom(pa_mainloop *loop) const {
+    if (fd_ < 0) {
+        return;
+    }
+    // The descriptor is never read: once the stop is requested it stays readable, and every
+    // later wait of the loop returns at once until the worker has wound up.
+    pa_mainloop_api *api = pa_mainloop_get_api(loop);
+    api->io_new(
+        api, fd_, PA_IO_EVENT_INPUT,
+        [](pa_mainloop_api *, pa_io_event *, int, pa_io_event_flags_t, void *) {}, nullptr);
+}
+
+void StopWaker::requestStop() const {
+    if (fd_ >= 0) {
+        const std::uint64_t one = 1;
+        // Only fails when the counter is full, which leaves it readable anyway.
+        [[maybe_unused]] const ssize_t written = write(fd_, &one, sizeof one);
+    }
+}
 
 WorkerConnection::~WorkerConnection() {
     if (stream) {
@@ -24,6 +63,9 @@ WorkerConnection::Connect WorkerConnection::connect(const char *clientName,
     if (!loop) {
         return Connect::Failed;
     }
+    if (waker_) {
+        waker_->watchFrom(loop);
+    }
     context = pa_context_new(pa_mainloop_get_api(loop), clientName);
     if (!context || pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         return Connect::Failed;
@@ -40,6 +82,9 @@ WorkerConnection::Connect WorkerConnection::connect(const char *clientName,
 }
 
 bool WorkerConnection::iterate(std::chrono::microseconds timeout) {
+    if (timeout == kNoTimeLimit && !(waker_ && waker_->usable())) {
+        timeout = kStopPollStep;
+    }
     return pa_mainloop_prepare(loop, int(timeout.count())) >= 0 && pa_mainloop_poll(loop) >= 0 &&
            pa_mainloop_dispatch(loop) >= 0;
 }

@@ -9,6 +9,29 @@
 
 namespace numbrook {
 
+// A wait of a worker's loop that only the server or a stop request ends.
+inline constexpr std::chrono::microseconds kNoTimeLimit{-1};
+
+// Ends a worker's waits for the server from the moment the worker is asked to stop, so that
+// the worker can wait without a time limit instead of waking every few milliseconds to look
+// for the request. It lives as long as the worker's thread object; requestStop() may be called
+// from any thread, also after the worker has ended.
+class StopWaker {
+public:
+    StopWaker();
+    ~StopWaker();
+    Q_DISABLE_COPY_MOVE(StopWaker)
+
+    // False when the system gave no wake-up descriptor; waits then keep a time limit.
+    bool usable() const { return fd_ >= 0; }
+    // Makes `loop` end every wait once the stop is requested (the event goes with the loop).
+    void watchFrom(pa_mainloop *loop) const;
+    void requestStop() const;
+
+private:
+    int fd_;
+};
+
 // A worker thread's own connection to the sound server: a main loop that the thread runs
 // itself, a context and one stream, released in the right order whatever happens. Capture and
 // playback threads each hold one, so that no worker ever waits on the main thread's connection.
@@ -17,7 +40,8 @@ struct WorkerConnection {
     pa_context *context = nullptr;
     pa_stream *stream = nullptr;
 
-    WorkerConnection() = default;
+    // `waker`, when given, ends every wait of this connection's loop on a stop request.
+    explicit WorkerConnection(const StopWaker *waker = nullptr) : waker_(waker) {}
     ~WorkerConnection();
     Q_DISABLE_COPY_MOVE(WorkerConnection)
 
@@ -26,7 +50,8 @@ struct WorkerConnection {
     // `thread` is asked to stop; each wait lasts at most `step`.
     Connect connect(const char *clientName, std::chrono::microseconds step, const QThread &thread);
 
-    // One pass of the loop, waiting at most `timeout` for the server. False when it is broken.
+    // One pass of the loop, waiting at most `timeout` (kNoTimeLimit: as long as it takes) for
+    // the server or a stop request. False when it is broken.
     bool iterate(std::chrono::microseconds timeout);
 
     // The context's own error code; 0 without a context.
@@ -36,6 +61,9 @@ struct WorkerConnection {
         return !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)) ||
                pa_stream_get_state(stream) != PA_STREAM_READY;
     }
+
+private:
+    const StopWaker *const waker_;
 };
 
 } // namespace numbrook

@@ -6,11 +6,14 @@
 #include "SoundEngine.h"
 #include "SoundErrors.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <memory>
 #include <stdexcept>
 
@@ -91,6 +94,75 @@ struct Conversion {
     }
 };
 
+// A PulseAudio server of a test's own with one null sink, nb_lone, so that the shared server
+// stays up while the test stops or kills this one.
+class LoneServer {
+public:
+    bool start() {
+        if (!dir_.isValid()) {
+            return false;
+        }
+        QFile script(dir_.filePath(QStringLiteral("server.pa")));
+        if (!script.open(QIODevice::WriteOnly)) {
+            return false;
+        }
+        script.write(QStringLiteral("load-module module-native-protocol-unix socket=%1 "
+                                    "auth-anonymous=1\n"
+                                    "load-module module-null-sink sink_name=nb_lone\n")
+                         .arg(socket())
+                         .toUtf8());
+        script.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PULSE_STATE_PATH"), dir_.path());
+        environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir_.path());
+        server_.setProcessEnvironment(environment);
+        server_.start(QStringLiteral("pulseaudio"),
+                      {QStringLiteral("-n"), QStringLiteral("-F"), script.fileName(),
+                       QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+                       QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-target=stderr")});
+        if (!server_.waitForStarted()) {
+            return false;
+        }
+        QDeadlineTimer deadline(10000);
+        while (!QFile::exists(socket()) && !deadline.hasExpired()) {
+            QTest::qWait(20);
+        }
+        return QFile::exists(socket());
+    }
+
+    // Starts a capture of object `object` on nb_lone's monitor through this server.
+    bool startCapture(SoundEngine &engine, int object) const {
+        const QByteArray sharedServer = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", QByteArray("unix:") + socket().toUtf8());
+        const bool started =
+            engine.captures.start(object, kMicDevice, QStringLiteral("nb_lone.monitor"));
+        // The capture thread reads the address while it connects.
+        QTest::qWait(300);
+        qputenv("PULSE_SERVER", sharedServer);
+        return started;
+    }
+
+    void signal(int number) const {
+        if (server_.processId() > 0) {
+            ::kill(pid_t(server_.processId()), number);
+        }
+    }
+    void kill() {
+        server_.kill();
+        server_.waitForFinished();
+    }
+    ~LoneServer() {
+        signal(SIGCONT);
+        kill();
+    }
+
+private:
+    QString socket() const { return dir_.filePath(QStringLiteral("native")); }
+
+    QTemporaryDir dir_;
+    QProcess server_;
+};
+
 } // namespace
 
 class CapturePulseTest : public QObject {
@@ -116,6 +188,7 @@ private Q_SLOTS:
     void vanishedSource_reportsFailureAndLeavesRegistry();
     void failingReportHandler_reportsCaughtError();
     void serverKilled_noHangAndFailureReported();
+    void stoppedServer_stopRequestStillEndsTheCapture();
 
 private:
     // Starts capture of `object` on the pipe microphone and waits until its buffers arrive.
@@ -391,41 +464,14 @@ void CapturePulseTest::failingReportHandler_reportsCaughtError() {
 }
 
 void CapturePulseTest::serverKilled_noHangAndFailureReported() {
-    // A server of this test's own, so that the shared one stays up for the other tests.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString socket = dir.filePath(QStringLiteral("native"));
-    QFile script(dir.filePath(QStringLiteral("server.pa")));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("load-module module-native-protocol-unix socket=%1 "
-                                "auth-anonymous=1\n"
-                                "load-module module-null-sink sink_name=nb_lone\n")
-                     .arg(socket)
-                     .toUtf8());
-    script.close();
-    QProcess server;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PULSE_STATE_PATH"), dir.path());
-    environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir.path());
-    server.setProcessEnvironment(environment);
-    server.start(QStringLiteral("pulseaudio"),
-                 {QStringLiteral("-n"), QStringLiteral("-F"), script.fileName(),
-                  QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                  QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-target=stderr")});
-    QVERIFY(server.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
-
-    const QByteArray sharedServer = qgetenv("PULSE_SERVER");
-    qputenv("PULSE_SERVER", QByteArray("unix:") + socket.toUtf8());
+    LoneServer server;
+    QVERIFY(server.start());
     ReportLog log(engine.captureReports);
     QSignalSpy errors(&engine.errors, &SoundErrors::errorTextReady);
-    const bool started = engine.captures.start(1, kMicDevice, QStringLiteral("nb_lone.monitor"));
+    QVERIFY(server.startCapture(engine, 1));
     QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 3, 5000);
-    qputenv("PULSE_SERVER", sharedServer);
-    QVERIFY(started);
 
     server.kill();
-    server.waitForFinished();
     QTRY_COMPARE(errors.size(), 1);
     QVERIFY2(errors.at(0).at(0).toString().startsWith(
                  QStringLiteral("Could not open the input device: ")),
@@ -434,10 +480,8 @@ void CapturePulseTest::serverKilled_noHangAndFailureReported() {
     QTRY_VERIFY(!engine.captures.running(1));
 
     // With no server at all, a new capture fails to open and ends at once.
-    qputenv("PULSE_SERVER", QByteArray("unix:") + socket.toUtf8());
-    QVERIFY(engine.captures.start(2, kMicDevice, QStringLiteral("nb_lone.monitor")));
+    QVERIFY(server.startCapture(engine, 2));
     QTRY_COMPARE(errors.size(), 2);
-    qputenv("PULSE_SERVER", sharedServer);
     QVERIFY2(errors.at(1).at(0).toString().startsWith(
                  QStringLiteral("Could not open the input device: ")),
              qPrintable(errors.at(1).at(0).toString()));
@@ -446,6 +490,27 @@ void CapturePulseTest::serverKilled_noHangAndFailureReported() {
     engine.captures.stopAll();
     QCOMPARE(engine.captures.count(), 0);
     QCOMPARE(log.levels.constLast(), std::make_pair(kMicDevice, 0));
+}
+
+void CapturePulseTest::stoppedServer_stopRequestStillEndsTheCapture() {
+    LoneServer server;
+    QVERIFY(server.start());
+    ReportLog log(engine.captureReports);
+    QVERIFY(server.startCapture(engine, 1));
+    QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 3, 5000);
+
+    // A server that stops answering delivers nothing more: the capture waits for it without a
+    // time limit, and only the stop request can end that wait.
+    server.signal(SIGSTOP);
+    QTest::qWait(200);
+    engine.captures.stop(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!engine.captures.running(1), 5000);
+    QCOMPARE(log.levels.constLast(), std::make_pair(kMicDevice, 0));
+
+    // Asked while it connects to a stopped server, a new capture ends as well.
+    QVERIFY(server.startCapture(engine, 2));
+    engine.captures.finish(2);
+    QVERIFY(!engine.captures.running(2));
 }
 
 QTEST_GUILESS_MAIN(CapturePulseTest)
