@@ -23,16 +23,15 @@ export NUMBROOK_NO_SPLASH=1 NUMBROOK_REPORT_ANSWER=1
 mkdir -p "$XDG_CONFIG_HOME/Pelorin Quillmark"
 # The slowest question clock: fewer questions between the presses.
 printf '[General]\nSpeed_Math=10\n' >"$XDG_CONFIG_HOME/Pelorin Quillmark/Lantern.conf"
-ticks=$(getconf CLK_TCK)
 
-cpuTicks() { # utime + stime of a process, in clock ticks
-    awk '{print $14 + $15}' "/proc/$1/stat"
+cpuTime() { # run time of every thread of a process, in nanoseconds (exact, unlike clock ticks)
+    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{n += $1} END {printf "%.0f\n", n}'
 }
 wakeUps() { # voluntary context switches of every thread of a process
     cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'
 }
-percent() { # percent <ticks> : of one core over the measured time
-    awk -v t="$1" -v hz="$ticks" -v s="$seconds" 'BEGIN {printf "%.3f", 100 * t / hz / s}'
+percent() { # percent <nanoseconds> : of one core over the measured time
+    awk -v t="$1" -v s="$seconds" 'BEGIN {printf "%.3f", 100 * t / 1e9 / s}'
 }
 
 "$binary" >"$work/out" 2>"$work/err" &
@@ -59,11 +58,11 @@ sourceName=$(pactl list short sources | awk -v s="$source" '$1 == s {print $2}')
 parec -d "$sourceName" >/dev/null &
 recorder=$!
 sleep 1
-before=$(cpuTicks "$pid")
-recorderBefore=$(cpuTicks "$recorder")
+before=$(cpuTime "$pid")
+recorderBefore=$(cpuTime "$recorder")
 sleep "$seconds"
-shown=$(($(cpuTicks "$pid") - before))
-recorded=$(($(cpuTicks "$recorder") - recorderBefore))
+shown=$(($(cpuTime "$pid") - before))
+recorded=$(($(cpuTime "$recorder") - recorderBefore))
 kill "$recorder"
 wait "$recorder" 2>/dev/null || true
 recorder=
@@ -72,10 +71,10 @@ recorder=
 xdotool mousemove $((X + 750 + 11)) $((Y + 5 + 11)) click 1
 sleep 2
 streams=$(pactl list source-outputs | grep -c "application.process.id = \"$pid\"" || true)
-before=$(cpuTicks "$pid")
+before=$(cpuTime "$pid")
 wakeBefore=$(wakeUps "$pid")
 sleep "$seconds"
-hidden=$(($(cpuTicks "$pid") - before))
+hidden=$(($(cpuTime "$pid") - before))
 wakes=$(($(wakeUps "$pid") - wakeBefore))
 
 # --- Answer key to the ticked box, during a quiz ------------------------------------------------
