@@ -13,12 +13,7 @@ cd "$(dirname "$0")/.."
 # Test functions known to fail on PipeWire, as "program function[:data row]  reason". They run
 # there all the same, blacklisted: their failures are listed but do not fail the run. Remove an
 # entry once the engine or the test handles the difference.
-pipewire_known_failures=(
-    # The test's pipe microphone now and then loses a clap on PipeWire: the server reads the
-    # fifo in bursts, the fifo holds 4 KiB, and the feeder drops what does not fit rather than
-    # block. Claps through the real test microphone (tst_server_follow) are not affected.
-    "tst_results_microphone clapsOverBackground_thresholdFiresOnEveryClapOnly  the test pipe drops a clap now and then"
-)
+pipewire_known_failures=()
 
 # Writes (or with "remove", removes) a Qt Test BLACKLIST file beside each test program of the
 # list: Qt Test reads it from the program's folder and reports those functions as BFAIL/BPASS.

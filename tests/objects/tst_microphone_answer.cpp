@@ -32,13 +32,12 @@ using namespace numbrook;
 using Program = numbrook::testing::ObjectProgram;
 using numbrook::testing::clapSound;
 using numbrook::testing::kPipeMicrophone;
+using numbrook::testing::kTestMicrophone;
 using numbrook::testing::pactl;
 using numbrook::testing::pactlPercent;
 using numbrook::testing::PipeFeeder;
 
 namespace {
-
-const QString kTestMicrophone = QStringLiteral("Test Microphone");
 
 // The record streams the sound server lists for this process.
 int ownRecordStreams() {

@@ -25,14 +25,14 @@
 
 using namespace numbrook;
 using Program = numbrook::testing::ObjectProgram;
+using numbrook::testing::kPipeMicrophone;
+using numbrook::testing::kTestMicrophone;
 using numbrook::testing::pactl;
 using numbrook::testing::pactlPercent;
 using numbrook::testing::serverControl;
 
 namespace {
 
-const QString kTestMicrophone = QStringLiteral("Test Microphone");
-const QString kPipeMicrophone = QStringLiteral("Pipe Microphone");
 const QString kSecondMicrophone = QStringLiteral("Second Microphone");
 
 // The thread sanitizer slows everything several times: every wait of these tests is that much
@@ -54,9 +54,9 @@ constexpr int kFollowTimeoutMs = 10000 * kSlowdown;
 // A clap into the test microphone (which hears what the feed sink plays), with a little
 // silence around it so that the sink's first and last buffers do not clip it.
 bool clapIntoTestMicrophone() {
-    return testing::playRaw(QStringLiteral("nb_micfeed"), QByteArray(2205, char(128)) +
-                                                              testing::clapSound(110, 40) +
-                                                              QByteArray(4410, char(128)));
+    return testing::playRaw(testing::kMicrophoneFeed, QByteArray(2205, char(128)) +
+                                                          testing::clapSound(110, 40) +
+                                                          QByteArray(4410, char(128)));
 }
 
 int inputId(const SoundEngine &engine, const QString &name) {

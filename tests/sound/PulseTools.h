@@ -24,21 +24,93 @@ inline int pactlPercent(const QString &what, const QString &device) {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+// The test environment's microphone, which hears what is played into the feed sink.
+inline const QString kTestMicrophone = QStringLiteral("Test Microphone");
+inline const QString kMicrophoneFeed = QStringLiteral("nb_micfeed");
+
+// Plays raw unsigned 8-bit mono samples at 22050 Hz into a sink with pacat, one sound at a
+// time. play() returns at once, so the event loop can run while the sound plays (the capture's
+// reports need it); the server clocks the sound, so nothing is lost when the test is slow.
+// The samples go to the server as signed 16-bit ones, the same sound: PipeWire's PulseAudio
+// service pads the last buffer of an 8-bit stream with zero bytes, which are full scale for
+// unsigned 8-bit samples and reach a microphone as a loud click at the end of every sound.
+class SinkPlayer {
+public:
+    explicit SinkPlayer(const QString &sink = kMicrophoneFeed) : sink_(sink) {}
+    ~SinkPlayer() {
+        if (pacat_.state() != QProcess::NotRunning) {
+            pacat_.kill();
+            pacat_.waitForFinished();
+        }
+    }
+    SinkPlayer(const SinkPlayer &) = delete;
+    SinkPlayer &operator=(const SinkPlayer &) = delete;
+
+    // Plays `samples` once the sound before it has been played.
+    void play(const QByteArray &samples) {
+        waitUntilPlayed();
+        collect();
+        if (!isPlayed()) {
+            return;
+        }
+        pacat_.start(QStringLiteral("pacat"),
+                     {QStringLiteral("--playback"), QStringLiteral("--device=") + sink_,
+                      QStringLiteral("--format=s16le"), QStringLiteral("--rate=22050"),
+                      QStringLiteral("--channels=1"), QStringLiteral("--raw")});
+        if (!pacat_.waitForStarted()) {
+            failed_ = true;
+            return;
+        }
+        collected_ = false;
+        QByteArray wide;
+        wide.reserve(samples.size() * 2);
+        for (char sample : samples) {
+            wide.append(char(0));
+            wide.append(char(int(quint8(sample)) - 128));
+        }
+        pacat_.write(wide);
+        pacat_.closeWriteChannel();
+    }
+
+    // Whether the last sound has been played (pacat has drained its stream and ended).
+    bool isPlayed() const { return pacat_.state() == QProcess::NotRunning; }
+
+    // Waits, without the event loop, until the last sound has been played.
+    void waitUntilPlayed(int timeoutMs = 10000) {
+        if (pacat_.state() != QProcess::NotRunning && !pacat_.waitForFinished(timeoutMs)) {
+            failed_ = true;
+        }
+    }
+
+    // Whether every sound so far was played whole (after waiting for the last one).
+    bool succeeded() {
+        collect();
+        return !failed_;
+    }
+
+private:
+    // Counts the outcome of the pacat that has ended, once.
+    void collect() {
+        if (isPlayed() && !collected_) {
+            collected_ = true;
+            failed_ =
+                failed_ || pacat_.exitStatus() != QProcess::NormalExit || pacat_.exitCode() != 0;
+        }
+    }
+
+    QString sink_;
+    QProcess pacat_;
+    bool failed_ = false;
+    bool collected_ = true;
+};
+
 // Plays raw unsigned 8-bit mono samples at 22050 Hz into `sink` with pacat and waits until
 // they have been played; true when pacat succeeded.
 inline bool playRaw(const QString &sink, const QByteArray &samples) {
-    QProcess player;
-    player.start(QStringLiteral("pacat"),
-                 {QStringLiteral("--playback"), QStringLiteral("--device=") + sink,
-                  QStringLiteral("--format=u8"), QStringLiteral("--rate=22050"),
-                  QStringLiteral("--channels=1"), QStringLiteral("--raw")});
-    if (!player.waitForStarted()) {
-        return false;
-    }
-    player.write(samples);
-    player.closeWriteChannel();
-    return player.waitForFinished(10000) && player.exitStatus() == QProcess::NormalExit &&
-           player.exitCode() == 0;
+    SinkPlayer player(sink);
+    player.play(samples);
+    player.waitUntilPlayed();
+    return player.succeeded();
 }
 
 // Runs the test environment's server control (scripts/test-server.sh) with `arguments`; true

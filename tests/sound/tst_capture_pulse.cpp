@@ -351,7 +351,7 @@ void CapturePulseTest::microphone_clapThroughFeedSink_triggersOnce() {
     QVERIFY(engine.captures.start(1, kMicDevice, QStringLiteral("nb_mic")));
     QTRY_VERIFY_WITH_TIMEOUT(log.levelsOf(kMicDevice) >= 5, 5000);
     const QByteArray clap = testing::clapSound(110, 30);
-    QVERIFY(testing::playRaw(QStringLiteral("nb_micfeed"),
+    QVERIFY(testing::playRaw(testing::kMicrophoneFeed,
                              QByteArray(4410, char(128)) + clap + QByteArray(6615, char(128))));
     QTRY_VERIFY_WITH_TIMEOUT(log.triggersOf(1) >= 1, 3000);
     QTest::qWait(300);
