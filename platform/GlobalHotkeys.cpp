@@ -211,10 +211,14 @@ bool GlobalHotkeys::grabKeys(Registration &registration) {
 }
 
 void GlobalHotkeys::releaseGrabs(const Registration &registration) {
+    releaseGrabs(registration.grabs);
+}
+
+void GlobalHotkeys::releaseGrabs(const QList<Grab> &grabs) {
     // Qt closes its X connection with the application object; nothing is held after that.
-    if (!connection_ || !qGuiApp || registration.grabs.isEmpty())
+    if (!connection_ || !qGuiApp || grabs.isEmpty())
         return;
-    for (const Grab &grab : registration.grabs)
+    for (const Grab &grab : grabs)
         xcb_ungrab_key(connection_, grab.keycode, grab.root, grab.modifiers);
     xcb_flush(connection_);
 }
@@ -315,16 +319,26 @@ bool GlobalHotkeys::nativeEventFilter(const QByteArray &eventType, void *message
 
 void GlobalHotkeys::grabAgainAfterMappingChange() {
     grabAgainPending_ = false;
-    // The old keycodes may now carry other keys, which belong to whoever has the focus.
-    for (Registration &registration : registrations_) {
-        releaseGrabs(registration);
-        registration.grabs.clear();
-    }
+    // The keys are taken on their new keycodes before the old grabs go, and a grab that stays
+    // is never let go: a press made during the change still reaches the program. (A change of
+    // the sending device, as the first XTest press brings, changes nothing at all.) The old
+    // keycodes may now carry other keys, which belong to whoever has the focus.
     for (qsizetype i = 0; i < registrations_.size();) {
-        if (grabKeys(registrations_[i]))
-            ++i;
-        else
+        Registration &registration = registrations_[i];
+        const QList<Grab> before = registration.grabs;
+        registration.grabs.clear();
+        if (!grabKeys(registration)) {
+            releaseGrabs(before);
             registrations_.removeAt(i);
+            continue;
+        }
+        QList<Grab> gone;
+        for (const Grab &grab : before) {
+            if (!registration.grabs.contains(grab))
+                gone.append(grab);
+        }
+        releaseGrabs(gone);
+        ++i;
     }
     qCDebug(lcHotkeys) << "keyboard mapping changed; hotkeys taken again";
 }

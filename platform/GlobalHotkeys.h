@@ -69,6 +69,7 @@ private:
         quint32 root = 0;
         quint8 keycode = 0;
         quint16 modifiers = 0;
+        bool operator==(const Grab &) const = default;
     };
     struct Registration {
         int id = 0;
@@ -89,6 +90,7 @@ private:
     void grabAgainAfterMappingChange();
     bool grabKeys(Registration &registration);
     void releaseGrabs(const Registration &registration);
+    void releaseGrabs(const QList<Grab> &grabs);
     const KeyboardTable &keyboard();
     QList<quint8> keycodesFor(HotkeyKey key);
     const Registration *registrationForKeycode(quint8 keycode) const;

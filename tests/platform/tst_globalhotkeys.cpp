@@ -141,6 +141,7 @@ private Q_SLOTS:
     void keymapChangedWhileHeld_answerKeyStillHeld_data();
     void keymapChangedWhileHeld_answerKeyStillHeld();
     void keymapChangedWhileReleased_nextGrabFindsTheKeys();
+    void keymapChangedDuringPresses_noPressSlipsPast();
 
 private:
     testing::KeyProbe probe_;
@@ -341,6 +342,39 @@ void GlobalHotkeysTest::keymapChangedWhileHeld_answerKeyStillHeld() {
     QTRY_COMPARE(spy.size(), 2);
     QCOMPARE(spy.at(0).at(0).toInt(), 0);
     QCOMPARE(spy.at(1).at(0).toInt(), 1);
+}
+
+void GlobalHotkeysTest::keymapChangedDuringPresses_noPressSlipsPast() {
+    QTemporaryDir folder;
+    const QString original = folder.filePath(QStringLiteral("original.xkb"));
+    QVERIFY(saveKeymap(original));
+    const QString layout = currentLayout();
+    QVERIFY(!layout.isEmpty());
+    auto restore = qScopeGuard([&] { loadKeymap(original); });
+    QVERIFY(hotkeys_->registerHotkey(1, HotkeyKey::Space));
+    QSignalSpy spy(hotkeys_, &GlobalHotkeys::hotkey);
+
+    // A stream of presses from another client while the mapping is loaded again and again (as
+    // a layout switch or the first press of another keyboard device does): each change takes
+    // the keys again, and not one press may reach the focused program meanwhile.
+    constexpr int presses = 3000;
+    QProcess presser;
+    presser.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("0"),
+                   QStringLiteral("--repeat"), QString::number(presses),
+                   QStringLiteral("--repeat-delay"), QStringLiteral("0"), QStringLiteral("space")});
+    QVERIFY(presser.waitForStarted());
+    int changes = 0;
+    while (presser.state() != QProcess::NotRunning && changes < 40) {
+        QVERIFY(runTool(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layout}));
+        ++changes;
+        // The program takes the keys again while the presses go on.
+        QTest::qWait(10);
+    }
+    QVERIFY(presser.waitForFinished(30000));
+    QVERIFY2(changes >= 3, "the presses ended before the mapping changed a few times");
+    QCOMPARE(probe_.pressAndCollect({}), QList<int>{});
+    QTRY_COMPARE_WITH_TIMEOUT(spy.size(), presses, 20000);
 }
 
 void GlobalHotkeysTest::keymapChangedWhileReleased_nextGrabFindsTheKeys() {
