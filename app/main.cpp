@@ -1,7 +1,6 @@
 #include "BitmapLists.h"
 #include "CommandLine.h"
 #include "FirstPaintReporter.h"
-#include "FontConfigWarmUp.h"
 #include "ProgramWindows.h"
 #include "QuietLogging.h"
 #include "SingleInstance.h"
@@ -59,8 +58,6 @@ int main(int argc, char *argv[]) {
         return *exitCode;
     numbrook::preferX11OnWayland(argc, argv);
     numbrook::installQuietLogging();
-    // The font configuration loads while the application connects to the display.
-    numbrook::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
     setUpApplication(app);
 
@@ -80,7 +77,6 @@ int main(int argc, char *argv[]) {
     // outlives the windows.
     numbrook::SoundEngine sound;
     sound.open();
-    fontConfig.finish();
 
     int exitCode = 0;
     {
