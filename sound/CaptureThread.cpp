@@ -72,8 +72,8 @@ public:
         return Open::Cancelled;
     }
 
-    // Waits a little for the server and hands each whole block that arrived to `process`;
-    // false once the stream or the connection has failed.
+    // Waits for the server (or a stop request) and hands each whole block that arrived to
+    // `process`; false once the stream or the connection has failed.
     template <typename Process> bool pump(Process process) {
         const bool loopWorks = pulse_.iterate(kNoTimeLimit);
         while (!thread_.isInterruptionRequested() && cutter_.takeBlock(block_)) {
