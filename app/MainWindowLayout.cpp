@@ -362,8 +362,9 @@ void createControl(const Row &row, const BitmapList &pictures, MainControls &c, 
     if (row.w > 0) {
         widget->setGeometry(row.x, row.y, row.w, row.h);
     } else {
+        // A caption (the only control without a size in the tables) takes the size of its
+        // text when the window's language is applied, before the window is first shown.
         widget->move(row.x, row.y);
-        widget->adjustSize();
     }
     if (row.store) {
         row.store(c, n, widget);
