@@ -1,6 +1,7 @@
 #include "BitmapLists.h"
 #include "CommandLine.h"
 #include "FirstPaintReporter.h"
+#include "FontWarmUp.h"
 #include "ProgramWindows.h"
 #include "QuietLogging.h"
 #include "SingleInstance.h"
@@ -58,6 +59,9 @@ int main(int argc, char *argv[]) {
         return *exitCode;
     numbrook::preferX11OnWayland(argc, argv);
     numbrook::installQuietLogging();
+    // The fonts' set-up loads while the application connects to the display, asks for a
+    // running copy and opens the sound server.
+    numbrook::FontWarmUp fonts;
     QApplication app(argc, argv);
     setUpApplication(app);
 
@@ -72,11 +76,13 @@ int main(int argc, char *argv[]) {
     case numbrook::SingleInstance::Role::Running:
         break;
     }
+    fonts.applicationReady();
 
     // The sound engine: without a server the program runs on with empty device lists. It
     // outlives the windows.
     numbrook::SoundEngine sound;
     sound.open();
+    fonts.finish();
 
     int exitCode = 0;
     {
