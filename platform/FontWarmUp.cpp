@@ -18,12 +18,6 @@ FontWarmUp::FontWarmUp() {
 }
 
 FontWarmUp::~FontWarmUp() {
-    {
-        const std::lock_guard lock(mutex_);
-        if (next_ == Next::Wait)
-            next_ = Next::End;
-    }
-    changed_.notify_one();
     finish();
 }
 
@@ -36,6 +30,12 @@ void FontWarmUp::applicationReady() {
 }
 
 void FontWarmUp::finish() {
+    {
+        const std::lock_guard lock(mutex_);
+        if (next_ == Next::Wait)
+            next_ = Next::End;
+    }
+    changed_.notify_one();
     if (thread_.joinable())
         thread_.join();
 }

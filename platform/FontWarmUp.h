@@ -21,14 +21,15 @@ class FontWarmUp {
 public:
     // Starts the first step. Create it first thing in main(), before the application object.
     FontWarmUp();
-    // Waits for the thread to end; a second step not yet asked for is left out.
+    // Calls finish().
     ~FontWarmUp();
     Q_DISABLE_COPY_MOVE(FontWarmUp)
 
     // The application object exists: the thread goes on to the toolkit's font list. Call it
     // while the application object is sure to outlive finish().
     void applicationReady();
-    // Waits for the thread to end. Call it before the first window is built.
+    // Waits for the thread to end; the second step, if not yet asked for, is left out. Call
+    // it before the first window is built.
     void finish();
 
 private:
