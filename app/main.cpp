@@ -1,7 +1,6 @@
 #include "BitmapLists.h"
 #include "CommandLine.h"
 #include "FirstPaintReporter.h"
-#include "FontWarmUp.h"
 #include "ProgramWindows.h"
 #include "QuietLogging.h"
 #include "SingleInstance.h"
@@ -59,9 +58,6 @@ int main(int argc, char *argv[]) {
         return *exitCode;
     numbrook::preferX11OnWayland(argc, argv);
     numbrook::installQuietLogging();
-    // The fonts' set-up loads while the application connects to the display, asks for a
-    // running copy and opens the sound server.
-    numbrook::FontWarmUp fonts;
     QApplication app(argc, argv);
     setUpApplication(app);
 
@@ -76,13 +72,11 @@ int main(int argc, char *argv[]) {
     case numbrook::SingleInstance::Role::Running:
         break;
     }
-    fonts.applicationReady();
 
     // The sound engine: without a server the program runs on with empty device lists. It
     // outlives the windows.
     numbrook::SoundEngine sound;
     sound.open();
-    fonts.finish();
 
     int exitCode = 0;
     {

@@ -14,7 +14,7 @@ set -euo pipefail
 
 build_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libpulse-dev libxcb1-dev libx11-dev libfontconfig-dev
+    qt6-base-dev libpulse-dev libxcb1-dev libx11-dev
     fonts-dejavu-core
     # Results database and its window.
     qt6-charts-dev libqt6sql6-sqlite libqt6opengl6-dev
