@@ -7,7 +7,8 @@
 #       build/release/bench/minimal_window [runs]
 # The program is measured twice: with the splash left out (NUMBROOK_NO_SPLASH), which is its own
 # start-up cost, and as a user starts it, where the splash is the first window painted and the
-# main window follows when the splash closes about three seconds later.
+# main window follows when the splash closes about three seconds later. For scale, the minimal
+# window is measured once more with one line of text: what any window with text pays on top.
 set -euo pipefail
 export LC_ALL=C # a full stop in $EPOCHREALTIME
 
@@ -65,19 +66,23 @@ measure() {
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
 : >"$work/minimal"
+: >"$work/text"
 : >"$work/program"
 : >"$work/splash"
 # Interleaved, so that a slow moment of the machine hits both alike.
 for i in $(seq "$runs"); do
     measure window "" "$minimal" >>"$work/minimal"
+    measure window "" "$minimal" --text >>"$work/text"
     NUMBROOK_REPORT_FIRST_PAINT=1 NUMBROOK_NO_SPLASH=1 measure fmMain "" "$program" >>"$work/program"
     NUMBROOK_REPORT_FIRST_PAINT=1 measure fmMain fmLogo "$program" >>"$work/splash"
-    echo "run $i: minimal $(tail -n1 "$work/minimal"); program $(tail -n1 "$work/program");" \
-        "with splash $(tail -n1 "$work/splash")" >&2
+    echo "run $i: minimal $(tail -n1 "$work/minimal"); with text $(tail -n1 "$work/text");" \
+        "program $(tail -n1 "$work/program"); with splash $(tail -n1 "$work/splash")" >&2
 done
 
 minimalPaint=$(cut -d' ' -f1 "$work/minimal" | median)
 minimalRss=$(cut -d' ' -f2 "$work/minimal" | median)
+textPaint=$(cut -d' ' -f1 "$work/text" | median)
+textRss=$(cut -d' ' -f2 "$work/text" | median)
 programPaint=$(cut -d' ' -f1 "$work/program" | median)
 programRss=$(cut -d' ' -f2 "$work/program" | median)
 splashMain=$(cut -d' ' -f1 "$work/splash" | median)
@@ -87,6 +92,7 @@ splashFirst=$(cut -d' ' -f3 "$work/splash" | median)
 echo "medians of $runs runs (start to first paint in ms, VmRSS in kB once shown):"
 printf '%-34s %10s %10s\n' "" "paint ms" "RSS kB"
 printf '%-34s %10s %10s\n' "minimal Qt Widgets window" "$minimalPaint" "$minimalRss"
+printf '%-34s %10s %10s\n' "minimal window, one line of text" "$textPaint" "$textRss"
 printf '%-34s %10s %10s\n' "numbrook main window, no splash" "$programPaint" "$programRss"
 printf '%-34s %10s %10s\n' "numbrook splash (first window)" "$splashFirst" "-"
 printf '%-34s %10s %10s\n' "numbrook main window after splash" "$splashMain" "$splashRss"
@@ -94,3 +100,6 @@ awk -v a="$programPaint" -v b="$minimalPaint" -v c="$programRss" -v d="$minimalR
     -v e="$splashFirst" 'BEGIN {
         printf "ratio numbrook / minimal: first paint %.2f, RSS %.2f, splash first paint %.2f\n",
             a / b, c / d, e / b }'
+awk -v a="$programPaint" -v t="$textPaint" -v b="$minimalPaint" 'BEGIN {
+        printf "one line of text / minimal: first paint %.2f; numbrook / one line of text: %.2f\n",
+            t / b, a / t }'
