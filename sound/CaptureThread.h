@@ -10,8 +10,8 @@
 #include <cstddef>
 #include <span>
 
+#include "StopWaker.h"
 #include "ThreadRegistry.h"
-#include "WorkerConnection.h"
 
 namespace numbrook {
 

@@ -7,30 +7,12 @@
 #include <pulse/mainloop.h>
 #include <pulse/stream.h>
 
+#include "StopWaker.h"
+
 namespace numbrook {
 
 // A wait of a worker's loop that only the server or a stop request ends.
 inline constexpr std::chrono::microseconds kNoTimeLimit{-1};
-
-// Ends a worker's waits for the server from the moment the worker is asked to stop, so that
-// the worker can wait without a time limit instead of waking every few milliseconds to look
-// for the request. It lives as long as the worker's thread object; requestStop() may be called
-// from any thread, also after the worker has ended.
-class StopWaker {
-public:
-    StopWaker();
-    ~StopWaker();
-    Q_DISABLE_COPY_MOVE(StopWaker)
-
-    // False when the system gave no wake-up descriptor; waits then keep a time limit.
-    bool usable() const { return fd_ >= 0; }
-    // Makes `loop` end every wait once the stop is requested (the event goes with the loop).
-    void watchFrom(pa_mainloop *loop) const;
-    void requestStop() const;
-
-private:
-    int fd_;
-};
 
 // A worker thread's own connection to the sound server: a main loop that the thread runs
 // itself, a context and one stream, released in the right order whatever happens. Capture and
