@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 #pragma once
 
 // Start-up measurement shared by the program and the benchmark's minimal window.

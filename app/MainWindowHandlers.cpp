@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The main window's click handlers: the quiz settings panel, the start button, the hotkeys,
 // the tray and the system options.
 #include "MainWindow.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The interface language: the string table's texts written into the main window, the tray
 // menu and the question display.
 #include "MainWindow.h"

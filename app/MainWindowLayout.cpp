@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The main window's controls: one table with every control's name, kind, place and picture.
 #include "MainWindow.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The microphone check in the actions area: for a few seconds object 1's level reports (the
 // ones that drive its level bar) are collected while the parent claps twice; the check then
 // proposes a threshold between the background and the claps, which one click applies to

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // What the main window holds from the desktop, and when: the answer keys only while a quiz
 // runs, object 1's microphone and the periodic timers only while a window of the program is on
 // screen.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The main window's ways into the quiz results: the caption bar's results button, the tray's
 // results item and the line with the last quiz's score.
 #include "MainWindow.h"

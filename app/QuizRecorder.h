@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 #pragma once
 
 // Writes every quiz into the results store as it is played: the quiz when its first question

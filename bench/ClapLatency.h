@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 #pragma once
 
 // The clap loop of the latency benchmarks: plays claps into a test microphone one at a time and

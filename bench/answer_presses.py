@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 """Presses Return through XTest and reads the program's "answer <microseconds>" lines.
 
 answer_presses.py <program output file> <presses>: prints the median and the 99th percentile of

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Capture figures: the cost of the level and crossing scan per 512-byte buffer, and the time
 // from a clap written into a test microphone to its trigger report on the main thread.
 // Run inside scripts/test-env.sh:  scripts/test-env.sh build/release/bench/bench_capture [claps]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # What the program takes from the desktop, side by side in one run on the test environment:
 #   - processor use over 60 s hidden in the notification area with no quiz, and the wake-ups of
 #     its threads (voluntary context switches) over the same time;

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // How quickly the microphone answer comes back when the desktop takes the microphone or the
 // sound server away, through the real main window and sound object table:
 //   - from the test microphone's source being loaded again (pactl load-module returned) to

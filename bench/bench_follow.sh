@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Runs bench_follow on each sound server the tests run on here, one private environment each:
 #   bench/bench_follow.sh build/release/bench/bench_follow [tries] [claps]
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Prints generator throughput: questions per second for each difficulty level, with kinds 1
 // and 2 enabled, reseeding from the steady clock at every call as the program does.
 #include "ExpressionGenerator.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Microphone answer figures of the running program:
 //   - the time from a clap entering the test microphone to cbPorog1 being ticked, through the
 //     real main window, sound object table and capture thread;

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The results window's open time with 10,000 recorded quizzes, and the cost of recording one
 // question beside the question timer's one-second tick.
 //   bench_results                     prints the figures (run on QT_QPA_PLATFORM=offscreen)

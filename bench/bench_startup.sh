@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Start-up cost of the program beside the smallest Qt Widgets program that shows one empty
 # window, measured in the same run on the same X server: the time from starting the process to
 # the first paint of its main window, and its resident memory (VmRSS) once that window is shown.

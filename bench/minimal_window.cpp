@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The yardstick of the start-up benchmark: the smallest Qt Widgets program that shows one
 // empty window. It reports its first paint the way the program does, as
 // "first-paint window <microseconds since the epoch>".

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Where the program's start-up goes, in instructions (repeatable, unlike times): runs the
 # program under callgrind until its main window's first paint (the splash left out), dumps the
 # profile there, and prints the inclusive cost of the start-up steps beside the whole, with the

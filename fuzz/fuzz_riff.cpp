@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // libFuzzer harness of the RIFF WAVE reader: any input must be read or refused without a crash,
 // an out-of-bounds access or an allocation larger than the input.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The playback side of the sound objects: output device, channel volumes, files and clips.
 #include "SoundObjectTable.h"
 

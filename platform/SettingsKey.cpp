@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 #include "SettingsKey.h"
 
 #include <QDir>
@@ -34,7 +37,9 @@ SettingsKey::SettingsKey() : SettingsKey(defaultFileName()) {}
 SettingsKey::SettingsKey(const QString &fileName)
     : settings_(std::make_unique<QSettings>(fileName, QSettings::NativeFormat)) {}
 
-SettingsKey::~SettingsKey() { settings_->sync(); }
+SettingsKey::~SettingsKey() {
+    settings_->sync();
+}
 
 QString SettingsKey::defaultFileName() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -42,7 +47,9 @@ QString SettingsKey::defaultFileName() {
            QStringLiteral(".conf");
 }
 
-bool SettingsKey::valueExists(const QString &name) const { return settings_->contains(name); }
+bool SettingsKey::valueExists(const QString &name) const {
+    return settings_->contains(name);
+}
 
 std::optional<qint32> SettingsKey::readInteger(const QString &name, ReadFailure *failure) const {
     auto fail = [failure](ReadFailure why) -> std::optional<qint32> {

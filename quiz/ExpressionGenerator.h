@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 #pragma once
 
 // The expression generator: draws a kind slot and builds one short equation for the chosen

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 #pragma once
 
 // The record of every quiz: one SQLite database through Qt SQL, written as the quiz runs so that

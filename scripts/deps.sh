@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Installs the Debian 12 packages Numbrook needs, only those that are missing, and never
 # removes a package to make room for them.
 #   scripts/deps.sh build     what building and running needs: the PulseAudio client library,
@@ -25,7 +27,7 @@ test_packages=(
     icewm xdotool imagemagick sox x11-xkb-utils
     # Recorded speech for the microphone check's test.
     espeak-ng
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     # Building the package (dpkg-shlibdeps, file) and checking it.
     dpkg-dev file lintian desktop-file-utils appstream
     # pactl and pacat, and the private D-Bus of the PipeWire test server.

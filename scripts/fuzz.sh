@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Builds the libFuzzer harness of the RIFF WAVE reader (clang, address and undefined-behaviour
 # sanitizers) and runs it for a bounded time on a copy of the seed corpus, so that the corpus in
 # the tree stays as it is.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Builds the Debian package build/release/numbrook_<version>_<arch>.deb from the release build:
 # the stripped program, its help texts, desktop entry, icon, metainfo and manual page, with the
 # dependencies dpkg-shlibdeps computes from the program. Prints the package's path.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Installs what is missing, builds Numbrook (release) and starts it. Arguments are passed to
 # the program. On a machine without a display a virtual one (Xvfb) is started for it. Only the
 # PulseAudio client library is installed: the program uses the desktop's sound server

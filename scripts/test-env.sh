@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Runs a command inside a private test environment and tears it down afterwards, whatever the
 # command's outcome:
 #   - an Xvfb display (1920 x 1080) with the icewm window manager, which has a notification area;

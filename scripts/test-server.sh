@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Starts, stops, restarts, pauses and resumes the private sound server of a test environment
 # made by scripts/test-env.sh, which exports NUMBROOK_TEST_ENV (its folder) and
 # NUMBROOK_TEST_SERVER_CTL (the path of this script). Tests use it to take the server away and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Installs what the tests need, builds Numbrook (debug) and runs the tests through ctest inside
 # private test environments (Xvfb with a window manager, a sound server with virtual devices),
 # which are torn down afterwards:
@@ -48,6 +50,8 @@ print_times() {
 trap 'blacklist remove; print_times' EXIT
 
 stage "installing packages" scripts/deps.sh test
+# Licence lines and formatting of every source file, before anything is built.
+stage "source checks" scripts/check-sources.sh
 cmake --preset debug >/dev/null
 stage "debug build" cmake --build --preset debug -j"$(nproc)"
 

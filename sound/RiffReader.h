@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 #pragma once
 
 // A small RIFF WAVE reader over a file or a memory image. It uses no Qt and no sound library,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Runs a test program in a D-Bus session of its own with the accessibility bus up, and Qt's
 # accessibility bridge switched on as a screen reader would switch it on.
 set -uo pipefail

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Sourced by the test scripts that run the real program:
 #   source program_copy.sh BINARY [SETTING=VALUE ...]
 # makes a scratch folder of the script's own ($home, removed at exit) with a copy of the program

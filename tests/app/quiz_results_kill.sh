@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Real runs of the program that end during a quiz: SIGKILL leaves every scored question and the
 # quiz without an end; SIGTERM ends the quiz as not ended normally.
 set -euo pipefail

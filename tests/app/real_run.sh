@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # A real run of the program on the test environment's X server: the splash, a click on the
 # start button with real mouse events, the question display on screen, Esc from the keyboard,
 # and SIGTERM ending the program with every setting written.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # A second start of the program on the test environment's X server: it hands over to the running
 # copy and ends with status 0, and the running copy's settings window is on screen, also when it
 # sat hidden in the notification area.

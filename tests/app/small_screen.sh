@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Runs a command on an X server of its own with a small screen (WIDTHxHEIGHT) and icewm, as a
 # parent's old or scaled monitor would be: small_screen.sh 1280x1024 COMMAND...
 set -uo pipefail

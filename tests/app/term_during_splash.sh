@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # A real run ended by SIGTERM while the splash is still up, before the main window was ever
 # shown: the program must end at once, as the close button would, with every setting written.
 set -euo pipefail

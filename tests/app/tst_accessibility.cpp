@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The program as a screen reader sees it, through Qt's accessibility interfaces only: every
 // control of the settings window named with a real role, Tab in reading order, Space on a box,
 // and a whole quiz played from the accessibility tree.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The main window on the test environment's X server. Its hotkeys with real key events: xdotool
 // presses keys while a separate program's text field has the focus, and the main window, its
 // tray icon and the question display answer as the program does. The full-screen display over

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The main window's autostart option with the running executable's real path. This test
 // program is built into a folder whose name has a space, so the entry's Exec line must quote it.
 #include "AutostartEntry.h"

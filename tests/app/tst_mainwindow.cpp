@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The main window and the question display: layout, settings panel, work timer, system
 // settings and the start button.
 #include "GlobalHotkeys.h"

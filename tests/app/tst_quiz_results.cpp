@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Quizzes played through the program's windows and what they leave in the results file: one
 // row per quiz and per scored question, the answer's source and its time from the showing of
 // the equation, the end marked as it happened; the score line and the results window.

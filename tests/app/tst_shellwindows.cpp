@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The interface string table and its application to named controls, the splash window's
 // schedule, placement and language value, the tray menu's items and the page addresses.
 #include "AutostartEntry.h"

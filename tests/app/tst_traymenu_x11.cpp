@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The tray icon and menu on the test environment's X server, whose window manager has a
 // notification area; the splash on the same screen. With NUMBROOK_SCREENSHOT_DIR set, the
 // drawn menu and splash are saved there for review.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The program's windows under a real window manager (icewm on the test environment's X
 // server), driven by real pointer and key events: dragging by the background only, the
 // taskbar entries during a quiz, the splash against Esc, and the main window's place on a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # A real run of the program with the test environment's sound server: at first start (no object
 # file) object 1 listens to the first microphone with the default threshold and input volume;
 # every object's signalling is switched off once about a second after start; a clap played into

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The microphone answer through the real main window and question display, against the test
 // environment's sound server: loading the sound objects, signalling, the microphone arrows,
 // shared input volumes, capture start and shutdown.

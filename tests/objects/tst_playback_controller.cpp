@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The playback side of the sound objects through the real main window, against the test
 // environment's sound server: first start, output device arrows, channel volumes shared by the
 // objects of one device, folder files and built-in clips, level bars.

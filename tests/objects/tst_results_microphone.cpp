@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The results' microphone parts against the test environment's sound server: the main
 // window's microphone check (claps played into the test microphone over a steady background
 // give a threshold that the same capture then fires on for every clap and never for the

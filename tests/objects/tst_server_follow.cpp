@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The program follows the sound server as a desktop changes it: a microphone unplugged and
 // plugged in again, a second one plugged in, the server killed and started again during a quiz,
 // the program started before the server, and a server that stops answering. Everything runs

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Numbrook developers
 # Checks the Debian package as a user's machine would see it:
 #   - the desktop entry and the metainfo validate without errors or warnings;
 #   - lintian finds no error and no warning;

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // A small separate program with a text field for the hotkey tests: it stands for "another
 // program that has the focus" and prints every key press its text field receives as
 // "key <Qt key code>", after "ready <window id>" once its window is shown.

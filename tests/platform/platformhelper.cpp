@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // A small separate program for the tests of what the program settles at start-up, run as its
 // own process because each case needs a fresh process:
 //   platformhelper instance <socket path>   takes part in the one-running-copy check: prints

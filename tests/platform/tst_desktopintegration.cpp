@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Autostart entry, data file lookup and the window-local hotkeys used where Qt does not run on
 // X11 (this test runs on the offscreen platform).
 #include "AutostartEntry.h"

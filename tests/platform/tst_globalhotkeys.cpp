@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Real key events on the test environment's X server: xdotool presses keys while a separate
 // program's text field has the focus.
 #include "GlobalHotkeys.h"

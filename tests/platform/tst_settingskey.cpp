@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The typed settings layer: what counts as an integer, missing values, other types.
 #include "SettingsKey.h"
 

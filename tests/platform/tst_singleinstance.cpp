@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // One running copy per user, with real processes: the helper program takes part in the check
 // as the program does.
 #include "SingleInstance.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // What the program settles before its first window: the command line, the window system and
 // the logging rules.
 #include "CommandLine.h"

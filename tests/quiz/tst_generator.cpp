@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The expression generator: shares of true expressions per level and form, the shape and truth
 // of the shown text, the override tables and the kind selection.
 #include "ExpressionGenerator.h"

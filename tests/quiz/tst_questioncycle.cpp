@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The question cycle driven tick by tick with the answer channel.
 #include "AnswerChannel.h"
 #include "QuestionCycle.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Quiz settings on the per-user settings key: defaults, stored values, values of another type.
 #include "ConfigHome.h"
 #include "QuizSession.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The microphone check on synthetic level reports: claps over background noise and speech give
 // a threshold that catches every clap of a quiz and none of its background; a background as
 // loud as the claps is refused.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The results database on real files: rows written as they happen, unfinished quizzes, soft
 // failure on an unusable, locked or damaged file, migration, aggregates and the CSV export.
 #include "ResultsStore.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The results window over a real database: its summary, tables and per-quiz detail, in both
 // languages, and the store's problem shown once.
 #include "ResultsWindow.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The window-free part of capture: level, crossing scan, block cutting, thresholds.
 
 #include "CaptureThread.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Device lists, Numbrook's own output volume and the microphone volume control, against the
 // private sound server of the test environment.
 #include "DeviceCatalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The stream format a wave format record plays in, the meter's level arithmetic and the key an
 // endpoint is found by.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Playback threads and their peak meters against the private sound server of the test
 // environment (scripts/test-env.sh).
 

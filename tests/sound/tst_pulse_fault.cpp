@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // The sound server goes away and comes back: nothing hangs, failures are reported, and the
 // connection is made again. Runs its own private server so that other tests keep theirs.
 #include "DeviceCatalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Sound error texts and their delivery to the main thread.
 #include "MainThreadCalls.h"
 #include "SoundEngine.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
 // Writes the program's icon into a hicolor theme tree at build time, from the same shapes the
 // program draws its tray and window icons with:
 //   numbrook_iconexport <folder> <icon name>
