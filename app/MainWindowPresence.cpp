@@ -116,11 +116,8 @@ void MainWindow::followVisibility() {
             SoundObjectTable_->btStopMic1Click(1);
         }
     }
-    if (!onScreen && answers_.hotkey()) {
-        // The lamp's second would end with the stopped timer: a press made just before the
-        // hide must not wait there for the next quiz.
-        answers_.setHotkey(false);
-        HotkeyLampTicks = 0;
+    if (!onScreen) {
+        answers_.windowsHidden();
     }
     runWhile(Timer_Work, onScreen);
     if (settingsShown && !fmThreadCount->isActive()) {
