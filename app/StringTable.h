@@ -3,13 +3,18 @@
 
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <array>
 
 namespace numbrook {
 
-// The keys of the interface string table, in the table's order.
+// The keys of the interface string table, in the table's order. Their names are known at run
+// time (for the tests and the translation notes), hence the namespace of their own.
+namespace uikeys {
+Q_NAMESPACE
+
 enum class UiKey {
     LanguageName,
     InterfaceCaption,
@@ -95,6 +100,11 @@ enum class UiKey {
     LargeTextHint,
     Count
 };
+Q_ENUM_NS(UiKey)
+
+} // namespace uikeys
+
+using uikeys::UiKey;
 
 constexpr int UiKeyCount = int(UiKey::Count);
 

@@ -8,9 +8,14 @@
 #include "MicrophoneCheck.h"
 #include "ResultsStore.h"
 
+#include <QObject>
 #include <QString>
 
 namespace numbrook {
+
+// The names of the texts are known at run time, hence the namespace of their own.
+namespace resultstexts {
+Q_NAMESPACE
 
 enum class ResultsText {
     WindowTitle,
@@ -93,6 +98,11 @@ enum class ResultsText {
     MicrophoneNoClap,
     Count
 };
+Q_ENUM_NS(ResultsText)
+
+} // namespace resultstexts
+
+using resultstexts::ResultsText;
 
 class ResultsTexts {
 public:
