@@ -4,6 +4,7 @@
 // Every interface and results text, in English and Russian, against the texts the program
 // showed before its texts went through the translation catalogues (data/texts_en_ru.json,
 // written from the old table): the catalogues must keep them byte for byte.
+#include "InterfaceLanguages.h"
 #include "ResultsTexts.h"
 #include "StringTable.h"
 
@@ -12,6 +13,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMetaEnum>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 using namespace numbrook;
@@ -59,6 +62,97 @@ private Q_SLOTS:
     void interfaceTexts_asBefore() { compare(); }
     void resultsTexts_asBefore_data() { addRows<ResultsText>("ResultsText", &ResultsTexts::text); }
     void resultsTexts_asBefore() { compare(); }
+
+    // Each language's catalogue is there and names its language.
+    void everyLanguage_hasItsCatalogue() {
+        QSet<QString> names;
+        for (int language = 0; language < InterfaceLanguageCount; ++language)
+            names.insert(UiText(UiKey::LanguageName, language));
+        QCOMPARE(names.size(), InterfaceLanguageCount);
+        QCOMPARE(UiText(UiKey::LanguageName, 2), QStringLiteral("Deutsch"));
+        QCOMPARE(UiText(UiKey::LanguageName, 9), QStringLiteral("简体中文"));
+        QVERIFY(UiText(UiKey::LanguageName, InterfaceLanguageCount).isEmpty());
+        QCOMPARE(ResultsTexts::text(ResultsText::CloseButton, 99), QStringLiteral("Close"));
+    }
+
+    // A translation keeps the source's placeholders and the spacing the program relies on.
+    void translations_keepPlaceholders_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("translation");
+        for (int language = 1; language < InterfaceLanguageCount; ++language) {
+            const QByteArray code = InterfaceLanguageCode(language).toLatin1();
+            for (int key = 0; key < UiKeyCount; ++key) {
+                QTest::addRow("%s %s", code.constData(),
+                              QMetaEnum::fromType<UiKey>().valueToKey(key))
+                    << UiText(UiKey(key), 0) << UiText(UiKey(key), language);
+            }
+            for (int id = 0; id < int(ResultsText::Count); ++id) {
+                QTest::addRow("%s %s", code.constData(),
+                              QMetaEnum::fromType<ResultsText>().valueToKey(id))
+                    << ResultsTexts::text(ResultsText(id), 0)
+                    << ResultsTexts::text(ResultsText(id), language);
+            }
+        }
+    }
+    void translations_keepPlaceholders() {
+        QFETCH(QString, source);
+        QFETCH(QString, translation);
+        static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+        const auto placeholders = [](const QString &text) {
+            QStringList found;
+            for (const QRegularExpressionMatch &match : placeholder.globalMatch(text))
+                found.append(match.captured());
+            found.sort();
+            return found;
+        };
+        QVERIFY(!translation.trimmed().isEmpty());
+        QCOMPARE(placeholders(translation), placeholders(source));
+        // The thread counts are followed by a number: the source's trailing spaces stay.
+        if (source.endsWith(QLatin1Char(' ')))
+            QVERIFY(translation.endsWith(source.mid(source.trimmed().size())));
+    }
+
+    void desktopLanguages_data() {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<int>("language");
+        QTest::newRow("German") << QStringList{"de-DE", "de"} << 2;
+        QTest::newRow("French of Canada") << QStringList{"fr-CA"} << 3;
+        QTest::newRow("Spanish") << QStringList{"es_ES"} << 4;
+        QTest::newRow("Portuguese of Portugal") << QStringList{"pt-PT"} << 6;
+        QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR"} << 6;
+        QTest::newRow("Ukrainian") << QStringList{"uk-UA", "uk"} << 8;
+        QTest::newRow("Simplified Chinese") << QStringList{"zh-Hans-CN", "zh-CN"} << 9;
+        QTest::newRow("Traditional Chinese") << QStringList{"zh-Hant-TW"} << -1;
+        QTest::newRow("first known one wins") << QStringList{"ja-JP", "pl-PL", "de"} << 7;
+        QTest::newRow("British English") << QStringList{"en-GB"} << 0;
+        QTest::newRow("C locale") << QStringList{"C"} << -1;
+        QTest::newRow("none") << QStringList{} << -1;
+    }
+    void desktopLanguages() {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(int, language);
+        QCOMPARE(InterfaceLanguageFor(uiLanguages), language);
+    }
+
+    void storedLanguage_wins() {
+        QCOMPARE(ChosenInterfaceLanguage(1), 1);
+        QCOMPARE(ChosenInterfaceLanguage(9), 9);
+        QCOMPARE(ChosenInterfaceLanguage(InterfaceLanguageCount), 0);
+        QCOMPARE(ChosenInterfaceLanguage(-1), 0);
+    }
+
+    // Dates follow the language; the numbers of an equation never do.
+    void datesInTheLanguage() {
+        const QDateTime when(QDate(2026, 3, 2), QTime(14, 5));
+        const auto date = [&when](int language) {
+            return InterfaceLanguageLocale(language).toString(
+                when, ResultsTexts::text(ResultsText::DateFormat, language));
+        };
+        QCOMPARE(date(0), QStringLiteral("Mon 2 Mar, 14:05"));
+        QCOMPARE(date(1), QStringLiteral("пн 2 мар., 14:05"));
+        QCOMPARE(date(2), QStringLiteral("Mo. 2. März, 14:05"));
+        QCOMPARE(date(9), QStringLiteral("3月2日 周一 14:05"));
+    }
 
 private:
     static void compare() {
