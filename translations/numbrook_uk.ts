@@ -635,11 +635,11 @@
     </message>
     <message>
         <source>Correct:</source>
-        <translation>Правильно:</translation>
+        <translation>Вірно:</translation>
     </message>
     <message>
         <source>Wrong:</source>
-        <translation>Неправильно:</translation>
+        <translation>Невірно:</translation>
     </message>
     <message>
         <source>Points:</source>

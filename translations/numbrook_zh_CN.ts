@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>d MMM</source>
-        <translation>M月d日</translation>
+        <translation>M/d</translation>
     </message>
     <message>
         <source>Recent quizzes</source>

@@ -5,6 +5,7 @@
 // program's fonts: no caption, button or field text is cut, and no control runs out of its
 // window. A translation that does not fit is to be shortened, never the control or the font.
 #include "InterfaceLanguages.h"
+#include "QuestionDisplay.h"
 #include "ResultsWindow.h"
 #include "TestProgram.h"
 
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,51 +79,69 @@ private Q_SLOTS:
         Program program;
         program.main.switchLanguage(language);
         program.main.show();
-        program.display.show();
-        program.showResults();
-        QVERIFY(program.resultsWindow());
         QCoreApplication::processEvents();
         QStringList faults;
         int checked = 0;
-        for (QWidget *window :
-             {static_cast<QWidget *>(&program.main), static_cast<QWidget *>(&program.display),
-              static_cast<QWidget *>(program.resultsWindow())}) {
-            const QList<QWidget *> controls = window->findChildren<QWidget *>();
-            for (const QWidget *control : controls) {
-                // Controls the window keeps outside its visible area are nobody's reading.
-                if (!control->isVisibleTo(window) || control->visibleRegion().isEmpty())
-                    continue;
-                checkHeaders(control, faults, checked);
-                const QRect room = roomOf(control);
-                const QSize needed = neededSize(control, room);
-                if (needed.isEmpty())
-                    continue;
-                ++checked;
-                // Where the text is drawn (from the left, as every control here aligns it).
-                const QRect textArea(room.topLeft(), needed.boundedTo(room.size()));
-                if (needed.width() > room.width() || needed.height() > room.height()) {
-                    faults.append(QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
-                                      .arg(control->objectName(), shownText(control))
-                                      .arg(needed.width())
-                                      .arg(needed.height())
-                                      .arg(room.width())
-                                      .arg(room.height()));
-                } else if (control->visibleRegion().intersected(textArea) !=
-                           QRegion(textArea)) {
-                    faults.append(QStringLiteral("%1 \"%2\": partly hidden")
-                                      .arg(control->objectName(), shownText(control)));
-                }
-            }
-        }
+        checkWindow(&program.main, faults, checked);
+        const QString pictures = qEnvironmentVariable("NUMBROOK_SCREENSHOTS");
+        const QString code = InterfaceLanguageCode(language);
+        if (!pictures.isEmpty())
+            program.main.grab().save(pictures + QStringLiteral("/main-window-%1.png").arg(code));
+        // The question display as a quiz shows it: a question, its title and the score.
+        program.session.settings.Speed_Math = 1;
+        program.session.settings.Show_Points = 1;
+        QSignalSpy question(&program.display, &QuestionDisplay::questionShown);
+        program.main.Sb_StartClick();
+        QVERIFY(question.wait(5000));
+        QCoreApplication::processEvents();
+        checkWindow(&program.display, faults, checked);
+        if (!pictures.isEmpty())
+            program.display.grab().save(pictures + QStringLiteral("/question-%1.png").arg(code));
+        program.display.close();
+        program.showResults();
+        QVERIFY(program.resultsWindow());
+        QCoreApplication::processEvents();
+        checkWindow(program.resultsWindow(), faults, checked);
+        if (!pictures.isEmpty())
+            program.resultsWindow()->grab().save(pictures +
+                                                 QStringLiteral("/results-%1.png").arg(code));
         qInfo("%s: %d texts checked", qPrintable(InterfaceLanguageCode(language)), checked);
         QVERIFY(checked > 30);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         program.resultsWindow()->close();
-        program.display.close();
         program.main.switchLanguage(0);
     }
 
 private:
+    // NUMBROOK_SCREENSHOTS=folder keeps a picture of each window in each language there.
+    static void checkWindow(QWidget *window, QStringList &faults, int &checked) {
+        const QList<QWidget *> controls = window->findChildren<QWidget *>();
+        for (const QWidget *control : controls) {
+            // Controls the window keeps outside its visible area are nobody's reading.
+            if (!control->isVisibleTo(window) || control->visibleRegion().isEmpty())
+                continue;
+            checkHeaders(control, faults, checked);
+            const QRect room = roomOf(control);
+            const QSize needed = neededSize(control, room);
+            if (needed.isEmpty())
+                continue;
+            ++checked;
+            // Where the text is drawn (from the left, as every control here aligns it).
+            const QRect textArea(room.topLeft(), needed.boundedTo(room.size()));
+            if (needed.width() > room.width() || needed.height() > room.height()) {
+                faults.append(QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
+                                  .arg(control->objectName(), shownText(control))
+                                  .arg(needed.width())
+                                  .arg(needed.height())
+                                  .arg(room.width())
+                                  .arg(room.height()));
+            } else if (control->visibleRegion().intersected(textArea) != QRegion(textArea)) {
+                faults.append(QStringLiteral("%1 \"%2\": partly hidden")
+                                  .arg(control->objectName(), shownText(control)));
+            }
+        }
+    }
+
     static QString shownText(const QWidget *control) {
         if (const auto *label = qobject_cast<const QLabel *>(control))
             return label->text();
