@@ -8,8 +8,10 @@
 #include "QuestionDisplay.h"
 #include "ResultsWindow.h"
 #include "TestProgram.h"
+#include "TrayMenu.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -80,6 +82,18 @@ private Q_SLOTS:
         program.main.switchLanguage(language);
         program.main.show();
         QCoreApplication::processEvents();
+        // The texts no language changes.
+        const auto text = [&program](const char *name) {
+            const QWidget *control = program.main.findChild<QWidget *>(QLatin1String(name));
+            return control ? shownText(control) : QString();
+        };
+        QCOMPARE(text("Lbl_1_Screen_Res"), QStringLiteral("800х600"));
+        QCOMPARE(text("Lbl_2_Screen_Res"), QStringLiteral("FullScreen"));
+        QVERIFY(text("Edit_Speed_Math").endsWith(QLatin1String(" sec.")));
+        QVERIFY(text("Edit_HotKey") == QLatin1String("ENTER") ||
+                text("Edit_HotKey") == QLatin1String("SPACE"));
+        QCOMPARE(program.main.trayIcon()->item(1)->text(), QStringLiteral("Интерфейс: Русский"));
+        QCOMPARE(program.main.trayIcon()->item(2)->text(), QStringLiteral("Interface: English"));
         QStringList faults;
         int checked = 0;
         checkWindow(&program.main, faults, checked);

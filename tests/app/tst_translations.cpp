@@ -4,10 +4,12 @@
 // Every interface and results text, in English and Russian, against the texts the program
 // showed before its texts went through the translation catalogues (data/texts_en_ru.json,
 // written from the old table): the catalogues must keep them byte for byte.
+#include "CommandLine.h"
 #include "InterfaceLanguages.h"
 #include "ResultsTexts.h"
 #include "StringTable.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -152,6 +154,36 @@ private Q_SLOTS:
         QCOMPARE(date(1), QStringLiteral("пн 2 мар., 14:05"));
         QCOMPARE(date(2), QStringLiteral("Mo. 2. März, 14:05"));
         QCOMPARE(date(9), QStringLiteral("3月2日 周一 14:05"));
+    }
+
+    // Installing a language brings Qt's own texts (message box buttons) and every tr() along;
+    // English takes them away again.
+    void installedLanguage_qtDialogsFollow() {
+        const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+        const auto help = [] {
+            return QCoreApplication::translate("numbrook::HelpWindow", "Help");
+        };
+        InstallInterfaceLanguage(LanguageRussian);
+        QCOMPARE(yes(), QStringLiteral("&Да"));
+        QCOMPARE(help(), QStringLiteral("Помощь"));
+        InstallInterfaceLanguage(2);
+        QCOMPARE(yes(), QStringLiteral("&Ja"));
+        QCOMPARE(help(), QStringLiteral("Hilfe"));
+        InstallInterfaceLanguage(LanguageEnglish);
+        QCOMPARE(yes(), QStringLiteral("&Yes"));
+        QCOMPARE(help(), QStringLiteral("Help"));
+    }
+
+    // --help speaks the language it is given.
+    void commandLineHelp_inTheLanguage() {
+        const QStringList arguments{QStringLiteral("numbrook"), QStringLiteral("--help")};
+        QVERIFY(parseCommandLine(arguments).standardOutput.contains(
+            QStringLiteral("Show the version and end.")));
+        QVERIFY(parseCommandLine(arguments, 2)
+                    .standardOutput.contains(QStringLiteral("Die Version zeigen und beenden.")));
+        const CommandLineOutcome stray =
+            parseCommandLine({QStringLiteral("numbrook"), QStringLiteral("x")}, 3);
+        QVERIFY(stray.standardError.startsWith(QStringLiteral("Argument inattendu : x\n")));
     }
 
 private:
