@@ -52,6 +52,14 @@ expected=(
     usr/share/man/man1/numbrook.1.gz
     usr/share/numbrook/Help_e.txt
     usr/share/numbrook/Help_r.txt
+    usr/share/numbrook/Help_de.txt
+    usr/share/numbrook/Help_fr.txt
+    usr/share/numbrook/Help_es.txt
+    usr/share/numbrook/Help_it.txt
+    usr/share/numbrook/Help_pt_BR.txt
+    usr/share/numbrook/Help_pl.txt
+    usr/share/numbrook/Help_uk.txt
+    usr/share/numbrook/Help_zh_CN.txt
     usr/share/doc/numbrook/copyright
     usr/share/doc/numbrook/changelog.gz
 )
@@ -66,6 +74,12 @@ for side in 16 22 24 32 48 64 128 256; do
     [ -f "$png" ] || continue
     size=$(identify -format '%wx%h' "$png")
     [ "$size" = "${side}x$side" ] || fail "$png is $size"
+done
+# The catalogues of every language are inside the program (resource names are UTF-16).
+for code in ru de fr es it pt_BR pl uk zh_CN; do
+    name=$(printf '%s' "numbrook_$code.qm" | sed 's/./\\x00&/g')
+    LC_ALL=C grep -qaP "$name" "$root/usr/bin/numbrook" ||
+        fail "the program holds no catalogue numbrook_$code.qm"
 done
 if file "$root/usr/bin/numbrook" | grep -q 'not stripped'; then
     fail "the installed program is not stripped"
