@@ -8,6 +8,7 @@
 #include "InterfaceLanguages.h"
 #include "ResultsTexts.h"
 #include "StringTable.h"
+#include "WebPages.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -184,6 +185,15 @@ private Q_SLOTS:
         const CommandLineOutcome stray =
             parseCommandLine({QStringLiteral("numbrook"), QStringLiteral("x")}, 3);
         QVERIFY(stray.standardError.startsWith(QStringLiteral("Argument inattendu : x\n")));
+    }
+
+    // Every language has its help text among the resources, under the name the help button
+    // opens.
+    void everyLanguage_hasItsHelpText() {
+        for (int language = 0; language < InterfaceLanguageCount; ++language) {
+            const QString name = HelpFileName(language);
+            QVERIFY2(QFile::exists(QStringLiteral(HELP_FOLDER "/") + name), qPrintable(name));
+        }
     }
 
 private:
