@@ -36,29 +36,35 @@ constexpr std::array<Language, InterfaceLanguageCount> Languages{{
     {"zh_CN", QLocale::Chinese, QLocale::China},
 }};
 
-// Our catalogues, embedded in the program, loaded once at the first look-up. English is the
-// source language and has none.
+// Our catalogues, embedded in the program, each loaded at its first look-up and kept for the
+// life of the program (read-only from then on; the windows' thread is the only user). English
+// is the source language and has none.
 class Catalogues {
 public:
-    Catalogues() {
-        for (int index = 1; index < InterfaceLanguageCount; ++index) {
+    QTranslator *of(int index) {
+        if (index <= 0 || index >= InterfaceLanguageCount)
+            return nullptr;
+        Slot &slot = slots_[std::size_t(index)];
+        if (!slot.tried) {
+            slot.tried = true;
             auto translator = std::make_unique<QTranslator>();
             if (translator->load(QStringLiteral(":/i18n/numbrook_%1.qm")
-                                     .arg(QLatin1String(Languages[std::size_t(index)].code)))) {
-                translators_[std::size_t(index)] = std::move(translator);
-            }
+                                     .arg(QLatin1String(Languages[std::size_t(index)].code))))
+                slot.translator = std::move(translator);
         }
-    }
-    QTranslator *of(int index) const {
-        return IsInterfaceLanguage(index) ? translators_[std::size_t(index)].get() : nullptr;
+        return slot.translator.get();
     }
 
 private:
-    std::array<std::unique_ptr<QTranslator>, InterfaceLanguageCount> translators_;
+    struct Slot {
+        bool tried = false;
+        std::unique_ptr<QTranslator> translator;
+    };
+    std::array<Slot, InterfaceLanguageCount> slots_;
 };
 
-const Catalogues &catalogues() {
-    static const Catalogues loaded;
+Catalogues &catalogues() {
+    static Catalogues loaded;
     return loaded;
 }
 
@@ -115,7 +121,7 @@ int StoredInterfaceLanguage() {
 
 QString TranslatedText(int index, const char *context, const char *source,
                        const char *disambiguation) {
-    if (const QTranslator *translator = catalogues().of(index)) {
+    if (QTranslator *translator = catalogues().of(index)) {
         const QString text = translator->translate(context, source, disambiguation);
         if (!text.isEmpty())
             return text;

@@ -6,10 +6,11 @@
 #   - lintian finds no error and no warning;
 #   - unpacked into a scratch root, the package holds every file it should, the icons at the
 #     sizes their folders name;
-#   - the installed program, started from another folder, shows its main window, opens its help
-#     text from the installed data folder (through a stand-in xdg-open that records what it is
-#     given) and writes its sound object ini under XDG_CONFIG_HOME, as its own folder is not
-#     writable.
+#   - the installed program, started from another folder on a German desktop, shows its main
+#     window, opens the German help text from the installed data folder (through a stand-in
+#     xdg-open that records what it is given) and writes its sound object ini under
+#     XDG_CONFIG_HOME, as its own folder is not writable;
+#   - every help text is installed and every catalogue is inside the program.
 # Needs a display (run it inside scripts/test-env.sh).
 #   tests/package/check_package.sh [package.deb] [screenshot.png]
 set -euo pipefail
@@ -131,8 +132,9 @@ fi
 
 (
     cd "$work/elsewhere"
+    # On a German desktop with no language stored: the German interface and help text.
     exec env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-        PATH="$work/stubs:$PATH" \
+        PATH="$work/stubs:$PATH" LANGUAGE=de LANG=de_DE.UTF-8 LC_ALL= LC_MESSAGES= \
         NUMBROOK_NO_SPLASH=1 QT_QPA_PLATFORM=xcb "${run_as[@]}" "$root/usr/bin/numbrook"
 ) >"$work/program.log" 2>&1 &
 pid=$!
@@ -154,7 +156,7 @@ else
         [ -s "$opened" ] && break
         sleep 0.1
     done
-    if grep -qE "^(file://)?$root/usr/share/numbrook/Help_[er]\.txt$" "$opened" 2>/dev/null; then
+    if grep -qE "^(file://)?$root/usr/share/numbrook/Help_de\.txt$" "$opened" 2>/dev/null; then
         pass "help text found in the installed data folder: $(cat "$opened")"
     else
         fail "help did not open the installed help text (xdg-open got: $(cat "$opened" 2>/dev/null))"
