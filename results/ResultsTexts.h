@@ -3,7 +3,8 @@
 
 #pragma once
 
-// Every text of the results window and of the microphone check, in both interface languages.
+// Every text of the results window and of the microphone check: the English source texts and
+// their look-up in the catalogue of any interface language.
 
 #include "MicrophoneCheck.h"
 #include "ResultsStore.h"
