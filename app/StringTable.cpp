@@ -101,6 +101,20 @@ constexpr std::array<Source, UiKeyCount> Table{{
     {QT_TRANSLATE_NOOP("StringTable", "Show the question across the board")},
 }};
 
+// A row still written as {"English", "Russian"} would pass its Russian text for a
+// disambiguation and show English in every language: disambiguations are plain ASCII notes.
+constexpr bool disambiguationsAreNotes() {
+    for (const Source &row : Table) {
+        for (const char *c = row.disambiguation; c && *c; ++c) {
+            if (static_cast<unsigned char>(*c) >= 0x80)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(disambiguationsAreNotes(),
+              "a row holds a translation: the catalogues under translations/ hold those");
+
 constexpr std::array<const char *, 10> KindCaptions{"+ -", "* /", "< >", "1/2",     "0.5",
                                                     "ln",  "log", "!",   "sin cos", "tg ctg"};
 
