@@ -14,6 +14,10 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(QWidget *parent = nullptr);
     Q_DISABLE_COPY_MOVE(HelpWindow)
+
+protected:
+    // Its caption follows the interface language.
+    void changeEvent(QEvent *event) override;
 };
 
 using TfmHelp = HelpWindow;

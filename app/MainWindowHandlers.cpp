@@ -195,10 +195,11 @@ void MainWindow::connectSystemOptions() {
         --Cnt_HotKey;
         ShowHotKey();
     });
-    for (PictureButton *arrow : {c_.Sb_Lang_Up, c_.Sb_Lang_Down}) {
-        onClick(this, arrow, nullptr,
-                [this] { switchLanguage(SwitchedLanguage(strings_.LanguageIndex)); });
-    }
+    // The upper arrow goes back through the languages, the lower one on.
+    onClick(this, c_.Sb_Lang_Up, nullptr,
+            [this] { switchLanguage(SwitchedLanguage(strings_.LanguageIndex, -1)); });
+    onClick(this, c_.Sb_Lang_Down, nullptr,
+            [this] { switchLanguage(SwitchedLanguage(strings_.LanguageIndex, 1)); });
     onClick(this, c_.Cb_HintShow, c_.Lbl_HintShow, [this] {
         HintShow = ToggledOption(HintShow);
         toolTips_.setEnabled(HintShow == 1);

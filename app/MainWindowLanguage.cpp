@@ -5,6 +5,7 @@
 // menu and the question display.
 #include "MainWindow.h"
 
+#include "InterfaceLanguages.h"
 #include "QuestionDisplay.h"
 #include "QuizSettings.h"
 #include "SkinWidgets.h"
@@ -35,6 +36,9 @@ void option(SkinLabel *label, QWidget *box, const QString &text, const QString &
 } // namespace
 
 void MainWindow::ApplyLanguage() {
+    // Qt's own texts (message box buttons, the file dialog) and every tr() follow too.
+    if (IsInterfaceLanguage(strings_.LanguageIndex))
+        InstallInterfaceLanguage(strings_.LanguageIndex);
     strings_.refill();
     applyOptionTexts();
     applyCaptionTexts();

@@ -6,6 +6,7 @@
 #include "AutostartEntry.h"
 #include "GlobalHotkeys.h"
 #include "ShellOpen.h"
+#include "StringTable.h"
 #include "TrayMenu.h"
 #include "WebPages.h"
 
@@ -39,8 +40,10 @@ void ApplyAutoRun(bool on, QWidget *parent) {
         return;
     }
     if (!entry.write(executable)) {
-        QMessageBox::critical(parent, QCoreApplication::applicationName(),
-                              QStringLiteral("Failed to set data for '%1'").arg(entry.title()));
+        QMessageBox::critical(
+            parent, QCoreApplication::applicationName(),
+            QCoreApplication::translate("ShellActions", "Failed to set data for '%1'")
+                .arg(entry.title()));
     }
 }
 
@@ -48,7 +51,10 @@ void OpenHelpText(qint32 languageIndex) {
     const QString name = HelpFileName(languageIndex);
     if (name.isEmpty())
         return;
-    const QString file = FindDataFile(name);
+    // A language without a help text of its own opens the English one.
+    QString file = FindDataFile(name);
+    if (file.isEmpty() && languageIndex != LanguageEnglish)
+        file = FindDataFile(HelpFileName(LanguageEnglish));
     if (file.isEmpty()) {
         qCWarning(lcShell, "Help text %s not found in %s", qPrintable(name),
                   qPrintable(DataFileFolders().join(QStringLiteral(", "))));

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "InterfaceLanguages.h"
+
 #include <QString>
 
 class QWidget;
@@ -30,9 +32,13 @@ constexpr qint32 NormalisedHotkeyChoice(qint32 choice) {
 // "ENTER" for 0, "SPACE" for 1.
 QString HotkeyChoiceName(qint32 choice);
 
-// The language after an arrow click: Russian from English, English from anything else.
-constexpr qint32 SwitchedLanguage(qint32 languageIndex) {
-    return languageIndex == 0 ? 1 : 0;
+// The language after an arrow click: the next one in index order for a step of 1, the one
+// before for -1, round from the last to the first and back; an index that names no language
+// counts as English.
+constexpr qint32 SwitchedLanguage(qint32 languageIndex, int step = 1) {
+    const qint32 from =
+        languageIndex >= 0 && languageIndex < InterfaceLanguageCount ? languageIndex : 0;
+    return (from + step % InterfaceLanguageCount + InterfaceLanguageCount) % InterfaceLanguageCount;
 }
 
 // What a hotkey press does to the answer box and the windows.

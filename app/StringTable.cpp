@@ -3,102 +3,117 @@
 
 #include "StringTable.h"
 
+#include "InterfaceLanguages.h"
 #include "SettingsKey.h"
 
 namespace numbrook {
 
 namespace {
 
-struct Texts {
-    const char *english;
-    const char *russian;
+struct Source {
+    const char *text;
+    const char *disambiguation = nullptr;
 };
 
-// One row per key, in the order of UiKey.
-constexpr std::array<Texts, UiKeyCount> Table{{
-    {"English", "Русский"},
-    {"Interface", "Интерфейс"},
-    {"Questions settings", "Настройки вопросов"},
-    {"Actions settings", "Настройки действий"},
-    {"Display settings", "Настройки дисплея"},
-    {"System settings", "Настройки системы"},
-    {"Level", "Сложность"},
-    {"Questions complexity level", "Сложность вопросов"},
-    {"Speed", "Скорость"},
-    {"Question change speed", "Скорость смены вопросов"},
-    {"Actions", "Действия"},
-    {"Permitted actions", "Разрешенные действия"},
-    {"Resolution", "Разрешение"},
-    {"Display resolution", "Разрешение дисплея"},
-    {"Hotkeys", "Горячие клавиши"},
-    {"Hotkeys selection", "Выбор горячих клавиш"},
-    {"Show hints", "Показывать подсказки"},
-    {"Show hints", "Показывать всплывающие подсказки"},
-    {"Auto minimization", "Минимизация"},
-    {"Auto minimization program at the start", "Авто минимизация программы при запуске"},
-    {"Autorun", "Автозапуск"},
-    {"Autorun program at the start of Windows", "Автозапуск программы при старте Windows"},
-    {"Show SPDIF", "Показывать SPDIF"},
-    {"Show SPDIF device", "Показывать SPDIF устройства"},
-    {"Points", "Баллы"},
-    {"Display points", "Показывать баллы"},
-    {"Hint", "Подсказка"},
-    {"Show hint", "Показывать подсказку"},
-    {"*ESC - display close", "*ESC - закрыть дисплей"},
-    {"See help file", "Показать файл помощи"},
-    {"Go to our website", "Перейти на наш сайт"},
-    {"Minimize to tray", "Свернуть программу в Tray"},
-    {"Exit the program", "Выйти из программы"},
-    {"Visit the program page", "Посетить страницу программы"},
-    {"Summation and subtraction", "Сложение и вычитание"},
-    {"Multiplication and division", "Умножение и деление"},
-    {"More and less", "Больше и меньше"},
-    {"Binary fractions", "Двоичные дроби"},
-    {"Decimal fraction", "Десятичные дроби"},
-    {"Hyperbolic logarithm", "Натуральный логарифм"},
-    {"Briggs logarithm", "Десятичный логарифм"},
-    {"Factorial", "Факториал"},
-    {"Sinus and cosine", "Синус и косинус"},
-    {"Tangent and cotangent", "Тангенс и котангенс"},
-    {"Soundcard", "Звуковка"},
-    {"Microphone", "Микрофон"},
-    {"L", "Л"},
-    {"R", "П"},
-    {"Lvl", "Lvl"},
-    {"External file", "Внешний файл"},
-    {"Delay", "Задержка"},
-    {"Porog", "Порог"},
-    {"The number of threads Out: ", "Количество потоков Out: "},
-    {"The number of threads In:  ", "Количество потоков In:  "},
-    {"Total:", "Всего:"},
-    {"Correct:", "Верно:"},
-    {"Wrong:", "Неверно:"},
-    {"Points:", "Баллы:"},
-    {"Is the expression correct?", "Верно ли выражение?"},
-    {"The answer key works only while a Numbrook window has the focus.",
-     "Клавиша ответа работает, только пока активно окно Numbrook."},
-    {"Results", "Результаты"},
-    {"Start", "Старт"},
-    {"Previous speed", "Предыдущая скорость"},
-    {"Next speed", "Следующая скорость"},
-    {"Previous microphone", "Предыдущий микрофон"},
-    {"Next microphone", "Следующий микрофон"},
-    {"Previous answer key", "Предыдущая клавиша ответа"},
-    {"Next answer key", "Следующая клавиша ответа"},
-    {"Previous language", "Предыдущий язык"},
-    {"Next language", "Следующий язык"},
-    {"Microphone signal", "Сигнал микрофона"},
-    {"Answer key signal", "Сигнал клавиши ответа"},
-    {"Threshold", "Порог"},
-    {"Microphone volume", "Громкость микрофона"},
-    {"Microphone level", "Уровень микрофона"},
-    {"Sound playing", "Воспроизведение звука"},
-    {"Question", "Вопрос"},
-    {"Large text", "Крупный текст"},
-    {"Show the question across the board", "Показывать вопрос во всю доску"},
+// The English source text of each key, in the order of UiKey; the catalogues under
+// translations/ hold the other languages. Where two keys share an English text, the second
+// tells the translator which one it is.
+constexpr std::array<Source, UiKeyCount> Table{{
+    {QT_TRANSLATE_NOOP("StringTable", "English")},
+    {QT_TRANSLATE_NOOP("StringTable", "Interface")},
+    {QT_TRANSLATE_NOOP("StringTable", "Questions settings")},
+    {QT_TRANSLATE_NOOP("StringTable", "Actions settings")},
+    {QT_TRANSLATE_NOOP("StringTable", "Display settings")},
+    {QT_TRANSLATE_NOOP("StringTable", "System settings")},
+    {QT_TRANSLATE_NOOP("StringTable", "Level")},
+    {QT_TRANSLATE_NOOP("StringTable", "Questions complexity level")},
+    {QT_TRANSLATE_NOOP("StringTable", "Speed")},
+    {QT_TRANSLATE_NOOP("StringTable", "Question change speed")},
+    {QT_TRANSLATE_NOOP("StringTable", "Actions")},
+    {QT_TRANSLATE_NOOP("StringTable", "Permitted actions")},
+    {QT_TRANSLATE_NOOP("StringTable", "Resolution")},
+    {QT_TRANSLATE_NOOP("StringTable", "Display resolution")},
+    {QT_TRANSLATE_NOOP("StringTable", "Hotkeys")},
+    {QT_TRANSLATE_NOOP("StringTable", "Hotkeys selection")},
+    {QT_TRANSLATE_NOOP("StringTable", "Show hints")},
+    QT_TRANSLATE_NOOP3("StringTable", "Show hints", "the longer hint of the option"),
+    {QT_TRANSLATE_NOOP("StringTable", "Auto minimization")},
+    {QT_TRANSLATE_NOOP("StringTable", "Auto minimization program at the start")},
+    {QT_TRANSLATE_NOOP("StringTable", "Autorun")},
+    {QT_TRANSLATE_NOOP("StringTable", "Autorun program at the start of Windows")},
+    {QT_TRANSLATE_NOOP("StringTable", "Show SPDIF")},
+    {QT_TRANSLATE_NOOP("StringTable", "Show SPDIF device")},
+    {QT_TRANSLATE_NOOP("StringTable", "Points")},
+    {QT_TRANSLATE_NOOP("StringTable", "Display points")},
+    {QT_TRANSLATE_NOOP("StringTable", "Hint")},
+    {QT_TRANSLATE_NOOP("StringTable", "Show hint")},
+    {QT_TRANSLATE_NOOP("StringTable", "*ESC - display close")},
+    {QT_TRANSLATE_NOOP("StringTable", "See help file")},
+    {QT_TRANSLATE_NOOP("StringTable", "Go to our website")},
+    {QT_TRANSLATE_NOOP("StringTable", "Minimize to tray")},
+    {QT_TRANSLATE_NOOP("StringTable", "Exit the program")},
+    {QT_TRANSLATE_NOOP("StringTable", "Visit the program page")},
+    {QT_TRANSLATE_NOOP("StringTable", "Summation and subtraction")},
+    {QT_TRANSLATE_NOOP("StringTable", "Multiplication and division")},
+    {QT_TRANSLATE_NOOP("StringTable", "More and less")},
+    {QT_TRANSLATE_NOOP("StringTable", "Binary fractions")},
+    {QT_TRANSLATE_NOOP("StringTable", "Decimal fraction")},
+    {QT_TRANSLATE_NOOP("StringTable", "Hyperbolic logarithm")},
+    {QT_TRANSLATE_NOOP("StringTable", "Briggs logarithm")},
+    {QT_TRANSLATE_NOOP("StringTable", "Factorial")},
+    {QT_TRANSLATE_NOOP("StringTable", "Sinus and cosine")},
+    {QT_TRANSLATE_NOOP("StringTable", "Tangent and cotangent")},
+    {QT_TRANSLATE_NOOP("StringTable", "Soundcard")},
+    {QT_TRANSLATE_NOOP("StringTable", "Microphone")},
+    {QT_TRANSLATE_NOOP("StringTable", "L")},
+    {QT_TRANSLATE_NOOP("StringTable", "R")},
+    {QT_TRANSLATE_NOOP("StringTable", "Lvl")},
+    {QT_TRANSLATE_NOOP("StringTable", "External file")},
+    {QT_TRANSLATE_NOOP("StringTable", "Delay")},
+    {QT_TRANSLATE_NOOP("StringTable", "Porog")},
+    {QT_TRANSLATE_NOOP("StringTable", "The number of threads Out: ")},
+    {QT_TRANSLATE_NOOP("StringTable", "The number of threads In:  ")},
+    {QT_TRANSLATE_NOOP("StringTable", "Total:")},
+    {QT_TRANSLATE_NOOP("StringTable", "Correct:")},
+    {QT_TRANSLATE_NOOP("StringTable", "Wrong:")},
+    {QT_TRANSLATE_NOOP("StringTable", "Points:")},
+    {QT_TRANSLATE_NOOP("StringTable", "Is the expression correct?")},
+    {QT_TRANSLATE_NOOP("StringTable",
+                       "The answer key works only while a Numbrook window has the focus.")},
+    {QT_TRANSLATE_NOOP("StringTable", "Results")},
+    {QT_TRANSLATE_NOOP("StringTable", "Start")},
+    {QT_TRANSLATE_NOOP("StringTable", "Previous speed")},
+    {QT_TRANSLATE_NOOP("StringTable", "Next speed")},
+    {QT_TRANSLATE_NOOP("StringTable", "Previous microphone")},
+    {QT_TRANSLATE_NOOP("StringTable", "Next microphone")},
+    {QT_TRANSLATE_NOOP("StringTable", "Previous answer key")},
+    {QT_TRANSLATE_NOOP("StringTable", "Next answer key")},
+    {QT_TRANSLATE_NOOP("StringTable", "Previous language")},
+    {QT_TRANSLATE_NOOP("StringTable", "Next language")},
+    {QT_TRANSLATE_NOOP("StringTable", "Microphone signal")},
+    {QT_TRANSLATE_NOOP("StringTable", "Answer key signal")},
+    {QT_TRANSLATE_NOOP("StringTable", "Threshold")},
+    {QT_TRANSLATE_NOOP("StringTable", "Microphone volume")},
+    {QT_TRANSLATE_NOOP("StringTable", "Microphone level")},
+    {QT_TRANSLATE_NOOP("StringTable", "Sound playing")},
+    {QT_TRANSLATE_NOOP("StringTable", "Question")},
+    {QT_TRANSLATE_NOOP("StringTable", "Large text")},
+    {QT_TRANSLATE_NOOP("StringTable", "Show the question across the board")},
 }};
 
-const QString LanguageValue = QStringLiteral("Languare");
+// A row still written as {"English", "Russian"} would pass its Russian text for a
+// disambiguation and show English in every language: disambiguations are plain ASCII notes.
+constexpr bool disambiguationsAreNotes() {
+    for (const Source &row : Table) {
+        for (const char *c = row.disambiguation; c && *c; ++c) {
+            if (static_cast<unsigned char>(*c) >= 0x80)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(disambiguationsAreNotes(),
+              "a row holds a translation: the catalogues under translations/ hold those");
 
 constexpr std::array<const char *, 10> KindCaptions{"+ -", "* /", "< >", "1/2",     "0.5",
                                                     "ln",  "log", "!",   "sin cos", "tg ctg"};
@@ -107,13 +122,10 @@ constexpr std::array<const char *, 10> KindCaptions{"+ -", "* /", "< >", "1/2", 
 
 QString UiText(UiKey key, qint32 languageIndex) {
     const int row = int(key);
-    if (row < 0 || row >= UiKeyCount)
+    if (row < 0 || row >= UiKeyCount || !IsInterfaceLanguage(languageIndex))
         return {};
-    if (languageIndex == LanguageEnglish)
-        return QString::fromUtf8(Table[row].english);
-    if (languageIndex == LanguageRussian)
-        return QString::fromUtf8(Table[row].russian);
-    return {};
+    return TranslatedText(languageIndex, "StringTable", Table[std::size_t(row)].text,
+                          Table[std::size_t(row)].disambiguation);
 }
 
 QString KindCaption(int kind) {
@@ -123,24 +135,19 @@ QString KindCaption(int kind) {
 }
 
 void StringTable::refill() {
-    if (LanguageIndex != LanguageEnglish && LanguageIndex != LanguageRussian)
+    if (!IsInterfaceLanguage(LanguageIndex))
         return;
     for (int row = 0; row < UiKeyCount; ++row)
-        texts_[row] = UiText(UiKey(row), LanguageIndex);
+        texts_[std::size_t(row)] = UiText(UiKey(row), LanguageIndex);
 }
 
 void StringTable::LoadLanguage() {
-    // A value of another type reads as missing, which means English. So does an index that
-    // names no language: it would leave every caption and the language field blank.
-    LanguageIndex = SettingsKey().readInteger(LanguageValue).value_or(LanguageEnglish);
-    if (LanguageIndex != LanguageEnglish && LanguageIndex != LanguageRussian) {
-        LanguageIndex = LanguageEnglish;
-    }
+    LanguageIndex = StoredInterfaceLanguage();
 }
 
 void StringTable::SaveLanguage() const {
     SettingsKey key;
-    key.writeInteger(LanguageValue, LanguageIndex);
+    key.writeInteger(QLatin1String(InterfaceLanguageSetting), LanguageIndex);
     key.close();
 }
 

@@ -3,13 +3,18 @@
 
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <array>
 
 namespace numbrook {
 
-// The keys of the interface string table, in the table's order.
+// The keys of the interface string table, in the table's order. Their names are known at run
+// time (for the tests and the translation notes), hence the namespace of their own.
+namespace uikeys {
+Q_NAMESPACE
+
 enum class UiKey {
     LanguageName,
     InterfaceCaption,
@@ -95,14 +100,20 @@ enum class UiKey {
     LargeTextHint,
     Count
 };
+Q_ENUM_NS(UiKey)
+
+} // namespace uikeys
+
+using uikeys::UiKey;
 
 constexpr int UiKeyCount = int(UiKey::Count);
 
-// The interface languages by index.
+// The interface languages by index (the others follow in InterfaceLanguages).
 constexpr qint32 LanguageEnglish = 0;
 constexpr qint32 LanguageRussian = 1;
 
-// The text of `key` in language `languageIndex`; empty for an index that names no language.
+// The text of `key` in language `languageIndex`, from the language's catalogue; empty for an
+// index that names no language.
 QString UiText(UiKey key, qint32 languageIndex);
 
 // The fixed caption of kind label `kind` (1..10), the same in every language.
@@ -118,8 +129,9 @@ public:
     QString text(UiKey key) const { return texts_[std::size_t(key)]; }
     QString operator[](UiKey key) const { return text(key); }
 
-    // Reads the index from the settings value "Languare" (English for one that names no
-    // language); writes it there (failures are not reported).
+    // Reads the index from the settings value "Languare" (the desktop's language when nothing
+    // is stored, English for an index that names no language); writes it there (failures are
+    // not reported).
     void LoadLanguage();
     void SaveLanguage() const;
 

@@ -3,6 +3,7 @@
 
 #include "WebPages.h"
 
+#include "InterfaceLanguages.h"
 #include "StringTable.h"
 
 namespace numbrook {
@@ -14,24 +15,41 @@ const char *const HomePages[] = {"https://www.numbrook.example/en/",
                                  "https://www.numbrook.example/ru/"};
 const char *const ProgramPages[] = {"https://www.numbrook.example/en/programs/numbrook/",
                                     "https://www.numbrook.example/ru/programs/numbrook/"};
-const char *const HelpFiles[] = {"Help_e.txt", "Help_r.txt"};
 
 bool isLanguage(qint32 languageIndex) {
-    return languageIndex == LanguageEnglish || languageIndex == LanguageRussian;
+    return IsInterfaceLanguage(languageIndex);
+}
+
+// The site has English and Russian pages; the other languages get the English ones.
+int siteLanguage(qint32 languageIndex) {
+    return languageIndex == LanguageRussian ? LanguageRussian : LanguageEnglish;
 }
 
 } // namespace
 
 QUrl HomePageUrl(qint32 languageIndex) {
-    return isLanguage(languageIndex) ? QUrl(QLatin1String(HomePages[languageIndex])) : QUrl();
+    return isLanguage(languageIndex) ? QUrl(QLatin1String(HomePages[siteLanguage(languageIndex)]))
+                                     : QUrl();
 }
 
 QUrl ProgramPageUrl(qint32 languageIndex) {
-    return isLanguage(languageIndex) ? QUrl(QLatin1String(ProgramPages[languageIndex])) : QUrl();
+    return isLanguage(languageIndex)
+               ? QUrl(QLatin1String(ProgramPages[siteLanguage(languageIndex)]))
+               : QUrl();
 }
 
 QString HelpFileName(qint32 languageIndex) {
-    return isLanguage(languageIndex) ? QLatin1String(HelpFiles[languageIndex]) : QString();
+    // English and Russian keep their old names; the others are named by their catalogue.
+    switch (languageIndex) {
+    case LanguageEnglish:
+        return QStringLiteral("Help_e.txt");
+    case LanguageRussian:
+        return QStringLiteral("Help_r.txt");
+    default:
+        return isLanguage(languageIndex)
+                   ? QStringLiteral("Help_%1.txt").arg(InterfaceLanguageCode(languageIndex))
+                   : QString();
+    }
 }
 
 } // namespace numbrook

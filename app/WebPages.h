@@ -12,7 +12,8 @@ namespace numbrook {
 QUrl HomePageUrl(qint32 languageIndex);
 QUrl ProgramPageUrl(qint32 languageIndex);
 
-// The help text of a language ("Help_e.txt", "Help_r.txt"); empty for any other index.
+// The help text of a language ("Help_e.txt", "Help_r.txt", "Help_de.txt", ...); empty for an
+// index that names no language.
 QString HelpFileName(qint32 languageIndex);
 
 } // namespace numbrook

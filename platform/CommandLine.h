@@ -21,14 +21,16 @@ struct CommandLineOutcome {
 // Reads the program's arguments (the program name first): --help and --version print and end
 // with status 0; an unknown option or a stray argument prints the error and the usage to the
 // error output and ends with status 2. Qt's own options (-platform, -style, ...) are accepted,
-// listed in the help and left in place for the application object to act on.
-CommandLineOutcome parseCommandLine(const QStringList &arguments);
+// listed in the help and left in place for the application object to act on. The texts are in
+// interface language `languageIndex`.
+CommandLineOutcome parseCommandLine(const QStringList &arguments, int languageIndex = 0);
 
 // main()'s arguments as text, the program name first.
 QStringList argumentList(int argc, char **argv);
 
 // parseCommandLine over main()'s arguments, printing what it says. Returns the exit status when
-// the program is to end now. Needs no application object and no display.
+// the program is to end now, in the stored interface language (the desktop's when none is
+// stored). Needs no application object and no display.
 std::optional<int> handleCommandLine(int argc, char **argv);
 
 } // namespace numbrook

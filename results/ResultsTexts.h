@@ -3,14 +3,20 @@
 
 #pragma once
 
-// Every text of the results window and of the microphone check, in both interface languages.
+// Every text of the results window and of the microphone check: the English source texts and
+// their look-up in the catalogue of any interface language.
 
 #include "MicrophoneCheck.h"
 #include "ResultsStore.h"
 
+#include <QObject>
 #include <QString>
 
 namespace numbrook {
+
+// The names of the texts are known at run time, hence the namespace of their own.
+namespace resultstexts {
+Q_NAMESPACE
 
 enum class ResultsText {
     WindowTitle,
@@ -93,6 +99,11 @@ enum class ResultsText {
     MicrophoneNoClap,
     Count
 };
+Q_ENUM_NS(ResultsText)
+
+} // namespace resultstexts
+
+using resultstexts::ResultsText;
 
 class ResultsTexts {
 public:

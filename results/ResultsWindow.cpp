@@ -3,6 +3,8 @@
 
 #include "ResultsWindow.h"
 
+#include "InterfaceLanguages.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
@@ -340,8 +342,7 @@ void ResultsWindow::reload() {
 }
 
 QLocale ResultsWindow::textLocale() const {
-    return QLocale(texts_.language() == ResultsTexts::Russian ? QLocale::Russian
-                                                              : QLocale::English);
+    return InterfaceLanguageLocale(texts_.language());
 }
 
 void ResultsWindow::showSummary() {

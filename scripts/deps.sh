@@ -18,6 +18,10 @@ build_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libpulse-dev libxcb1-dev libx11-dev
     fonts-dejavu-core
+    # The interface languages: lupdate and lrelease (the build turns the catalogues into .qm
+    # files), Qt's own catalogues for its dialogs, and a font with Chinese characters.
+    qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n
+    fonts-wqy-microhei
     # Results database and its window.
     qt6-charts-dev libqt6sql6-sqlite libqt6opengl6-dev
     # A display for machines without one.

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -167,7 +168,7 @@ void ShellWindowsTest::everyKeyFilledInBothLanguages() {
 }
 
 void ShellWindowsTest::otherLanguageIndex_givesNoTexts() {
-    for (qint32 language : {-1, 2, 7}) {
+    for (qint32 language : {-1, InterfaceLanguageCount, 99}) {
         QVERIFY(UiText(UiKey::LanguageName, language).isEmpty());
         StringTable strings;
         strings.LanguageIndex = language;
@@ -178,7 +179,7 @@ void ShellWindowsTest::otherLanguageIndex_givesNoTexts() {
     StringTable strings;
     strings.LanguageIndex = LanguageRussian;
     strings.refill();
-    strings.LanguageIndex = 7;
+    strings.LanguageIndex = 99;
     strings.refill();
     QCOMPARE(strings[UiKey::TotalCaption], QStringLiteral("Всего:"));
 }
@@ -227,7 +228,7 @@ void ShellWindowsTest::applyLanguage_fillsNamedControls() {
 }
 
 void ShellWindowsTest::applyLanguage_unknownIndexLeavesCaptionsEmptyUntilSwitch() {
-    LanguageProgram controls(7);
+    LanguageProgram controls(InterfaceLanguageCount + 7);
     QCOMPARE(controls.text("Lbl_Lang"), QStringLiteral(":"));
     QCOMPARE(controls.text("Edit_Lang"), QString());
     QCOMPARE(controls.text("Lbl_Title_1"), QString());
@@ -328,7 +329,8 @@ void ShellWindowsTest::language_loadedAtStartAndSavedAtEnd_data() {
     QTest::addColumn<qint32>("loaded");
     QTest::newRow("no value") << QString() << 0;
     QTest::newRow("Russian") << "1" << 1;
-    QTest::newRow("index 2 reads as English") << "2" << 0;
+    QTest::newRow("German") << "2" << 2;
+    QTest::newRow("index 10 reads as English") << "10" << 0;
     QTest::newRow("index -5 reads as English") << "-5" << 0;
     QTest::newRow("another type reads as missing") << "Russian" << 0;
 }
@@ -363,11 +365,16 @@ void ShellWindowsTest::pages_followLanguageIndex() {
     QVERIFY(HomePageUrl(0) != HomePageUrl(1));
     QVERIFY(ProgramPageUrl(0) != ProgramPageUrl(1));
     QVERIFY(HomePageUrl(0) != ProgramPageUrl(0));
-    QVERIFY(HomePageUrl(2).isEmpty());
+    // The site has no pages of the other languages: they get the English ones.
+    QCOMPARE(HomePageUrl(2), HomePageUrl(0));
+    QCOMPARE(ProgramPageUrl(9), ProgramPageUrl(0));
+    QVERIFY(HomePageUrl(InterfaceLanguageCount).isEmpty());
     QVERIFY(ProgramPageUrl(-1).isEmpty());
     QCOMPARE(HelpFileName(0), QStringLiteral("Help_e.txt"));
     QCOMPARE(HelpFileName(1), QStringLiteral("Help_r.txt"));
-    QVERIFY(HelpFileName(2).isEmpty());
+    QCOMPARE(HelpFileName(2), QStringLiteral("Help_de.txt"));
+    QCOMPARE(HelpFileName(6), QStringLiteral("Help_pt_BR.txt"));
+    QVERIFY(HelpFileName(InterfaceLanguageCount).isEmpty());
 }
 
 void ShellWindowsTest::hotkeyPresses_answerBoxEndsAsLastPressSays_data() {
@@ -422,9 +429,20 @@ void ShellWindowsTest::options_toggleAndLanguageSwitch() {
     QCOMPARE(ToggledOption(1), 0);
     QCOMPARE(ToggledOption(0), 1);
     QCOMPARE(ToggledOption(5), 1);
+    // The arrows step through every language, round at both ends.
     QCOMPARE(SwitchedLanguage(0), 1);
-    QCOMPARE(SwitchedLanguage(1), 0);
-    QCOMPARE(SwitchedLanguage(7), 0);
+    QCOMPARE(SwitchedLanguage(1, -1), 0);
+    QCOMPARE(SwitchedLanguage(0, -1), InterfaceLanguageCount - 1);
+    QCOMPARE(SwitchedLanguage(InterfaceLanguageCount - 1), 0);
+    QCOMPARE(SwitchedLanguage(99), 1);
+    QSet<qint32> visited;
+    qint32 language = LanguageEnglish;
+    for (int step = 0; step < InterfaceLanguageCount; ++step) {
+        visited.insert(language);
+        language = SwitchedLanguage(language);
+    }
+    QCOMPARE(language, LanguageEnglish);
+    QCOMPARE(visited.size(), InterfaceLanguageCount);
 }
 
 void ShellWindowsTest::autoRun_writesAndRemovesEntryForRunningExecutable() {
@@ -446,15 +464,23 @@ void ShellWindowsTest::autoRun_failedWriteShowsMessage() {
     QFile blocker(config_->path() + QStringLiteral("/autostart"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QString shown;
-    QTimer::singleShot(0, this, [&shown] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->accept();
-        }
-    });
-    ApplyAutoRun(true, nullptr);
-    QCOMPARE(shown, QStringLiteral("Failed to set data for 'tst_shellwindows'"));
+    // The message speaks the interface language.
+    const auto shownIn = [this](int language) {
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        InstallInterfaceLanguage(language);
+        ApplyAutoRun(true, nullptr);
+        InstallInterfaceLanguage(LanguageEnglish);
+        return shown;
+    };
+    QCOMPARE(shownIn(LanguageEnglish), QStringLiteral("Failed to set data for 'tst_shellwindows'"));
+    QCOMPARE(shownIn(LanguageRussian),
+             QStringLiteral("Не удалось установить данные для «tst_shellwindows»"));
 }
 
 QTEST_MAIN(ShellWindowsTest)

@@ -6,10 +6,11 @@
 #   - lintian finds no error and no warning;
 #   - unpacked into a scratch root, the package holds every file it should, the icons at the
 #     sizes their folders name;
-#   - the installed program, started from another folder, shows its main window, opens its help
-#     text from the installed data folder (through a stand-in xdg-open that records what it is
-#     given) and writes its sound object ini under XDG_CONFIG_HOME, as its own folder is not
-#     writable.
+#   - the installed program, started from another folder on a German desktop, shows its main
+#     window, opens the German help text from the installed data folder (through a stand-in
+#     xdg-open that records what it is given) and writes its sound object ini under
+#     XDG_CONFIG_HOME, as its own folder is not writable;
+#   - every help text is installed and every catalogue is inside the program.
 # Needs a display (run it inside scripts/test-env.sh).
 #   tests/package/check_package.sh [package.deb] [screenshot.png]
 set -euo pipefail
@@ -52,6 +53,14 @@ expected=(
     usr/share/man/man1/numbrook.1.gz
     usr/share/numbrook/Help_e.txt
     usr/share/numbrook/Help_r.txt
+    usr/share/numbrook/Help_de.txt
+    usr/share/numbrook/Help_fr.txt
+    usr/share/numbrook/Help_es.txt
+    usr/share/numbrook/Help_it.txt
+    usr/share/numbrook/Help_pt_BR.txt
+    usr/share/numbrook/Help_pl.txt
+    usr/share/numbrook/Help_uk.txt
+    usr/share/numbrook/Help_zh_CN.txt
     usr/share/doc/numbrook/copyright
     usr/share/doc/numbrook/changelog.gz
 )
@@ -66,6 +75,12 @@ for side in 16 22 24 32 48 64 128 256; do
     [ -f "$png" ] || continue
     size=$(identify -format '%wx%h' "$png")
     [ "$size" = "${side}x$side" ] || fail "$png is $size"
+done
+# The catalogues of every language are inside the program (resource names are UTF-16).
+for code in ru de fr es it pt_BR pl uk zh_CN; do
+    name=$(printf '%s' "numbrook_$code.qm" | sed 's/./\\x00&/g')
+    LC_ALL=C grep -qaP "$name" "$root/usr/bin/numbrook" ||
+        fail "the program holds no catalogue numbrook_$code.qm"
 done
 if file "$root/usr/bin/numbrook" | grep -q 'not stripped'; then
     fail "the installed program is not stripped"
@@ -117,8 +132,9 @@ fi
 
 (
     cd "$work/elsewhere"
+    # On a German desktop with no language stored: the German interface and help text.
     exec env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-        PATH="$work/stubs:$PATH" \
+        PATH="$work/stubs:$PATH" LANGUAGE=de LANG=de_DE.UTF-8 LC_ALL= LC_MESSAGES= \
         NUMBROOK_NO_SPLASH=1 QT_QPA_PLATFORM=xcb "${run_as[@]}" "$root/usr/bin/numbrook"
 ) >"$work/program.log" 2>&1 &
 pid=$!
@@ -140,7 +156,7 @@ else
         [ -s "$opened" ] && break
         sleep 0.1
     done
-    if grep -qE "^(file://)?$root/usr/share/numbrook/Help_[er]\.txt$" "$opened" 2>/dev/null; then
+    if grep -qE "^(file://)?$root/usr/share/numbrook/Help_de\.txt$" "$opened" 2>/dev/null; then
         pass "help text found in the installed data folder: $(cat "$opened")"
     else
         fail "help did not open the installed help text (xdg-open got: $(cat "$opened" 2>/dev/null))"

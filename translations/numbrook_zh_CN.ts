@@ -1,0 +1,740 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Qt: the window system plugin (xcb, wayland, offscreen, ...).</source>
+        <translation>Qt：窗口系统插件（xcb、wayland、offscreen 等）。</translation>
+    </message>
+    <message>
+        <source>Qt: where to look for window system plugins.</source>
+        <translation>Qt：查找窗口系统插件的位置。</translation>
+    </message>
+    <message>
+        <source>Qt: the platform theme.</source>
+        <translation>Qt：平台主题。</translation>
+    </message>
+    <message>
+        <source>Qt: load an extra input plugin.</source>
+        <translation>Qt：加载额外的输入插件。</translation>
+    </message>
+    <message>
+        <source>Qt: the X display to use instead of $DISPLAY.</source>
+        <translation>Qt：代替 $DISPLAY 使用的 X 显示。</translation>
+    </message>
+    <message>
+        <source>Qt: the main window&apos;s geometry on X11.</source>
+        <translation>Qt：X11 下主窗口的几何尺寸。</translation>
+    </message>
+    <message>
+        <source>Qt: the geometry of the first window.</source>
+        <translation>Qt：第一个窗口的几何尺寸。</translation>
+    </message>
+    <message>
+        <source>Qt: the default window icon.</source>
+        <translation>Qt：默认窗口图标。</translation>
+    </message>
+    <message>
+        <source>Qt: the title of the first window.</source>
+        <translation>Qt：第一个窗口的标题。</translation>
+    </message>
+    <message>
+        <source>Qt: restore the given session.</source>
+        <translation>Qt：恢复指定的会话。</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style.</source>
+        <translation>Qt：控件样式。</translation>
+    </message>
+    <message>
+        <source>Qt: a style sheet for the widgets.</source>
+        <translation>Qt：控件的样式表。</translation>
+    </message>
+    <message>
+        <source>Qt: lay the windows out right to left.</source>
+        <translation>Qt：从右向左排列窗口。</translation>
+    </message>
+    <message>
+        <source>Qt: report the number of widgets left at the end.</source>
+        <translation>Qt：结束时报告剩余控件的数量。</translation>
+    </message>
+    <message>
+        <source>Qt: QML debugger settings.</source>
+        <translation>Qt：QML 调试器设置。</translation>
+    </message>
+    <message>
+        <source>Qt: never grab the mouse or keyboard (X11).</source>
+        <translation>Qt：从不独占鼠标或键盘（X11）。</translation>
+    </message>
+    <message>
+        <source>Qt: grab even under a debugger (X11).</source>
+        <translation>Qt：即使在调试器下也独占（X11）。</translation>
+    </message>
+    <message>
+        <source>Qt: run X11 requests synchronously, for debugging.</source>
+        <translation>Qt：同步执行 X11 请求，用于调试。</translation>
+    </message>
+    <message>
+        <source>Numbrook drills a child in mental arithmetic.</source>
+        <translation>Numbrook 帮助孩子练习心算。</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>显示本帮助并退出。</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>显示版本并退出。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>意外的参数：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTexts</name>
+    <message>
+        <source>Numbrook: results</source>
+        <translation>Numbrook：成绩</translation>
+    </message>
+    <message>
+        <source>No quizzes recorded yet. Results appear here after the first quiz.</source>
+        <translation>还没有练习记录。第一次练习后，成绩会显示在这里。</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1 quizzes · %2 % right · typical answer time %3</source>
+        <translation>最近 7 天：练习 %1 次 · 正确 %2 % · 通常答题时间 %3</translation>
+    </message>
+    <message>
+        <source>No quizzes in the last 7 days.</source>
+        <translation>最近 7 天没有练习。</translation>
+    </message>
+    <message>
+        <source>▲ %1 % more right answers than the week before</source>
+        <translation>▲ 答对比前一周多 %1 %</translation>
+    </message>
+    <message>
+        <source>▼ %1 % fewer right answers than the week before</source>
+        <translation>▼ 答对比前一周少 %1 %</translation>
+    </message>
+    <message>
+        <source>● as many right answers as the week before</source>
+        <translation>● 答对数与前一周相同</translation>
+    </message>
+    <message>
+        <source>answers %1 faster</source>
+        <translation>答题快了 %1</translation>
+    </message>
+    <message>
+        <source>answers %1 slower</source>
+        <translation>答题慢了 %1</translation>
+    </message>
+    <message>
+        <source>No quizzes the week before to compare with.</source>
+        <translation>前一周没有练习，无法比较。</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>Right answers and typical answer time by day</source>
+        <translation>每天的答对情况和通常答题时间</translation>
+    </message>
+    <message>
+        <source>Right answers, %</source>
+        <translation>答对，%</translation>
+    </message>
+    <message>
+        <source>Typical answer time, s</source>
+        <translation>通常答题时间，秒</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation>M/d</translation>
+    </message>
+    <message>
+        <source>Recent quizzes</source>
+        <translation>最近的练习</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2 quizzes</source>
+        <translation>显示 %1 / %2 次练习</translation>
+    </message>
+    <message>
+        <source>Show more</source>
+        <translation>显示更多</translation>
+    </message>
+    <message>
+        <source>Questions of the selected quiz</source>
+        <translation>所选练习的题目</translation>
+    </message>
+    <message>
+        <source>Select a quiz to see its questions.</source>
+        <translation>选择一次练习以查看其题目。</translation>
+    </message>
+    <message>
+        <source>Most often wrong (last 8 weeks)</source>
+        <translation>最常答错（最近 8 周）</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>级别</translation>
+    </message>
+    <message>
+        <source>Kinds</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time per question</source>
+        <translation>每题时间</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>题数</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>答对</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>答错</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Typical answer</source>
+        <translation>通常答题</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Answer time</source>
+        <translation>答题时间</translation>
+    </message>
+    <message>
+        <source>Equation</source>
+        <translation>算式</translation>
+    </message>
+    <message>
+        <source>Equation is</source>
+        <translation>算式实际</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>回答</translation>
+    </message>
+    <message>
+        <source>Judged</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Times shown</source>
+        <translation>出现次数</translation>
+    </message>
+    <message>
+        <source>ddd d MMM, HH:mm</source>
+        <translation>M月d日 ddd HH:mm</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>full screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>in progress</source>
+        <translation>进行中</translation>
+    </message>
+    <message>
+        <source>completed</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>program closed</source>
+        <translation>程序已关闭</translation>
+    </message>
+    <message>
+        <source>unfinished</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>true</source>
+        <translation>正确</translation>
+    </message>
+    <message>
+        <source>false</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>未回答</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>clap</source>
+        <translation>拍手</translation>
+    </message>
+    <message>
+        <source>✔ right</source>
+        <translation>✔ 对</translation>
+    </message>
+    <message>
+        <source>✘ wrong</source>
+        <translation>✘ 错</translation>
+    </message>
+    <message>
+        <source>Export to CSV…</source>
+        <translation>导出为 CSV…</translation>
+    </message>
+    <message>
+        <source>Export results</source>
+        <translation>导出成绩</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>numbrook-results.csv</source>
+        <translation>numbrook-成绩.csv</translation>
+    </message>
+    <message>
+        <source>The results could not be written to %1.</source>
+        <translation>无法将成绩写入 %1。</translation>
+    </message>
+    <message>
+        <source>Clear history…</source>
+        <translation>清除历史…</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>清除历史</translation>
+    </message>
+    <message>
+        <source>Delete the record of every quiz? This cannot be undone.</source>
+        <translation>删除所有练习记录吗？此操作无法撤销。</translation>
+    </message>
+    <message>
+        <source>The history could not be cleared.</source>
+        <translation>无法清除历史。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Results cannot be saved: the file %1 cannot be opened. Quizzes still work.</source>
+        <translation>成绩无法保存：无法打开文件 %1。练习仍可正常进行。</translation>
+    </message>
+    <message>
+        <source>The results file %1 was in use by another program; some results may wait to be saved.</source>
+        <translation>成绩文件 %1 正被其他程序占用；部分成绩可能尚待保存。</translation>
+    </message>
+    <message>
+        <source>The results file was damaged. It was kept as %1 and a new one was started.</source>
+        <translation>成绩文件已损坏。已保留为 %1，并新建了一个文件。</translation>
+    </message>
+    <message>
+        <source>Some results could not be saved to %1.</source>
+        <translation>部分成绩无法保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Test microphone</source>
+        <translation>测试麦克风</translation>
+    </message>
+    <message>
+        <source>clap twice</source>
+        <translation>请拍手两次</translation>
+    </message>
+    <message>
+        <source>Background up to %1, claps %2 and %3: threshold %4 proposed.</source>
+        <translation>背景最高 %1，拍手 %2 和 %3：建议阈值 %4。</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Only one clap stood out from the background. Clap twice, a little louder.</source>
+        <translation>只有一次拍手高于背景声。请再拍两次，稍微用力些。</translation>
+    </message>
+    <message>
+        <source>The claps were not clearly louder than the background (up to %1). The threshold stays as it was.</source>
+        <translation>拍手声没有明显高于背景声（最高 %1）。阈值保持不变。</translation>
+    </message>
+    <message>
+        <source>Nothing was heard from the microphone.</source>
+        <translation>麦克风没有传来任何声音。</translation>
+    </message>
+    <message>
+        <source>Last quiz: %1 of %2 right, %3 points, typical answer time %4</source>
+        <translation>上次练习：%2 题答对 %1 题，得分 %3，通常答题时间 %4</translation>
+    </message>
+    <message>
+        <source>No clap was heard. Clap twice, close to the microphone. The threshold stays as it was.</source>
+        <translation>没有听到拍手声。请靠近麦克风拍手两次。阈值保持不变。</translation>
+    </message>
+</context>
+<context>
+    <name>ShellActions</name>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>无法设置“%1”的数据</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>English</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>界面</translation>
+    </message>
+    <message>
+        <source>Questions settings</source>
+        <translation>题目设置</translation>
+    </message>
+    <message>
+        <source>Actions settings</source>
+        <translation>运算设置</translation>
+    </message>
+    <message>
+        <source>Display settings</source>
+        <translation>显示设置</translation>
+    </message>
+    <message>
+        <source>System settings</source>
+        <translation>系统设置</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>难度</translation>
+    </message>
+    <message>
+        <source>Questions complexity level</source>
+        <translation>题目难度</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Question change speed</source>
+        <translation>换题速度</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>运算</translation>
+    </message>
+    <message>
+        <source>Permitted actions</source>
+        <translation>允许的运算</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Display resolution</source>
+        <translation>显示分辨率</translation>
+    </message>
+    <message>
+        <source>Hotkeys</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>Hotkeys selection</source>
+        <translation>选择快捷键</translation>
+    </message>
+    <message>
+        <source>Show hints</source>
+        <translation>显示提示</translation>
+    </message>
+    <message>
+        <source>Show hints</source>
+        <comment>the longer hint of the option</comment>
+        <translation>显示悬停提示</translation>
+    </message>
+    <message>
+        <source>Auto minimization</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Auto minimization program at the start</source>
+        <translation>启动时自动最小化程序</translation>
+    </message>
+    <message>
+        <source>Autorun</source>
+        <translation>自动启动</translation>
+    </message>
+    <message>
+        <source>Autorun program at the start of Windows</source>
+        <translation>登录时自动启动程序</translation>
+    </message>
+    <message>
+        <source>Show SPDIF</source>
+        <translation>显示 SPDIF</translation>
+    </message>
+    <message>
+        <source>Show SPDIF device</source>
+        <translation>显示 SPDIF 设备</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Display points</source>
+        <translation>显示得分</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示图</translation>
+    </message>
+    <message>
+        <source>Show hint</source>
+        <translation>显示提示图</translation>
+    </message>
+    <message>
+        <source>*ESC - display close</source>
+        <translation>*ESC - 关闭显示</translation>
+    </message>
+    <message>
+        <source>See help file</source>
+        <translation>打开帮助</translation>
+    </message>
+    <message>
+        <source>Go to our website</source>
+        <translation>访问我们的网站</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>最小化到托盘</translation>
+    </message>
+    <message>
+        <source>Exit the program</source>
+        <translation>退出程序</translation>
+    </message>
+    <message>
+        <source>Visit the program page</source>
+        <translation>访问程序主页</translation>
+    </message>
+    <message>
+        <source>Summation and subtraction</source>
+        <translation>加法和减法</translation>
+    </message>
+    <message>
+        <source>Multiplication and division</source>
+        <translation>乘法和除法</translation>
+    </message>
+    <message>
+        <source>More and less</source>
+        <translation>大于和小于</translation>
+    </message>
+    <message>
+        <source>Binary fractions</source>
+        <translation>分数</translation>
+    </message>
+    <message>
+        <source>Decimal fraction</source>
+        <translation>小数</translation>
+    </message>
+    <message>
+        <source>Hyperbolic logarithm</source>
+        <translation>自然对数</translation>
+    </message>
+    <message>
+        <source>Briggs logarithm</source>
+        <translation>常用对数</translation>
+    </message>
+    <message>
+        <source>Factorial</source>
+        <translation>阶乘</translation>
+    </message>
+    <message>
+        <source>Sinus and cosine</source>
+        <translation>正弦和余弦</translation>
+    </message>
+    <message>
+        <source>Tangent and cotangent</source>
+        <translation>正切和余切</translation>
+    </message>
+    <message>
+        <source>Soundcard</source>
+        <translation>声卡</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Lvl</source>
+        <translation>电平</translation>
+    </message>
+    <message>
+        <source>External file</source>
+        <translation>外部文件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延迟</translation>
+    </message>
+    <message>
+        <source>Porog</source>
+        <translation>阈值</translation>
+    </message>
+    <message>
+        <source>The number of threads Out: </source>
+        <translation>输出线程数 Out: </translation>
+    </message>
+    <message>
+        <source>The number of threads In:  </source>
+        <translation>输入线程数 In:  </translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>总数：</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>答对：</translation>
+    </message>
+    <message>
+        <source>Wrong:</source>
+        <translation>答错：</translation>
+    </message>
+    <message>
+        <source>Points:</source>
+        <translation>得分：</translation>
+    </message>
+    <message>
+        <source>Is the expression correct?</source>
+        <translation>这个算式对吗？</translation>
+    </message>
+    <message>
+        <source>The answer key works only while a Numbrook window has the focus.</source>
+        <translation>只有 Numbrook 窗口处于活动状态时，答题键才有效。</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>成绩</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Previous speed</source>
+        <translation>上一个速度</translation>
+    </message>
+    <message>
+        <source>Next speed</source>
+        <translation>下一个速度</translation>
+    </message>
+    <message>
+        <source>Previous microphone</source>
+        <translation>上一个麦克风</translation>
+    </message>
+    <message>
+        <source>Next microphone</source>
+        <translation>下一个麦克风</translation>
+    </message>
+    <message>
+        <source>Previous answer key</source>
+        <translation>上一个答题键</translation>
+    </message>
+    <message>
+        <source>Next answer key</source>
+        <translation>下一个答题键</translation>
+    </message>
+    <message>
+        <source>Previous language</source>
+        <translation>上一种语言</translation>
+    </message>
+    <message>
+        <source>Next language</source>
+        <translation>下一种语言</translation>
+    </message>
+    <message>
+        <source>Microphone signal</source>
+        <translation>麦克风信号</translation>
+    </message>
+    <message>
+        <source>Answer key signal</source>
+        <translation>答题键信号</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>阈值</translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation>麦克风音量</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>麦克风电平</translation>
+    </message>
+    <message>
+        <source>Sound playing</source>
+        <translation>正在播放声音</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>题目</translation>
+    </message>
+    <message>
+        <source>Large text</source>
+        <translation>大字</translation>
+    </message>
+    <message>
+        <source>Show the question across the board</source>
+        <translation>在整个黑板上显示题目</translation>
+    </message>
+</context>
+<context>
+    <name>numbrook::HelpWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+</context>
+</TS>
