@@ -191,8 +191,9 @@ private Q_SLOTS:
                          .entryList(QDir::Files)
                          .filter(QStringLiteral("corrupt")),
                      QStringList());
-            // Reading still works beside a writer in the write-ahead log mode.
-            QCOMPARE(store.recentQuizzes(10).size(), lockedAtStart ? 0 : 1);
+            // Reading still works beside a writer in the write-ahead log mode (a quiz without
+            // a judged question is not listed yet).
+            QCOMPARE(store.recentQuizzes(10).size(), 0);
             other.exec(QStringLiteral("COMMIT"));
         }
         QVERIFY(store.recordQuestion(quiz, question(QStringLiteral("2+3=5"), true, 800)));
@@ -278,7 +279,7 @@ private Q_SLOTS:
         }
         RawConnection raw(path());
         QCOMPARE(raw.value(QStringLiteral("PRAGMA user_version")).toInt(),
-                 usable ? 1 : storedVersion);
+                 usable ? 2 : storedVersion);
         QCOMPARE(raw.value(QStringLiteral("PRAGMA journal_mode")).toString(),
                  QStringLiteral("wal"));
         QCOMPARE(QDir(QFileInfo(path()).absolutePath())
@@ -375,10 +376,11 @@ private Q_SLOTS:
         store.recordQuestion(old, question(QStringLiteral("1+1=2"), true, 300));
         store.endQuiz(old, QuizTotals{kStart, 1, 1, 0, 1}, true);
         const qint64 running = store.beginQuiz(quizStart(kStart.addSecs(600)));
+        QVERIFY(store.recordQuestion(running, question(QStringLiteral("2+2=4"), true, 300)));
         QVERIFY(store.clearHistory());
         QCOMPARE(store.recentQuizzes(10).value(0).state, QuizState::Running);
         QCOMPARE(store.quizCount(), 1);
-        QVERIFY(store.recordQuestion(running, question(QStringLiteral("2+2=4"), true, 300)));
+        QVERIFY(store.recordQuestion(running, question(QStringLiteral("2+3=5"), true, 300)));
     }
 };
 
