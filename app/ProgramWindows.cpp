@@ -28,6 +28,7 @@ ProgramWindows::ProgramWindows(SoundEngine &sound)
         }
     });
     QObject::connect(&recorder, &QuizRecorder::quizEnded, &main, [this] { quizEnded(); });
+    main.setChildStore(results);
 }
 
 ProgramWindows::~ProgramWindows() {

@@ -400,10 +400,10 @@ bool ResultsStore::writePending() {
 
 QSqlError ResultsStore::insertQuiz(const QuizStart &start, qint64 &id) {
     QSqlQuery query = db_->query();
-    query.prepare(
-        QStringLiteral("INSERT INTO quiz (started_at, day, level, kinds, speed, display_mode,"
-                       " child_id) VALUES (?, ?, ?, ?, ?, ?,"
-                       " COALESCE((SELECT id FROM child WHERE id = ?), 1))"));
+    query.prepare(QStringLiteral(
+        "INSERT INTO quiz (started_at, day, level, kinds, speed, display_mode,"
+        " child_id) VALUES (?, ?, ?, ?, ?, ?,"
+        " COALESCE((SELECT id FROM child WHERE id = ?), (SELECT MIN(id) FROM child)))"));
     // A child removed meanwhile leaves the quiz to the first child rather than losing it.
     for (const QVariant &value :
          {QVariant(start.startedAt.toMSecsSinceEpoch()),

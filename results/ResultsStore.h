@@ -28,8 +28,8 @@ namespace numbrook {
 
 Q_DECLARE_LOGGING_CATEGORY(lcResults)
 
-// Every quiz belongs to a child; the first child (who has all the history from before there
-// were children) is never removed. 0 as a child's id means every child.
+// Every quiz belongs to a child; the first child has all the history from before there were
+// children. There is always at least one child. 0 as a child's id means every child.
 inline constexpr qint64 kFirstChild = 1;
 inline constexpr qint64 kEveryChild = 0;
 
@@ -181,7 +181,7 @@ public:
     QList<ChildProfile> children();
     ChildNameProblem addChild(const QString &name, int picture, qint64 *id = nullptr);
     ChildNameProblem changeChild(qint64 id, const QString &name, int picture);
-    // Deletes the child and every quiz of theirs; the first child stays.
+    // Deletes the child and every quiz of theirs; the last child stays.
     bool removeChild(qint64 id);
     // The child's own quiz settings as the settings panel wrote them; none before the first.
     std::optional<QString> childSettings(qint64 id);

@@ -66,7 +66,7 @@ ChildNameProblem ResultsStore::changeChild(qint64 id, const QString &name, int p
 }
 
 bool ResultsStore::removeChild(qint64 id) {
-    if (id == kFirstChild || !ensureOpen())
+    if (!ensureOpen() || children().size() <= 1)
         return false;
     QSqlQuery query = newQuery();
     // One transaction: the child and their quizzes (whose questions go with them) go together.
