@@ -4,6 +4,7 @@
 #include "ResultsTexts.h"
 
 #include <QLocale>
+#include <QStringList>
 
 #include <array>
 
@@ -132,6 +133,48 @@ constexpr std::array kTexts = {
     Entry{ResultsText::MicrophoneNoClap,
           u"No clap was heard. Clap twice, close to the microphone. The threshold stays as it was.",
           u"Хлопков не слышно. Хлопните дважды ближе к микрофону. Порог остаётся прежним."},
+    Entry{ResultsText::ChildCaption, u"Child:", u"Ребёнок:"},
+    Entry{ResultsText::FirstChildName, u"First child", u"Первый ребёнок"},
+    Entry{ResultsText::TabAnswers, u"Answers by day", u"Ответы по дням"},
+    Entry{ResultsText::TabFacts, u"Facts", u"Примеры"},
+    Entry{ResultsText::TabFluency, u"Learnt facts by day", u"Выученные примеры по дням"},
+    Entry{ResultsText::FluencyChartTitle, u"Share of level-1 facts learnt, by day", u"Доля выученных примеров уровня 1 по дням"},
+    Entry{ResultsText::FluencySeries, u"%1, % learnt", u"%1, % выучено"},
+    Entry{ResultsText::OperationAddition, u"Addition", u"Сложение"},
+    Entry{ResultsText::OperationSubtraction, u"Subtraction", u"Вычитание"},
+    Entry{ResultsText::OperationMultiplication, u"Multiplication", u"Умножение"},
+    Entry{ResultsText::OperationDivision, u"Division", u"Деление"},
+    Entry{ResultsText::GridShare, u"%1: %2 of %3 learnt", u"%1: выучено %2 из %3"},
+    Entry{ResultsText::GridKeyFluent, u"learnt (right and quick in 2 of the last 3 tries)", u"выучено (верно и быстро в 2 из 3 последних попыток)"},
+    Entry{ResultsText::GridKeyLearning, u"being learnt", u"учится"},
+    Entry{ResultsText::GridKeyNotSeen, u"not asked yet", u"ещё не было"},
+    Entry{ResultsText::GridTry, u"%1: %2, %3, %4", u"%1: %2, %3, %4"},
+    Entry{ResultsText::GridOverall, u"Learnt: %1 of %2 level-1 facts (%3 %)", u"Выучено %1 из %2 примеров уровня 1 (%3 %)"},
+    Entry{ResultsText::HonestScore, u"%1 of %2 right; staying silent would have given %3", u"верно %1 из %2; молчание дало бы %3"},
+    Entry{ResultsText::HonestMore, u"%1 more than silence", u"на %1 больше, чем молчание"},
+    Entry{ResultsText::HonestFewer, u"%1 fewer than silence", u"на %1 меньше, чем молчание"},
+    Entry{ResultsText::HonestSame, u"no better than silence", u"не лучше молчания"},
+    Entry{ResultsText::ColumnHonest, u"Score, beside staying silent", u"Результат и молчание"},
+    Entry{ResultsText::ChartSilentSeries, u"Staying silent, %", u"Молчание, %"},
+    Entry{ResultsText::KindNamesAddSub, u"addition and subtraction", u"сложение и вычитание"},
+    Entry{ResultsText::KindNamesMulDiv, u"multiplication and division", u"умножение и деление"},
+    Entry{ResultsText::KindOther, u"kind %1", u"вид %1"},
+    Entry{ResultsText::ReportButton, u"Save report (PDF)…", u"Сохранить отчёт (PDF)…"},
+    Entry{ResultsText::ReportTitle, u"Save report", u"Сохранить отчёт"},
+    Entry{ResultsText::ReportFilter, u"PDF files (*.pdf)", u"Файлы PDF (*.pdf)"},
+    Entry{ResultsText::ReportFileName, u"numbrook-report-%1.pdf", u"numbrook-отчёт-%1.pdf"},
+    Entry{ResultsText::ReportFailed, u"The report could not be written to %1.", u"Не удалось записать отчёт в %1."},
+    Entry{ResultsText::ReportHeading, u"Numbrook: progress of %1", u"Numbrook: успехи — %1"},
+    Entry{ResultsText::ReportPeriod, u"Period: %1 to %2", u"Период: с %1 по %2"},
+    Entry{ResultsText::ReportQuizzes, u"Quizzes: %1", u"Занятий: %1"},
+    Entry{ResultsText::ReportRight, u"Right answers: %1 % (%2)", u"Верных ответов: %1 % (%2)"},
+    Entry{ResultsText::ReportMedian, u"Typical answer time: %1", u"Обычное время ответа: %1"},
+    Entry{ResultsText::ReportFacts, u"Level-1 facts", u"Примеры уровня 1"},
+    Entry{ResultsText::ReportWrongTitle, u"Most often misjudged", u"Чаще всего с ошибкой"},
+    Entry{ResultsText::ReportWrongLine, u"%1 — wrong %2 of %3 times", u"%1 — ошибка %2 раз из %3"},
+    Entry{ResultsText::ReportNone, u"none", u"нет"},
+    Entry{ResultsText::ReportMade, u"Made on %1", u"Составлен %1"},
+    Entry{ResultsText::ReportNoQuizzes, u"No quizzes recorded yet.", u"Записанных занятий пока нет."},
 };
 // clang-format on
 
@@ -166,6 +209,35 @@ QString secondsText(std::optional<int> ms, int languageIndex) {
 
 QString ResultsTexts::seconds(std::optional<int> ms) const {
     return secondsText(ms, language_);
+}
+
+QString ResultsTexts::honestScore(int right, int total, int falseEquations) const {
+    const int above = right - falseEquations;
+    const QString compared = above > 0   ? text(ResultsText::HonestMore, language_).arg(above)
+                             : above < 0 ? text(ResultsText::HonestFewer, language_).arg(-above)
+                                         : text(ResultsText::HonestSame, language_);
+    return text(ResultsText::HonestScore, language_).arg(right).arg(total).arg(falseEquations) +
+           QStringLiteral(" (") + compared + QLatin1Char(')');
+}
+
+QString ResultsTexts::kindSigns(const QList<int> &kinds) const {
+    QStringList parts;
+    for (int kind : kinds) {
+        parts << (kind == 1   ? QStringLiteral("+ −")
+                  : kind == 2 ? QStringLiteral("× ÷")
+                              : text(ResultsText::KindOther, language_).arg(kind));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString ResultsTexts::kindNames(const QList<int> &kinds) const {
+    QStringList parts;
+    for (int kind : kinds) {
+        parts << (kind == 1   ? text(ResultsText::KindNamesAddSub, language_)
+                  : kind == 2 ? text(ResultsText::KindNamesMulDiv, language_)
+                              : text(ResultsText::KindOther, language_).arg(kind));
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 QString lastQuizLine(const QuizSummary &quiz, int languageIndex) {
