@@ -17,9 +17,9 @@ namespace {
 using T = ResultsText;
 
 constexpr double kGapCells = 0.8;   // between two operations' grids
-constexpr double kTitleCells = 1.2; // an operation's title above its grid
+constexpr double kTitleCells = 2.0; // an operation's two title lines above its grid
 constexpr double kKeyCells = 1.4;   // the key under the grids
-constexpr double kLargestCell = 34;
+constexpr double kScreenCell = 34;
 
 struct StateLook {
     QColor fill;
@@ -73,11 +73,12 @@ Axes axesOf(char operation) {
 // sign) and the cell size shared by all.
 struct GridPlaces {
     double cell = 0;
+    double keyTop = 0;
     std::array<QPointF, 4> corner{};
     std::array<Axes, 4> axes{};
 };
 
-GridPlaces placesIn(const QRectF &area) {
+GridPlaces placesIn(const QRectF &area, double largestCell = kScreenCell) {
     GridPlaces places;
     double widthCells = kGapCells * double(kFactOperations.size() - 1);
     std::size_t tallest = 0;
@@ -87,7 +88,8 @@ GridPlaces placesIn(const QRectF &area) {
         tallest = std::max(tallest, places.axes[i].rows.size() + 1);
     }
     const double heightCells = double(tallest) + kTitleCells + kKeyCells;
-    places.cell = std::min({area.width() / widthCells, area.height() / heightCells, kLargestCell});
+    places.cell = std::min({area.width() / widthCells, area.height() / heightCells, largestCell});
+    places.keyTop = area.top() + (kTitleCells + double(tallest) + 0.4) * places.cell;
     const double used = widthCells * places.cell;
     double x = area.left() + (area.width() - used) / 2;
     for (std::size_t i = 0; i < kFactOperations.size(); ++i) {
@@ -107,12 +109,13 @@ std::size_t indexOf(const std::vector<int> &values, int value) {
     return std::size_t(std::find(values.begin(), values.end(), value) - values.begin());
 }
 
-void paintKey(QPainter &painter, const QRectF &area, double cell, const ResultsTexts &texts) {
+void paintKey(QPainter &painter, const QRectF &area, double cell, double top,
+              const ResultsTexts &texts) {
     const std::pair<FactState, T> entries[] = {{FactState::Fluent, T::GridKeyFluent},
                                                {FactState::Learning, T::GridKeyLearning},
                                                {FactState::NotSeen, T::GridKeyNotSeen}};
     double x = area.left() + cell * 0.2;
-    const double y = area.bottom() - cell * 1.1;
+    const double y = top;
     for (const auto &[state, text] : entries) {
         const StateLook look = lookOf(state);
         const QRectF box(x, y, cell * 0.8, cell * 0.8);
@@ -157,10 +160,8 @@ QSize FluencyGrid::minimumSizeHint() const {
 QString FluencyGrid::shareText(char operation, const FactProgress &progress, int fluencyMs,
                                const ResultsTexts &texts) {
     const int count = int(FactsOfOperation(operation).size());
-    return texts(T::GridShare)
-        .arg(texts(operationName(operation)))
-        .arg(progress.fluentCount(operation, fluencyMs))
-        .arg(count);
+    return texts(operationName(operation)) + QLatin1Char('\n') +
+           texts(T::GridShare).arg(progress.fluentCount(operation, fluencyMs)).arg(count);
 }
 
 QString FluencyGrid::tooltipText(const Fact &fact, const FactProgress &progress, int fluencyMs,
@@ -180,8 +181,8 @@ QString FluencyGrid::tooltipText(const Fact &fact, const FactProgress &progress,
 }
 
 void FluencyGrid::paintGrid(QPainter &painter, const QRectF &area, const FactProgress &progress,
-                            int fluencyMs, const ResultsTexts &texts) {
-    const GridPlaces places = placesIn(area);
+                            int fluencyMs, const ResultsTexts &texts, double largestCell) {
+    const GridPlaces places = placesIn(area, largestCell);
     const double c = places.cell;
     QFont font = painter.font();
     font.setPixelSize(std::max(6, int(c * 0.45)));
@@ -194,10 +195,10 @@ void FluencyGrid::paintGrid(QPainter &painter, const QRectF &area, const FactPro
         bold.setBold(true);
         painter.setFont(bold);
         painter.setPen(QColor(0x21, 0x21, 0x21));
-        painter.drawText(QRectF(corner.x(), corner.y() - kTitleCells * c,
-                                double(axes.columns.size() + 1) * c + kGapCells * c, c),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         shareText(operation, progress, fluencyMs, texts));
+        painter.drawText(
+            QRectF(corner.x(), corner.y() - kTitleCells * c,
+                   double(axes.columns.size() + 1) * c + kGapCells * c, kTitleCells * c),
+            Qt::AlignLeft | Qt::AlignVCenter, shareText(operation, progress, fluencyMs, texts));
         const QString sign = QString(QLatin1Char(operation))
                                  .replace(QLatin1Char('*'), QChar(0x00D7))
                                  .replace(QLatin1Char('/'), QChar(0x00F7))
@@ -221,7 +222,7 @@ void FluencyGrid::paintGrid(QPainter &painter, const QRectF &area, const FactPro
             painter.drawText(rect, Qt::AlignCenter, look.symbol);
         }
     }
-    paintKey(painter, area, c, texts);
+    paintKey(painter, area, c, places.keyTop, texts);
 }
 
 std::optional<Fact> FluencyGrid::factAt(const QRectF &area, const QPointF &point) {

@@ -22,12 +22,13 @@ public:
     void setProgress(const FactProgress &progress, int fluencyMs);
     void setLanguage(int languageIndex);
 
-    // Draws the grids, their titles and the key into `area`.
+    // Draws the grids, their titles and the key into `area`, with cells of at most
+    // `largestCell` (on a page, rather than on screen, the grid takes the room it has).
     static void paintGrid(QPainter &painter, const QRectF &area, const FactProgress &progress,
-                          int fluencyMs, const ResultsTexts &texts);
+                          int fluencyMs, const ResultsTexts &texts, double largestCell = 34);
     // The fact under `point` of a grid drawn into `area`; none between the cells.
     static std::optional<Fact> factAt(const QRectF &area, const QPointF &point);
-    // "12 of 16 fluent" for the operation's title.
+    // The operation's name over "12 of 16 learnt", for its grid's title.
     static QString shareText(char operation, const FactProgress &progress, int fluencyMs,
                              const ResultsTexts &texts);
     static QString tooltipText(const Fact &fact, const FactProgress &progress, int fluencyMs,

@@ -97,9 +97,9 @@ bool WriteResultsReport(const QString &filePath, ResultsStore &store, qint64 chi
     page.skip(40);
     const FactProgress progress = store.factProgress(child);
     page.line(texts(T::ReportFacts), 50, true, QColor(0x15, 0x3a, 0x6b));
-    const int gridHeight = 1150;
+    const int gridHeight = 1000;
     FluencyGrid::paintGrid(painter, QRectF(kMargin, page.y(), width, gridHeight), progress,
-                           fluencyMs, texts);
+                           fluencyMs, texts, gridHeight);
     page.skip(gridHeight + 40);
 
     page.line(texts(T::ReportWrongTitle), 50, true, QColor(0x15, 0x3a, 0x6b));

@@ -139,8 +139,8 @@ void ResultsWindow::buildLayout() {
     auto *vertical = new QSplitter(Qt::Vertical, this);
     vertical->addWidget(buildProgressPane());
     vertical->addWidget(buildQuizPane());
-    vertical->setStretchFactor(0, 1);
-    vertical->setStretchFactor(1, 1);
+    vertical->setStretchFactor(0, 3);
+    vertical->setStretchFactor(1, 2);
     layout->addWidget(vertical, 1);
     buildButtons(*layout);
 
