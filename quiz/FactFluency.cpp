@@ -3,8 +3,6 @@
 
 #include "FactFluency.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace numbrook {
@@ -70,13 +68,35 @@ QString Fact::text() const {
     return QString::number(a) + QLatin1Char(operation) + QString::number(b);
 }
 
+namespace {
+
+// The whole number at `at` (moving past it); none when no digit is there.
+std::optional<int> readNumber(const QString &text, qsizetype &at) {
+    int value = 0;
+    const qsizetype start = at;
+    while (at < text.size() && text[at].isDigit() && at - start < 6)
+        value = value * 10 + text[at++].digitValue();
+    return at > start ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+// Read by hand rather than by a regular expression: the results window reads every question
+// a child was asked.
 std::optional<Fact> FactOfEquation(const QString &equation) {
-    static const QRegularExpression form(QStringLiteral("^(\\d+)([-+*/])(\\d+)=(\\d+)$"));
-    const QRegularExpressionMatch match = form.match(equation);
-    if (!match.hasMatch())
+    qsizetype at = 0;
+    const std::optional<int> a = readNumber(equation, at);
+    if (!a || at >= equation.size())
         return std::nullopt;
-    return Fact{char(match.captured(2).at(0).toLatin1()), match.captured(1).toInt(),
-                match.captured(3).toInt()};
+    const char operation = equation[at++].toLatin1();
+    const std::optional<int> b = readNumber(equation, at);
+    if (!b || std::find(kFactOperations.begin(), kFactOperations.end(), operation) ==
+                  kFactOperations.end())
+        return std::nullopt;
+    if (at >= equation.size() || equation[at++] != QLatin1Char('=') || !readNumber(equation, at) ||
+        at != equation.size())
+        return std::nullopt;
+    return Fact{operation, *a, *b};
 }
 
 const std::vector<Fact> &FactsOfOperation(char operation) {

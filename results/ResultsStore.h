@@ -190,8 +190,9 @@ public:
     // The last three tries of every level-1 fact the child was asked, from the recorded
     // questions.
     FactProgress factProgress(qint64 child);
-    // Each operation's fluent share at the end of every day with level-1 questions.
-    QList<DailyFluency> dailyFluency(qint64 child, int fluencyMs);
+    // Each operation's fluent share at the end of every day with level-1 questions; `progress`,
+    // when given, receives what factProgress would return, from the same reading.
+    QList<DailyFluency> dailyFluency(qint64 child, int fluencyMs, FactProgress *progress = nullptr);
     QList<QuestionRow> quizQuestions(qint64 quizId);
 
     // One row per question, a header row, UTF-8, quoted by RFC 4180.

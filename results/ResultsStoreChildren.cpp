@@ -144,9 +144,12 @@ FactProgress ResultsStore::factProgress(qint64 child) {
     return progress;
 }
 
-QList<DailyFluency> ResultsStore::dailyFluency(qint64 child, int fluencyMs) {
+QList<DailyFluency> ResultsStore::dailyFluency(qint64 child, int fluencyMs,
+                                               FactProgress *progress) {
     FluencyTimeline timeline(fluencyMs);
     visitLevelOneTries(child, [&timeline](const FactTry &attempt) { timeline.add(attempt); });
+    if (progress)
+        *progress = timeline.progress();
     return timeline.finish();
 }
 

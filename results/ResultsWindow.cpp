@@ -428,7 +428,8 @@ void ResultsWindow::showChart() {
 
 // The child's facts: the grid and the share learnt by day.
 void ResultsWindow::showFacts() {
-    const FactProgress progress = store_.factProgress(child_);
+    FactProgress progress;
+    const QList<DailyFluency> days = store_.dailyFluency(child_, fluencyMs_, &progress);
     grid_->setProgress(progress, fluencyMs_);
     int learnt = 0, facts = 0;
     for (char operation : kFactOperations) {
@@ -438,7 +439,6 @@ void ResultsWindow::showFacts() {
     factsLine_->setText(
         texts_(T::GridOverall).arg(learnt).arg(facts).arg(percent(double(learnt) / facts)));
     const QDate today = QDate::currentDate();
-    const QList<DailyFluency> days = store_.dailyFluency(child_, fluencyMs_);
     QDate first = today.addDays(1 - kChartDays);
     for (const DailyFluency &day : days) {
         if (day.day >= first) {
