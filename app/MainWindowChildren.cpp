@@ -14,6 +14,7 @@
 #include "SkinWidgets.h"
 #include "StringTable.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -25,6 +26,30 @@ namespace numbrook {
 namespace {
 
 const QString kChildValue = QStringLiteral("Child_Id");
+
+// Runs `then` once, after the window's first paint has been flushed.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget *window, std::function<void()> then)
+        : QObject(window), then_(std::move(then)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                then_();
+                deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> then_;
+};
 
 } // namespace
 
@@ -62,7 +87,7 @@ void MainWindow::connectChildren() {
 void MainWindow::setChildStore(ResultsStore &store) {
     childStore_ = &store;
     // After the first paint: opening the database is no part of the start-up.
-    QTimer::singleShot(0, this, [this] { loadChildren(); });
+    new AfterFirstPaint(this, [this] { loadChildren(); });
 }
 
 void MainWindow::loadChildren() {

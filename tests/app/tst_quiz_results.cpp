@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -270,6 +271,46 @@ private Q_SLOTS:
         }
         QCOMPARE(QSettings(settingsFile, QSettings::NativeFormat).value("Child_Id").toLongLong(),
                  kFirstChild);
+    }
+
+    // Removing a child asks first: cancelled, nothing goes; confirmed, the child and their
+    // quizzes go and the next child plays.
+    void removingAChild_asksFirst() {
+        qint64 boris = 0;
+        {
+            ResultsStore store(databasePath());
+            store.addChild(QStringLiteral("Boris"), 0, &boris);
+            const qint64 quiz =
+                store.beginQuiz(QuizStart{QDateTime::currentDateTime(), 1, {1}, 3, 0, boris});
+            store.recordQuestion(quiz, QuestionRecord{QDateTime::currentDateTime(),
+                                                      QStringLiteral("1+1=2"), true,
+                                                      AnswerSource::Key, 500, true});
+        }
+        testing::Program p;
+        p.main.show();
+        QTRY_COMPARE(p.main.children().size(), 2);
+        QTest::mouseClick(testing::control(p.main, QStringLiteral("Sb_Child_Up")), Qt::LeftButton,
+                          {}, QPoint(3, 3));
+        QCOMPARE(p.session.ChildId, boris);
+        auto *remove = p.main.findChild<QPushButton *>(QStringLiteral("Sb_Child_Remove"));
+        for (const bool confirm : {false, true}) {
+            QString question;
+            QTimer::singleShot(100, &p.main, [&question, confirm] {
+                auto *ask = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(ask);
+                question = ask->text();
+                for (QAbstractButton *button : ask->buttons()) {
+                    if ((ask->buttonRole(button) == QMessageBox::DestructiveRole) == confirm)
+                        button->click();
+                }
+            });
+            remove->click();
+            QVERIFY2(question.contains(QStringLiteral("Boris")), qPrintable(question));
+            QCOMPARE(p.results.quizCount(boris), confirm ? 0 : 1);
+            QCOMPARE(p.main.children().size(), confirm ? 1 : 2);
+        }
+        QCOMPARE(p.session.ChildId, kFirstChild);
+        QVERIFY(p.main.findChild<QLineEdit *>(QStringLiteral("Edit_Child"))->isHidden());
     }
 
     void programClosedDuringQuiz_marksTheQuizStopped() {
