@@ -73,6 +73,7 @@ ChildDialog::ChildDialog(const StringTable &strings, const QString &title,
         button->setObjectName(QStringLiteral("Sb_ChildPicture_%1").arg(picture));
         button->setCheckable(true);
         button->setIconSize(QSize(28, 28));
+        button->setFixedSize(38, 38);
         if (picture == 0) {
             button->setText(QStringLiteral("–"));
             button->setToolTip(strings[UiKey::NoPictureName]);

@@ -5,9 +5,11 @@
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCursor>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -127,8 +129,29 @@ QChart *AnswersChart(const QList<DayStatistics> &days, const QDate &first, const
     chart->addAxis(dates, Qt::AlignBottom);
     chart->addAxis(shareAxis, Qt::AlignLeft);
     chart->addAxis(timeAxis, Qt::AlignRight);
-    addPieces(chart, daySeries(chart, share, texts(T::ChartShareSeries), QPen(kShareColour, 2.5)),
-              dates, shareAxis);
+    const QList<QLineSeries *> sharePieces =
+        daySeries(chart, share, texts(T::ChartShareSeries), QPen(kShareColour, 2.5));
+    addPieces(chart, sharePieces, dates, shareAxis);
+    // Each day's score in words, beside what staying silent would have given.
+    for (QLineSeries *piece : sharePieces) {
+        QObject::connect(
+            piece, &QLineSeries::hovered, chart,
+            [days, first, texts](const QPointF &point, bool entered) {
+                const QDate day = first.addDays(qRound(point.x()));
+                const auto found =
+                    std::find_if(days.begin(), days.end(),
+                                 [&day](const DayStatistics &d) { return d.day == day; });
+                if (!entered || found == days.end()) {
+                    QToolTip::hideText();
+                    return;
+                }
+                QToolTip::showText(
+                    QCursor::pos(),
+                    localeOf(texts).toString(day, texts(T::ChartDateFormat)) +
+                        QStringLiteral(": ") +
+                        texts.honestScore(found->right, found->questions, found->falseEquations));
+            });
+    }
     addPieces(chart,
               daySeries(chart, silent, texts(T::ChartSilentSeries),
                         QPen(kSilentColour, 1.5, Qt::DashLine)),
