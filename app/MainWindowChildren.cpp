@@ -58,11 +58,11 @@ void MainWindow::buildChildControls() {
     childPicture_->setObjectName(QStringLiteral("Img_Child"));
     childPicture_->setGeometry(256, 252, 28, 28);
     addChildButton_ = checkButton(QStringLiteral("Sb_Child_Add"), this);
-    addChildButton_->setGeometry(40, 290, 104, 24);
+    addChildButton_->setGeometry(40, 290, 136, 24);
     changeChildButton_ = checkButton(QStringLiteral("Sb_Child_Change"), this);
-    changeChildButton_->setGeometry(150, 290, 104, 24);
+    changeChildButton_->setGeometry(182, 290, 90, 24);
     removeChildButton_ = checkButton(QStringLiteral("Sb_Child_Remove"), this);
-    removeChildButton_->setGeometry(260, 290, 104, 24);
+    removeChildButton_->setGeometry(278, 290, 90, 24);
     session_.ChildId = SettingsKey().readInteger(kChildValue).value_or(1);
     showChildren();
 }
