@@ -708,7 +708,8 @@ bool ResultsStore::exportCsv(const QString &filePath) {
     query.prepare(QStringLiteral(
         "SELECT q.id, q.started_at, q.ended_at, q.normal_end, q.level, q.kinds, q.speed,"
         " q.display_mode, a.number, a.shown_at, a.equation, a.equation_true, a.answer,"
-        " a.reaction_ms, a.judged_right FROM quiz q CROSS JOIN question a ON a.quiz_id = q.id"
+        " a.reaction_ms, a.judged_right, COALESCE(c.name, '') FROM quiz q CROSS JOIN question a"
+        " ON a.quiz_id = q.id LEFT JOIN child c ON c.id = q.child_id"
         " ORDER BY q.started_at, q.id, a.number"));
     if (!runQuery(query))
         return false;
@@ -721,7 +722,7 @@ bool ResultsStore::exportCsv(const QString &filePath) {
     const QString crlf = QStringLiteral("\r\n");
     file.write(QByteArrayLiteral("quiz,quiz_started,quiz_ended,ended_normally,level,kinds,"
                                  "speed_s,full_screen,question,shown_at,equation,equation_true,"
-                                 "answer,reaction_ms,judged_right\r\n"));
+                                 "answer,reaction_ms,judged_right,child\r\n"));
     while (query.next()) {
         const int answer = qBound(0, query.value(12).toInt(), 2);
         const QStringList fields = {query.value(0).toString(),      localTimeText(query.value(1)),
@@ -731,7 +732,7 @@ bool ResultsStore::exportCsv(const QString &filePath) {
                                     query.value(8).toString(),      localTimeText(query.value(9)),
                                     query.value(10).toString(),     query.value(11).toString(),
                                     QLatin1String(answers[answer]), query.value(13).toString(),
-                                    query.value(14).toString()};
+                                    query.value(14).toString(),     query.value(15).toString()};
         QStringList quoted;
         for (const QString &field : fields)
             quoted << csvField(field);
