@@ -20,6 +20,7 @@
 
 class QCheckBox;
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -107,6 +108,23 @@ struct MainControls {
     // answer key then works only while a window of the program has the focus.
     SkinLabel *Lbl_HotKey_Focus = nullptr;
 
+    // The child who plays next (the chooser is shown from two children on), practice mode,
+    // the fluency time and the school notation.
+    SkinLabel *Lbl_Title_Child = nullptr;
+    PictureButton *Sb_Child_Down = nullptr;
+    PictureButton *Img_Child_Fon = nullptr;
+    QLineEdit *Edit_Child = nullptr;
+    PictureButton *Sb_Child_Up = nullptr;
+    PictureButton *Cb_Practice_Math = nullptr;
+    SkinLabel *Lbl_Practice_Math = nullptr;
+    SkinLabel *Lbl_Practice_Note = nullptr;
+    SkinLabel *Lbl_Title_Fluency_Time = nullptr;
+    PictureButton *Sb_Fluency_Time_Down = nullptr;
+    QLineEdit *Edit_Fluency_Time = nullptr;
+    PictureButton *Sb_Fluency_Time_Up = nullptr;
+    PictureButton *Cb_School_Notation = nullptr;
+    SkinLabel *Lbl_School_Notation = nullptr;
+
     // Every caption label, to follow the length of its text after a language switch.
     std::vector<SkinLabel *> captions;
 };
@@ -147,6 +165,7 @@ public:
     void UpdateSettingsView();
     void ShowSpeed();
     void ShowHotKey();
+    void ShowFluencyTime();
     void ApplyLanguage();
     void switchLanguage(qint32 languageIndex);
 
@@ -180,6 +199,17 @@ public:
     // Sets object 1's threshold to the check's proposal; nothing without one.
     void applyMicrophoneCheck();
     const std::optional<MicrophoneCheckResult> &microphoneCheckResult() const { return micResult_; }
+
+    // The children come from the results store, read once the window is on screen (the
+    // database is not opened before the first paint). Until then, and when the store cannot
+    // be read, the one child named by the settings plays.
+    void setChildStore(ResultsStore &store);
+    const QList<ChildProfile> &children() const { return children_; }
+    // Keeps the panel's values as the current child's, then puts the chosen child's values in
+    // the panel and in the settings key.
+    void chooseChild(qint64 id);
+    // The name shown for a child: their own, or a stand-in for the first child without one.
+    QString childName(const ChildProfile &child) const;
 
 Q_SIGNALS:
     // The results button or the tray's results item was clicked.
@@ -239,6 +269,18 @@ private:
     void followVisibility();
     void scheduleFollowVisibility();
     void buildHotkeyFocusNote();
+    void buildChildControls();
+    void connectChildren();
+    void loadChildren();
+    void showChildren();
+    void applyChildTexts();
+    void addChildClick();
+    void changeChildClick();
+    void removeChildClick();
+    void saveChildChoice() const;
+    // What practice mode needs to know of the child before the first question.
+    void prepareChildQuiz();
+    void showLastQuizOfChild();
 
     MainControls c_;
     ToolTipSwitch toolTips_;
@@ -261,6 +303,12 @@ private:
     QPushButton *micCheckButton_ = nullptr;
     QPushButton *micApplyButton_ = nullptr;
     SkinLabel *micCheckLine_ = nullptr;
+    ResultsStore *childStore_ = nullptr;
+    QList<ChildProfile> children_;
+    QLabel *childPicture_ = nullptr;
+    QPushButton *addChildButton_ = nullptr;
+    QPushButton *changeChildButton_ = nullptr;
+    QPushButton *removeChildButton_ = nullptr;
     bool destroyed_ = false;
     bool closed_ = false;
     bool followPending_ = false;
@@ -274,5 +322,8 @@ using TfmMain = MainWindow;
 // the desktop's panels) is `available`: centred at top 10 where that lies inside the free area,
 // otherwise moved into it, and at its top left corner where the window is larger than it.
 QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available);
+
+// A push button in the settings window's look.
+QPushButton *checkButton(const QString &name, QWidget *parent);
 
 } // namespace numbrook

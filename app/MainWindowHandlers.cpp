@@ -55,6 +55,21 @@ void MainWindow::UpdateSettingsView() {
     setSmallBox(c_.Cb_Show_Points, settings.Show_Points == 1);
     setSmallBox(c_.Cb_Show_Otvet_Mode, settings.Show_Otvet_Mode == 1);
     setSmallBox(c_.Cb_Large_Text, settings.Large_Text == 1);
+    setBox(c_.Cb_Practice_Math, settings.Practice_Math == 1);
+    // Practice changes level 1 only; at the other levels the option says so.
+    c_.Lbl_Practice_Note->setVisible(level != 1);
+    setSmallBox(c_.Cb_School_Notation, settings.School_Notation == 1);
+    ShowFluencyTime();
+}
+
+void MainWindow::ShowFluencyTime() {
+    qint32 &seconds = session_.settings.Fluency_Time;
+    seconds = seconds > 10 ? 1 : seconds < 1 ? 10 : seconds;
+    // The field is written again once the language's texts are in.
+    const QString format = strings_[UiKey::SecondsField];
+    if (!format.isEmpty()) {
+        c_.Edit_Fluency_Time->setText(format.arg(seconds));
+    }
 }
 
 void MainWindow::ShowSpeed() {
@@ -77,6 +92,7 @@ void MainWindow::Sb_StartClick() {
     QTimer *timer = display_.Timer_Vopros;
     const bool starting = !timer->isActive();
     if (starting) {
+        prepareChildQuiz();
         timer->start();
     } else {
         timer->stop();
@@ -184,6 +200,21 @@ void MainWindow::connectQuizOptions() {
         settings.Large_Text = ToggledOption(settings.Large_Text);
         UpdateSettingsView();
     });
+    onClick(this, c_.Cb_Practice_Math, c_.Lbl_Practice_Math, [this, &settings] {
+        settings.Practice_Math = ToggledOption(settings.Practice_Math);
+        UpdateSettingsView();
+    });
+    onClick(this, c_.Cb_School_Notation, c_.Lbl_School_Notation, [this, &settings] {
+        settings.School_Notation = ToggledOption(settings.School_Notation);
+        UpdateSettingsView();
+    });
+    for (auto [arrow, step] :
+         {std::pair{c_.Sb_Fluency_Time_Down, -1}, {c_.Sb_Fluency_Time_Up, 1}}) {
+        onClick(this, arrow, nullptr, [this, &settings, step] {
+            settings.Fluency_Time += step;
+            ShowFluencyTime();
+        });
+    }
 }
 
 void MainWindow::connectSystemOptions() {
@@ -252,6 +283,7 @@ void MainWindow::connectHandlers() {
     connectSystemOptions();
     connectTray();
     connectResults();
+    connectChildren();
     onClick(this, c_.Sb_Start, nullptr, [this] { Sb_StartClick(); });
     onClick(this, c_.Sb_Close, nullptr, [this] { Sb_CloseClick(); });
     onClick(this, c_.Sb_Min, nullptr, [this] { Sb_MinClick(); });

@@ -45,21 +45,24 @@ void MainWindow::ApplyLanguage() {
     applyObjectTexts();
     applyOtherWindowsTexts();
     applyResultsTexts();
+    applyChildTexts();
     applyAccessibleNames();
     // Labels follow the length of their new texts.
     for (SkinLabel *label : c_.captions) {
         label->adjustSize();
     }
-    // The caption beside Hint ends before the language chooser: a long one is set smaller.
-    SkinLabel *largeText = c_.Lbl_Large_Text;
-    QFont font = largeText->font();
-    font.setPixelSize(12);
-    while (font.pixelSize() > 9 &&
-           largeText->x() + QFontMetrics(font).horizontalAdvance(largeText->text()) > 414) {
-        font.setPixelSize(font.pixelSize() - 1);
+    // The captions right of the middle end before the next column: a long one is set smaller.
+    for (SkinLabel *label :
+         {c_.Lbl_Large_Text, c_.Lbl_School_Notation, c_.Lbl_Practice_Math, c_.Lbl_Practice_Note}) {
+        QFont font = label->font();
+        font.setPixelSize(12);
+        while (font.pixelSize() > 9 &&
+               label->x() + QFontMetrics(font).horizontalAdvance(label->text()) > 414) {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
+        label->setFont(font);
+        label->adjustSize();
     }
-    largeText->setFont(font);
-    largeText->adjustSize();
 }
 
 void MainWindow::applyOptionTexts() {
@@ -80,6 +83,12 @@ void MainWindow::applyOptionTexts() {
            s[UiKey::ShowOtvetModeHint]);
     option(c_.Lbl_Large_Text, c_.Cb_Large_Text, s[UiKey::LargeTextCaption],
            s[UiKey::LargeTextHint]);
+    option(c_.Lbl_Practice_Math, c_.Cb_Practice_Math, s[UiKey::PracticeCaption],
+           s[UiKey::PracticeHint]);
+    option(c_.Lbl_Practice_Note, c_.Cb_Practice_Math, s[UiKey::PracticeLevelOneOnly],
+           s[UiKey::PracticeHint]);
+    option(c_.Lbl_School_Notation, c_.Cb_School_Notation, s[UiKey::SchoolNotationCaption],
+           s[UiKey::SchoolNotationHint]);
     for (int kind = 1; kind <= kKindCount; ++kind) {
         option(c_.Lbl_Znak_Math[std::size_t(kind)], c_.Cb_Znak_Math[std::size_t(kind)],
                KindCaption(kind), s[UiKey(int(UiKey::KindHint1) + kind - 1)]);
@@ -101,6 +110,8 @@ void MainWindow::applyCaptionTexts() {
     titled(c_.Lbl_Title_Znak_Math, UiKey::ActionsCaption, UiKey::ActionsHint);
     titled(c_.Lbl_Title_Screen_Res, UiKey::ResolutionCaption, UiKey::ResolutionHint);
     titled(c_.Lbl_Title_HotKey, UiKey::HotkeysCaption, UiKey::HotkeysHint);
+    titled(c_.Lbl_Title_Fluency_Time, UiKey::FluencyTimeCaption, UiKey::FluencyTimeHint);
+    titled(c_.Lbl_Title_Child, UiKey::ChildCaption, UiKey::ChildHint);
     caption(c_.Lbl_Title[1], s[UiKey::QuestionsSettingsTitle]);
     caption(c_.Lbl_Title[2], s[UiKey::ActionsSettingsTitle]);
     caption(c_.Lbl_Title[3], s[UiKey::DisplaySettingsTitle]);
@@ -144,6 +155,8 @@ void MainWindow::applyAccessibleNames() {
         {c_.Cb_Show_Points, c_.Lbl_Show_Points},
         {c_.Cb_Show_Otvet_Mode, c_.Lbl_Show_Otvet_Mode},
         {c_.Cb_Large_Text, c_.Lbl_Large_Text},
+        {c_.Cb_Practice_Math, c_.Lbl_Practice_Math},
+        {c_.Cb_School_Notation, c_.Lbl_School_Notation},
         {c_.Cb_Show_SPDIF, c_.Lbl_Show_SPDIF},
         {c_.Cb_MinFormShow, c_.Lbl_MinFormShow},
         {c_.Cb_AutoRun, c_.Lbl_AutoRun},
@@ -172,6 +185,12 @@ void MainWindow::applyAccessibleNames() {
         {c_.Edit_Speed_Math, UiKey::SpeedCaption},
         {c_.Edit_HotKey, UiKey::HotkeysCaption},
         {c_.Edit_Lang, UiKey::InterfaceCaption},
+        {c_.Sb_Fluency_Time_Down, UiKey::PreviousFluencyTimeName},
+        {c_.Sb_Fluency_Time_Up, UiKey::NextFluencyTimeName},
+        {c_.Edit_Fluency_Time, UiKey::FluencyTimeCaption},
+        {c_.Sb_Child_Down, UiKey::PreviousChildName},
+        {c_.Sb_Child_Up, UiKey::NextChildName},
+        {c_.Edit_Child, UiKey::ChildCaption},
         {c_.Indicator_Play, UiKey::PlayingIndicatorName},
         {c_.Indicator_Play->parentWidget(), UiKey::PlayingIndicatorName},
     };
@@ -179,7 +198,8 @@ void MainWindow::applyAccessibleNames() {
         name(control, s[key]);
     }
     // The pictures behind the read-only fields carry the field's name.
-    for (QLineEdit *field : {c_.Edit_Speed_Math, c_.Edit_HotKey, c_.Edit_Lang, objectOne.edMic}) {
+    for (QLineEdit *field : {c_.Edit_Speed_Math, c_.Edit_HotKey, c_.Edit_Lang, objectOne.edMic,
+                             c_.Edit_Fluency_Time, c_.Edit_Child}) {
         const QString background = field->objectName()
                                        .replace(QLatin1String("Edit_"), QString())
                                        .replace(QLatin1String("edMic1"), QLatin1String("Mic1"));

@@ -120,6 +120,28 @@ const Control kLayout[] = {
     {"Lbl_2_Znak_Math", Kind::Label, 328, 168, 0, 0, Pic::None, "* и /",
      &element<&C::Lbl_Znak_Math, 2>},
 
+    {"Cb_Practice_Math", Kind::Box, 300, 188, 23, 23, Pic::BoxOff, "",
+     &field<&C::Cb_Practice_Math>},
+    {"Lbl_Practice_Math", Kind::Label, 328, 192, 0, 0, Pic::None, "Тренировка",
+     &field<&C::Lbl_Practice_Math>},
+    {"Lbl_Practice_Note", Kind::Label, 300, 214, 0, 0, Pic::None, "только уровень 1",
+     &field<&C::Lbl_Practice_Note>},
+    {"Lbl_Title_Fluency_Time", Kind::Label, 140, 176, 0, 0, Pic::None, "Выучено, если за",
+     &field<&C::Lbl_Title_Fluency_Time>},
+    {"Sb_Fluency_Time_Down", Kind::Button, 140, 196, 17, 21, Pic::ArrowLeft, "",
+     &field<&C::Sb_Fluency_Time_Down>},
+    {"Img_Fluency_Time_Fon", Kind::Picture, 158, 196, 72, 21, Pic::Field, "", nullptr},
+    {"Edit_Fluency_Time", Kind::Edit, 162, 200, 55, 13, Pic::None, "",
+     &field<&C::Edit_Fluency_Time>},
+    {"Sb_Fluency_Time_Up", Kind::Button, 231, 196, 17, 21, Pic::ArrowRight, "",
+     &field<&C::Sb_Fluency_Time_Up>},
+    {"Lbl_Title_Child", Kind::Label, 40, 236, 0, 0, Pic::None, "Ребёнок",
+     &field<&C::Lbl_Title_Child>},
+    {"Sb_Child_Down", Kind::Button, 40, 256, 17, 21, Pic::ArrowLeft, "", &field<&C::Sb_Child_Down>},
+    {"Img_Child_Fon", Kind::Picture, 58, 256, 172, 21, Pic::Field, "", &field<&C::Img_Child_Fon>},
+    {"Edit_Child", Kind::Edit, 62, 260, 164, 13, Pic::None, "", &field<&C::Edit_Child>},
+    {"Sb_Child_Up", Kind::Button, 231, 256, 17, 21, Pic::ArrowRight, "", &field<&C::Sb_Child_Up>},
+
     {"Lbl_2_Obj1", Kind::Label, 420, 120, 0, 0, Pic::None, "Микрофон", &objectLabel<2>},
     {"Sb_Mic1_Up", Kind::Button, 420, 140, 17, 21, Pic::ArrowLeft, "",
      &object<&P::microphonePrevious>},
@@ -169,6 +191,10 @@ const Control kLayout[] = {
     {"Cb_Large_Text", Kind::Box, 300, 450, 18, 18, Pic::SmallBoxOff, "", &field<&C::Cb_Large_Text>},
     {"Lbl_Large_Text", Kind::Label, 320, 452, 0, 0, Pic::None, "Крупный текст",
      &field<&C::Lbl_Large_Text>},
+    {"Cb_School_Notation", Kind::Box, 300, 426, 18, 18, Pic::SmallBoxOff, "",
+     &field<&C::Cb_School_Notation>},
+    {"Lbl_School_Notation", Kind::Label, 320, 428, 0, 0, Pic::None, "Школьные знаки",
+     &field<&C::Lbl_School_Notation>},
     {"Lbl_3_Screen", Kind::Label, 40, 482, 0, 0, Pic::None, "*ESC - закрыть дисплей",
      &field<&C::Lbl_3_Screen>},
 
@@ -393,6 +419,7 @@ void MainWindow::buildLayout() {
     }
     buildTitle();
     buildResultsControls();
+    buildChildControls();
     buildObjectPages();
     buildHiddenControls();
 }

@@ -18,8 +18,6 @@
 
 namespace numbrook {
 
-namespace {
-
 QPushButton *checkButton(const QString &name, QWidget *parent) {
     auto *button = new QPushButton(parent);
     button->setObjectName(name);
@@ -34,8 +32,6 @@ QPushButton *checkButton(const QString &name, QWidget *parent) {
         "QPushButton:disabled { color: #9AB0CC; }"));
     return button;
 }
-
-} // namespace
 
 void MainWindow::buildMicrophoneCheck() {
     // Right of object 1's level bar and lamp, above the hotkey lamp.

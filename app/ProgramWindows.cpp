@@ -28,6 +28,7 @@ ProgramWindows::ProgramWindows(SoundEngine &sound)
         }
     });
     QObject::connect(&recorder, &QuizRecorder::quizEnded, &main, [this] { quizEnded(); });
+    main.setChildStore(results);
 }
 
 ProgramWindows::~ProgramWindows() {
@@ -35,9 +36,14 @@ ProgramWindows::~ProgramWindows() {
 }
 
 void ProgramWindows::showResults() {
+    const int fluencyMs = session.settings.Fluency_Time * 1000;
     if (!resultsWindow_) {
-        resultsWindow_ = std::make_unique<ResultsWindow>(results, strings.LanguageIndex);
+        resultsWindow_ = std::make_unique<ResultsWindow>(results, strings.LanguageIndex, nullptr,
+                                                         session.ChildId, fluencyMs);
         resultsWindow_->setObjectName(QStringLiteral("fmResults"));
+    } else if (!resultsWindow_->isVisible()) {
+        // The child who plays next, unless the parent is looking at another one already.
+        resultsWindow_->setChild(session.ChildId, fluencyMs);
     } else {
         resultsWindow_->reload();
     }

@@ -59,6 +59,7 @@ void QuizRecorder::questionShown(const QString &equation, bool equationTrue) {
         }
         start.speedSeconds = settings.Speed_Math;
         start.displayMode = settings.Screen_Res;
+        start.childId = session_.ChildId;
         quiz_ = store_.beginQuiz(start);
     }
     QuestionRecord record;
@@ -95,6 +96,9 @@ void QuizRecorder::questionScored(bool answered, bool right) {
         record.reactionMs = int(at - shownAtMs_);
     }
     store_.recordQuestion(*quiz_, record);
+    // Practice mode follows the child's answers within the quiz as well.
+    session_.generator.practiceProgress.addEquation(FactTry{
+        record.shownAt.date(), record.equation, record.equationTrue, right, record.reactionMs});
 }
 
 void QuizRecorder::endQuiz(bool normalEnd) {

@@ -98,6 +98,41 @@ enum class UiKey {
     // The display option that scales the question to the board.
     LargeTextCaption,
     LargeTextHint,
+    // Children: the chooser of who plays next and the dialogs that add, change and remove one.
+    ChildCaption,
+    ChildHint,
+    PreviousChildName,
+    NextChildName,
+    AddChildCaption,
+    ChangeChildCaption,
+    RemoveChildCaption,
+    FirstChildName,
+    AddChildTitle,
+    ChangeChildTitle,
+    ChildNameCaption,
+    ChildPictureCaption,
+    NoPictureName,
+    ChildNameEmpty,
+    ChildNameTaken,
+    ChildStoreUnavailable,
+    RemoveChildTitle,
+    RemoveChildQuestion,
+    OkCaption,
+    CancelCaption,
+    // The question title with the name of the child who plays: %1 the name, %2 the title.
+    ChildQuestionTitle,
+    // Practice mode, the fluency time and the school notation.
+    PracticeCaption,
+    PracticeHint,
+    PracticeLevelOneOnly,
+    FluencyTimeCaption,
+    FluencyTimeHint,
+    PreviousFluencyTimeName,
+    NextFluencyTimeName,
+    SecondsField,
+    SchoolNotationCaption,
+    SchoolNotationHint,
+    DivisionSign,
     Count
 };
 Q_ENUM_NS(UiKey)

@@ -340,6 +340,67 @@ QuestionLines ExpressionGenerator::quotientEqualsDifferenceForm(const QString &t
                  nn % s == 0 && q + m == d - nn / s);
 }
 
+// ---------------------------------------------------------------------------------------------
+// Practice mode
+
+namespace {
+
+constexpr int kNotFluentPercent = 70;
+
+// The facts practice asks for a kind slot. A division without a whole quotient could only ever
+// be shown false, so practice leaves it out.
+std::vector<Fact> practiceFacts(bool addSub) {
+    std::vector<Fact> facts;
+    for (char operation :
+         addSub ? std::initializer_list<char>{'+', '-'} : std::initializer_list<char>{'*', '/'}) {
+        for (const Fact &fact : FactsOfOperation(operation)) {
+            if (fact.value()) {
+                facts.push_back(fact);
+            }
+        }
+    }
+    return facts;
+}
+
+} // namespace
+
+const Fact &ExpressionGenerator::drawPracticeFact(Kind kind, int fluencyMs) {
+    static const std::vector<Fact> addSub = practiceFacts(true);
+    static const std::vector<Fact> mulDiv = practiceFacts(false);
+    std::array<std::vector<const Fact *>, 3> byState; // not seen, learning, fluent
+    for (const Fact &fact : kind == Kind::AddSub ? addSub : mulDiv) {
+        if (fact != lastPracticeFact_) {
+            byState[std::size_t(practiceProgress.state(fact, fluencyMs))].push_back(&fact);
+        }
+    }
+    const auto &notSeen = byState[std::size_t(FactState::NotSeen)];
+    const auto &learning = byState[std::size_t(FactState::Learning)];
+    const auto &fluent = byState[std::size_t(FactState::Fluent)];
+    const bool wantNotFluent = uniform(random_, 0, 99) < kNotFluentPercent;
+    const auto &notFluent = learning.empty() ? notSeen : learning;
+    const auto &pool = (wantNotFluent && !notFluent.empty()) || fluent.empty() ? notFluent : fluent;
+    return *pool.at(std::size_t(uniform(random_, 0, int(pool.size()) - 1)));
+}
+
+QuestionLines ExpressionGenerator::GeneratePractice(const QString &title, int fluencyMs) {
+    const Kind kind = beginLevel();
+    if (kind == Kind::None) {
+        return {};
+    }
+    const Fact fact = drawPracticeFact(kind, fluencyMs);
+    lastPracticeFact_ = fact;
+    const int value = fact.value().value_or(0);
+    int shown = value;
+    if (ResultCoin != 0) {
+        // A wrong result 1..9, each equally likely.
+        shown = uniform(random_, 1, value >= 1 && value <= 9 ? 8 : 9);
+        if (value >= 1 && shown >= value) {
+            ++shown;
+        }
+    }
+    return built(title, join({fact.text(), "=", n(shown)}), shown == value);
+}
+
 QuestionLines ExpressionGenerator::GenerateQuestion(const QuizSettings &settings,
                                                     const QString &questionTitle) {
     int enabled = 0;
@@ -366,6 +427,9 @@ QuestionLines ExpressionGenerator::GenerateQuestion(const QuizSettings &settings
     }
     switch (settings.Diff_Math) {
     case 1:
+        if (settings.Practice_Math != 0) {
+            return GeneratePractice(questionTitle, settings.Fluency_Time * 1000);
+        }
         return GenerateLevel1(questionTitle);
     case 2:
         return GenerateLevel2(questionTitle);

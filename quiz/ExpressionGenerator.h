@@ -7,9 +7,12 @@
 // level, remembering whether it is true. No window is touched here; the generator returns what
 // the question display shows.
 
+#include "FactFluency.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace numbrook {
 
@@ -77,6 +80,14 @@ public:
     QuestionLines GenerateLevel1(const QString &questionTitle);
     QuestionLines GenerateLevel2(const QString &questionTitle);
     QuestionLines GenerateLevel3(const QString &questionTitle);
+    // Level 1 in practice mode: about 70 % of the facts drawn from those the child does not
+    // know yet (learning ones first, then ones never asked), the rest from the fluent ones,
+    // never the same fact twice in a row, true on the coin's 0 and false on its 1.
+    QuestionLines GeneratePractice(const QString &questionTitle, int fluencyMs);
+
+    // What the child knows, for practice mode: loaded when a quiz starts and given each
+    // judged question as it is played.
+    FactProgress practiceProgress;
 
     qint32 KindSlot = 0;
     bool ExpressionIsCorrect = false;
@@ -90,7 +101,10 @@ private:
     QuestionLines quotientEqualsProductForm(const QString &title);
     QuestionLines quotientEqualsDifferenceForm(const QString &title);
 
+    const Fact &drawPracticeFact(Kind kind, int fluencyMs);
+
     SeedSource seedSource_;
+    std::optional<Fact> lastPracticeFact_;
     QuizRandom random_;
 };
 

@@ -303,7 +303,12 @@ void QuestionDisplay::showNextQuestion() {
     const QuestionLines question = session.nextQuestion(questionTitle_);
     if (question.shown) {
         lines_[0]->setText(question.title);
-        lines_[1]->setText(question.expression);
+        // The school signs are for the eye only: a screen reader, the record and the answer
+        // keep the expression as built.
+        const bool school = session.settings.School_Notation != 0;
+        lines_[1]->setText(school ? schoolNotation(question.expression, divisionSign_)
+                                  : question.expression);
+        lines_[1]->setAccessibleName(school ? question.expression : QString());
         lines_[0]->show();
         lines_[1]->show();
     }
@@ -314,6 +319,22 @@ void QuestionDisplay::showNextQuestion() {
         QAccessible::updateAccessibility(&changed);
         Q_EMIT questionShown(question.expression, session.generator.ExpressionIsCorrect);
     }
+}
+
+QString QuestionDisplay::schoolNotation(const QString &expression, const QString &divisionSign) {
+    QString shown;
+    for (QChar c : expression) {
+        if (c == QLatin1Char('*')) {
+            shown += QChar(0x00D7);
+        } else if (c == QLatin1Char('/')) {
+            shown += divisionSign;
+        } else if (c == QLatin1Char('-')) {
+            shown += QChar(0x2212);
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 void QuestionDisplay::showHint(bool correct) {

@@ -32,6 +32,10 @@ public:
 
     // The title shown above every expression.
     void setQuestionTitle(const QString &title) { questionTitle_ = title; }
+    // The sign the school notation shows for a division: "÷" or ":".
+    void setDivisionSign(const QString &sign) { divisionSign_ = sign; }
+    // An expression as the school notation shows it: × for *, the division sign for /, − for -.
+    static QString schoolNotation(const QString &expression, const QString &divisionSign);
     // The captions of the score panel: total, correct, wrong, points.
     void setScoreCaptions(const std::array<QString, 4> &captions);
     // The size of the whole desktop; the screens' virtual geometry unless replaced (tests).
@@ -81,6 +85,7 @@ private:
     AnswerChannel &answers_;
     const PictureLists &pictures_;
     QString questionTitle_ = QStringLiteral("Is the expression correct?");
+    QString divisionSign_ = QStringLiteral("÷");
     std::function<QSize()> desktopSize_;
 };
 

@@ -29,6 +29,8 @@ public:
     qint32 CorrectAnswers = 0;
     qint32 WrongAnswers = 0;
     qint32 PointsTotal = 0;
+    // The child who plays, by the id the results store gives them.
+    qint64 ChildId = 1;
 };
 
 } // namespace numbrook

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <array>
 
@@ -21,6 +22,12 @@ struct QuizSettings {
     qint32 Show_Otvet_Mode = 0;
     // The question scaled to the board's width (a value of its own, off unless stored).
     qint32 Large_Text = 0;
+    // Level-1 questions drawn mostly from the facts the child does not know yet (off unless
+    // stored), and the question shown with the signs taught at school.
+    qint32 Practice_Math = 0;
+    qint32 School_Notation = 0;
+    // Seconds within which a true equation must be answered for its fact to count as fluent.
+    qint32 Fluency_Time = 3;
     // Kind flags, indexed 1..10 (element 0 is unused).
     std::array<qint32, kKindCount + 1> Znak_Math{};
     bool SettingsLoaded = false;
@@ -32,6 +39,11 @@ struct QuizSettings {
     // the default and the load goes on. A level outside 1..3 reads as 1.
     void load();
     void save() const;
+
+    // The values one child keeps of their own (everything but the fluency time), as
+    // "name=value" lines; reading takes every known name and leaves the others as they are.
+    QString childValues() const;
+    void setChildValues(const QString &text);
 };
 
 } // namespace numbrook

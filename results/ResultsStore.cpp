@@ -26,7 +26,7 @@ Q_LOGGING_CATEGORY(lcResults, "numbrook.results", QtWarningMsg)
 namespace {
 
 // Each entry moves the schema from version i to version i + 1 (PRAGMA user_version).
-const std::array<QStringList, 1> kMigrations = {
+const std::array<QStringList, 2> kMigrations = {
     QStringList{
         QStringLiteral("CREATE TABLE quiz ("
                        " id INTEGER PRIMARY KEY,"
@@ -51,8 +51,23 @@ const std::array<QStringList, 1> kMigrations = {
                        " judged_right INTEGER NOT NULL,"
                        " PRIMARY KEY (quiz_id, number)) WITHOUT ROWID"),
     },
+    // Children: the history so far is the first child's.
+    QStringList{
+        QStringLiteral("CREATE TABLE child ("
+                       " id INTEGER PRIMARY KEY,"
+                       " name TEXT NOT NULL,"
+                       " picture INTEGER NOT NULL DEFAULT 0,"
+                       " settings TEXT)"), // the child's quiz settings, "name=value" lines
+        QStringLiteral("INSERT INTO child (id, name) VALUES (1, '')"),
+        QStringLiteral("ALTER TABLE quiz ADD COLUMN child_id INTEGER NOT NULL DEFAULT 1"),
+        QStringLiteral("CREATE INDEX quiz_child_started ON quiz(child_id, started_at)"),
+    },
 };
 constexpr int kSchemaVersion = int(kMigrations.size());
+
+// A quiz of :child (every child for 0) with at least one judged question, as `q`.
+const char kListedQuiz[] = "(:child = 0 OR q.child_id = :child) AND EXISTS (SELECT 1"
+                           " FROM question a WHERE a.quiz_id = q.id)";
 
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
@@ -385,14 +400,16 @@ bool ResultsStore::writePending() {
 
 QSqlError ResultsStore::insertQuiz(const QuizStart &start, qint64 &id) {
     QSqlQuery query = db_->query();
-    query.prepare(
-        QStringLiteral("INSERT INTO quiz (started_at, day, level, kinds, speed, display_mode)"
-                       " VALUES (?, ?, ?, ?, ?, ?)"));
+    query.prepare(QStringLiteral(
+        "INSERT INTO quiz (started_at, day, level, kinds, speed, display_mode,"
+        " child_id) VALUES (?, ?, ?, ?, ?, ?,"
+        " COALESCE((SELECT id FROM child WHERE id = ?), (SELECT MIN(id) FROM child)))"));
+    // A child removed meanwhile leaves the quiz to the first child rather than losing it.
     for (const QVariant &value :
          {QVariant(start.startedAt.toMSecsSinceEpoch()),
           QVariant(start.startedAt.toLocalTime().date().toString(Qt::ISODate)),
           QVariant(start.level), QVariant(kindsText(start.kinds)), QVariant(start.speedSeconds),
-          QVariant(start.displayMode)})
+          QVariant(start.displayMode), QVariant(start.childId)})
         query.addBindValue(value);
     if (!query.exec())
         return query.lastError();
@@ -469,6 +486,10 @@ bool ResultsStore::flushPending() {
     return true;
 }
 
+QSqlQuery ResultsStore::newQuery() const {
+    return db_->query();
+}
+
 bool ResultsStore::runQuery(QSqlQuery &query) {
     query.setForwardOnly(true);
     if (query.exec())
@@ -489,19 +510,22 @@ void ResultsStore::failed(const QSqlError &error) {
            error.text());
 }
 
-QList<QuizSummary> ResultsStore::recentQuizzes(int limit, int offset) {
+QList<QuizSummary> ResultsStore::recentQuizzes(int limit, int offset, qint64 child) {
     QList<QuizSummary> quizzes;
     if (!ensureOpen())
         return quizzes;
-    const QString page = QStringLiteral("WITH page AS (SELECT * FROM quiz ORDER BY started_at"
-                                        " DESC, id DESC LIMIT :limit OFFSET :offset) ");
+    const QString page =
+        QStringLiteral("WITH page AS (SELECT * FROM quiz q WHERE %1 ORDER BY started_at"
+                       " DESC, id DESC LIMIT :limit OFFSET :offset) ")
+            .arg(QLatin1String(kListedQuiz));
     QSqlQuery query = db_->query();
     query.prepare(page +
                   QStringLiteral("SELECT p.id, p.started_at, p.ended_at, p.level, p.kinds, p.speed,"
                                  " p.display_mode, p.total, p.correct, p.wrong, p.points,"
                                  " p.normal_end, (SELECT COUNT(*) FROM question a WHERE"
                                  " a.quiz_id = p.id), (SELECT SUM(a.judged_right) FROM question a"
-                                 " WHERE a.quiz_id = p.id) FROM page p"
+                                 " WHERE a.quiz_id = p.id), (SELECT SUM(a.equation_true = 0) FROM"
+                                 " question a WHERE a.quiz_id = p.id), p.child_id FROM page p"
                                  " ORDER BY p.started_at DESC, p.id DESC"));
     QSqlQuery times = db_->query();
     times.prepare(page + QStringLiteral("SELECT a.quiz_id, a.reaction_ms FROM question a"
@@ -511,6 +535,7 @@ QList<QuizSummary> ResultsStore::recentQuizzes(int limit, int offset) {
     for (QSqlQuery *q : {&query, &times}) {
         q->bindValue(QStringLiteral(":limit"), limit);
         q->bindValue(QStringLiteral(":offset"), offset);
+        q->bindValue(QStringLiteral(":child"), child);
     }
     if (!runQuery(query) || !runQuery(times))
         return quizzes;
@@ -538,17 +563,21 @@ QList<QuizSummary> ResultsStore::recentQuizzes(int limit, int offset) {
             quiz.state =
                 runningQuizzes_.count(quiz.id) ? QuizState::Running : QuizState::Unfinished;
         }
+        quiz.falseEquations = query.value(14).toInt();
+        quiz.childId = query.value(15).toLongLong();
         quiz.medianReactionMs = medianOf(medians, QString::number(quiz.id));
         quizzes << quiz;
     }
     return quizzes;
 }
 
-int ResultsStore::quizCount() {
+int ResultsStore::quizCount(qint64 child) {
     if (!ensureOpen())
         return 0;
     QSqlQuery query = db_->query();
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM quiz"));
+    query.prepare(
+        QStringLiteral("SELECT COUNT(*) FROM quiz q WHERE %1").arg(QLatin1String(kListedQuiz)));
+    query.bindValue(QStringLiteral(":child"), child);
     if (!runQuery(query) || !query.next())
         return 0;
     return query.value(0).toInt();
@@ -558,15 +587,17 @@ int ResultsStore::quizCount() {
 // to walk the quizzes by start time and reach their questions by key (CROSS JOIN fixes the
 // order), never to scan every question.
 static const char kPeriodSource[] = "quiz q CROSS JOIN question a ON a.quiz_id = q.id"
-                                    " WHERE q.started_at >= :from AND q.started_at < :to";
+                                    " WHERE q.started_at >= :from AND q.started_at < :to"
+                                    " AND (:child = 0 OR q.child_id = :child)";
 
-QList<DayStatistics> ResultsStore::dailyStatistics(const QDate &firstDay) {
+QList<DayStatistics> ResultsStore::dailyStatistics(const QDate &firstDay, qint64 child) {
     QList<DayStatistics> days;
     if (!ensureOpen())
         return days;
     const QString source = QLatin1String(kPeriodSource);
     QSqlQuery query = db_->query();
-    query.prepare(QStringLiteral("SELECT q.day, COUNT(*), SUM(a.judged_right) FROM %1"
+    query.prepare(QStringLiteral("SELECT q.day, COUNT(*), SUM(a.judged_right),"
+                                 " SUM(a.equation_true = 0) FROM %1"
                                  " GROUP BY q.day ORDER BY q.day")
                       .arg(source));
     QSqlQuery times = db_->query();
@@ -576,6 +607,7 @@ QList<DayStatistics> ResultsStore::dailyStatistics(const QDate &firstDay) {
     for (QSqlQuery *q : {&query, &times}) {
         q->bindValue(QStringLiteral(":from"), firstDay.startOfDay().toMSecsSinceEpoch());
         q->bindValue(QStringLiteral(":to"), std::numeric_limits<qint64>::max());
+        q->bindValue(QStringLiteral(":child"), child);
     }
     if (!runQuery(query) || !runQuery(times))
         return days;
@@ -585,21 +617,24 @@ QList<DayStatistics> ResultsStore::dailyStatistics(const QDate &firstDay) {
         day.day = QDate::fromString(query.value(0).toString(), Qt::ISODate);
         day.questions = query.value(1).toInt();
         day.right = query.value(2).toInt();
+        day.falseEquations = query.value(3).toInt();
         day.medianReactionMs = medianOf(medians, query.value(0).toString());
         days << day;
     }
     return days;
 }
 
-PeriodStatistics ResultsStore::periodStatistics(const QDateTime &from, const QDateTime &to) {
+PeriodStatistics ResultsStore::periodStatistics(const QDateTime &from, const QDateTime &to,
+                                                qint64 child) {
     PeriodStatistics period;
     if (!ensureOpen())
         return period;
     const QString source = QLatin1String(kPeriodSource);
     QSqlQuery query = db_->query();
     query.prepare(QStringLiteral("SELECT (SELECT COUNT(*) FROM quiz q WHERE q.started_at >= :from"
-                                 " AND q.started_at < :to), COUNT(*), SUM(a.judged_right) FROM %1")
-                      .arg(source));
+                                 " AND q.started_at < :to AND %2), COUNT(*), SUM(a.judged_right),"
+                                 " SUM(a.equation_true = 0) FROM %1")
+                      .arg(source, QLatin1String(kListedQuiz)));
     QSqlQuery times = db_->query();
     times.prepare(QStringLiteral("SELECT 0, a.reaction_ms FROM %1 AND a.reaction_ms IS NOT NULL"
                                  " ORDER BY a.reaction_ms")
@@ -607,17 +642,19 @@ PeriodStatistics ResultsStore::periodStatistics(const QDateTime &from, const QDa
     for (QSqlQuery *q : {&query, &times}) {
         q->bindValue(QStringLiteral(":from"), from.toMSecsSinceEpoch());
         q->bindValue(QStringLiteral(":to"), to.toMSecsSinceEpoch());
+        q->bindValue(QStringLiteral(":child"), child);
     }
     if (!runQuery(query) || !runQuery(times) || !query.next())
         return period;
     period.quizzes = query.value(0).toInt();
     period.questions = query.value(1).toInt();
     period.right = query.value(2).toInt();
+    period.falseEquations = query.value(3).toInt();
     period.medianReactionMs = medianOf(mediansByKey(times), QStringLiteral("0"));
     return period;
 }
 
-QList<WrongEquation> ResultsStore::mostOftenWrong(const QDateTime &from, int limit) {
+QList<WrongEquation> ResultsStore::mostOftenWrong(const QDateTime &from, int limit, qint64 child) {
     QList<WrongEquation> equations;
     if (!ensureOpen())
         return equations;
@@ -625,10 +662,12 @@ QList<WrongEquation> ResultsStore::mostOftenWrong(const QDateTime &from, int lim
     query.prepare(QStringLiteral(
         "SELECT a.equation, SUM(a.judged_right = 0) AS wrong_count, COUNT(*) FROM quiz q"
         " CROSS JOIN question a ON a.quiz_id = q.id WHERE q.started_at >= :from"
-        " GROUP BY a.equation HAVING wrong_count > 0 ORDER BY wrong_count DESC, COUNT(*) DESC,"
+        " AND (:child = 0 OR q.child_id = :child) GROUP BY a.equation HAVING wrong_count > 0 ORDER "
+        "BY wrong_count DESC, COUNT(*) DESC,"
         " a.equation LIMIT :limit"));
     query.bindValue(QStringLiteral(":from"), from.toMSecsSinceEpoch());
     query.bindValue(QStringLiteral(":limit"), limit);
+    query.bindValue(QStringLiteral(":child"), child);
     if (!runQuery(query))
         return equations;
     while (query.next())
@@ -669,7 +708,8 @@ bool ResultsStore::exportCsv(const QString &filePath) {
     query.prepare(QStringLiteral(
         "SELECT q.id, q.started_at, q.ended_at, q.normal_end, q.level, q.kinds, q.speed,"
         " q.display_mode, a.number, a.shown_at, a.equation, a.equation_true, a.answer,"
-        " a.reaction_ms, a.judged_right FROM quiz q CROSS JOIN question a ON a.quiz_id = q.id"
+        " a.reaction_ms, a.judged_right, COALESCE(c.name, '') FROM quiz q CROSS JOIN question a"
+        " ON a.quiz_id = q.id LEFT JOIN child c ON c.id = q.child_id"
         " ORDER BY q.started_at, q.id, a.number"));
     if (!runQuery(query))
         return false;
@@ -682,7 +722,7 @@ bool ResultsStore::exportCsv(const QString &filePath) {
     const QString crlf = QStringLiteral("\r\n");
     file.write(QByteArrayLiteral("quiz,quiz_started,quiz_ended,ended_normally,level,kinds,"
                                  "speed_s,full_screen,question,shown_at,equation,equation_true,"
-                                 "answer,reaction_ms,judged_right\r\n"));
+                                 "answer,reaction_ms,judged_right,child\r\n"));
     while (query.next()) {
         const int answer = qBound(0, query.value(12).toInt(), 2);
         const QStringList fields = {query.value(0).toString(),      localTimeText(query.value(1)),
@@ -692,7 +732,7 @@ bool ResultsStore::exportCsv(const QString &filePath) {
                                     query.value(8).toString(),      localTimeText(query.value(9)),
                                     query.value(10).toString(),     query.value(11).toString(),
                                     QLatin1String(answers[answer]), query.value(13).toString(),
-                                    query.value(14).toString()};
+                                    query.value(14).toString(),     query.value(15).toString()};
         QStringList quoted;
         for (const QString &field : fields)
             quoted << csvField(field);

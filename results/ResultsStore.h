@@ -14,6 +14,8 @@
 #include <QLoggingCategory>
 #include <QString>
 
+#include "FactFluency.h"
+
 #include <map>
 #include <memory>
 #include <optional>
@@ -26,6 +28,20 @@ namespace numbrook {
 
 Q_DECLARE_LOGGING_CATEGORY(lcResults)
 
+// Every quiz belongs to a child; the first child has all the history from before there were
+// children. There is always at least one child. 0 as a child's id means every child.
+inline constexpr qint64 kFirstChild = 1;
+inline constexpr qint64 kEveryChild = 0;
+
+struct ChildProfile {
+    qint64 id = 0;
+    QString name; // empty only for the first child, until the parent names them
+    int picture = 0;
+};
+
+// Why a child's name was not taken.
+enum class ChildNameProblem { None, Empty, Duplicate, Unavailable };
+
 // How the child answered a question. Stored as its number.
 enum class AnswerSource { None = 0, Key = 1, Clap = 2 };
 
@@ -36,6 +52,7 @@ struct QuizStart {
     QList<int> kinds;     // the kinds of expression switched on (1..10)
     int speedSeconds = 0; // seconds a question stays on screen
     int displayMode = 0;  // 0: 800 x 600 window, 1: the whole desktop
+    qint64 childId = kFirstChild;
 };
 
 // One scored question.
@@ -78,14 +95,17 @@ struct QuizSummary {
     int correct = 0;
     int wrong = 0;
     int points = 0;
+    int falseEquations = 0; // what silence alone would have judged right
     QuizState state = QuizState::Unfinished;
     std::optional<int> medianReactionMs;
+    qint64 childId = kFirstChild;
 };
 
 struct DayStatistics {
     QDate day;
     int questions = 0;
     int right = 0;
+    int falseEquations = 0;
     std::optional<int> medianReactionMs; // over the answered questions
     double shareRight() const { return questions > 0 ? double(right) / questions : 0.0; }
 };
@@ -94,6 +114,7 @@ struct PeriodStatistics {
     int quizzes = 0;
     int questions = 0;
     int right = 0;
+    int falseEquations = 0;
     std::optional<int> medianReactionMs;
     double shareRight() const { return questions > 0 ? double(right) / questions : 0.0; }
 };
@@ -141,15 +162,37 @@ public:
     bool recordQuestion(qint64 quiz, const QuestionRecord &question);
     bool endQuiz(qint64 quiz, const QuizTotals &totals, bool normalEnd);
 
+    // The reads below take the quizzes of `child`, or of every child for kEveryChild. A quiz
+    // without a judged question is neither listed nor counted.
     // Newest first; `offset` skips that many of the newest.
-    QList<QuizSummary> recentQuizzes(int limit, int offset = 0);
-    int quizCount();
+    QList<QuizSummary> recentQuizzes(int limit, int offset = 0, qint64 child = kEveryChild);
+    int quizCount(qint64 child = kEveryChild);
     // One entry per day with questions, oldest first, from `firstDay` on.
-    QList<DayStatistics> dailyStatistics(const QDate &firstDay);
+    QList<DayStatistics> dailyStatistics(const QDate &firstDay, qint64 child = kEveryChild);
     // Quizzes started in [from, to).
-    PeriodStatistics periodStatistics(const QDateTime &from, const QDateTime &to);
+    PeriodStatistics periodStatistics(const QDateTime &from, const QDateTime &to,
+                                      qint64 child = kEveryChild);
     // The equations judged wrong most often in quizzes started from `from` on.
-    QList<WrongEquation> mostOftenWrong(const QDateTime &from, int limit);
+    QList<WrongEquation> mostOftenWrong(const QDateTime &from, int limit,
+                                        qint64 child = kEveryChild);
+
+    // The children, first child first. Names are trimmed; an empty one, or one another child
+    // has already (in any letter case), is refused.
+    QList<ChildProfile> children();
+    ChildNameProblem addChild(const QString &name, int picture, qint64 *id = nullptr);
+    ChildNameProblem changeChild(qint64 id, const QString &name, int picture);
+    // Deletes the child and every quiz of theirs; the last child stays.
+    bool removeChild(qint64 id);
+    // The child's own quiz settings as the settings panel wrote them; none before the first.
+    std::optional<QString> childSettings(qint64 id);
+    bool setChildSettings(qint64 id, const QString &values);
+
+    // The last three tries of every level-1 fact the child was asked, from the recorded
+    // questions.
+    FactProgress factProgress(qint64 child);
+    // Each operation's fluent share at the end of every day with level-1 questions; `progress`,
+    // when given, receives what factProgress would return, from the same reading.
+    QList<DailyFluency> dailyFluency(qint64 child, int fluencyMs, FactProgress *progress = nullptr);
     QList<QuestionRow> quizQuestions(qint64 quizId);
 
     // One row per question, a header row, UTF-8, quoted by RFC 4180.
@@ -181,6 +224,9 @@ private:
     QSqlError insertQuestion(qint64 quizId, const QuestionRecord &record);
     QSqlError updateEnd(qint64 quizId, const QuizTotals &totals, bool normalEnd);
     bool runQuery(QSqlQuery &query);
+    QSqlQuery newQuery() const;
+    ChildNameProblem checkName(const QString &name, qint64 self);
+    template <typename Visit> bool visitLevelOneTries(qint64 child, Visit visit);
     void failed(const QSqlError &error);
     void report(StoreProblem::Kind kind, const QString &detail);
 

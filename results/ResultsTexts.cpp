@@ -6,6 +6,7 @@
 #include "InterfaceLanguages.h"
 
 #include <QLocale>
+#include <QStringList>
 
 #include <array>
 
@@ -99,6 +100,48 @@ constexpr std::array kTexts = {
     Entry{ResultsText::MicrophoneNothingHeard, QT_TRANSLATE_NOOP("ResultsTexts", "Nothing was heard from the microphone.")},
     Entry{ResultsText::LastQuizLine, QT_TRANSLATE_NOOP("ResultsTexts", "Last quiz: %1 of %2 right, %3 points, typical answer time %4")},
     Entry{ResultsText::MicrophoneNoClap, QT_TRANSLATE_NOOP("ResultsTexts", "No clap was heard. Clap twice, close to the microphone. The threshold stays as it was.")},
+    Entry{ResultsText::ChildCaption, QT_TRANSLATE_NOOP("ResultsTexts", "Child:")},
+    Entry{ResultsText::FirstChildName, QT_TRANSLATE_NOOP("ResultsTexts", "First child")},
+    Entry{ResultsText::TabAnswers, QT_TRANSLATE_NOOP("ResultsTexts", "Answers by day")},
+    Entry{ResultsText::TabFacts, QT_TRANSLATE_NOOP("ResultsTexts", "Facts")},
+    Entry{ResultsText::TabFluency, QT_TRANSLATE_NOOP("ResultsTexts", "Learnt facts by day")},
+    Entry{ResultsText::FluencyChartTitle, QT_TRANSLATE_NOOP("ResultsTexts", "Share of level-1 facts learnt, by day")},
+    Entry{ResultsText::FluencySeries, QT_TRANSLATE_NOOP("ResultsTexts", "%1, % learnt")},
+    Entry{ResultsText::OperationAddition, QT_TRANSLATE_NOOP("ResultsTexts", "Addition")},
+    Entry{ResultsText::OperationSubtraction, QT_TRANSLATE_NOOP("ResultsTexts", "Subtraction")},
+    Entry{ResultsText::OperationMultiplication, QT_TRANSLATE_NOOP("ResultsTexts", "Multiplication")},
+    Entry{ResultsText::OperationDivision, QT_TRANSLATE_NOOP("ResultsTexts", "Division")},
+    Entry{ResultsText::GridShare, QT_TRANSLATE_NOOP("ResultsTexts", "%1 of %2 learnt")},
+    Entry{ResultsText::GridKeyFluent, QT_TRANSLATE_NOOP("ResultsTexts", "learnt (right and quick in 2 of the last 3 tries)")},
+    Entry{ResultsText::GridKeyLearning, QT_TRANSLATE_NOOP("ResultsTexts", "being learnt")},
+    Entry{ResultsText::GridKeyNotSeen, QT_TRANSLATE_NOOP("ResultsTexts", "not asked yet")},
+    Entry{ResultsText::GridTry, QT_TRANSLATE_NOOP("ResultsTexts", "%1: %2, %3, %4")},
+    Entry{ResultsText::GridOverall, QT_TRANSLATE_NOOP("ResultsTexts", "Learnt: %1 of %2 level-1 facts (%3 %)")},
+    Entry{ResultsText::HonestScore, QT_TRANSLATE_NOOP("ResultsTexts", "%1 of %2 right; staying silent would have given %3")},
+    Entry{ResultsText::HonestMore, QT_TRANSLATE_NOOP("ResultsTexts", "%1 more than silence")},
+    Entry{ResultsText::HonestFewer, QT_TRANSLATE_NOOP("ResultsTexts", "%1 fewer than silence")},
+    Entry{ResultsText::HonestSame, QT_TRANSLATE_NOOP("ResultsTexts", "no better than silence")},
+    Entry{ResultsText::ColumnHonest, QT_TRANSLATE_NOOP("ResultsTexts", "Score, beside staying silent")},
+    Entry{ResultsText::ChartSilentSeries, QT_TRANSLATE_NOOP("ResultsTexts", "Staying silent, %")},
+    Entry{ResultsText::KindNamesAddSub, QT_TRANSLATE_NOOP("ResultsTexts", "addition and subtraction")},
+    Entry{ResultsText::KindNamesMulDiv, QT_TRANSLATE_NOOP("ResultsTexts", "multiplication and division")},
+    Entry{ResultsText::KindOther, QT_TRANSLATE_NOOP("ResultsTexts", "kind %1")},
+    Entry{ResultsText::ReportButton, QT_TRANSLATE_NOOP("ResultsTexts", "Save report (PDF)…")},
+    Entry{ResultsText::ReportTitle, QT_TRANSLATE_NOOP("ResultsTexts", "Save report")},
+    Entry{ResultsText::ReportFilter, QT_TRANSLATE_NOOP("ResultsTexts", "PDF files (*.pdf)")},
+    Entry{ResultsText::ReportFileName, QT_TRANSLATE_NOOP("ResultsTexts", "numbrook-report-%1.pdf")},
+    Entry{ResultsText::ReportFailed, QT_TRANSLATE_NOOP("ResultsTexts", "The report could not be written to %1.")},
+    Entry{ResultsText::ReportHeading, QT_TRANSLATE_NOOP("ResultsTexts", "Numbrook: progress of %1")},
+    Entry{ResultsText::ReportPeriod, QT_TRANSLATE_NOOP("ResultsTexts", "Period: %1 to %2")},
+    Entry{ResultsText::ReportQuizzes, QT_TRANSLATE_NOOP("ResultsTexts", "Quizzes: %1")},
+    Entry{ResultsText::ReportRight, QT_TRANSLATE_NOOP("ResultsTexts", "Right answers: %1 % — %2")},
+    Entry{ResultsText::ReportMedian, QT_TRANSLATE_NOOP("ResultsTexts", "Typical answer time: %1")},
+    Entry{ResultsText::ReportFacts, QT_TRANSLATE_NOOP("ResultsTexts", "Level-1 facts")},
+    Entry{ResultsText::ReportWrongTitle, QT_TRANSLATE_NOOP("ResultsTexts", "Most often misjudged")},
+    Entry{ResultsText::ReportWrongLine, QT_TRANSLATE_NOOP("ResultsTexts", "%1 — wrong %2 of %3 times")},
+    Entry{ResultsText::ReportNone, QT_TRANSLATE_NOOP("ResultsTexts", "none")},
+    Entry{ResultsText::ReportMade, QT_TRANSLATE_NOOP("ResultsTexts", "Made on %1")},
+    Entry{ResultsText::ReportNoQuizzes, QT_TRANSLATE_NOOP("ResultsTexts", "No quizzes recorded yet.")},
 };
 // clang-format on
 
@@ -131,6 +174,35 @@ QString secondsText(std::optional<int> ms, int languageIndex) {
 
 QString ResultsTexts::seconds(std::optional<int> ms) const {
     return secondsText(ms, language_);
+}
+
+QString ResultsTexts::honestScore(int right, int total, int falseEquations) const {
+    const int above = right - falseEquations;
+    const QString compared = above > 0   ? text(ResultsText::HonestMore, language_).arg(above)
+                             : above < 0 ? text(ResultsText::HonestFewer, language_).arg(-above)
+                                         : text(ResultsText::HonestSame, language_);
+    return text(ResultsText::HonestScore, language_).arg(right).arg(total).arg(falseEquations) +
+           QStringLiteral(" (") + compared + QLatin1Char(')');
+}
+
+QString ResultsTexts::kindSigns(const QList<int> &kinds) const {
+    QStringList parts;
+    for (int kind : kinds) {
+        parts << (kind == 1   ? QStringLiteral("+ −")
+                  : kind == 2 ? QStringLiteral("× ÷")
+                              : text(ResultsText::KindOther, language_).arg(kind));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString ResultsTexts::kindNames(const QList<int> &kinds) const {
+    QStringList parts;
+    for (int kind : kinds) {
+        parts << (kind == 1   ? text(ResultsText::KindNamesAddSub, language_)
+                  : kind == 2 ? text(ResultsText::KindNamesMulDiv, language_)
+                              : text(ResultsText::KindOther, language_).arg(kind));
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 QString lastQuizLine(const QuizSummary &quiz, int languageIndex) {

@@ -97,6 +97,49 @@ enum class ResultsText {
     MicrophoneNothingHeard,
     LastQuizLine,
     MicrophoneNoClap,
+    // Children, the fact grid, the score beside silence and the report.
+    ChildCaption,
+    FirstChildName,
+    TabAnswers,
+    TabFacts,
+    TabFluency,
+    FluencyChartTitle,
+    FluencySeries,
+    OperationAddition,
+    OperationSubtraction,
+    OperationMultiplication,
+    OperationDivision,
+    GridShare,
+    GridKeyFluent,
+    GridKeyLearning,
+    GridKeyNotSeen,
+    GridTry,
+    GridOverall,
+    HonestScore,
+    HonestMore,
+    HonestFewer,
+    HonestSame,
+    ColumnHonest,
+    ChartSilentSeries,
+    KindNamesAddSub,
+    KindNamesMulDiv,
+    KindOther,
+    ReportButton,
+    ReportTitle,
+    ReportFilter,
+    ReportFileName,
+    ReportFailed,
+    ReportHeading,
+    ReportPeriod,
+    ReportQuizzes,
+    ReportRight,
+    ReportMedian,
+    ReportFacts,
+    ReportWrongTitle,
+    ReportWrongLine,
+    ReportNone,
+    ReportMade,
+    ReportNoQuizzes,
     Count
 };
 Q_ENUM_NS(ResultsText)
@@ -118,6 +161,12 @@ public:
     QString operator()(ResultsText id) const { return text(id, language_); }
     // Milliseconds as seconds with one decimal and the unit; the no-value mark for none.
     QString seconds(std::optional<int> ms) const;
+    // "12 of 16 right; staying silent would have given 10 (2 more than silence)": the score
+    // beside what a child who never answered would have scored (the false equations asked).
+    QString honestScore(int right, int total, int falseEquations) const;
+    // The kinds as operation signs ("+ −, × ÷"), and named in words.
+    QString kindSigns(const QList<int> &kinds) const;
+    QString kindNames(const QList<int> &kinds) const;
 
 private:
     int language_ = English;

@@ -3,29 +3,30 @@
 
 #include "ResultsWindow.h"
 
+#include "FluencyGrid.h"
 #include "InterfaceLanguages.h"
+#include "ResultsCharts.h"
+#include "ResultsReport.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QDateTimeAxis>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 
@@ -36,7 +37,6 @@ namespace {
 using T = ResultsText;
 
 const QColor kShareColour(0x2e, 0x7d, 0x32); // green: right answers
-const QColor kTimeColour(0x15, 0x65, 0xc0);  // blue: answer time
 const QColor kRightBackground(0xe8, 0xf5, 0xe9);
 const QColor kWrongBackground(0xff, 0xeb, 0xee);
 const QColor kProblemBackground(0xff, 0xf3, 0xcd);
@@ -76,13 +76,6 @@ int percent(double share) {
     return int(std::lround(share * 100));
 }
 
-QString kindsText(const QList<int> &kinds) {
-    QStringList parts;
-    for (int kind : kinds)
-        parts << QString::number(kind);
-    return parts.join(QStringLiteral(", "));
-}
-
 // Columns at least as wide as their texts and headers; the table scrolls sideways when they do
 // not all fit, rather than cutting a text short.
 void widenColumnsToContents(QTableWidget *table) {
@@ -120,8 +113,9 @@ QRect placeBeside(const QRect &anchor, QSize frame, const QRect &available) {
     return placed;
 }
 
-ResultsWindow::ResultsWindow(ResultsStore &store, int languageIndex, QWidget *parent)
-    : QWidget(parent, Qt::Window), store_(store) {
+ResultsWindow::ResultsWindow(ResultsStore &store, int languageIndex, QWidget *parent, qint64 child,
+                             int fluencyMs)
+    : QWidget(parent, Qt::Window), store_(store), child_(child), fluencyMs_(fluencyMs) {
     setObjectName(QStringLiteral("ResultsWindow"));
     texts_.setLanguage(languageIndex);
     buildLayout();
@@ -130,45 +124,51 @@ ResultsWindow::ResultsWindow(ResultsStore &store, int languageIndex, QWidget *pa
     fitQuestionPane();
 }
 
-// The questions of a quiz take the width their columns need, the quizzes the rest: the quiz
-// table has the more columns.
+// The quizzes above the selected quiz's questions, each table the window's whole width, so
+// that every quiz column shows at the window's size: the quizzes get the more room.
 void ResultsWindow::fitQuestionPane() {
-    int columns = 0;
-    for (int column = 0; column < questionTable_->columnCount(); ++column)
-        columns += questionTable_->columnWidth(column);
-    const int chrome = questionsBox_->sizeHint().width() - questionTable_->sizeHint().width();
-    const int wanted = columns + 2 * questionTable_->frameWidth() +
-                       questionTable_->verticalScrollBar()->sizeHint().width() + chrome;
-    // The window's width, not the splitter's: before the first showing the layout has not yet
-    // given the splitter its width.
-    const QMargins margins = layout()->contentsMargins();
-    const int total = width() - margins.left() - margins.right();
-    quizPane_->setSizes({std::max(total - wanted, total / 2), std::min(wanted, total / 2)});
+    quizPane_->setSizes({3, 2});
 }
 
 // The window's controls and where they sit: the summary lines on top, the chart and the
 // equations most often wrong, the quizzes and the selected quiz's questions, the buttons.
 void ResultsWindow::buildLayout() {
-    resize(1220, 780);
+    resize(1240, 820);
     auto *layout = new QVBoxLayout(this);
     buildSummary(*layout);
 
     auto *vertical = new QSplitter(Qt::Vertical, this);
     vertical->addWidget(buildProgressPane());
     vertical->addWidget(buildQuizPane());
-    vertical->setStretchFactor(0, 1);
-    vertical->setStretchFactor(1, 1);
+    vertical->setStretchFactor(0, 3);
+    vertical->setStretchFactor(1, 2);
     layout->addWidget(vertical, 1);
     buildButtons(*layout);
 
     connect(moreButton_, &QPushButton::clicked, this, &ResultsWindow::appendQuizzes);
     connect(quizTable_, &QTableWidget::itemSelectionChanged, this, &ResultsWindow::showQuestions);
     connect(exportButton_, &QPushButton::clicked, this, &ResultsWindow::exportClicked);
+    connect(reportButton_, &QPushButton::clicked, this, &ResultsWindow::reportClicked);
+    connect(childChooser_, &QComboBox::activated, this, [this](int index) {
+        child_ = childChooser_->itemData(index).toLongLong();
+        reload();
+    });
     connect(clearButton_, &QPushButton::clicked, this, &ResultsWindow::clearClicked);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void ResultsWindow::buildSummary(QVBoxLayout &layout) {
+    // Whose results: shown from two children on.
+    auto *childRow = new QHBoxLayout();
+    childLabel_ = new QLabel(this);
+    childChooser_ = new QComboBox(this);
+    childChooser_->setObjectName(QStringLiteral("childChooser"));
+    childChooser_->setMinimumContentsLength(16);
+    childLabel_->setBuddy(childChooser_);
+    childRow->addWidget(childLabel_);
+    childRow->addWidget(childChooser_);
+    childRow->addStretch(1);
+    layout.addLayout(childRow);
     summaryLine_ = new QLabel(this);
     summaryLine_->setObjectName(QStringLiteral("summaryLine"));
     QFont headline = summaryLine_->font();
@@ -196,14 +196,33 @@ void ResultsWindow::buildSummary(QVBoxLayout &layout) {
 
 QWidget *ResultsWindow::buildProgressPane() {
     auto *top = new QSplitter(Qt::Horizontal, this);
-    chartView_ = new QChartView(new QChart(), top);
+    progressTabs_ = new QTabWidget(top);
+    progressTabs_->setObjectName(QStringLiteral("progressTabs"));
+    chartView_ = new QChartView(new QChart(), progressTabs_);
     chartView_->setObjectName(QStringLiteral("progressChart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumHeight(260);
+    auto *facts = new QWidget(progressTabs_);
+    factsLine_ = new QLabel(facts);
+    factsLine_->setObjectName(QStringLiteral("factsLine"));
+    QFont bold = factsLine_->font();
+    bold.setBold(true);
+    factsLine_->setFont(bold);
+    grid_ = new FluencyGrid(facts);
+    auto *factsLayout = new QVBoxLayout(facts);
+    factsLayout->setContentsMargins(4, 4, 4, 0);
+    factsLayout->addWidget(factsLine_);
+    factsLayout->addWidget(grid_, 1);
+    fluencyView_ = new QChartView(new QChart(), progressTabs_);
+    fluencyView_->setObjectName(QStringLiteral("fluencyChart"));
+    fluencyView_->setRenderHint(QPainter::Antialiasing);
+    progressTabs_->addTab(facts, QString());
+    progressTabs_->addTab(fluencyView_, QString());
+    progressTabs_->addTab(chartView_, QString());
     wrongBox_ = new QGroupBox(top);
     wrongTable_ = makeTable(QStringLiteral("wrongTable"), wrongBox_);
     (new QVBoxLayout(wrongBox_))->addWidget(wrongTable_);
-    top->addWidget(chartView_);
+    top->addWidget(progressTabs_);
     top->addWidget(wrongBox_);
     top->setStretchFactor(0, 3);
     top->setStretchFactor(1, 1);
@@ -211,7 +230,7 @@ QWidget *ResultsWindow::buildProgressPane() {
 }
 
 QWidget *ResultsWindow::buildQuizPane() {
-    auto *bottom = new QSplitter(Qt::Horizontal, this);
+    auto *bottom = new QSplitter(Qt::Vertical, this);
     quizPane_ = bottom;
     recentBox_ = new QGroupBox(bottom);
     quizTable_ = makeTable(QStringLiteral("quizTable"), recentBox_);
@@ -239,10 +258,13 @@ void ResultsWindow::buildButtons(QVBoxLayout &layout) {
     auto *buttons = new QHBoxLayout();
     exportButton_ = new QPushButton(this);
     exportButton_->setObjectName(QStringLiteral("exportButton"));
+    reportButton_ = new QPushButton(this);
+    reportButton_->setObjectName(QStringLiteral("reportButton"));
     clearButton_ = new QPushButton(this);
     clearButton_->setObjectName(QStringLiteral("clearButton"));
     closeButton_ = new QPushButton(this);
     closeButton_->setObjectName(QStringLiteral("closeButton"));
+    buttons->addWidget(reportButton_);
     buttons->addWidget(exportButton_);
     buttons->addWidget(clearButton_);
     buttons->addStretch(1);
@@ -257,13 +279,18 @@ void ResultsWindow::applyTexts() {
     questionsBox_->setTitle(texts_(T::QuestionsTitle));
     moreButton_->setText(texts_(T::MoreButton));
     exportButton_->setText(texts_(T::ExportButton));
+    reportButton_->setText(texts_(T::ReportButton));
+    childLabel_->setText(texts_(T::ChildCaption));
+    progressTabs_->setTabText(0, texts_(T::TabFacts));
+    progressTabs_->setTabText(1, texts_(T::TabFluency));
+    progressTabs_->setTabText(2, texts_(T::TabAnswers));
+    grid_->setLanguage(texts_.language());
     clearButton_->setText(texts_(T::ClearButton));
     closeButton_->setText(texts_(T::CloseButton));
     setHeaders(wrongTable_, texts_, {T::ColumnEquation, T::ColumnWrongCount, T::ColumnShownCount});
     setHeaders(quizTable_, texts_,
-               {T::ColumnDate, T::ColumnQuestions, T::ColumnRight, T::ColumnWrong, T::ColumnPoints,
-                T::ColumnReaction, T::ColumnState, T::ColumnLevel, T::ColumnKinds, T::ColumnSpeed,
-                T::ColumnDisplay});
+               {T::ColumnDate, T::ColumnHonest, T::ColumnPoints, T::ColumnReaction, T::ColumnState,
+                T::ColumnLevel, T::ColumnKinds, T::ColumnSpeed, T::ColumnDisplay});
     setHeaders(questionTable_, texts_,
                {T::ColumnNumber, T::ColumnEquation, T::ColumnTruth, T::ColumnAnswer,
                 T::ColumnAnswerTime, T::ColumnJudged});
@@ -330,12 +357,14 @@ void ResultsWindow::setLanguage(int languageIndex) {
 }
 
 void ResultsWindow::reload() {
+    showChildren();
     showSummary();
+    showFacts();
     showChart();
     showWrongEquations();
     quizzes_.clear();
     quizTable_->setRowCount(0);
-    quizTotal_ = store_.quizCount();
+    quizTotal_ = store_.quizCount(child_);
     appendQuizzes();
     showQuestions();
     showProblem();
@@ -348,20 +377,24 @@ QLocale ResultsWindow::textLocale() const {
 void ResultsWindow::showSummary() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDateTime weekStart = now.addDays(-7);
-    const PeriodStatistics week = store_.periodStatistics(weekStart, now.addDays(1));
-    const PeriodStatistics before = store_.periodStatistics(weekStart.addDays(-7), weekStart);
+    const PeriodStatistics week = store_.periodStatistics(weekStart, now.addDays(1), child_);
+    const PeriodStatistics before =
+        store_.periodStatistics(weekStart.addDays(-7), weekStart, child_);
     trendLine_->clear();
     if (week.quizzes == 0) {
-        summaryLine_->setText(texts_(
-            before.quizzes == 0 && store_.quizCount() == 0 ? T::NoHistory : T::SummaryNoWeek));
+        summaryLine_->setText(texts_(before.quizzes == 0 && store_.quizCount(child_) == 0
+                                         ? T::NoHistory
+                                         : T::SummaryNoWeek));
         return;
     }
+    // What the share of right answers is worth: beside the score of a child who never answers.
+    const QString honest = texts_.honestScore(week.right, week.questions, week.falseEquations);
     summaryLine_->setText(texts_(T::SummaryWeek)
                               .arg(week.quizzes)
                               .arg(percent(week.shareRight()))
                               .arg(texts_.seconds(week.medianReactionMs)));
     if (before.questions == 0) {
-        trendLine_->setText(texts_(T::TrendNoEarlier));
+        trendLine_->setText(honest + QStringLiteral(". ") + texts_(T::TrendNoEarlier));
         return;
     }
     const int change = percent(week.shareRight()) - percent(before.shareRight());
@@ -380,71 +413,78 @@ void ResultsWindow::showSummary() {
                                            : change < 0 ? QColor(0xc6, 0x28, 0x28)
                                                         : palette.color(QPalette::WindowText));
     trendLine_->setPalette(palette);
-    trendLine_->setText(trend);
+    trendLine_->setText(honest + QStringLiteral(". ") + trend);
 }
 
 void ResultsWindow::showChart() {
     const QDate today = QDate::currentDate();
-    const QList<DayStatistics> days = store_.dailyStatistics(today.addDays(1 - kChartDays));
-    auto *chart = new QChart();
-    chart->setTitle(texts_(T::ChartTitle));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->setLocale(textLocale());
-
-    auto *share = new QLineSeries(chart);
-    share->setName(texts_(T::ChartShareSeries));
-    share->setPen(QPen(kShareColour, 2.5));
-    share->setPointsVisible(true);
-    auto *time = new QLineSeries(chart);
-    time->setName(texts_(T::ChartTimeSeries));
-    time->setPen(QPen(kTimeColour, 2.5));
-    time->setPointsVisible(true);
-    double slowest = 1.0;
-    for (const DayStatistics &day : days) {
-        const qreal x = QDateTime(day.day, QTime(12, 0)).toMSecsSinceEpoch();
-        share->append(x, day.shareRight() * 100);
-        if (day.medianReactionMs) {
-            time->append(x, *day.medianReactionMs / 1000.0);
-            slowest = std::max(slowest, *day.medianReactionMs / 1000.0);
-        }
-    }
-    chart->addSeries(share);
-    chart->addSeries(time);
-
-    auto *dates = new QDateTimeAxis(chart);
-    dates->setFormat(texts_(T::ChartDateFormat));
+    const QList<DayStatistics> days = store_.dailyStatistics(today.addDays(1 - kChartDays), child_);
     const QDate first =
         days.isEmpty() ? today.addDays(-6) : std::min(days.first().day, today.addDays(-6));
-    dates->setRange(QDateTime(first, QTime(0, 0)), QDateTime(today, QTime(23, 59)));
-    dates->setTickCount(std::clamp(int(first.daysTo(today)) + 2, 2, 9));
-    auto *shareAxis = new QValueAxis(chart);
-    shareAxis->setRange(0, 100);
-    shareAxis->setLabelFormat(QStringLiteral("%d %"));
-    shareAxis->setLabelsColor(kShareColour);
-    shareAxis->setTickCount(6);
-    auto *timeAxis = new QValueAxis(chart);
-    timeAxis->setRange(0, std::ceil(slowest));
-    // The unit is in the series' name: a printf format takes no text beyond Latin-1.
-    timeAxis->setLabelFormat(QStringLiteral("%.1f"));
-    timeAxis->setLabelsColor(kTimeColour);
-    timeAxis->setTickCount(6);
-    chart->addAxis(dates, Qt::AlignBottom);
-    chart->addAxis(shareAxis, Qt::AlignLeft);
-    chart->addAxis(timeAxis, Qt::AlignRight);
-    share->attachAxis(dates);
-    share->attachAxis(shareAxis);
-    time->attachAxis(dates);
-    time->attachAxis(timeAxis);
-
     QChart *old = chartView_->chart();
-    chartView_->setChart(chart);
+    chartView_->setChart(AnswersChart(days, first, today, texts_));
     delete old;
+}
+
+// The child's facts: the grid and the share learnt by day.
+void ResultsWindow::showFacts() {
+    FactProgress progress;
+    const QList<DailyFluency> days = store_.dailyFluency(child_, fluencyMs_, &progress);
+    grid_->setProgress(progress, fluencyMs_);
+    int learnt = 0, facts = 0;
+    for (char operation : kFactOperations) {
+        learnt += progress.fluentCount(operation, fluencyMs_);
+        facts += int(FactsOfOperation(operation).size());
+    }
+    factsLine_->setText(
+        texts_(T::GridOverall).arg(learnt).arg(facts).arg(percent(double(learnt) / facts)));
+    const QDate today = QDate::currentDate();
+    QDate first = today.addDays(1 - kChartDays);
+    for (const DailyFluency &day : days) {
+        if (day.day >= first) {
+            first = std::min(day.day, today.addDays(-6));
+            break;
+        }
+    }
+    QChart *old = fluencyView_->chart();
+    fluencyView_->setChart(FluencyChart(days, first, today, texts_));
+    delete old;
+}
+
+void ResultsWindow::setChild(qint64 id, int fluencyMs) {
+    child_ = id;
+    fluencyMs_ = fluencyMs;
+    reload();
+}
+
+void ResultsWindow::showChildren() {
+    children_ = store_.children();
+    const bool known = std::any_of(children_.cbegin(), children_.cend(),
+                                   [this](const ChildProfile &c) { return c.id == child_; });
+    if (!known && !children_.isEmpty())
+        child_ = children_.first().id;
+    childChooser_->clear();
+    for (const ChildProfile &child : children_) {
+        childChooser_->addItem(child.name.isEmpty() ? texts_(T::FirstChildName) : child.name,
+                               child.id);
+        if (child.id == child_)
+            childChooser_->setCurrentIndex(childChooser_->count() - 1);
+    }
+    childLabel_->setVisible(children_.size() >= 2);
+    childChooser_->setVisible(children_.size() >= 2);
+}
+
+QString ResultsWindow::childName() const {
+    for (const ChildProfile &child : children_) {
+        if (child.id == child_)
+            return child.name.isEmpty() ? texts_(T::FirstChildName) : child.name;
+    }
+    return texts_(T::FirstChildName);
 }
 
 void ResultsWindow::showWrongEquations() {
     const QList<WrongEquation> equations = store_.mostOftenWrong(
-        QDate::currentDate().addDays(1 - kChartDays).startOfDay(), kWrongListSize);
+        QDate::currentDate().addDays(1 - kChartDays).startOfDay(), kWrongListSize, child_);
     wrongTable_->setRowCount(int(equations.size()));
     for (int row = 0; row < equations.size(); ++row) {
         const WrongEquation &equation = equations[row];
@@ -457,7 +497,7 @@ void ResultsWindow::showWrongEquations() {
 }
 
 void ResultsWindow::appendQuizzes() {
-    const QList<QuizSummary> page = store_.recentQuizzes(kPageSize, int(quizzes_.size()));
+    const QList<QuizSummary> page = store_.recentQuizzes(kPageSize, int(quizzes_.size()), child_);
     const QLocale locale = textLocale();
     static const T states[] = {T::StateRunning, T::StateFinished, T::StateStopped,
                                T::StateUnfinished};
@@ -467,23 +507,23 @@ void ResultsWindow::appendQuizzes() {
         auto *date = cell(locale.toString(quiz.startedAt.toLocalTime(), texts_(T::DateFormat)));
         date->setData(Qt::UserRole, quiz.id);
         quizTable_->setItem(row, 0, date);
-        quizTable_->setItem(row, 1, number(quiz.total));
-        const QString right = quiz.total > 0 ? QStringLiteral("%1 (%2 %)")
-                                                   .arg(quiz.correct)
-                                                   .arg(percent(double(quiz.correct) / quiz.total))
-                                             : QString::number(quiz.correct);
-        quizTable_->setItem(row, 2, cell(right, Qt::AlignRight));
-        quizTable_->setItem(row, 3, number(quiz.wrong));
-        quizTable_->setItem(row, 4, number(quiz.points));
-        quizTable_->setItem(row, 5, cell(texts_.seconds(quiz.medianReactionMs), Qt::AlignRight));
-        quizTable_->setItem(row, 6, cell(texts_(states[int(quiz.state)])));
+        auto *score = cell(texts_.honestScore(quiz.correct, quiz.total, quiz.falseEquations));
+        if (quiz.total > 0)
+            score->setToolTip(
+                QStringLiteral("%1 %").arg(percent(double(quiz.correct) / quiz.total)));
+        quizTable_->setItem(row, 1, score);
+        quizTable_->setItem(row, 2, number(quiz.points));
+        quizTable_->setItem(row, 3, cell(texts_.seconds(quiz.medianReactionMs), Qt::AlignRight));
+        quizTable_->setItem(row, 4, cell(texts_(states[int(quiz.state)])));
         if (quiz.state == QuizState::Unfinished || quiz.state == QuizState::Stopped)
-            quizTable_->item(row, 6)->setForeground(QColor(0x80, 0x80, 0x80));
-        quizTable_->setItem(row, 7, number(quiz.level));
-        quizTable_->setItem(row, 8, cell(kindsText(quiz.kinds)));
-        quizTable_->setItem(row, 9, cell(texts_.seconds(quiz.speedSeconds * 1000), Qt::AlignRight));
+            quizTable_->item(row, 4)->setForeground(QColor(0x80, 0x80, 0x80));
+        quizTable_->setItem(row, 5, number(quiz.level));
+        auto *kinds = cell(texts_.kindSigns(quiz.kinds));
+        kinds->setToolTip(texts_.kindNames(quiz.kinds));
+        quizTable_->setItem(row, 6, kinds);
+        quizTable_->setItem(row, 7, cell(texts_.seconds(quiz.speedSeconds * 1000), Qt::AlignRight));
         quizTable_->setItem(
-            row, 10, cell(texts_(quiz.displayMode ? T::DisplayFullScreen : T::DisplayWindow)));
+            row, 8, cell(texts_(quiz.displayMode ? T::DisplayFullScreen : T::DisplayWindow)));
     }
     quizzes_ += page;
     if (quizzes_.size() == page.size())
@@ -560,6 +600,22 @@ void ResultsWindow::exportClicked() {
         texts_(T::ExportFilter));
     if (!path.isEmpty())
         exportTo(path);
+}
+
+bool ResultsWindow::saveReport(const QString &filePath) {
+    if (WriteResultsReport(filePath, store_, child_, childName(), fluencyMs_, texts_))
+        return true;
+    QMessageBox::warning(this, texts_(T::ReportTitle),
+                         texts_(T::ReportFailed).arg(QDir::toNativeSeparators(filePath)));
+    return false;
+}
+
+void ResultsWindow::reportClicked() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, texts_(T::ReportTitle),
+        QDir::home().filePath(texts_(T::ReportFileName).arg(childName())), texts_(T::ReportFilter));
+    if (!path.isEmpty())
+        saveReport(path);
 }
 
 void ResultsWindow::clearClicked() {

@@ -20,8 +20,12 @@ class QGroupBox;
 class QSplitter;
 
 class QChartView;
+class QComboBox;
+class QTabWidget;
 
 namespace numbrook {
+
+class FluencyGrid;
 
 // Where a window of frame size `frame` goes beside the window whose frame is `anchor`, inside
 // the screen's `available` area: right of it, else left of it, level with its top as far as the
@@ -38,7 +42,8 @@ public:
     static constexpr int kChartDays = 56; // the chart and the wrong list look this far back
     static constexpr int kWrongListSize = 12;
 
-    ResultsWindow(ResultsStore &store, int languageIndex, QWidget *parent = nullptr);
+    ResultsWindow(ResultsStore &store, int languageIndex, QWidget *parent = nullptr,
+                  qint64 child = kFirstChild, int fluencyMs = kDefaultFluencyMs);
 
     // Sets every text anew in `languageIndex` and reloads the data.
     void setLanguage(int languageIndex);
@@ -49,6 +54,12 @@ public:
     void placeBesideWindow(const QWidget &anchor);
     // Writes the CSV file; false (and a message box) when it cannot be written.
     bool exportTo(const QString &filePath);
+    // Shows the results of child `id` (the one who plays next, when the window opens), with
+    // facts counted as learnt within `fluencyMs`.
+    void setChild(qint64 id, int fluencyMs);
+    qint64 child() const { return child_; }
+    // Writes the chosen child's one-page report; false (and a message box) when it cannot.
+    bool saveReport(const QString &filePath);
 
 signals:
     void historyCleared();
@@ -72,18 +83,32 @@ private:
     void appendQuizzes();
     void showQuestions();
     void exportClicked();
+    void reportClicked();
+    void showChildren();
+    void showFacts();
+    QString childName() const;
     void clearClicked();
     QLocale textLocale() const;
 
     ResultsStore &store_;
     ResultsTexts texts_;
+    qint64 child_ = kFirstChild;
+    int fluencyMs_ = kDefaultFluencyMs;
+    QList<ChildProfile> children_;
     QList<QuizSummary> quizzes_;
     int quizTotal_ = 0;
 
     QLabel *summaryLine_ = nullptr;
     QLabel *trendLine_ = nullptr;
     QLabel *problemLine_ = nullptr;
+    QLabel *childLabel_ = nullptr;
+    QComboBox *childChooser_ = nullptr;
+    QTabWidget *progressTabs_ = nullptr;
     QChartView *chartView_ = nullptr;
+    QLabel *factsLine_ = nullptr;
+    FluencyGrid *grid_ = nullptr;
+    QChartView *fluencyView_ = nullptr;
+    QPushButton *reportButton_ = nullptr;
     QGroupBox *wrongBox_ = nullptr;
     QTableWidget *wrongTable_ = nullptr;
     QSplitter *quizPane_ = nullptr;

@@ -39,6 +39,8 @@ test_packages=(
     # The accessibility bus, on which the accessibility test reads the windows.
     at-spi2-core dbus-bin
     pipewire wireplumber
+    # pdftoppm: the results report's page rendered to a picture.
+    poppler-utils
 )
 
 installed() {

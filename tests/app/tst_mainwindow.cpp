@@ -6,6 +6,7 @@
 #include "GlobalHotkeys.h"
 #include "MainWindow.h"
 #include "ObjectIniStore.h"
+#include "QuestionDisplay.h"
 #include "QuizSession.h"
 #include "SkinWidgets.h"
 #include "SoundObjectTable.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -372,6 +374,35 @@ private Q_SLOTS:
         QCOMPARE(p.display.size(), QSize(800, 600));
         QCOMPARE(p.display.findChild<QLabel *>("Img_V2")->width(), 0);
         QVERIFY(panel->isHidden());
+    }
+
+    // The school signs are for the eye: the recorded equation and the name a screen reader
+    // reads keep the text as built.
+    void display_schoolNotation_showsSchoolSigns_andKeepsTheBuiltText() {
+        Program p;
+        p.main.switchLanguage(LanguageRussian);
+        p.session.settings.School_Notation = 1;
+        p.session.settings.Diff_Math = 3;
+        p.session.settings.Znak(2) = 1;
+        QStringList built;
+        connect(&p.display, &QuestionDisplay::questionShown, &p.display,
+                [&built](const QString &equation) { built << equation; });
+        p.display.FormShow();
+        const QLabel *line = p.display.findChild<QLabel *>("Lbl_Vopros_2");
+        for (int question = 0; question < 12; ++question) {
+            p.display.cycle.TickCount = 0;
+            p.display.Timer_VoprosTimer();
+            QCOMPARE(line->accessibleName(), built.last());
+            QCOMPARE(line->text(),
+                     QuestionDisplay::schoolNotation(built.last(), QStringLiteral(":")));
+            QVERIFY(!line->text().contains(QRegularExpression(QStringLiteral("[*/-]"))));
+        }
+        QCOMPARE(QuestionDisplay::schoolNotation(QStringLiteral("8/2-1=1*3"), QStringLiteral("÷")),
+                 QStringLiteral("8÷2−1=1×3"));
+        p.session.settings.School_Notation = 0;
+        p.display.cycle.TickCount = 0;
+        p.display.Timer_VoprosTimer();
+        QCOMPARE(line->text(), built.last());
     }
 
     void display_largeText_fillsFourFifthsOfTheBoardCentred_data() {

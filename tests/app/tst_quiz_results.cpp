@@ -10,12 +10,17 @@
 #include "TestProgram.h"
 #include "TrayMenu.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -181,6 +186,133 @@ private Q_SLOTS:
         }
     }
 
+    // Two children in the settings window, a quiz each (one answered by key, one by clap):
+    // each quiz lands under the child who played it, and choosing a child puts their own
+    // values in the panel and in the settings key.
+    void twoChildren_eachQuizLandsUnderItsChild() {
+        QList<Seen> first, second;
+        const QString settingsFile =
+            dir_->path() + QStringLiteral("/Pelorin Quillmark/Lantern.conf");
+        auto storedLevel = [&settingsFile] {
+            return QSettings(settingsFile, QSettings::NativeFormat).value("Diff_Math").toInt();
+        };
+        {
+            testing::Program p;
+            p.main.show();
+            QTRY_COMPARE(p.main.children().size(), 1);
+            auto *name = p.main.findChild<QLineEdit *>(QStringLiteral("Edit_Child"));
+            QVERIFY(name->isHidden()); // one child: no chooser
+            // An empty name is refused with a message; then Boris is added and plays next.
+            bool refused = false;
+            QTimer::singleShot(100, &p.main, [&refused] {
+                auto *dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("Edit_ChildName"));
+                QTest::keyClick(edit, Qt::Key_Return);
+                refused =
+                    !dialog->findChild<QLabel *>(QStringLiteral("Lbl_ChildMessage"))->isHidden();
+                QTest::keyClicks(edit, QStringLiteral("Boris"));
+                QTest::keyClick(edit, Qt::Key_Return);
+            });
+            p.main.findChild<QPushButton *>(QStringLiteral("Sb_Child_Add"))->click();
+            QVERIFY(refused);
+            QCOMPARE(p.main.children().size(), 2);
+            QVERIFY(!name->isHidden());
+            QCOMPARE(name->text(), QStringLiteral("Boris"));
+            const qint64 boris = p.session.ChildId;
+            QVERIFY(boris != kFirstChild);
+            // Boris plays level 2; the first child keeps level 1.
+            QTest::mouseClick(testing::control(p.main, QStringLiteral("Cb_2_Diff_Math")),
+                              Qt::LeftButton, {}, QPoint(3, 3));
+            QTest::mouseClick(testing::control(p.main, QStringLiteral("Sb_Child_Down")),
+                              Qt::LeftButton, {}, QPoint(3, 3));
+            QCOMPARE(p.session.ChildId, kFirstChild);
+            QCOMPARE(p.session.settings.Diff_Math, 1);
+            QCOMPARE(storedLevel(), 1);
+            QCOMPARE(testing::button(p.main, QStringLiteral("Cb_1_Diff_Math"))->picture(),
+                     int(ButtonPicture::BoxOn));
+            QTest::mouseClick(testing::control(p.main, QStringLiteral("Sb_Child_Up")),
+                              Qt::LeftButton, {}, QPoint(3, 3));
+            QCOMPARE(p.session.ChildId, boris);
+            QCOMPARE(p.session.settings.Diff_Math, 2);
+            QCOMPARE(storedLevel(), 2);
+            QVERIFY(p.display.windowTitle().contains(QStringLiteral("Boris")));
+
+            // Boris answers the first question by key.
+            startQuiz(p, first);
+            waitForQuestion(p, first, 1);
+            p.main.HotkeyMessage(p.main.Cnt_HotKey);
+            waitForQuestion(p, first, 2);
+            p.main.HotkeyMessage(2);
+            QTest::mouseClick(testing::control(p.main, QStringLiteral("Sb_Child_Down")),
+                              Qt::LeftButton, {}, QPoint(3, 3));
+            // The first child answers theirs by clap.
+            startQuiz(p, second);
+            waitForQuestion(p, second, 1);
+            p.answers.setClap(true);
+            waitForQuestion(p, second, 2);
+            p.main.HotkeyMessage(2);
+        }
+        ResultsStore store(databasePath());
+        const QList<ChildProfile> children = store.children();
+        QCOMPARE(children.size(), 2);
+        const struct {
+            qint64 child;
+            int level;
+            AnswerSource source;
+        } expected[] = {{children[1].id, 2, AnswerSource::Key},
+                        {kFirstChild, 1, AnswerSource::Clap}};
+        for (const auto &e : expected) {
+            const QList<QuizSummary> quizzes = store.recentQuizzes(10, 0, e.child);
+            QCOMPARE(quizzes.size(), 1);
+            QCOMPARE(quizzes[0].childId, e.child);
+            QCOMPARE(quizzes[0].level, e.level);
+            QCOMPARE(store.quizQuestions(quizzes[0].id).value(0).record.answer, e.source);
+        }
+        QCOMPARE(QSettings(settingsFile, QSettings::NativeFormat).value("Child_Id").toLongLong(),
+                 kFirstChild);
+    }
+
+    // Removing a child asks first: cancelled, nothing goes; confirmed, the child and their
+    // quizzes go and the next child plays.
+    void removingAChild_asksFirst() {
+        qint64 boris = 0;
+        {
+            ResultsStore store(databasePath());
+            store.addChild(QStringLiteral("Boris"), 0, &boris);
+            const qint64 quiz =
+                store.beginQuiz(QuizStart{QDateTime::currentDateTime(), 1, {1}, 3, 0, boris});
+            store.recordQuestion(quiz, QuestionRecord{QDateTime::currentDateTime(),
+                                                      QStringLiteral("1+1=2"), true,
+                                                      AnswerSource::Key, 500, true});
+        }
+        testing::Program p;
+        p.main.show();
+        QTRY_COMPARE(p.main.children().size(), 2);
+        QTest::mouseClick(testing::control(p.main, QStringLiteral("Sb_Child_Up")), Qt::LeftButton,
+                          {}, QPoint(3, 3));
+        QCOMPARE(p.session.ChildId, boris);
+        auto *remove = p.main.findChild<QPushButton *>(QStringLiteral("Sb_Child_Remove"));
+        for (const bool confirm : {false, true}) {
+            QString question;
+            QTimer::singleShot(100, &p.main, [&question, confirm] {
+                auto *ask = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(ask);
+                question = ask->text();
+                for (QAbstractButton *button : ask->buttons()) {
+                    if ((ask->buttonRole(button) == QMessageBox::DestructiveRole) == confirm)
+                        button->click();
+                }
+            });
+            remove->click();
+            QVERIFY2(question.contains(QStringLiteral("Boris")), qPrintable(question));
+            QCOMPARE(p.results.quizCount(boris), confirm ? 0 : 1);
+            QCOMPARE(p.main.children().size(), confirm ? 1 : 2);
+        }
+        QCOMPARE(p.session.ChildId, kFirstChild);
+        QVERIFY(p.main.findChild<QLineEdit *>(QStringLiteral("Edit_Child"))->isHidden());
+    }
+
     void programClosedDuringQuiz_marksTheQuizStopped() {
         QList<Seen> seen;
         {
@@ -244,8 +376,12 @@ private Q_SLOTS:
             ResultsStore earlier(databasePath());
             const qint64 quiz =
                 earlier.beginQuiz(QuizStart{QDateTime::currentDateTime(), 1, {1}, 3, 0});
+            // One question: a quiz without a judged question is not listed.
+            earlier.recordQuestion(quiz, QuestionRecord{QDateTime::currentDateTime(),
+                                                        QStringLiteral("1+1=2"), true,
+                                                        AnswerSource::Key, 500, true});
             QVERIFY(
-                earlier.endQuiz(quiz, QuizTotals{QDateTime::currentDateTime(), 0, 0, 0, 0}, true));
+                earlier.endQuiz(quiz, QuizTotals{QDateTime::currentDateTime(), 1, 1, 0, 1}, true));
         }
         QProcess holder;
         holder.start(QStringLiteral("python3"), {QStringLiteral("-c"), QStringLiteral(R"(
@@ -284,7 +420,7 @@ db.execute("ROLLBACK")
         for (int i = 0; i < rows.size(); ++i)
             QCOMPARE(rows[i].record.equation, seen[i].equation);
         // The same file, with the earlier quiz, and nothing set aside beside it.
-        QCOMPARE(quizzes.last().total, 0);
+        QCOMPARE(quizzes.last().total, 1);
         const QStringList files = QDir(dir_->path() + "/Numbrook").entryList(QDir::Files);
         for (const QString &name : files)
             QVERIFY2(name.startsWith(QStringLiteral("results.sqlite")) &&

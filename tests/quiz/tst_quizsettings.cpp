@@ -167,6 +167,34 @@ private Q_SLOTS:
         QCOMPARE(session.settings.Znak_Math, loaded.Znak_Math);
         QVERIFY(SettingsKey(fileName()).readInteger(name).has_value());
     }
+
+    // A child's own values: every panel value goes and comes back; a damaged or foreign line
+    // leaves what was there, and the fluency time (one for the family) is not a child's.
+    void childValues_roundTrip_andDamagedLinesLeaveValuesAlone() {
+        QuizSettings child;
+        child.Diff_Math = 2;
+        child.Speed_Math = 7;
+        child.Show_Points = 1;
+        child.Practice_Math = 1;
+        child.School_Notation = 1;
+        child.Znak(2) = 1;
+        child.Fluency_Time = 8;
+        QuizSettings panel;
+        panel.Fluency_Time = 4;
+        panel.setChildValues(child.childValues());
+        QCOMPARE(panel.Diff_Math, 2);
+        QCOMPARE(panel.Speed_Math, 7);
+        QCOMPARE(panel.Show_Points, 1);
+        QCOMPARE(panel.Practice_Math, 1);
+        QCOMPARE(panel.School_Notation, 1);
+        QCOMPARE(panel.Znak_Math, child.Znak_Math);
+        QCOMPARE(panel.Fluency_Time, 4);
+        panel.setChildValues(
+            QStringLiteral("Diff_Math=9\nSpeed_Math=x\n=3\nNoSuch=1\nShow_Points"));
+        QCOMPARE(panel.Diff_Math, 1); // out of range: level 1
+        QCOMPARE(panel.Speed_Math, 7);
+        QCOMPARE(panel.Show_Points, 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(QuizSettingsTest)

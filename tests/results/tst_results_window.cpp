@@ -76,9 +76,9 @@ private Q_SLOTS:
         QCOMPARE(quizzes->rowCount(), ResultsWindow::kPageSize + 10);
         QVERIFY(!more->isEnabled());
 
-        QCOMPARE(quizzes->horizontalHeaderItem(6)->text(),
+        QCOMPARE(quizzes->horizontalHeaderItem(4)->text(),
                  ResultsTexts::text(ResultsText::ColumnState, language));
-        QCOMPARE(quizzes->item(0, 6)->text(),
+        QCOMPARE(quizzes->item(0, 4)->text(),
                  ResultsTexts::text(ResultsText::StateFinished, language));
 
         auto *questions = window.findChild<QTableWidget *>(QStringLiteral("questionTable"));
