@@ -132,6 +132,9 @@ constexpr std::array kTexts = {
     Entry{ResultsText::MicrophoneNoClap,
           u"No clap was heard. Clap twice, close to the microphone. The threshold stays as it was.",
           u"Хлопков не слышно. Хлопните дважды ближе к микрофону. Порог остаётся прежним."},
+    Entry{ResultsText::ProblemNewerSchema,
+          u"This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.",
+          u"Эта история записана более новой версией Numbrook и оставлена как есть. Занятия, проведённые здесь, отложены в %1."},
 };
 // clang-format on
 

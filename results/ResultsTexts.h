@@ -91,6 +91,7 @@ enum class ResultsText {
     MicrophoneNothingHeard,
     LastQuizLine,
     MicrophoneNoClap,
+    ProblemNewerSchema,
     Count
 };
 

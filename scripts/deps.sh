@@ -35,6 +35,8 @@ test_packages=(
     # The accessibility bus, on which the accessibility test reads the windows.
     at-spi2-core dbus-bin
     pipewire wireplumber
+    # Another program holding the results database locked, in the results tests.
+    sqlite3
 )
 
 installed() {
