@@ -185,6 +185,8 @@ public:
 Q_SIGNALS:
     // The results button or the tray's results item was clicked.
     void resultsRequested();
+    // The help button was clicked.
+    void helpRequested();
     // The interface language was applied to the windows (its index).
     void languageApplied(int languageIndex);
 

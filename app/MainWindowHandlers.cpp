@@ -254,7 +254,7 @@ void MainWindow::connectHandlers() {
     onClick(this, c_.Sb_Start, nullptr, [this] { Sb_StartClick(); });
     onClick(this, c_.Sb_Close, nullptr, [this] { Sb_CloseClick(); });
     onClick(this, c_.Sb_Min, nullptr, [this] { Sb_MinClick(); });
-    onClick(this, c_.Sb_Help, nullptr, [this] { OpenHelpText(strings_.LanguageIndex); });
+    onClick(this, c_.Sb_Help, nullptr, [this] { Q_EMIT helpRequested(); });
     onClick(this, c_.Sb_Internet, nullptr, [this] { OpenHomePage(strings_.LanguageIndex); });
     connect(hotkeys_, &GlobalHotkeys::hotkey, this, &MainWindow::HotkeyMessage);
 }

@@ -96,6 +96,10 @@ constexpr std::array<Texts, UiKeyCount> Table{{
     {"Question", "Вопрос"},
     {"Large text", "Крупный текст"},
     {"Show the question across the board", "Показывать вопрос во всю доску"},
+    {"Numbrook: help", "Numbrook: помощь"},
+    {"Close", "Закрыть"},
+    {"The help text %1 was not found. It was looked for in:\n    %2",
+     "Текст помощи %1 не найден. Он искался в папках:\n    %2"},
 }};
 
 const QString LanguageValue = QStringLiteral("Languare");

@@ -93,6 +93,10 @@ enum class UiKey {
     // The display option that scales the question to the board.
     LargeTextCaption,
     LargeTextHint,
+    // The help window.
+    HelpWindowTitle,
+    HelpCloseCaption,
+    HelpMissingText,
     Count
 };
 
