@@ -68,8 +68,9 @@ void QuizRecorder::questionShown(const QString &equation, bool equationTrue) {
         start.startedAt = QDateTime::currentDateTime();
         const QuizSettings &settings = session_.settings;
         start.level = settings.Diff_Math;
+        // The kinds the quiz asks: the first one when every kind is off.
         for (int kind = 1; kind <= kKindCount; ++kind) {
-            if (settings.Znak(kind) == 1) {
+            if (settings.Znak(kind) == 1 || (kind == 1 && settings.noKindOn())) {
                 start.kinds.append(kind);
             }
         }
