@@ -224,6 +224,9 @@ private:
     // Tab follows reading order over the visible controls; what lies below the visible area
     // is never reached.
     void setKeyboardOrder();
+    void hideControlsBelowTheWindow();
+    // The playing indicator's name and hint for the state it shows.
+    void nameIndicator(bool playing);
     void buildResultsControls();
     void connectResults();
     void applyResultsTexts();

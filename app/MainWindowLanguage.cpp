@@ -11,6 +11,7 @@
 #include "StringTable.h"
 #include "TrayMenu.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 
 namespace numbrook {
@@ -42,6 +43,7 @@ void MainWindow::ApplyLanguage() {
     applyOtherWindowsTexts();
     applyResultsTexts();
     applyAccessibleNames();
+    nameIndicator(c_.Indicator_Play->styleSheet() == indicatorStyle(true)); // as it shows now
     // Labels follow the length of their new texts.
     for (SkinLabel *label : c_.captions) {
         label->adjustSize();
@@ -118,6 +120,9 @@ void MainWindow::applyObjectTexts() {
                 objectLabel->setText(strings_[ObjectLabels[label - 1]]);
             }
         }
+        if (QCheckBox *fromFile = c_.objects[std::size_t(n)].cbPlayFromFile) {
+            fromFile->setText(strings_[UiKey::ExternalFileCaption]);
+        }
     }
 }
 
@@ -134,15 +139,17 @@ void MainWindow::applyAccessibleNames() {
     for (int kind = 1; kind <= kKindCount; ++kind) {
         name(c_.Cb_Znak_Math[std::size_t(kind)], s[UiKey(int(UiKey::KindHint1) + kind - 1)]);
     }
+    // The display sizes' captions are the same in every language (and written with a Cyrillic
+    // "х"): a screen reader gets words of the interface language instead.
+    for (int size = 1; size <= 2; ++size) {
+        const QString words = s[size == 1 ? UiKey::WindowDisplayName : UiKey::FullScreenName];
+        name(c_.Cb_Screen_Res[std::size_t(size)], words);
+        name(c_.Lbl_Screen_Res[std::size_t(size)], words);
+    }
     const std::pair<PictureButton *, SkinLabel *> boxes[] = {
-        {c_.Cb_Screen_Res[1], c_.Lbl_Screen_Res[1]},
-        {c_.Cb_Screen_Res[2], c_.Lbl_Screen_Res[2]},
-        {c_.Cb_Show_Points, c_.Lbl_Show_Points},
-        {c_.Cb_Show_Otvet_Mode, c_.Lbl_Show_Otvet_Mode},
-        {c_.Cb_Large_Text, c_.Lbl_Large_Text},
-        {c_.Cb_Show_SPDIF, c_.Lbl_Show_SPDIF},
-        {c_.Cb_MinFormShow, c_.Lbl_MinFormShow},
-        {c_.Cb_AutoRun, c_.Lbl_AutoRun},
+        {c_.Cb_Show_Points, c_.Lbl_Show_Points}, {c_.Cb_Show_Otvet_Mode, c_.Lbl_Show_Otvet_Mode},
+        {c_.Cb_Large_Text, c_.Lbl_Large_Text},   {c_.Cb_Show_SPDIF, c_.Lbl_Show_SPDIF},
+        {c_.Cb_MinFormShow, c_.Lbl_MinFormShow}, {c_.Cb_AutoRun, c_.Lbl_AutoRun},
         {c_.Cb_HintShow, c_.Lbl_HintShow},
     };
     for (const auto &[box, label] : boxes) {
@@ -155,12 +162,17 @@ void MainWindow::applyAccessibleNames() {
         {c_.Sb_Speed_Math_Up, UiKey::NextSpeedName},
         {objectOne.microphonePrevious, UiKey::PreviousMicrophoneName},
         {objectOne.microphoneNext, UiKey::NextMicrophoneName},
-        {c_.Sb_HotKey_Down, UiKey::PreviousAnswerKeyName},
-        {c_.Sb_HotKey_Up, UiKey::NextAnswerKeyName},
+        // The left arrow steps on (there are two keys, so on is also back), the right one
+        // back: each is named by the way it points.
+        {c_.Sb_HotKey_Up, UiKey::PreviousAnswerKeyName},
+        {c_.Sb_HotKey_Down, UiKey::NextAnswerKeyName},
         {c_.Sb_Lang_Up, UiKey::PreviousLanguageName},
         {c_.Sb_Lang_Down, UiKey::NextLanguageName},
         {c_.Img_Porog1, UiKey::MicrophoneLampName},
         {c_.Img_HotKey, UiKey::AnswerKeyLampName},
+        // The hidden boxes that carry the two answers.
+        {cbPorog1, UiKey::MicrophoneLampName},
+        {cbHotKey1, UiKey::AnswerKeyLampName},
         {objectOne.tbTrig, UiKey::ThresholdName},
         {objectOne.tbMixerVol, UiKey::MicrophoneVolumeName},
         {objectOne.pbSig, UiKey::MicrophoneLevelName},
@@ -168,8 +180,6 @@ void MainWindow::applyAccessibleNames() {
         {c_.Edit_Speed_Math, UiKey::SpeedCaption},
         {c_.Edit_HotKey, UiKey::HotkeysCaption},
         {c_.Edit_Lang, UiKey::InterfaceCaption},
-        {c_.Indicator_Play, UiKey::PlayingIndicatorName},
-        {c_.Indicator_Play->parentWidget(), UiKey::PlayingIndicatorName},
     };
     for (const auto &[control, key] : controls) {
         name(control, s[key]);

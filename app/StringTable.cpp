@@ -100,6 +100,9 @@ constexpr std::array<Texts, UiKeyCount> Table{{
     {"Close", "Закрыть"},
     {"The help text %1 was not found. It was looked for in:\n    %2",
      "Текст помощи %1 не найден. Он искался в папках:\n    %2"},
+    {"No sound playing", "Звук не воспроизводится"},
+    {"800 x 600 window", "Окно 800 x 600"},
+    {"Full screen", "Весь экран"},
 }};
 
 const QString LanguageValue = QStringLiteral("Languare");

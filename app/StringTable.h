@@ -97,6 +97,11 @@ enum class UiKey {
     HelpWindowTitle,
     HelpCloseCaption,
     HelpMissingText,
+    // The playing indicator while no sound plays.
+    SilentIndicatorName,
+    // Screen reader names of the two display sizes.
+    WindowDisplayName,
+    FullScreenName,
     Count
 };
 

@@ -96,6 +96,7 @@ private Q_SLOTS:
             QWidget *widget = testing::control(p.main, QString::fromLatin1(name));
             QVERIFY2(widget, name);
             QVERIFY2(widget->mapTo(&p.main, QPoint(0, 0)).y() >= 580, name);
+            QVERIFY2(!widget->isVisibleTo(&p.main), name);
         }
         // The title is Verdana 27 px regular; a wider stand-in is smaller, so the name fits.
         const QFont title = testing::control(p.main, "Label_Title_Name")->font();
