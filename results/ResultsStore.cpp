@@ -297,7 +297,8 @@ bool ResultsStore::ensureOpen() {
         keepDamagedFileAside();
     }
     if (newerSchema_) {
-        report(StoreProblem::Kind::NewerSchema, pendingPath());
+        // Logged once, when found; the window is told each time it asks.
+        problem_ = {StoreProblem::Kind::NewerSchema, pendingPath()};
         return false;
     }
     if (db_)
@@ -423,7 +424,7 @@ bool ResultsStore::openFile() {
                 qCWarning(lcResults).noquote()
                     << "results database" << path_ << ":" << error.text()
                     << "; it is left as it is, results go to" << pendingPath();
-                report(StoreProblem::Kind::NewerSchema, pendingPath());
+                problem_ = {StoreProblem::Kind::NewerSchema, pendingPath()};
                 return false;
             }
         }
