@@ -33,7 +33,7 @@ test_packages=(
     # pactl and pacat, and the private D-Bus of the PipeWire test server.
     pulseaudio-utils dbus-daemon
     # The accessibility bus, on which the accessibility test reads the windows.
-    at-spi2-core dbus-bin
+    at-spi2-core dbus-bin python3-pyatspi
     pipewire wireplumber
     # Another program holding the results database locked, in the results tests.
     sqlite3
