@@ -155,7 +155,6 @@ void MainWindow::FormCreate() {
     loadSystemSettings();
     // The answer keys are taken only while a quiz runs (Sb_StartClick).
     toolTips_.setEnabled(HintShow == 1);
-    HotkeyLampTicks = 0;
     session_.start();
     objectLog.clear();
     sound_.devices.BuildOutputList(Show_SPDIF == 1);
@@ -371,16 +370,7 @@ void MainWindow::showAnswerLamps() {
         return;
     }
     c_.Img_HotKey->setPicture(ButtonPicture::KeyLampLit);
-    ++HotkeyLampTicks;
-    if (HotkeyLampTicks >= 10) {
-        answers_.setHotkey(false);
-        HotkeyLampTicks = 0;
-        // The lamp's second and the question timer's second run apart: without this, a press
-        // made just after a question tick could be cleared before the next one.
-        if (display_.Timer_Vopros->isActive()) {
-            answers_.keepHotkeyAnswer();
-        }
-    }
+    answers_.lampTick(display_.Timer_Vopros->isActive());
 }
 
 QString MainWindow::indicatorStyle(bool playing) {

@@ -132,7 +132,6 @@ public:
     qint32 Cnt_HotKey = 0;
     bool SplashShown = false;
     bool FirstActivationPending = true;
-    qint32 HotkeyLampTicks = 0;
 
     // Handlers.
     void FormShow();

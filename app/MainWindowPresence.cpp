@@ -16,6 +16,7 @@
 
 #include <QKeyEvent>
 #include <QTimer>
+#include <algorithm>
 
 namespace numbrook {
 
@@ -37,9 +38,9 @@ bool MainWindow::quizRunning() const {
 
 void MainWindow::takeAnswerKeys() {
     // A key another program holds stays absent; the grab logs it.
-    hotkeys_->registerHotkey(0, HotkeyKey::Return);
-    hotkeys_->registerHotkey(1, HotkeyKey::Space);
-    hotkeys_->registerHotkey(2, HotkeyKey::Escape);
+    for (const HotkeyKey key : kProgramHotkeys) {
+        hotkeys_->registerHotkey(hotkeyId(key), key);
+    }
 }
 
 void MainWindow::hideEvent(QHideEvent *event) {
@@ -67,14 +68,15 @@ void MainWindow::keyPressEvent(QKeyEvent *event) {
     // While the keys are not held for the desktop, Enter and Space pressed in this window still
     // answer and light the lamp.
     const bool held =
-        hotkeys_->isRegistered(0) || hotkeys_->isRegistered(1) || hotkeys_->isRegistered(2);
+        std::any_of(std::begin(kProgramHotkeys), std::end(kProgramHotkeys),
+                    [this](HotkeyKey key) { return hotkeys_->isRegistered(hotkeyId(key)); });
     if (!held && !event->isAutoRepeat() && event->modifiers() == Qt::NoModifier) {
         switch (event->key()) {
         case Qt::Key_Return:
-            HotkeyMessage(0);
+            HotkeyMessage(hotkeyId(HotkeyKey::Return));
             return;
         case Qt::Key_Space:
-            HotkeyMessage(1);
+            HotkeyMessage(hotkeyId(HotkeyKey::Space));
             return;
         default:
             break;
@@ -83,7 +85,7 @@ void MainWindow::keyPressEvent(QKeyEvent *event) {
     // The keypad's Enter carries the keypad modifier.
     if (!held && !event->isAutoRepeat() && event->key() == Qt::Key_Enter &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        HotkeyMessage(0);
+        HotkeyMessage(hotkeyId(HotkeyKey::Return));
         return;
     }
     QWidget::keyPressEvent(event);
@@ -116,11 +118,8 @@ void MainWindow::followVisibility() {
             SoundObjectTable_->btStopMic1Click(1);
         }
     }
-    if (!onScreen && answers_.hotkey()) {
-        // The lamp's second would end with the stopped timer: a press made just before the
-        // hide must not wait there for the next quiz.
-        answers_.setHotkey(false);
-        HotkeyLampTicks = 0;
+    if (!onScreen) {
+        answers_.windowsHidden();
     }
     runWhile(Timer_Work, onScreen);
     if (settingsShown && !fmThreadCount->isActive()) {

@@ -4,6 +4,7 @@
 #include "ShellActions.h"
 
 #include "AutostartEntry.h"
+#include "GlobalHotkeys.h"
 #include "ShellOpen.h"
 #include "TrayMenu.h"
 #include "WebPages.h"
@@ -26,7 +27,7 @@ HotkeyOutcome HotkeyPressed(int id, qint32 answerChoice) {
     HotkeyOutcome outcome;
     // The other answer key only unticks, which takes back a press made just before it.
     outcome.answerTicked = id == answerChoice;
-    outcome.closeDisplay = id == 2;
+    outcome.closeDisplay = id == hotkeyId(HotkeyKey::Escape);
     return outcome;
 }
 

@@ -23,6 +23,14 @@ enum class HotkeyKey {
     Escape,
 };
 
+// The identifier the program registers each key under, which its key messages carry: the key's
+// place in HotkeyKey (0 Return, 1 Space, 2 Escape). The answer key choice uses the same numbers.
+constexpr int hotkeyId(HotkeyKey key) {
+    return static_cast<int>(key);
+}
+inline constexpr HotkeyKey kProgramHotkeys[] = {HotkeyKey::Return, HotkeyKey::Space,
+                                                HotkeyKey::Escape};
+
 // System-wide hotkeys without modifier keys.
 //
 // On X11 each key is a passive grab on the root windows of Qt's own X connection, taken once

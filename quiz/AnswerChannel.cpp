@@ -19,6 +19,25 @@ void AnswerChannel::setHotkey(bool on) {
     }
 }
 
+void AnswerChannel::lampTick(bool quizRunning) {
+    if (!hotkey_) {
+        return;
+    }
+    ++HotkeyLampTicks;
+    if (HotkeyLampTicks >= kHotkeyLampTicks) {
+        HotkeyLampTicks = 0;
+        setHotkey(false);
+        if (quizRunning) {
+            keepHotkeyAnswer();
+        }
+    }
+}
+
+void AnswerChannel::windowsHidden() {
+    HotkeyLampTicks = 0;
+    setHotkey(false);
+}
+
 void AnswerChannel::clear() {
     hotkeyKept_ = false;
     setClap(false);

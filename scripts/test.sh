@@ -90,6 +90,25 @@ if [ ${#failed[@]} -gt 0 ]; then
     exit 1
 fi
 
+# The sanitizer builds, each with only the test programs it runs: address and undefined
+# behaviour over the window-free logic and the sound engine, the thread sanitizer over the
+# code with worker threads (capture, playback, the microphone answer, following the server).
+asan_tests=(tst_generator tst_quizsettings tst_questioncycle tst_settingskey tst_results_store
+    tst_riff_reader tst_capture_scan tst_object_ini_store tst_sound_errors tst_playback_format
+    tst_capture_pulse tst_catalogue_pulse tst_playback_pulse)
+tsan_tests=(tst_capture_pulse tst_playback_pulse tst_microphone_answer tst_server_follow)
+sanitizer_tests() { # preset test...: builds the tests in that preset and runs them
+    local preset=$1
+    shift
+    local names
+    names=$(IFS='|' && echo "$*")
+    cmake --preset "$preset" >/dev/null &&
+        cmake --build --preset "$preset" -j"$(nproc)" --target "$@" &&
+        scripts/test-env.sh --server "${servers[0]}" ctest --preset "$preset" -j2 -R "^($names)\$"
+}
+stage "address/UB sanitizer" sanitizer_tests asan "${asan_tests[@]}"
+stage "thread sanitizer" sanitizer_tests tsan "${tsan_tests[@]}"
+
 # The program as scripts/run.sh builds it: the optimiser warns about things the debug build
 # does not see, and warnings are errors.
 cmake --preset release >/dev/null
