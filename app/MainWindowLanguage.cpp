@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace numbrook {
 
@@ -184,6 +185,39 @@ void MainWindow::applyAccessibleNames() {
     for (const auto &[control, key] : controls) {
         name(control, s[key]);
     }
+    // The sound object panels below the window: not on screen, but named all the same.
+    for (int n = 1; n <= 4; ++n) {
+        const SoundObjectPanel &panel = c_.objects[std::size_t(n)];
+        const std::pair<QWidget *, UiKey> objectControls[] = {
+            {panel.outputPrevious, UiKey::PreviousOutputName},
+            {panel.outputNext, UiKey::NextOutputName},
+            {panel.edObj, UiKey::SoundcardCaption},
+            {panel.tbVL, UiKey::LeftVolumeName},
+            {panel.tbVR, UiKey::RightVolumeName},
+            {panel.pbL, UiKey::LeftLevelName},
+            {panel.pbR, UiKey::RightLevelName},
+            {panel.filePrevious, UiKey::PreviousFileName},
+            {panel.fileNext, UiKey::NextFileName},
+            {panel.edFile, UiKey::ExternalFileCaption},
+            {panel.Sb_StartPlay, UiKey::StartPlayName},
+            {panel.Sb_StopPlay, UiKey::StopPlayName},
+            {panel.microphonePrevious, UiKey::PreviousMicrophoneName},
+            {panel.microphoneNext, UiKey::NextMicrophoneName},
+            {panel.edMic, UiKey::MicrophoneCaption},
+            {panel.tbTrig, UiKey::ThresholdName},
+            {panel.tbMixerVol, UiKey::MicrophoneVolumeName},
+            {panel.pbSig, UiKey::MicrophoneLevelName},
+            {panel.edDelay, UiKey::DelayCaption},
+            {panel.Sb_StartMic, UiKey::StartRecordingName},
+            {panel.Sb_StopMic, UiKey::StopRecordingName},
+        };
+        for (const auto &[control, key] : objectControls) {
+            if (control) {
+                name(control, s[key]);
+            }
+        }
+    }
+    name(Memo1, s[UiKey::SoundLogName]);
     // The pictures behind the read-only fields carry the field's name.
     for (QLineEdit *field : {c_.Edit_Speed_Math, c_.Edit_HotKey, c_.Edit_Lang, objectOne.edMic}) {
         const QString background = field->objectName()

@@ -103,6 +103,19 @@ constexpr std::array<Texts, UiKeyCount> Table{{
     {"No sound playing", "Звук не воспроизводится"},
     {"800 x 600 window", "Окно 800 x 600"},
     {"Full screen", "Весь экран"},
+    {"Previous output device", "Предыдущее устройство вывода"},
+    {"Next output device", "Следующее устройство вывода"},
+    {"Left volume", "Громкость слева"},
+    {"Right volume", "Громкость справа"},
+    {"Left level", "Уровень слева"},
+    {"Right level", "Уровень справа"},
+    {"Previous sound file", "Предыдущий звуковой файл"},
+    {"Next sound file", "Следующий звуковой файл"},
+    {"Play", "Воспроизвести"},
+    {"Stop playing", "Остановить воспроизведение"},
+    {"Start recording", "Начать запись"},
+    {"Stop recording", "Остановить запись"},
+    {"Sound log", "Журнал звука"},
 }};
 
 const QString LanguageValue = QStringLiteral("Languare");

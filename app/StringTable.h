@@ -102,6 +102,20 @@ enum class UiKey {
     // Screen reader names of the two display sizes.
     WindowDisplayName,
     FullScreenName,
+    // Screen reader names of the sound object panels' controls.
+    PreviousOutputName,
+    NextOutputName,
+    LeftVolumeName,
+    RightVolumeName,
+    LeftLevelName,
+    RightLevelName,
+    PreviousFileName,
+    NextFileName,
+    StartPlayName,
+    StopPlayName,
+    StartRecordingName,
+    StopRecordingName,
+    SoundLogName,
     Count
 };
 

@@ -3,8 +3,8 @@
 # SPDX-FileCopyrightText: The Numbrook developers
 # The real program's settings window as a screen reader reads it over AT-SPI (run inside
 # accessibility_bus.sh): no object reported as showing lies outside the window, every arrow
-# named "Previous ..." lies left of its "Next ..." on the same row, and in English no name is
-# Russian.
+# named "Previous ..." lies left of its "Next ..." on the same row, every control one can work
+# has a name, shown or not, and in English no name is Russian.
 #   accessibility_walk.sh BINARY
 set -euo pipefail
 source "$(dirname "$0")/program_copy.sh" "$1" Languare=0
@@ -29,7 +29,9 @@ def find_window():
 window = find_window()
 time.sleep(1)
 area = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-showing, outside, russian = [], [], []
+showing, outside, russian, unnamed = [], [], [], []
+controls = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_SLIDER,
+            pyatspi.ROLE_PROGRESS_BAR, pyatspi.ROLE_TEXT, pyatspi.ROLE_PAGE_TAB}
 
 def walk(node):
     for child in node:
@@ -38,6 +40,8 @@ def walk(node):
         box = child.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         if any("\u0400" <= c <= "\u04ff" for c in child.name):
             russian.append(child.name)
+        if child.getRole() in controls and not child.name.strip():
+            unnamed.append("%s at %d, %d" % (child.getRoleName(), box.x, box.y))
         if child.getState().contains(pyatspi.STATE_SHOWING):
             showing.append((child.name, box))
             if (box.x >= area.x + area.width or box.y >= area.y + area.height or
@@ -53,6 +57,9 @@ if outside:
     failed = True
 if russian:
     print("Russian names in the English window: " + "; ".join(russian))
+    failed = True
+if unnamed:
+    print("controls without a name: " + "; ".join(unnamed))
     failed = True
 named = {name: box for name, box in showing}
 for what in ("speed", "microphone", "answer key", "language"):
