@@ -92,6 +92,7 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
 
     connectHandlers();
     setKeyboardOrder();
+    hideControlsBelowTheWindow();
     connect(&splash_, &SplashWindow::splashClosed, this, [this] { SplashShown = true; });
     FormCreate();
     Timer_Work->start();
@@ -228,6 +229,16 @@ QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available) {
     place.setX(inside(place.x(), window.width(), available.left(), available.width()));
     place.setY(inside(place.y(), window.height(), available.top(), available.height()));
     return place;
+}
+
+void MainWindow::hideControlsBelowTheWindow() {
+    // The controls below the client area exist and keep their handlers, but nobody sees them:
+    // hidden, a screen reader does not report them as showing either.
+    for (QWidget *widget : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (widget->y() >= height()) {
+            widget->hide();
+        }
+    }
 }
 
 void MainWindow::setKeyboardOrder() {
@@ -385,8 +396,20 @@ void MainWindow::fmThreadCountTimer() {
     if (indicator->styleSheet() != style) {
         indicator->setStyleSheet(style);
     }
-    // The indicator's hint borrows the level captions: "Level" while sound plays.
-    indicator->setToolTip(strings_.text(playing ? UiKey::LevelCaption : UiKey::LevelHint));
+    nameIndicator(playing);
+}
+
+void MainWindow::nameIndicator(bool playing) {
+    // Its hint and its name say whether sound plays.
+    const QString state =
+        strings_.text(playing ? UiKey::PlayingIndicatorName : UiKey::SilentIndicatorName);
+    QFrame *indicator = c_.Indicator_Play;
+    for (QWidget *shape : {static_cast<QWidget *>(indicator), indicator->parentWidget()}) {
+        if (shape->accessibleName() != state) {
+            shape->setToolTip(state);
+            shape->setAccessibleName(state);
+        }
+    }
 }
 
 } // namespace numbrook

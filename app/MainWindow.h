@@ -214,6 +214,8 @@ public:
 Q_SIGNALS:
     // The results button or the tray's results item was clicked.
     void resultsRequested();
+    // The help button was clicked.
+    void helpRequested();
     // The interface language was applied to the windows (its index).
     void languageApplied(int languageIndex);
 
@@ -251,6 +253,9 @@ private:
     // Tab follows reading order over the visible controls; what lies below the visible area
     // is never reached.
     void setKeyboardOrder();
+    void hideControlsBelowTheWindow();
+    // The playing indicator's name and hint for the state it shows.
+    void nameIndicator(bool playing);
     void buildResultsControls();
     void connectResults();
     void applyResultsTexts();

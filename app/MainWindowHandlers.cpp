@@ -41,8 +41,10 @@ void MainWindow::UpdateSettingsView() {
             setBox(c_.Cb_Diff_Math[std::size_t(i)], level == i);
         }
     }
+    // With every kind off the quiz asks the first one, and its box says so.
     for (int kind = 1; kind <= kKindCount; ++kind) {
-        setBox(c_.Cb_Znak_Math[std::size_t(kind)], settings.Znak(kind) == 1);
+        setBox(c_.Cb_Znak_Math[std::size_t(kind)],
+               settings.Znak(kind) == 1 || (kind == 1 && settings.noKindOn()));
     }
     setBox(c_.Cb_AutoRun, AutoRun == 1);
     setBox(c_.Cb_HintShow, HintShow == 1);
@@ -287,7 +289,7 @@ void MainWindow::connectHandlers() {
     onClick(this, c_.Sb_Start, nullptr, [this] { Sb_StartClick(); });
     onClick(this, c_.Sb_Close, nullptr, [this] { Sb_CloseClick(); });
     onClick(this, c_.Sb_Min, nullptr, [this] { Sb_MinClick(); });
-    onClick(this, c_.Sb_Help, nullptr, [this] { OpenHelpText(strings_.LanguageIndex); });
+    onClick(this, c_.Sb_Help, nullptr, [this] { Q_EMIT helpRequested(); });
     onClick(this, c_.Sb_Internet, nullptr, [this] { OpenHomePage(strings_.LanguageIndex); });
     connect(hotkeys_, &GlobalHotkeys::hotkey, this, &MainWindow::HotkeyMessage);
 }

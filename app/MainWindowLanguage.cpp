@@ -12,7 +12,9 @@
 #include "StringTable.h"
 #include "TrayMenu.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace numbrook {
 
@@ -47,6 +49,7 @@ void MainWindow::ApplyLanguage() {
     applyResultsTexts();
     applyChildTexts();
     applyAccessibleNames();
+    nameIndicator(c_.Indicator_Play->styleSheet() == indicatorStyle(true)); // as it shows now
     // Labels follow the length of their new texts.
     for (SkinLabel *label : c_.captions) {
         label->adjustSize();
@@ -133,6 +136,9 @@ void MainWindow::applyObjectTexts() {
                 objectLabel->setText(strings_[ObjectLabels[label - 1]]);
             }
         }
+        if (QCheckBox *fromFile = c_.objects[std::size_t(n)].cbPlayFromFile) {
+            fromFile->setText(strings_[UiKey::ExternalFileCaption]);
+        }
     }
 }
 
@@ -149,17 +155,22 @@ void MainWindow::applyAccessibleNames() {
     for (int kind = 1; kind <= kKindCount; ++kind) {
         name(c_.Cb_Znak_Math[std::size_t(kind)], s[UiKey(int(UiKey::KindHint1) + kind - 1)]);
     }
+    // The display sizes' captions are the same in every language (and written with a Cyrillic
+    // "х"): a screen reader gets words of the interface language instead.
+    for (int size = 1; size <= 2; ++size) {
+        const QString words = s[size == 1 ? UiKey::WindowDisplayName : UiKey::FullScreenName];
+        name(c_.Cb_Screen_Res[std::size_t(size)], words);
+        name(c_.Lbl_Screen_Res[std::size_t(size)], words);
+    }
     const std::pair<PictureButton *, SkinLabel *> boxes[] = {
-        {c_.Cb_Screen_Res[1], c_.Lbl_Screen_Res[1]},
-        {c_.Cb_Screen_Res[2], c_.Lbl_Screen_Res[2]},
         {c_.Cb_Show_Points, c_.Lbl_Show_Points},
         {c_.Cb_Show_Otvet_Mode, c_.Lbl_Show_Otvet_Mode},
         {c_.Cb_Large_Text, c_.Lbl_Large_Text},
-        {c_.Cb_Practice_Math, c_.Lbl_Practice_Math},
-        {c_.Cb_School_Notation, c_.Lbl_School_Notation},
         {c_.Cb_Show_SPDIF, c_.Lbl_Show_SPDIF},
         {c_.Cb_MinFormShow, c_.Lbl_MinFormShow},
         {c_.Cb_AutoRun, c_.Lbl_AutoRun},
+        {c_.Cb_Practice_Math, c_.Lbl_Practice_Math},
+        {c_.Cb_School_Notation, c_.Lbl_School_Notation},
         {c_.Cb_HintShow, c_.Lbl_HintShow},
     };
     for (const auto &[box, label] : boxes) {
@@ -172,12 +183,17 @@ void MainWindow::applyAccessibleNames() {
         {c_.Sb_Speed_Math_Up, UiKey::NextSpeedName},
         {objectOne.microphonePrevious, UiKey::PreviousMicrophoneName},
         {objectOne.microphoneNext, UiKey::NextMicrophoneName},
-        {c_.Sb_HotKey_Down, UiKey::PreviousAnswerKeyName},
-        {c_.Sb_HotKey_Up, UiKey::NextAnswerKeyName},
+        // The left arrow steps on (there are two keys, so on is also back), the right one
+        // back: each is named by the way it points.
+        {c_.Sb_HotKey_Up, UiKey::PreviousAnswerKeyName},
+        {c_.Sb_HotKey_Down, UiKey::NextAnswerKeyName},
         {c_.Sb_Lang_Up, UiKey::PreviousLanguageName},
         {c_.Sb_Lang_Down, UiKey::NextLanguageName},
         {c_.Img_Porog1, UiKey::MicrophoneLampName},
         {c_.Img_HotKey, UiKey::AnswerKeyLampName},
+        // The hidden boxes that carry the two answers.
+        {cbPorog1, UiKey::MicrophoneLampName},
+        {cbHotKey1, UiKey::AnswerKeyLampName},
         {objectOne.tbTrig, UiKey::ThresholdName},
         {objectOne.tbMixerVol, UiKey::MicrophoneVolumeName},
         {objectOne.pbSig, UiKey::MicrophoneLevelName},
@@ -191,12 +207,43 @@ void MainWindow::applyAccessibleNames() {
         {c_.Sb_Child_Down, UiKey::PreviousChildName},
         {c_.Sb_Child_Up, UiKey::NextChildName},
         {c_.Edit_Child, UiKey::ChildCaption},
-        {c_.Indicator_Play, UiKey::PlayingIndicatorName},
-        {c_.Indicator_Play->parentWidget(), UiKey::PlayingIndicatorName},
     };
     for (const auto &[control, key] : controls) {
         name(control, s[key]);
     }
+    // The sound object panels below the window: not on screen, but named all the same.
+    for (int n = 1; n <= 4; ++n) {
+        const SoundObjectPanel &panel = c_.objects[std::size_t(n)];
+        const std::pair<QWidget *, UiKey> objectControls[] = {
+            {panel.outputPrevious, UiKey::PreviousOutputName},
+            {panel.outputNext, UiKey::NextOutputName},
+            {panel.edObj, UiKey::SoundcardCaption},
+            {panel.tbVL, UiKey::LeftVolumeName},
+            {panel.tbVR, UiKey::RightVolumeName},
+            {panel.pbL, UiKey::LeftLevelName},
+            {panel.pbR, UiKey::RightLevelName},
+            {panel.filePrevious, UiKey::PreviousFileName},
+            {panel.fileNext, UiKey::NextFileName},
+            {panel.edFile, UiKey::ExternalFileCaption},
+            {panel.Sb_StartPlay, UiKey::StartPlayName},
+            {panel.Sb_StopPlay, UiKey::StopPlayName},
+            {panel.microphonePrevious, UiKey::PreviousMicrophoneName},
+            {panel.microphoneNext, UiKey::NextMicrophoneName},
+            {panel.edMic, UiKey::MicrophoneCaption},
+            {panel.tbTrig, UiKey::ThresholdName},
+            {panel.tbMixerVol, UiKey::MicrophoneVolumeName},
+            {panel.pbSig, UiKey::MicrophoneLevelName},
+            {panel.edDelay, UiKey::DelayCaption},
+            {panel.Sb_StartMic, UiKey::StartRecordingName},
+            {panel.Sb_StopMic, UiKey::StopRecordingName},
+        };
+        for (const auto &[control, key] : objectControls) {
+            if (control) {
+                name(control, s[key]);
+            }
+        }
+    }
+    name(Memo1, s[UiKey::SoundLogName]);
     // The pictures behind the read-only fields carry the field's name.
     for (QLineEdit *field : {c_.Edit_Speed_Math, c_.Edit_HotKey, c_.Edit_Lang, objectOne.edMic,
                              c_.Edit_Fluency_Time, c_.Edit_Child}) {

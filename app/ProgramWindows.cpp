@@ -22,9 +22,14 @@ ProgramWindows::ProgramWindows(SoundEngine &sound)
       main(sound, session, answers, strings, pictures, display, splash),
       recorder(results, session, answers, display, &main) {
     QObject::connect(&main, &MainWindow::resultsRequested, &main, [this] { showResults(); });
+    QObject::connect(&main, &MainWindow::helpRequested, &main,
+                     [this] { help.showHelp(strings.LanguageIndex); });
     QObject::connect(&main, &MainWindow::languageApplied, &main, [this](int language) {
         if (resultsWindow_) {
             resultsWindow_->setLanguage(language);
+        }
+        if (help.isVisible()) {
+            help.showHelp(language);
         }
     });
     QObject::connect(&recorder, &QuizRecorder::quizEnded, &main, [this] { quizEnded(); });

@@ -11,10 +11,26 @@
 
 namespace numbrook {
 
+namespace {
+
+// The first retry comes soon after the failed write; each failure doubles the wait, up to
+// the longest.
+constexpr int kFirstRetryMs = 250;
+constexpr int kLongestRetryMs = 8000;
+
+} // namespace
+
 QuizRecorder::QuizRecorder(ResultsStore &store, QuizSession &session, AnswerChannel &answers,
                            QuestionDisplay &display, QObject *programWindow)
     : store_(store), session_(session), programWindow_(programWindow) {
     clock_.start();
+    retry_.setSingleShot(true);
+    connect(&retry_, &QTimer::timeout, this, &QuizRecorder::retry);
+    // Results of an earlier run wait in the pending file: they are written in (and before
+    // anything of this run) once the program is up, rather than at the first quiz.
+    if (store_.hasPendingFile()) {
+        QTimer::singleShot(0, this, &QuizRecorder::retry);
+    }
     connect(&display, &QuestionDisplay::questionShown, this, &QuizRecorder::questionShown);
     connect(&display, &QuestionDisplay::scored, this, &QuizRecorder::questionScored);
     connect(&display, &QuestionDisplay::closed, this, [this] { endQuiz(true); });
@@ -52,8 +68,9 @@ void QuizRecorder::questionShown(const QString &equation, bool equationTrue) {
         start.startedAt = QDateTime::currentDateTime();
         const QuizSettings &settings = session_.settings;
         start.level = settings.Diff_Math;
+        // The kinds the quiz asks: the first one when every kind is off.
         for (int kind = 1; kind <= kKindCount; ++kind) {
-            if (settings.Znak(kind) == 1) {
+            if (settings.Znak(kind) == 1 || (kind == 1 && settings.noKindOn())) {
                 start.kinds.append(kind);
             }
         }
@@ -61,6 +78,7 @@ void QuizRecorder::questionShown(const QString &equation, bool equationTrue) {
         start.displayMode = settings.Screen_Res;
         start.childId = session_.ChildId;
         quiz_ = store_.beginQuiz(start);
+        retryLater();
     }
     QuestionRecord record;
     record.shownAt = QDateTime::currentDateTime();
@@ -99,6 +117,24 @@ void QuizRecorder::questionScored(bool answered, bool right) {
     // Practice mode follows the child's answers within the quiz as well.
     session_.generator.practiceProgress.addEquation(FactTry{
         record.shownAt.date(), record.equation, record.equationTrue, right, record.reactionMs});
+    retryLater();
+}
+
+void QuizRecorder::retryLater() {
+    if (!store_.hasUnwritten() || retry_.isActive()) {
+        return;
+    }
+    retryDelayMs_ = retryDelayMs_ == 0 ? kFirstRetryMs : retryDelayMs_;
+    retry_.start(retryDelayMs_);
+}
+
+void QuizRecorder::retry() {
+    if (store_.writeUnwritten()) {
+        retryDelayMs_ = 0;
+        return;
+    }
+    retryDelayMs_ = qMin(retryDelayMs_ * 2, kLongestRetryMs);
+    retry_.start(qMax(retryDelayMs_, kFirstRetryMs));
 }
 
 void QuizRecorder::endQuiz(bool normalEnd) {
@@ -114,6 +150,12 @@ void QuizRecorder::endQuiz(bool normalEnd) {
     totals.wrong = session_.WrongAnswers;
     totals.points = session_.PointsTotal;
     store_.endQuiz(*quiz_, totals, normalEnd);
+    // A quiz the database could not take yet is on disk from now on, whatever happens to
+    // the program before the database takes it.
+    if (store_.hasUnwritten()) {
+        store_.savePending();
+    }
+    retryLater();
     quiz_.reset();
     question_.reset();
     Q_EMIT quizEnded();

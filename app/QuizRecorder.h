@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 #include <optional>
 
@@ -47,6 +48,10 @@ private:
     void questionShown(const QString &equation, bool equationTrue);
     void questionScored(bool answered, bool right);
     void answerEvent(AnswerSource source);
+    // Writes that the store could not make now are tried again from a timer, ever less
+    // often while they fail, never from the question's own step.
+    void retryLater();
+    void retry();
 
     ResultsStore &store_;
     QuizSession &session_;
@@ -58,6 +63,8 @@ private:
     qint64 shownAtMs_ = 0;
     std::optional<qint64> answeredAtMs_;
     AnswerSource answerSource_ = AnswerSource::None;
+    QTimer retry_;
+    int retryDelayMs_ = 0;
 };
 
 } // namespace numbrook

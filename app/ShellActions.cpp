@@ -47,22 +47,6 @@ void ApplyAutoRun(bool on, QWidget *parent) {
     }
 }
 
-void OpenHelpText(qint32 languageIndex) {
-    const QString name = HelpFileName(languageIndex);
-    if (name.isEmpty())
-        return;
-    // A language without a help text of its own opens the English one.
-    QString file = FindDataFile(name);
-    if (file.isEmpty() && languageIndex != LanguageEnglish)
-        file = FindDataFile(HelpFileName(LanguageEnglish));
-    if (file.isEmpty()) {
-        qCWarning(lcShell, "Help text %s not found in %s", qPrintable(name),
-                  qPrintable(DataFileFolders().join(QStringLiteral(", "))));
-        return;
-    }
-    OpenWithDesktop(QUrl::fromLocalFile(file));
-}
-
 void OpenHomePage(qint32 languageIndex) {
     const QUrl page = HomePageUrl(languageIndex);
     if (!page.isEmpty())

@@ -54,10 +54,8 @@ HotkeyOutcome HotkeyPressed(int id, qint32 answerChoice);
 // removal is silent.
 void ApplyAutoRun(bool on, QWidget *parent);
 
-// Opens the help text of the language (found beside the executable, in the installed data
-// folder, then in the current folder), the site's home page or the program page. An index
-// that names no language, or a help text that cannot be found, does nothing.
-void OpenHelpText(qint32 languageIndex);
+// Opens the site's home page or the program page in the desktop's browser. An index that names
+// no language does nothing.
 void OpenHomePage(qint32 languageIndex);
 void OpenProgramPage(qint32 languageIndex);
 

@@ -133,6 +133,29 @@ enum class UiKey {
     SchoolNotationCaption,
     SchoolNotationHint,
     DivisionSign,
+    // The help window.
+    HelpWindowTitle,
+    HelpCloseCaption,
+    HelpMissingText,
+    // The playing indicator while no sound plays.
+    SilentIndicatorName,
+    // Screen reader names of the two display sizes.
+    WindowDisplayName,
+    FullScreenName,
+    // Screen reader names of the sound object panels' controls.
+    PreviousOutputName,
+    NextOutputName,
+    LeftVolumeName,
+    RightVolumeName,
+    LeftLevelName,
+    RightLevelName,
+    PreviousFileName,
+    NextFileName,
+    StartPlayName,
+    StopPlayName,
+    StartRecordingName,
+    StopRecordingName,
+    SoundLogName,
     Count
 };
 Q_ENUM_NS(UiKey)

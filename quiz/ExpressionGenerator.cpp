@@ -407,7 +407,7 @@ QuestionLines ExpressionGenerator::GenerateQuestion(const QuizSettings &settings
     for (int kind = 1; kind <= kKindCount; ++kind) {
         enabled += settings.Znak(kind) != 0 ? 1 : 0;
     }
-    if (enabled == 0) {
+    if (settings.noKindOn()) {
         // With every kind switched off the first kind is asked, rather than an empty board
         // that is scored all the same.
         KindSlot = uniform(random_, 1, 10);

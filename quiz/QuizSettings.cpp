@@ -43,6 +43,10 @@ void QuizSettings::load() {
     }
     Speed_Math = key.readInteger(kSpeed).value_or(5);
     Screen_Res = key.readInteger(kScreen).value_or(0);
+    // Only 0 (the window) and 1 (the whole desktop) are display sizes.
+    if (Screen_Res < 0 || Screen_Res > 1) {
+        Screen_Res = 0;
+    }
     Show_Points = loadBoolean(key, kShowPoints, false);
     Show_Otvet_Mode = loadBoolean(key, kShowOtvet, false);
     for (int kind = 1; kind <= kKindCount; ++kind) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <algorithm>
 #include <array>
 
 namespace numbrook {
@@ -34,6 +35,11 @@ struct QuizSettings {
 
     qint32 &Znak(int kind) { return Znak_Math.at(static_cast<std::size_t>(kind)); }
     qint32 Znak(int kind) const { return Znak_Math.at(static_cast<std::size_t>(kind)); }
+    // Every kind is switched off: the quiz then asks the first kind.
+    bool noKindOn() const {
+        return std::all_of(Znak_Math.begin() + 1, Znak_Math.end(),
+                           [](qint32 on) { return on == 0; });
+    }
 
     // Reads every value from the settings key; a missing value, or one of another type, leaves
     // the default and the load goes on. A level outside 1..3 reads as 1.

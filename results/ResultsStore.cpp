@@ -3,6 +3,8 @@
 
 #include "ResultsStore.h"
 
+#include "PendingResults.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,7 +73,12 @@ const char kListedQuiz[] = "(:child = 0 OR q.child_id = :child) AND EXISTS (SELE
 
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
+constexpr int kSqliteNoMemory = 7;
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteIoError = 10;
 constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteFull = 13;
+constexpr int kSqliteCannotOpen = 14;
 constexpr int kSqliteNotADatabase = 26;
 constexpr int kMaxPendingWrites = 10000;
 
@@ -83,6 +90,14 @@ bool isBusy(const QSqlError &error) {
 }
 bool isCorrupt(const QSqlError &error) {
     return nativeCode(error) == kSqliteCorrupt || nativeCode(error) == kSqliteNotADatabase;
+}
+// A write refused for a reason that passes (a lock, a full disk, a file made read-only for a
+// while): it waits and is tried again. Any other refusal is about the write itself.
+bool mayPass(const QSqlError &error) {
+    // The primary code is the low byte of an extended one (SQLITE_IOERR_WRITE and the like).
+    const int code = nativeCode(error) & 0xff;
+    return isBusy(error) || code == kSqliteNoMemory || code == kSqliteReadOnly ||
+           code == kSqliteIoError || code == kSqliteFull || code == kSqliteCannotOpen;
 }
 
 QVariant msOf(const QDateTime &time) {
@@ -164,8 +179,9 @@ public:
                 QUuid::createUuid().toString(QUuid::WithoutBraces)) {
         auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
         db.setDatabaseName(path);
-        // A locked database must not hold the question cycle up: give up soon and retry later.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
+        // A locked database must not hold the question cycle up: give up at once, the write
+        // waits and is tried again later.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10"));
     }
     ~Database() {
         insertQuestion_.reset();
@@ -185,12 +201,81 @@ private:
 };
 
 ResultsStore::ResultsStore(const QString &databasePath)
-    : path_(databasePath.isEmpty() ? defaultPath() : databasePath) {}
+    : path_(databasePath.isEmpty() ? defaultPath() : databasePath),
+      pendingFile_(std::make_unique<PendingResults>(path_)) {}
 
 ResultsStore::~ResultsStore() {
-    // A last try for what still waits (the lock may be gone by now); the rest is lost.
-    if (!pending_.isEmpty() && db_ && !flushPending())
-        qCWarning(lcResults) << pending_.size() << "results could not be saved";
+    // A last try for what still waits (the lock may be gone by now); the rest goes to the
+    // pending file for the next start.
+    if (!pending_.isEmpty())
+        writePending();
+    savePending();
+}
+
+QString ResultsStore::pendingPath() const {
+    return pendingFile_->path();
+}
+
+bool ResultsStore::hasPendingFile() const {
+    return pendingFile_->exists();
+}
+
+void ResultsStore::readPendingFile() {
+    if (pendingFileRead_)
+        return;
+    pendingFileRead_ = true;
+    QString error;
+    const auto earlier = pendingFile_->load(nextQuiz_, error);
+    if (!earlier) {
+        qCWarning(lcResults).noquote() << "pending results" << pendingPath() << ":" << error;
+        return;
+    }
+    if (earlier->isEmpty())
+        return;
+    // They were played before anything of this run: they go first.
+    pending_ = *earlier + pending_;
+    pendingFileInUse_ = true;
+    qCInfo(lcResults) << earlier->size() << "results of an earlier run wait to be written";
+}
+
+void ResultsStore::savePending() {
+    if (pending_.isEmpty() && !pendingFileInUse_)
+        return;
+    // Each quiz in the file begins with its Start: one whose start is written already gets a
+    // Start naming its row.
+    QList<PendingWrite> writes;
+    std::set<qint64> started;
+    for (const PendingWrite &write : pending_) {
+        if (write.kind == PendingWrite::Kind::Start) {
+            started.insert(write.quiz);
+        } else if (!started.count(write.quiz)) {
+            const auto start = starts_.find(write.quiz);
+            const auto id = databaseIds_.find(write.quiz);
+            if (start == starts_.end() || id == databaseIds_.end())
+                continue; // its quiz was never written: nothing to attach it to
+            PendingWrite written = start->second;
+            written.databaseId = id->second;
+            writes.append(written);
+            started.insert(write.quiz);
+        }
+        writes.append(write);
+    }
+    QString error;
+    if (!pendingFile_->save(writes, error)) {
+        qCWarning(lcResults).noquote()
+            << pending_.size() << "results could not be saved to" << pendingPath() << ":" << error;
+        return;
+    }
+    pendingFileInUse_ = !writes.isEmpty();
+}
+
+bool ResultsStore::writeUnwritten() {
+    const qsizetype before = pending_.size();
+    const bool all = writePending();
+    // The file follows what is left, so that a crash now neither loses nor repeats a result.
+    if (pendingFileInUse_ && pending_.size() != before)
+        savePending();
+    return all;
 }
 
 QString ResultsStore::defaultPath() {
@@ -218,6 +303,19 @@ bool ResultsStore::open() {
 }
 
 bool ResultsStore::ensureOpen() {
+    readPendingFile();
+    if (damaged_) {
+        // Damage found after the open's check. Closed here, where no query of the caller's is
+        // alive any more; the file is kept aside and a new one started.
+        damaged_ = false;
+        db_.reset();
+        keepDamagedFileAside();
+    }
+    if (newerSchema_) {
+        // Logged once, when found; the window is told each time it asks.
+        problem_ = {StoreProblem::Kind::NewerSchema, pendingPath()};
+        return false;
+    }
     if (db_)
         return true;
     if (!openFile()) {
@@ -255,6 +353,16 @@ QString moveAside(const QString &path) {
 
 // Runs the checks and the migrations. Returns the failing error, or an invalid one.
 QSqlError prepareSchema(QSqlQuery &query) {
+    // A database of a newer schema is left exactly as it is: its version is read before any
+    // setting is written.
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return query.lastError();
+    const int version = query.value(0).toInt();
+    if (version > kSchemaVersion)
+        return QSqlError(QStringLiteral("schema"),
+                         QStringLiteral("written by a newer Numbrook (version %1)").arg(version),
+                         QSqlError::ConnectionError, QStringLiteral("newer"));
+    query.finish();
     const QString setup[] = {
         QStringLiteral("PRAGMA journal_mode = WAL"), QStringLiteral("PRAGMA synchronous = NORMAL"),
         QStringLiteral("PRAGMA foreign_keys = ON"), QStringLiteral("PRAGMA quick_check")};
@@ -274,13 +382,7 @@ QSqlError prepareSchema(QSqlQuery &query) {
             return QSqlError(QStringLiteral("quick_check"), query.value(0).toString(),
                              QSqlError::StatementError, QString::number(kSqliteCorrupt));
     }
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return query.lastError();
-    const int version = query.value(0).toInt();
-    if (version > kSchemaVersion)
-        return QSqlError(QStringLiteral("schema"),
-                         QStringLiteral("written by a newer Numbrook (version %1)").arg(version),
-                         QSqlError::ConnectionError);
+    query.finish();
     for (int step = version; step < kSchemaVersion; ++step) {
         if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
             return query.lastError();
@@ -317,20 +419,29 @@ bool ResultsStore::openFile() {
                               QString::number(kSqliteNotADatabase));
         } else {
             db_ = std::make_unique<Database>(path_);
-            auto connection = db_->connection();
-            if (!connection.open()) {
-                report(StoreProblem::Kind::CannotOpen, connection.lastError().text());
-                return false;
-            }
             {
-                QSqlQuery query = db_->query();
-                error = prepareSchema(query);
+                // Every handle on the connection goes before the connection itself.
+                auto connection = db_->connection();
+                if (connection.open()) {
+                    QSqlQuery query = db_->query();
+                    error = prepareSchema(query);
+                } else {
+                    error = connection.lastError();
+                }
             }
             if (!error.isValid()) {
                 qCInfo(lcResults).noquote() << "results database open:" << path_;
                 return true;
             }
             db_.reset();
+            if (error.nativeErrorCode() == QLatin1String("newer")) {
+                newerSchema_ = true;
+                qCWarning(lcResults).noquote()
+                    << "results database" << path_ << ":" << error.text()
+                    << "; it is left as it is, results go to" << pendingPath();
+                problem_ = {StoreProblem::Kind::NewerSchema, pendingPath()};
+                return false;
+            }
         }
         if (!isCorrupt(error) || attempt > 0) {
             report(isBusy(error) ? StoreProblem::Kind::Locked : StoreProblem::Kind::CannotOpen,
@@ -354,6 +465,7 @@ bool ResultsStore::keepDamagedFileAside() {
 }
 
 qint64 ResultsStore::beginQuiz(const QuizStart &start) {
+    readPendingFile(); // its handles come before this quiz's
     const qint64 quiz = nextQuiz_++;
     PendingWrite write;
     write.kind = PendingWrite::Kind::Start;
@@ -396,6 +508,24 @@ void ResultsStore::enqueue(const PendingWrite &write) {
 
 bool ResultsStore::writePending() {
     return ensureOpen() && flushPending();
+}
+
+// A quiz of the pending file whose start was written goes on in its row while the row is still
+// that quiz (the history may have been cleared meanwhile); otherwise it is written anew.
+QSqlError ResultsStore::attachOrInsertQuiz(const PendingWrite &write, qint64 &id) {
+    if (write.databaseId) {
+        QSqlQuery query = db_->query();
+        query.prepare(QStringLiteral("SELECT started_at FROM quiz WHERE id = ?"));
+        query.addBindValue(*write.databaseId);
+        if (!query.exec())
+            return query.lastError();
+        if (query.next() &&
+            query.value(0).toLongLong() == write.start.startedAt.toMSecsSinceEpoch()) {
+            id = *write.databaseId;
+            return QSqlError();
+        }
+    }
+    return insertQuiz(write.start, id);
 }
 
 QSqlError ResultsStore::insertQuiz(const QuizStart &start, qint64 &id) {
@@ -450,8 +580,9 @@ QSqlError ResultsStore::updateEnd(qint64 quizId, const QuizTotals &totals, bool 
     return query.exec() ? QSqlError() : query.lastError();
 }
 
-// Writes what waits, oldest first, each in its own transaction. A database that is busy keeps
-// the rest waiting for the next call; a write refused for good is dropped.
+// Writes what waits, oldest first, each in its own transaction. A refusal that may pass (a
+// lock, a full disk) keeps the rest waiting for the next call; a write refused for good is
+// dropped.
 bool ResultsStore::flushPending() {
     while (!pending_.isEmpty()) {
         const PendingWrite &write = pending_.first();
@@ -459,10 +590,12 @@ bool ResultsStore::flushPending() {
         QSqlError error;
         if (write.kind == PendingWrite::Kind::Start) {
             qint64 id = 0;
-            error = insertQuiz(write.start, id);
+            error = attachOrInsertQuiz(write, id);
             if (!error.isValid()) {
                 databaseIds_[write.quiz] = id;
-                runningQuizzes_.insert(id);
+                starts_[write.quiz] = write;
+                if (!write.earlierRun)
+                    runningQuizzes_.insert(id);
             }
         } else if (known == databaseIds_.end()) {
             // Its quiz was never written: nothing to attach it to.
@@ -473,16 +606,20 @@ bool ResultsStore::flushPending() {
             if (!error.isValid()) {
                 runningQuizzes_.erase(known->second);
                 databaseIds_.erase(known);
+                starts_.erase(write.quiz);
             }
         }
         if (error.isValid()) {
-            if (!isBusy(error) && !isCorrupt(error))
+            if (!mayPass(error) && !isCorrupt(error))
                 pending_.removeFirst();
             failed(error);
             return false;
         }
         pending_.removeFirst();
     }
+    // Everything the pending file held is in the database now.
+    if (pendingFileInUse_)
+        savePending();
     return true;
 }
 
@@ -501,9 +638,8 @@ bool ResultsStore::runQuery(QSqlQuery &query) {
 void ResultsStore::failed(const QSqlError &error) {
     if (isCorrupt(error) && db_) {
         // Damage found after the open's check: keep the file aside, start afresh at the next
-        // call. The statements must go before their connection.
-        db_.reset();
-        keepDamagedFileAside();
+        // call. The caller's statements are still alive, so the connection closes then.
+        damaged_ = true;
         return;
     }
     report(isBusy(error) ? StoreProblem::Kind::Locked : StoreProblem::Kind::WriteFailed,

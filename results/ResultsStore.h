@@ -132,10 +132,14 @@ struct QuestionRow {
 
 // A problem the store met, kept until the window has shown it once.
 struct StoreProblem {
-    enum class Kind { None, CannotOpen, Locked, CorruptMovedAside, WriteFailed };
+    // NewerSchema: the database was written by a newer Numbrook and is left alone; the quizzes
+    // go to the pending file (the detail).
+    enum class Kind { None, CannotOpen, Locked, CorruptMovedAside, WriteFailed, NewerSchema };
     Kind kind = Kind::None;
     QString detail; // the file concerned or the database's own message
 };
+
+class PendingResults;
 
 class ResultsStore {
 public:
@@ -154,13 +158,28 @@ public:
     bool isOpen() const;
 
     // The three writes of the question cycle. Each is written at once, in its own transaction;
-    // one the database cannot take now (it is locked, or cannot be opened yet) waits in memory,
-    // in order, and is written before the next one. beginQuiz returns the quiz's handle for
+    // one the database cannot take now (it is locked or busy, the disk is full or read-only, it
+    // cannot be opened yet, or it is of a newer schema) waits in memory, in order, and is
+    // written before the next one or by writeUnwritten(). What still waits when the store goes
+    // is saved to the pending file, which the first opening of a later store writes into the
+    // database before anything else. beginQuiz returns the quiz's handle for
     // the other two (a handle of this store, not a database id). recordQuestion and endQuiz
     // return true when the write and every one before it reached the database.
     qint64 beginQuiz(const QuizStart &start);
     bool recordQuestion(qint64 quiz, const QuestionRecord &question);
     bool endQuiz(qint64 quiz, const QuizTotals &totals, bool normalEnd);
+
+    // Some writes wait for the database.
+    bool hasUnwritten() const { return !pending_.isEmpty(); }
+    // Tries the waiting writes again (never waits long for a lock); true when none is left.
+    bool writeUnwritten();
+    // Saves what waits to the pending file now (the store does so when it goes), so that a
+    // crash loses none of it; removes a pending file that is no longer needed.
+    void savePending();
+    // The pending file beside the database, and whether it exists (results of an earlier run
+    // wait in it: opening the store writes them in).
+    QString pendingPath() const;
+    bool hasPendingFile() const;
 
     // The reads below take the quizzes of `child`, or of every child for kEveryChild. A quiz
     // without a judged question is neither listed nor counted.
@@ -203,23 +222,31 @@ public:
     // The problem met since the last call, then none.
     StoreProblem takeProblem();
 
+    // One write of the question cycle, as it waits in memory and in the pending file.
+    struct PendingWrite {
+        enum class Kind { Start, Question, End };
+        Kind kind = Kind::Start;
+        qint64 quiz = 0; // the store's handle
+        QuizStart start;
+        // Start: the database row already written for the quiz, if any; its later questions
+        // and its end go there while that row is still the same quiz.
+        std::optional<qint64> databaseId;
+        bool earlierRun = false; // read from the pending file: not a quiz running now
+        QuestionRecord question;
+        QuizTotals totals;
+        bool normalEnd = false;
+    };
+
 private:
     class Database;
     bool ensureOpen();
     bool openFile();
     bool keepDamagedFileAside();
-    struct PendingWrite {
-        enum class Kind { Start, Question, End };
-        Kind kind = Kind::Start;
-        qint64 quiz = 0;
-        QuizStart start;
-        QuestionRecord question;
-        QuizTotals totals;
-        bool normalEnd = false;
-    };
+    void readPendingFile();
     void enqueue(const PendingWrite &write);
     bool writePending();
     bool flushPending();
+    QSqlError attachOrInsertQuiz(const PendingWrite &write, qint64 &id);
     QSqlError insertQuiz(const QuizStart &start, qint64 &id);
     QSqlError insertQuestion(qint64 quizId, const QuestionRecord &record);
     QSqlError updateEnd(qint64 quizId, const QuizTotals &totals, bool normalEnd);
@@ -237,6 +264,12 @@ private:
     std::map<qint64, qint64> databaseIds_; // quiz handle to database id, while running
     qint64 nextQuiz_ = 1;
     QList<PendingWrite> pending_;
+    std::map<qint64, PendingWrite> starts_; // the Start of each quiz handle still written to
+    std::unique_ptr<PendingResults> pendingFile_;
+    bool pendingFileRead_ = false;
+    bool pendingFileInUse_ = false; // it holds (or held) writes of this store
+    bool newerSchema_ = false;      // the database is left alone for the store's lifetime
+    bool damaged_ = false;          // found damaged: closed and moved aside at the next call
 };
 
 } // namespace numbrook

@@ -142,6 +142,7 @@ constexpr std::array kTexts = {
     Entry{ResultsText::ReportNone, QT_TRANSLATE_NOOP("ResultsTexts", "none")},
     Entry{ResultsText::ReportMade, QT_TRANSLATE_NOOP("ResultsTexts", "Made on %1")},
     Entry{ResultsText::ReportNoQuizzes, QT_TRANSLATE_NOOP("ResultsTexts", "No quizzes recorded yet.")},
+    Entry{ResultsText::ProblemNewerSchema, QT_TRANSLATE_NOOP("ResultsTexts", "This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.")},
 };
 // clang-format on
 

@@ -140,6 +140,7 @@ enum class ResultsText {
     ReportNone,
     ReportMade,
     ReportNoQuizzes,
+    ProblemNewerSchema,
     Count
 };
 Q_ENUM_NS(ResultsText)

@@ -581,6 +581,10 @@ void ResultsWindow::showProblem() {
     case StoreProblem::Kind::WriteFailed:
         id = T::ProblemWriteFailed;
         break;
+    case StoreProblem::Kind::NewerSchema:
+        id = T::ProblemNewerSchema;
+        subject = problem.detail;
+        break;
     }
     problemLine_->setText(texts_(id).arg(QDir::toNativeSeparators(subject)));
     problemLine_->show();

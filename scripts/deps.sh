@@ -37,10 +37,12 @@ test_packages=(
     # pactl and pacat, and the private D-Bus of the PipeWire test server.
     pulseaudio-utils dbus-daemon
     # The accessibility bus, on which the accessibility test reads the windows.
-    at-spi2-core dbus-bin
+    at-spi2-core dbus-bin python3-pyatspi
     pipewire wireplumber
     # pdftoppm: the results report's page rendered to a picture.
     poppler-utils
+    # Another program holding the results database locked, in the results tests.
+    sqlite3
 )
 
 installed() {

@@ -91,11 +91,29 @@ QString ObjectIniPath() {
     return ObjectIniPathFor(executable);
 }
 
-QString ObjectIniPathFor(const QString &executableFile) {
+QString BuiltInstallPrefix() {
+    return QStringLiteral(NUMBROOK_INSTALL_PREFIX);
+}
+
+namespace {
+
+bool liesUnder(const QString &path, const QString &folder) {
+    const QString root = QDir::cleanPath(folder);
+    return !root.isEmpty() && root != QLatin1String("/") &&
+           (path == root || path.startsWith(root + QLatin1Char('/')));
+}
+
+} // namespace
+
+QString ObjectIniPathFor(const QString &executableFile, const QString &installPrefix) {
     const QFileInfo executable(executableFile);
     const QString fileName = executable.completeBaseName() + QStringLiteral(".ini");
     const QFileInfo folder(executable.absolutePath());
-    if (folder.isDir() && folder.isWritable()) {
+    // An installed program never writes beside itself, even where it could (run by root).
+    const QString program = QDir::cleanPath(executable.absoluteFilePath());
+    const bool installed =
+        liesUnder(program, installPrefix) || liesUnder(program, QStringLiteral("/usr"));
+    if (!installed && folder.isDir() && folder.isWritable()) {
         return QDir(folder.absoluteFilePath()).filePath(fileName);
     }
     const QString configFolder =

@@ -41,11 +41,15 @@ struct ObjectParams {
     QString InDeviceName;
 };
 
-// The sound object file: <folder of the executable>/<executable name>.ini when that folder is
-// writable, otherwise $XDG_CONFIG_HOME/Numbrook/<executable name>.ini.
+// The sound object file: <folder of the executable>/<executable name>.ini for a build tree or a
+// portable folder (writable, and outside the installation prefix and /usr), otherwise
+// $XDG_CONFIG_HOME/Numbrook/<executable name>.ini.
 QString ObjectIniPath();
-// The same rule for the executable file `executableFile`.
-QString ObjectIniPathFor(const QString &executableFile);
+// The installation prefix the program was built for.
+QString BuiltInstallPrefix();
+// The same rule for the executable file `executableFile` installed under `installPrefix`.
+QString ObjectIniPathFor(const QString &executableFile,
+                         const QString &installPrefix = BuiltInstallPrefix());
 
 class SoundErrors;
 

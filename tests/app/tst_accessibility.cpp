@@ -104,6 +104,8 @@ private Q_SLOTS:
 
     void settingsWindow_everyVisibleControlNamedWithARealRole_data();
     void settingsWindow_everyVisibleControlNamedWithARealRole();
+    void settingsWindow_showsOnlyWhatIsOnScreen_namedInItsLanguage_data();
+    void settingsWindow_showsOnlyWhatIsOnScreen_namedInItsLanguage();
     void keyboard_tabFollowsReadingOrder_spaceTogglesTheFocusedBox();
     void quiz_playedFromTheAccessibilityTreeOnly();
 
@@ -199,6 +201,86 @@ void AccessibilityTest::settingsWindow_everyVisibleControlNamedWithARealRole() {
     QCOMPARE(level->role(), QAccessible::ProgressBar);
     QVERIFY(level->valueInterface());
     QCOMPARE(level->valueInterface()->maximumValue().toInt(), 100);
+}
+
+void AccessibilityTest::settingsWindow_showsOnlyWhatIsOnScreen_namedInItsLanguage_data() {
+    QTest::addColumn<qint32>("language");
+    // Letters no name of this language has (the fixed captions such as "Lvl" are Latin).
+    QTest::addColumn<QString>("foreignLetters");
+    QTest::newRow("English") << LanguageEnglish << "[А-Яа-яЁё]";
+    QTest::newRow("Russian") << LanguageRussian << "";
+}
+
+void AccessibilityTest::settingsWindow_showsOnlyWhatIsOnScreen_namedInItsLanguage() {
+    QFETCH(qint32, language);
+    QFETCH(QString, foreignLetters);
+    TfmMain &main = program_->main;
+    program_->strings.LanguageIndex = language;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&main);
+    const QRect visibleArea = window->rect(); // on the screen, as a screen reader gets it
+    QVERIFY(!visibleArea.isEmpty());
+    const QRegularExpression foreign(foreignLetters);
+    int showing = 0;
+    QStringList outside;
+    QStringList wrongLanguage;
+    walk(window, [&](QAccessibleInterface *node) {
+        const QString what = node->object() ? node->object()->objectName() : QStringLiteral("?");
+        const QString name = node->text(QAccessible::Name);
+        if (!foreignLetters.isEmpty() && name.contains(foreign)) {
+            wrongLanguage << what + QStringLiteral(": ") + name;
+        }
+        // Showing, as the bridge reports it over AT-SPI: any object not invisible.
+        if (node->state().invisible) {
+            return;
+        }
+        ++showing;
+        if (!visibleArea.intersects(node->rect())) {
+            outside << what;
+        }
+    });
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral(", "))));
+    QVERIFY2(wrongLanguage.isEmpty(), qPrintable(wrongLanguage.join(QStringLiteral(", "))));
+    QVERIFY2(showing > 50, qPrintable(QString::number(showing)));
+
+    // Each arrow is named by the way it points: the "previous" one on the left, the "next" one
+    // on the right of the same row, and pressing them moves the value that way.
+    const std::pair<UiKey, UiKey> arrows[] = {
+        {UiKey::PreviousSpeedName, UiKey::NextSpeedName},
+        {UiKey::PreviousMicrophoneName, UiKey::NextMicrophoneName},
+        {UiKey::PreviousAnswerKeyName, UiKey::NextAnswerKeyName},
+        {UiKey::PreviousLanguageName, UiKey::NextLanguageName},
+    };
+    for (const auto &[previousKey, nextKey] : arrows) {
+        QAccessibleInterface *previous = named(window, UiText(previousKey, language));
+        QAccessibleInterface *next = named(window, UiText(nextKey, language));
+        QVERIFY2(previous && next, qPrintable(UiText(nextKey, language)));
+        QCOMPARE(previous->rect().center().y(), next->rect().center().y());
+        QVERIFY2(previous->rect().right() < next->rect().left(),
+                 qPrintable(UiText(previousKey, language)));
+    }
+    auto press = [&](UiKey key) {
+        named(window, UiText(key, language))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+    };
+    program_->session.settings.Speed_Math = 5;
+    press(UiKey::NextSpeedName);
+    QCOMPARE(program_->session.settings.Speed_Math, 6);
+    press(UiKey::PreviousSpeedName);
+    press(UiKey::PreviousSpeedName);
+    QCOMPARE(program_->session.settings.Speed_Math, 4);
+    // Two answer keys: either arrow goes to the other one.
+    const qint32 key = main.Cnt_HotKey;
+    press(UiKey::NextAnswerKeyName);
+    QCOMPARE(main.Cnt_HotKey, 1 - key);
+    press(UiKey::PreviousAnswerKeyName);
+    QCOMPARE(main.Cnt_HotKey, key);
+
+    // The playing indicator says what it shows.
+    QVERIFY(named(window, UiText(UiKey::SilentIndicatorName, language)));
+    QVERIFY(!named(window, UiText(UiKey::PlayingIndicatorName, language)));
 }
 
 void AccessibilityTest::keyboard_tabFollowsReadingOrder_spaceTogglesTheFocusedBox() {

@@ -98,6 +98,7 @@ private Q_SLOTS:
             QWidget *widget = testing::control(p.main, QString::fromLatin1(name));
             QVERIFY2(widget, name);
             QVERIFY2(widget->mapTo(&p.main, QPoint(0, 0)).y() >= 580, name);
+            QVERIFY2(!widget->isVisibleTo(&p.main), name);
         }
         // The title is Verdana 27 px regular; a wider stand-in is smaller, so the name fits.
         const QFont title = testing::control(p.main, "Label_Title_Name")->font();
@@ -179,11 +180,15 @@ private Q_SLOTS:
                      i == 1 ? 22 : 21);
         }
         QCOMPARE(testing::button(p.main, "Cb_2_Znak_Math")->picture(), 21); // 5 is not exactly 1
+        QCOMPARE(testing::button(p.main, "Cb_1_Znak_Math")->picture(), 21); // kind 2 is on
         click(p.main, "Cb_2_Znak_Math");
         QCOMPARE(p.session.settings.Znak(2), 1);
         QCOMPARE(testing::button(p.main, "Cb_2_Znak_Math")->picture(), 22);
+        QCOMPARE(testing::button(p.main, "Cb_1_Znak_Math")->picture(), 21);
         click(p.main, "Lbl_2_Znak_Math");
         QCOMPARE(p.session.settings.Znak(2), 0);
+        // Every kind off: the quiz asks "+ -", and its box shows it.
+        QCOMPARE(testing::button(p.main, "Cb_1_Znak_Math")->picture(), 22);
         // "+ -" changes nothing, whatever it holds.
         click(p.main, "Cb_1_Znak_Math");
         click(p.main, "Lbl_1_Znak_Math");

@@ -14,10 +14,15 @@
 #include "WebPages.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
@@ -79,6 +84,8 @@ private Q_SLOTS:
     void language_loadedAtStartAndSavedAtEnd();
 
     void pages_followLanguageIndex();
+    void helpButton_showsTheTextInAWindowOfItsOwn_data();
+    void helpButton_showsTheTextInAWindowOfItsOwn();
 
     void hotkeyPresses_answerBoxEndsAsLastPressSays_data();
     void hotkeyPresses_answerBoxEndsAsLastPressSays();
@@ -481,6 +488,56 @@ void ShellWindowsTest::autoRun_failedWriteShowsMessage() {
     QCOMPARE(shownIn(LanguageEnglish), QStringLiteral("Failed to set data for 'tst_shellwindows'"));
     QCOMPARE(shownIn(LanguageRussian),
              QStringLiteral("Не удалось установить данные для «tst_shellwindows»"));
+}
+
+void ShellWindowsTest::helpButton_showsTheTextInAWindowOfItsOwn_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<QString>("close");
+    QTest::newRow("English") << 0 << "Numbrook: help"
+                             << "Numbrook - mental arithmetic practice for children"
+                             << "Close";
+    QTest::newRow("Russian") << 1 << "Numbrook: помощь"
+                             << "Numbrook - тренажёр устного счёта для детей"
+                             << "Закрыть";
+}
+
+void ShellWindowsTest::helpButton_showsTheTextInAWindowOfItsOwn() {
+    QFETCH(int, language);
+    QFETCH(QString, title);
+    QFETCH(QString, firstLine);
+    QFETCH(QString, close);
+    // The texts in the current folder, the last place looked in; no desktop program opens them.
+    QTemporaryDir folder;
+    for (const char *name : {"Help_e.txt", "Help_r.txt"})
+        QVERIFY(QFile::copy(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../resources/help/") +
+                                QLatin1String(name),
+                            folder.filePath(QLatin1String(name))));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    const auto restore = qScopeGuard([&] {
+        qputenv("PATH", path);
+        QDir::setCurrent(before);
+    });
+    LanguageProgram program(language);
+    testing::button(program.main, QStringLiteral("Sb_Help"))->click();
+    QVERIFY(program.help.isVisible());
+    QCOMPARE(program.help.windowTitle(), title);
+    QCOMPARE(program.help.shownFile(), folder.filePath(HelpFileName(language)));
+    auto *text = program.help.findChild<QPlainTextEdit *>(QStringLiteral("helpText"));
+    QVERIFY(text && text->isReadOnly());
+    QCOMPARE(text->toPlainText().section(QLatin1Char('\n'), 0, 0), firstLine);
+    QCOMPARE(program.help.findChild<QPushButton *>(QStringLiteral("helpClose"))->text(), close);
+    // Missing texts are said so in the window, not only in the log.
+    QDir::setCurrent(before);
+    QFile::remove(folder.filePath(HelpFileName(language)));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not found in")));
+    testing::button(program.main, QStringLiteral("Sb_Help"))->click();
+    QVERIFY(program.help.shownFile().isEmpty());
+    QVERIFY(text->toPlainText().contains(HelpFileName(language)));
 }
 
 QTEST_MAIN(ShellWindowsTest)

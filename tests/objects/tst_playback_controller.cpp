@@ -216,9 +216,13 @@ private Q_SLOTS:
         const auto counterText = [&p] {
             return static_cast<QLabel *>(testing::control(p.main, "laThreadCnt"))->text();
         };
+        const auto indicatorName = [&p] {
+            return testing::control(p.main, "Indicator_Play")->accessibleName();
+        };
         p.main.fmThreadCountTimer();
         QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 0"));
         QCOMPARE(indicatorColour(), QColor(0, 128, 192));
+        QCOMPARE(indicatorName(), QStringLiteral("No sound playing"));
 
         p.click("Sb_StartPlay_Obj1");
         p.click("Sb_StartPlay_Obj1");
@@ -226,6 +230,7 @@ private Q_SLOTS:
         p.main.fmThreadCountTimer();
         QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 2"));
         QCOMPARE(indicatorColour(), QColor(255, 0, 0));
+        QCOMPARE(indicatorName(), QStringLiteral("Sound playing"));
         // The meter of the object's device moves its bars while the clips play.
         QTRY_VERIFY_WITH_TIMEOUT(o.panel.pbL->value() > 0 && o.panel.pbR->value() > 0, 5000);
         // A looping clip outlasts its own length.

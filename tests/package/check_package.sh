@@ -11,6 +11,12 @@
 #     xdg-open that records what it is given) and writes its sound object ini under
 #     XDG_CONFIG_HOME, as its own folder is not writable;
 #   - every help text is installed and every catalogue is inside the program.
+#   - the copyright file names the licences in the machine-readable format;
+#   - the installed program, started from another folder with no xdg-open on its path, shows its
+#     main window, shows the help text of the installed data folder in its own help window and
+#     writes its sound object ini under XDG_CONFIG_HOME, as its own folder is not writable;
+#   - as root (where this machine lets the check install packages): the package installed, the
+#     program run by root and the package removed leave no file under /usr.
 # Needs a display (run it inside scripts/test-env.sh).
 #   tests/package/check_package.sh [package.deb] [screenshot.png]
 set -euo pipefail
@@ -109,32 +115,35 @@ else
 fi
 [ -n "$output" ] && echo "$output"
 
+copyright="$root/usr/share/doc/numbrook/copyright"
+if grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    "$copyright" && grep -q '^License: GPL-3.0-or-later$' "$copyright" &&
+    grep -q '^License: CC0-1.0$' "$copyright"; then
+    pass "copyright: machine-readable, GPL-3.0-or-later and CC0-1.0"
+else
+    fail "copyright file: $(head -n 12 "$copyright")"
+fi
+
 # --- the installed program ----------------------------------------------------------------------
-mkdir -p "$work/elsewhere" "$work/home" "$work/config" "$work/runtime" "$work/record" \
-    "$work/stubs"
+mkdir -p "$work/elsewhere" "$work/home" "$work/config" "$work/runtime" "$work/empty"
 chmod 700 "$work/runtime"
-opened="$work/record/opened"
-cat >"$work/stubs/xdg-open" <<STUB
-#!/bin/sh
-printf '%s\n' "\$@" >>"$opened"
-STUB
-chmod 755 "$work/stubs/xdg-open"
 
 run_as=()
 if [ "$(id -u)" -eq 0 ]; then
     # Root may write anywhere; an ordinary user may not write to the program's folder.
-    chown nobody:nogroup "$work/home" "$work/config" "$work/runtime" "$work/record" \
-        "$work/elsewhere"
-    run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+    chown nobody:nogroup "$work/home" "$work/config" "$work/runtime" "$work/elsewhere"
+    run_as=("$(command -v setpriv)" --reuid=nobody --regid=nogroup --clear-groups --)
 else
     chmod a-w "$root/usr/bin"
 fi
 
+# Its path holds no program at all, so no xdg-open: the help must show all the same.
 (
     cd "$work/elsewhere"
     # On a German desktop with no language stored: the German interface and help text.
     exec env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-        PATH="$work/stubs:$PATH" LANGUAGE=de LANG=de_DE.UTF-8 LC_ALL= LC_MESSAGES= \
+        PATH="$work/empty" LANGUAGE=de LANG=de_DE.UTF-8 LC_ALL= LC_MESSAGES= \
+        QT_LOGGING_RULES="numbrook.shell.info=true" \
         NUMBROOK_NO_SPLASH=1 QT_QPA_PLATFORM=xcb "${run_as[@]}" "$root/usr/bin/numbrook"
 ) >"$work/program.log" 2>&1 &
 pid=$!
@@ -152,14 +161,13 @@ else
     fi
     # The help button sits at (702, 5), 22 x 23, in the main window.
     xdotool mousemove --window "$window" 713 16 click 1
-    for _ in $(seq 50); do
-        [ -s "$opened" ] && break
-        sleep 0.1
-    done
-    if grep -qE "^(file://)?$root/usr/share/numbrook/Help_de\.txt$" "$opened" 2>/dev/null; then
-        pass "help text found in the installed data folder: $(cat "$opened")"
+    help=$(timeout 10 xdotool search --sync --onlyvisible --pid "$pid" --name '^Numbrook: ' |
+        head -n1) || true
+    if [ -n "$help" ] &&
+        grep -qE "Help text shown: $root/usr/share/numbrook/Help_de\.txt$" "$work/program.log"; then
+        pass "help window shows the installed German help text, with no xdg-open"
     else
-        fail "help did not open the installed help text (xdg-open got: $(cat "$opened" 2>/dev/null))"
+        fail "no help window with the installed help text"
         cat "$work/program.log" >&2
     fi
 fi
@@ -175,6 +183,47 @@ else
     fail "no numbrook.ini under XDG_CONFIG_HOME ($(find "$work/config" -type f | tr '\n' ' '))"
 fi
 [ -e "$root/usr/bin/numbrook.ini" ] && fail "the program wrote beside its executable"
+
+# --- installed, run by root and removed ---------------------------------------------------------
+# Only where the check may install packages and numbrook is not installed already.
+if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W -f='${Status}' numbrook 2>/dev/null |
+    grep -q 'install ok installed'; then
+    # What the package needs comes first, and stays: only numbrook's own files are compared.
+    if apt-get install -y -qq --no-install-recommends "$(realpath "$deb")" >"$work/apt.log" 2>&1 &&
+        dpkg -r numbrook >>"$work/apt.log" 2>&1; then
+        find /usr -xdev | sort >"$work/usr.before"
+        dpkg -i "$deb" >>"$work/apt.log" 2>&1 || fail "dpkg -i: $(tail -n 5 "$work/apt.log")"
+        mkdir -p "$work/root-home" "$work/runtime-root"
+        chmod 700 "$work/runtime-root"
+        (
+            cd /
+            exec env HOME="$work/root-home" XDG_CONFIG_HOME="$work/root-home/config" \
+                XDG_DATA_HOME="$work/root-home/data" XDG_RUNTIME_DIR="$work/runtime-root" \
+                NUMBROOK_NO_SPLASH=1 QT_QPA_PLATFORM=xcb /usr/bin/numbrook
+        ) >"$work/root.log" 2>&1 &
+        pid=$!
+        timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name '^Numbrook$' \
+            >/dev/null || fail "run by root, the installed program showed no main window"
+        sleep 1
+        kill -TERM "$pid" 2>/dev/null || true
+        wait "$pid" || fail "run by root, the program ended with status $?"
+        pid=""
+        [ -f "$work/root-home/config/Numbrook/numbrook.ini" ] ||
+            fail "run by root, no numbrook.ini under XDG_CONFIG_HOME"
+        [ -e /usr/bin/numbrook.ini ] && fail "run by root, the program wrote /usr/bin/numbrook.ini"
+        dpkg -r numbrook >>"$work/apt.log" 2>&1 || fail "dpkg -r: $(tail -n 5 "$work/apt.log")"
+        find /usr -xdev | sort >"$work/usr.after"
+        if left=$(comm -13 "$work/usr.before" "$work/usr.after") && [ -z "$left" ]; then
+            pass "installed, run by root and removed: no file left under /usr"
+        else
+            fail "left under /usr after removal: $left"
+        fi
+    else
+        echo "skip: the package could not be installed here ($(tail -n 3 "$work/apt.log"))"
+    fi
+else
+    echo "skip: installing needs root and no numbrook installed already"
+fi
 
 if [ "$failures" -gt 0 ]; then
     echo "check_package: $failures failure(s)" >&2

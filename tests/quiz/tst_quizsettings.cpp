@@ -122,6 +122,26 @@ private Q_SLOTS:
         QCOMPARE(session.settings.Screen_Res, 1);
     }
 
+    void displaySizeOutOfRange_readsAsTheWindow_andIsWrittenBackSo_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("window") << "0" << 0;
+        QTest::newRow("whole desktop") << "1" << 1;
+        QTest::newRow("2") << "2" << 0;
+        QTest::newRow("-5") << "-5" << 0;
+        QTest::newRow("2147483648 (wraps to the lowest)") << "2147483648" << 0;
+        QTest::newRow("4294967297 (too large)") << "4294967297" << 0;
+    }
+    void displaySizeOutOfRange_readsAsTheWindow_andIsWrittenBackSo() {
+        QFETCH(QString, stored);
+        QFETCH(int, loaded);
+        store({{"Screen_Res", stored}});
+        session.settings.load();
+        QCOMPARE(session.settings.Screen_Res, loaded);
+        session.settings.save();
+        QCOMPARE(this->stored("Screen_Res"), QString::number(loaded));
+    }
+
     void valueOfAnotherType_givesItsDefault_andLaterValuesStillLoad_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");

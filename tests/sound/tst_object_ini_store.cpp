@@ -321,6 +321,18 @@ void SndIniTest::defaultPath_besideExecutableElseConfigFolder() {
              folder->filePath(QStringLiteral("numbrook.ini")));
     QCOMPARE(ObjectIniPathFor(folder->filePath(QStringLiteral("bin/numbrook.x86"))),
              configHome.filePath(QStringLiteral("Numbrook/numbrook.ini")));
+    // Installed, it is the user's file even where the program's folder is writable (root).
+    const QString user = configHome.filePath(QStringLiteral("Numbrook/numbrook.ini"));
+    QCOMPARE(ObjectIniPathFor(folder->filePath(QStringLiteral("numbrook")), folder->path()), user);
+    QCOMPARE(ObjectIniPathFor(folder->filePath(QStringLiteral("numbrook")),
+                              folder->path() + QStringLiteral("/")),
+             user);
+    QCOMPARE(ObjectIniPathFor(QStringLiteral("/usr/bin/numbrook"), QStringLiteral("/opt/x")), user);
+    QCOMPARE(ObjectIniPathFor(QStringLiteral("/usr/local/bin/numbrook")), user);
+    // A folder whose name only begins like the prefix is not inside it.
+    QCOMPARE(ObjectIniPathFor(folder->filePath(QStringLiteral("numbrook")),
+                              folder->path() + QStringLiteral("x")),
+             folder->filePath(QStringLiteral("numbrook.ini")));
 }
 
 QTEST_GUILESS_MAIN(SndIniTest)
