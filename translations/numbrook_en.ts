@@ -402,6 +402,178 @@
         <source>No clap was heard. Clap twice, close to the microphone. The threshold stays as it was.</source>
         <translation>No clap was heard. Clap twice, close to the microphone. The threshold stays as it was.</translation>
     </message>
+    <message>
+        <source>Child:</source>
+        <translation>Child:</translation>
+    </message>
+    <message>
+        <source>First child</source>
+        <translation>First child</translation>
+    </message>
+    <message>
+        <source>Answers by day</source>
+        <translation>Answers by day</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Facts</translation>
+    </message>
+    <message>
+        <source>Learnt facts by day</source>
+        <translation>Learnt facts by day</translation>
+    </message>
+    <message>
+        <source>Share of level-1 facts learnt, by day</source>
+        <translation>Share of level-1 facts learnt, by day</translation>
+    </message>
+    <message>
+        <source>%1, % learnt</source>
+        <translation>%1, % learnt</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>%1 of %2 learnt</source>
+        <translation>%1 of %2 learnt</translation>
+    </message>
+    <message>
+        <source>learnt (right and quick in 2 of the last 3 tries)</source>
+        <translation>learnt (right and quick in 2 of the last 3 tries)</translation>
+    </message>
+    <message>
+        <source>being learnt</source>
+        <translation>being learnt</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>not asked yet</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>Learnt: %1 of %2 level-1 facts (%3 %)</source>
+        <translation>Learnt: %1 of %2 level-1 facts (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right; staying silent would have given %3</source>
+        <translation>%1 of %2 right; staying silent would have given %3</translation>
+    </message>
+    <message>
+        <source>%1 more than silence</source>
+        <translation>%1 more than silence</translation>
+    </message>
+    <message>
+        <source>%1 fewer than silence</source>
+        <translation>%1 fewer than silence</translation>
+    </message>
+    <message>
+        <source>no better than silence</source>
+        <translation>no better than silence</translation>
+    </message>
+    <message>
+        <source>Score, beside staying silent</source>
+        <translation>Score, beside staying silent</translation>
+    </message>
+    <message>
+        <source>Staying silent, %</source>
+        <translation>Staying silent, %</translation>
+    </message>
+    <message>
+        <source>addition and subtraction</source>
+        <translation>addition and subtraction</translation>
+    </message>
+    <message>
+        <source>multiplication and division</source>
+        <translation>multiplication and division</translation>
+    </message>
+    <message>
+        <source>kind %1</source>
+        <translation>kind %1</translation>
+    </message>
+    <message>
+        <source>Save report (PDF)…</source>
+        <translation>Save report (PDF)…</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>numbrook-report-%1.pdf</source>
+        <translation>numbrook-report-%1.pdf</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>The report could not be written to %1.</translation>
+    </message>
+    <message>
+        <source>Numbrook: progress of %1</source>
+        <translation>Numbrook: progress of %1</translation>
+    </message>
+    <message>
+        <source>Period: %1 to %2</source>
+        <translation>Period: %1 to %2</translation>
+    </message>
+    <message>
+        <source>Quizzes: %1</source>
+        <translation>Quizzes: %1</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 % — %2</source>
+        <translation>Right answers: %1 % — %2</translation>
+    </message>
+    <message>
+        <source>Typical answer time: %1</source>
+        <translation>Typical answer time: %1</translation>
+    </message>
+    <message>
+        <source>Level-1 facts</source>
+        <translation>Level-1 facts</translation>
+    </message>
+    <message>
+        <source>Most often misjudged</source>
+        <translation>Most often misjudged</translation>
+    </message>
+    <message>
+        <source>%1 — wrong %2 of %3 times</source>
+        <translation>%1 — wrong %2 of %3 times</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <translation>Made on %1</translation>
+    </message>
+    <message>
+        <source>No quizzes recorded yet.</source>
+        <translation>No quizzes recorded yet.</translation>
+    </message>
+    <message>
+        <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
+        <translation>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</translation>
+    </message>
 </context>
 <context>
     <name>ShellActions</name>
@@ -729,12 +901,212 @@
         <source>Show the question across the board</source>
         <translation>Show the question across the board</translation>
     </message>
-</context>
-<context>
-    <name>numbrook::HelpWindow</name>
     <message>
-        <source>Help</source>
-        <translation>Help</translation>
+        <source>Child</source>
+        <translation>Child</translation>
+    </message>
+    <message>
+        <source>Who plays next: each child has their own settings and results</source>
+        <translation>Who plays next: each child has their own settings and results</translation>
+    </message>
+    <message>
+        <source>Previous child</source>
+        <translation>Previous child</translation>
+    </message>
+    <message>
+        <source>Next child</source>
+        <translation>Next child</translation>
+    </message>
+    <message>
+        <source>Add a child</source>
+        <translation>Add a child</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>First child</source>
+        <translation>First child</translation>
+    </message>
+    <message>
+        <source>Add a child</source>
+        <comment>the title of the dialog that adds a child</comment>
+        <translation>Add a child</translation>
+    </message>
+    <message>
+        <source>Name and picture</source>
+        <translation>Name and picture</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Picture:</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>No picture</translation>
+    </message>
+    <message>
+        <source>Please type the child&apos;s name.</source>
+        <translation>Please type the child&apos;s name.</translation>
+    </message>
+    <message>
+        <source>Another child already has this name.</source>
+        <translation>Another child already has this name.</translation>
+    </message>
+    <message>
+        <source>The results database cannot be used just now. Please try again later.</source>
+        <translation>The results database cannot be used just now. Please try again later.</translation>
+    </message>
+    <message>
+        <source>Remove child</source>
+        <translation>Remove child</translation>
+    </message>
+    <message>
+        <source>Remove %1 and all of their results? This cannot be undone.</source>
+        <translation>Remove %1 and all of their results? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1, is the expression correct?</source>
+        <translation>%1, is the expression correct?</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>Ask mostly the facts the child does not know yet</source>
+        <translation>Ask mostly the facts the child does not know yet</translation>
+    </message>
+    <message>
+        <source>level 1 only</source>
+        <translation>level 1 only</translation>
+    </message>
+    <message>
+        <source>Fluent within</source>
+        <translation>Fluent within</translation>
+    </message>
+    <message>
+        <source>A fact counts as learnt when the child answers its true equation within this time</source>
+        <translation>A fact counts as learnt when the child answers its true equation within this time</translation>
+    </message>
+    <message>
+        <source>Shorter fluency time</source>
+        <translation>Shorter fluency time</translation>
+    </message>
+    <message>
+        <source>Longer fluency time</source>
+        <translation>Longer fluency time</translation>
+    </message>
+    <message>
+        <source>%1 sec.</source>
+        <translation>%1 sec.</translation>
+    </message>
+    <message>
+        <source>School signs</source>
+        <translation>School signs</translation>
+    </message>
+    <message>
+        <source>Show the signs as at school: × ÷ − instead of * / -</source>
+        <translation>Show the signs as at school: × ÷ − instead of * / -</translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <translation>÷</translation>
+    </message>
+    <message>
+        <source>Numbrook: help</source>
+        <translation>Numbrook: help</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>The help text %1 was not found. It was looked for in:
+    %2</source>
+        <translation>The help text %1 was not found. It was looked for in:
+    %2</translation>
+    </message>
+    <message>
+        <source>No sound playing</source>
+        <translation>No sound playing</translation>
+    </message>
+    <message>
+        <source>800 x 600 window</source>
+        <translation>800 x 600 window</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Previous output device</source>
+        <translation>Previous output device</translation>
+    </message>
+    <message>
+        <source>Next output device</source>
+        <translation>Next output device</translation>
+    </message>
+    <message>
+        <source>Left volume</source>
+        <translation>Left volume</translation>
+    </message>
+    <message>
+        <source>Right volume</source>
+        <translation>Right volume</translation>
+    </message>
+    <message>
+        <source>Left level</source>
+        <translation>Left level</translation>
+    </message>
+    <message>
+        <source>Right level</source>
+        <translation>Right level</translation>
+    </message>
+    <message>
+        <source>Previous sound file</source>
+        <translation>Previous sound file</translation>
+    </message>
+    <message>
+        <source>Next sound file</source>
+        <translation>Next sound file</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Stop playing</source>
+        <translation>Stop playing</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <source>Sound log</source>
+        <translation>Sound log</translation>
     </message>
 </context>
 </TS>

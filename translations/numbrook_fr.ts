@@ -402,6 +402,178 @@
         <source>No clap was heard. Clap twice, close to the microphone. The threshold stays as it was.</source>
         <translation>Aucun clap entendu. Tapez deux fois près du micro. Le seuil reste inchangé.</translation>
     </message>
+    <message>
+        <source>Child:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers by day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learnt facts by day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of level-1 facts learnt, by day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, % learnt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 learnt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>learnt (right and quick in 2 of the last 3 tries)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>being learnt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learnt: %1 of %2 level-1 facts (%3 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 right; staying silent would have given %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 more than silence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 fewer than silence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no better than silence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score, beside staying silent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staying silent, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>addition and subtraction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>multiplication and division</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kind %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report (PDF)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>numbrook-report-%1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbrook: progress of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quizzes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right answers: %1 % — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typical answer time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level-1 facts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most often misjudged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — wrong %2 of %3 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No quizzes recorded yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShellActions</name>
@@ -729,12 +901,211 @@
         <source>Show the question across the board</source>
         <translation>Afficher la question sur tout le tableau</translation>
     </message>
-</context>
-<context>
-    <name>numbrook::HelpWindow</name>
     <message>
-        <source>Help</source>
-        <translation>Aide</translation>
+        <source>Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who plays next: each child has their own settings and results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a child</source>
+        <comment>the title of the dialog that adds a child</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name and picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type the child&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another child already has this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results database cannot be used just now. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 and all of their results? This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, is the expression correct?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask mostly the facts the child does not know yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>level 1 only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fluent within</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fact counts as learnt when the child answers its true equation within this time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shorter fluency time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longer fluency time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sec.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>School signs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the signs as at school: × ÷ − instead of * / -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbrook: help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>The help text %1 was not found. It was looked for in:
+    %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sound playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>800 x 600 window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous output device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next output device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous sound file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next sound file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound log</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -402,6 +402,178 @@
         <source>No clap was heard. Clap twice, close to the microphone. The threshold stays as it was.</source>
         <translation>Хлопков не слышно. Хлопните дважды ближе к микрофону. Порог остаётся прежним.</translation>
     </message>
+    <message>
+        <source>Child:</source>
+        <translation>Ребёнок:</translation>
+    </message>
+    <message>
+        <source>First child</source>
+        <translation>Первый ребёнок</translation>
+    </message>
+    <message>
+        <source>Answers by day</source>
+        <translation>Ответы по дням</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Примеры</translation>
+    </message>
+    <message>
+        <source>Learnt facts by day</source>
+        <translation>Выученные примеры по дням</translation>
+    </message>
+    <message>
+        <source>Share of level-1 facts learnt, by day</source>
+        <translation>Доля выученных примеров уровня 1 по дням</translation>
+    </message>
+    <message>
+        <source>%1, % learnt</source>
+        <translation>%1, % выучено</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Сложение</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Вычитание</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Умножение</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Деление</translation>
+    </message>
+    <message>
+        <source>%1 of %2 learnt</source>
+        <translation>выучено %1 из %2</translation>
+    </message>
+    <message>
+        <source>learnt (right and quick in 2 of the last 3 tries)</source>
+        <translation>выучено (верно и быстро в 2 из 3 последних попыток)</translation>
+    </message>
+    <message>
+        <source>being learnt</source>
+        <translation>учится</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>ещё не было</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>Learnt: %1 of %2 level-1 facts (%3 %)</source>
+        <translation>Выучено %1 из %2 примеров уровня 1 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right; staying silent would have given %3</source>
+        <translation>верно %1 из %2; молчание дало бы %3</translation>
+    </message>
+    <message>
+        <source>%1 more than silence</source>
+        <translation>на %1 больше, чем молчание</translation>
+    </message>
+    <message>
+        <source>%1 fewer than silence</source>
+        <translation>на %1 меньше, чем молчание</translation>
+    </message>
+    <message>
+        <source>no better than silence</source>
+        <translation>не лучше молчания</translation>
+    </message>
+    <message>
+        <source>Score, beside staying silent</source>
+        <translation>Результат и молчание</translation>
+    </message>
+    <message>
+        <source>Staying silent, %</source>
+        <translation>Молчание, %</translation>
+    </message>
+    <message>
+        <source>addition and subtraction</source>
+        <translation>сложение и вычитание</translation>
+    </message>
+    <message>
+        <source>multiplication and division</source>
+        <translation>умножение и деление</translation>
+    </message>
+    <message>
+        <source>kind %1</source>
+        <translation>вид %1</translation>
+    </message>
+    <message>
+        <source>Save report (PDF)…</source>
+        <translation>Сохранить отчёт (PDF)…</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>numbrook-report-%1.pdf</source>
+        <translation>numbrook-отчёт-%1.pdf</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Не удалось записать отчёт в %1.</translation>
+    </message>
+    <message>
+        <source>Numbrook: progress of %1</source>
+        <translation>Numbrook: успехи — %1</translation>
+    </message>
+    <message>
+        <source>Period: %1 to %2</source>
+        <translation>Период: с %1 по %2</translation>
+    </message>
+    <message>
+        <source>Quizzes: %1</source>
+        <translation>Занятий: %1</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 % — %2</source>
+        <translation>Верных ответов: %1 % — %2</translation>
+    </message>
+    <message>
+        <source>Typical answer time: %1</source>
+        <translation>Обычное время ответа: %1</translation>
+    </message>
+    <message>
+        <source>Level-1 facts</source>
+        <translation>Примеры уровня 1</translation>
+    </message>
+    <message>
+        <source>Most often misjudged</source>
+        <translation>Чаще всего с ошибкой</translation>
+    </message>
+    <message>
+        <source>%1 — wrong %2 of %3 times</source>
+        <translation>%1 — ошибка %2 раз из %3</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <translation>Составлен %1</translation>
+    </message>
+    <message>
+        <source>No quizzes recorded yet.</source>
+        <translation>Записанных занятий пока нет.</translation>
+    </message>
+    <message>
+        <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
+        <translation>Эта история записана более новой версией Numbrook и оставлена как есть. Занятия, проведённые здесь, отложены в %1.</translation>
+    </message>
 </context>
 <context>
     <name>ShellActions</name>
@@ -729,12 +901,212 @@
         <source>Show the question across the board</source>
         <translation>Показывать вопрос во всю доску</translation>
     </message>
-</context>
-<context>
-    <name>numbrook::HelpWindow</name>
     <message>
-        <source>Help</source>
-        <translation>Помощь</translation>
+        <source>Child</source>
+        <translation>Ребёнок</translation>
+    </message>
+    <message>
+        <source>Who plays next: each child has their own settings and results</source>
+        <translation>Кто занимается следующим: у каждого ребёнка свои настройки и результаты</translation>
+    </message>
+    <message>
+        <source>Previous child</source>
+        <translation>Предыдущий ребёнок</translation>
+    </message>
+    <message>
+        <source>Next child</source>
+        <translation>Следующий ребёнок</translation>
+    </message>
+    <message>
+        <source>Add a child</source>
+        <translation>Добавить ребёнка</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>First child</source>
+        <translation>Первый ребёнок</translation>
+    </message>
+    <message>
+        <source>Add a child</source>
+        <comment>the title of the dialog that adds a child</comment>
+        <translation>Новый ребёнок</translation>
+    </message>
+    <message>
+        <source>Name and picture</source>
+        <translation>Имя и картинка</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Картинка:</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Без картинки</translation>
+    </message>
+    <message>
+        <source>Please type the child&apos;s name.</source>
+        <translation>Введите имя ребёнка.</translation>
+    </message>
+    <message>
+        <source>Another child already has this name.</source>
+        <translation>Такое имя уже есть у другого ребёнка.</translation>
+    </message>
+    <message>
+        <source>The results database cannot be used just now. Please try again later.</source>
+        <translation>База результатов сейчас недоступна. Попробуйте позже.</translation>
+    </message>
+    <message>
+        <source>Remove child</source>
+        <translation>Удалить ребёнка</translation>
+    </message>
+    <message>
+        <source>Remove %1 and all of their results? This cannot be undone.</source>
+        <translation>Удалить «%1» и все его результаты? Отменить это нельзя.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>%1, is the expression correct?</source>
+        <translation>%1, верно ли выражение?</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Тренировка</translation>
+    </message>
+    <message>
+        <source>Ask mostly the facts the child does not know yet</source>
+        <translation>Чаще спрашивать то, что ребёнок ещё не знает</translation>
+    </message>
+    <message>
+        <source>level 1 only</source>
+        <translation>только уровень 1</translation>
+    </message>
+    <message>
+        <source>Fluent within</source>
+        <translation>Выучено, если за</translation>
+    </message>
+    <message>
+        <source>A fact counts as learnt when the child answers its true equation within this time</source>
+        <translation>Пример считается выученным, если ребёнок отвечает на верное равенство за это время</translation>
+    </message>
+    <message>
+        <source>Shorter fluency time</source>
+        <translation>Меньше времени</translation>
+    </message>
+    <message>
+        <source>Longer fluency time</source>
+        <translation>Больше времени</translation>
+    </message>
+    <message>
+        <source>%1 sec.</source>
+        <translation>%1 сек.</translation>
+    </message>
+    <message>
+        <source>School signs</source>
+        <translation>Школьные знаки</translation>
+    </message>
+    <message>
+        <source>Show the signs as at school: × ÷ − instead of * / -</source>
+        <translation>Показывать знаки как в школе: × : − вместо * / -</translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>Numbrook: help</source>
+        <translation>Numbrook: помощь</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>The help text %1 was not found. It was looked for in:
+    %2</source>
+        <translation>Текст помощи %1 не найден. Он искался в папках:
+    %2</translation>
+    </message>
+    <message>
+        <source>No sound playing</source>
+        <translation>Звук не воспроизводится</translation>
+    </message>
+    <message>
+        <source>800 x 600 window</source>
+        <translation>Окно 800 x 600</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Весь экран</translation>
+    </message>
+    <message>
+        <source>Previous output device</source>
+        <translation>Предыдущее устройство вывода</translation>
+    </message>
+    <message>
+        <source>Next output device</source>
+        <translation>Следующее устройство вывода</translation>
+    </message>
+    <message>
+        <source>Left volume</source>
+        <translation>Громкость слева</translation>
+    </message>
+    <message>
+        <source>Right volume</source>
+        <translation>Громкость справа</translation>
+    </message>
+    <message>
+        <source>Left level</source>
+        <translation>Уровень слева</translation>
+    </message>
+    <message>
+        <source>Right level</source>
+        <translation>Уровень справа</translation>
+    </message>
+    <message>
+        <source>Previous sound file</source>
+        <translation>Предыдущий звуковой файл</translation>
+    </message>
+    <message>
+        <source>Next sound file</source>
+        <translation>Следующий звуковой файл</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Stop playing</source>
+        <translation>Остановить воспроизведение</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Начать запись</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>Sound log</source>
+        <translation>Журнал звука</translation>
     </message>
 </context>
 </TS>
