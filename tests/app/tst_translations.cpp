@@ -161,18 +161,18 @@ private Q_SLOTS:
     // English takes them away again.
     void installedLanguage_qtDialogsFollow() {
         const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
-        const auto help = [] {
-            return QCoreApplication::translate("numbrook::HelpWindow", "Help");
+        const auto message = [] {
+            return QCoreApplication::translate("ShellActions", "Failed to set data for '%1'");
         };
         InstallInterfaceLanguage(LanguageRussian);
         QCOMPARE(yes(), QStringLiteral("&Да"));
-        QCOMPARE(help(), QStringLiteral("Помощь"));
+        QCOMPARE(message(), QStringLiteral("Не удалось установить данные для «%1»"));
         InstallInterfaceLanguage(2);
         QCOMPARE(yes(), QStringLiteral("&Ja"));
-        QCOMPARE(help(), QStringLiteral("Hilfe"));
+        QCOMPARE(message(), QStringLiteral("Daten für „%1“ konnten nicht gesetzt werden"));
         InstallInterfaceLanguage(LanguageEnglish);
         QCOMPARE(yes(), QStringLiteral("&Yes"));
-        QCOMPARE(help(), QStringLiteral("Help"));
+        QCOMPARE(message(), QStringLiteral("Failed to set data for '%1'"));
     }
 
     // --help speaks the language it is given.
