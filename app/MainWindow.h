@@ -24,6 +24,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
 class QTimer;
 
 namespace numbrook {
@@ -103,6 +104,8 @@ struct MainControls {
     std::array<std::array<SkinLabel *, 9>, 5> objectLabels{};
 
     QFrame *Indicator_Play = nullptr;
+    // The page control that holds the four sound object panels, below the visible area.
+    QTabWidget *PageControl1 = nullptr;
 
     // Beside the hotkey chooser where the keys cannot be held for the whole desktop: the
     // answer key then works only while a window of the program has the focus.

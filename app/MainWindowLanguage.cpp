@@ -13,8 +13,11 @@
 #include "TrayMenu.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QToolButton>
 
 namespace numbrook {
 
@@ -148,6 +151,15 @@ void MainWindow::applyAccessibleNames() {
     const auto name = [](QWidget *control, const QString &text) {
         control->setAccessibleName(text);
     };
+    // The page control's tab bar names its scroll buttons once, in the language of its
+    // creation; they take Qt's own names in the language now installed.
+    for (QToolButton *scroll : c_.PageControl1->findChildren<QToolButton *>()) {
+        if (scroll->objectName() == QLatin1String("ScrollLeftButton")) {
+            name(scroll, QCoreApplication::translate("QTabBar", "Scroll Left"));
+        } else if (scroll->objectName() == QLatin1String("ScrollRightButton")) {
+            name(scroll, QCoreApplication::translate("QTabBar", "Scroll Right"));
+        }
+    }
     for (int level = 1; level <= 3; ++level) {
         name(c_.Cb_Diff_Math[std::size_t(level)],
              s[UiKey::LevelCaption] + QLatin1Char(' ') + QString::number(level));

@@ -459,6 +459,7 @@ void MainWindow::buildTitle() {
 void MainWindow::buildObjectPages() {
     auto *pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("PageControl1"));
+    c_.PageControl1 = pages;
     pages->setGeometry(16, 810, 774, 330);
     for (int n = 1; n <= 4; ++n) {
         auto *sheet = new QWidget;

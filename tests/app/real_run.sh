@@ -15,8 +15,9 @@ pixel() { # the colour of one screen pixel as rrggbb
 XDG_RUNTIME_DIR=$home XDG_CONFIG_HOME=$home "$binary" &
 pid=$!
 sleep 5 # the splash shows for about three seconds
-# The main window is centred at the top: its blue background at (700, 300).
-[ "$(pixel 700 300)" = "#366AB3" ] || fail "main window not shown: $(pixel 700 300)"
+# The main window is centred at the top: its blue background at (700, 360), below the children's
+# button.
+[ "$(pixel 700 360)" = "#366AB3" ] || fail "main window not shown: $(pixel 700 360)"
 
 click_start
 sleep 2.5
@@ -25,7 +26,7 @@ sleep 2.5
 
 xdotool key Escape
 sleep 1
-[ "$(pixel 700 300)" = "#366AB3" ] || fail "Esc did not bring the main window back"
+[ "$(pixel 700 360)" = "#366AB3" ] || fail "Esc did not bring the main window back"
 
 kill -TERM "$pid"
 wait "$pid" || fail "exit code $?"
