@@ -3,6 +3,8 @@
 
 #include "FluencyGrid.h"
 
+#include "InterfaceLanguages.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -169,8 +171,7 @@ QString FluencyGrid::tooltipText(const Fact &fact, const FactProgress &progress,
     static const T states[] = {T::GridKeyNotSeen, T::GridKeyLearning, T::GridKeyFluent};
     QStringList lines{fact.text() + QStringLiteral(": ") +
                       texts(states[int(progress.state(fact, fluencyMs))])};
-    const QLocale locale(texts.language() == ResultsTexts::Russian ? QLocale::Russian
-                                                                   : QLocale::English);
+    const QLocale locale = InterfaceLanguageLocale(texts.language());
     for (const FactTry &attempt : progress.lastTries(fact)) {
         lines << texts(T::GridTry)
                      .arg(locale.toString(attempt.day, texts(T::ChartDateFormat)), attempt.equation,

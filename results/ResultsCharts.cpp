@@ -3,6 +3,8 @@
 
 #include "ResultsCharts.h"
 
+#include "InterfaceLanguages.h"
+
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCursor>
@@ -28,7 +30,7 @@ const QColor kSilentColour(0x75, 0x75, 0x75);
 const QColor kTimeColour(0x15, 0x65, 0xc0);
 
 QLocale localeOf(const ResultsTexts &texts) {
-    return QLocale(texts.language() == ResultsTexts::Russian ? QLocale::Russian : QLocale::English);
+    return InterfaceLanguageLocale(texts.language());
 }
 
 // The x axis: day n after `first` at x = n, a label on every `step`-th day counted back from

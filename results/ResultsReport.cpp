@@ -4,6 +4,7 @@
 #include "ResultsReport.h"
 
 #include "FluencyGrid.h"
+#include "InterfaceLanguages.h"
 
 #include <QFile>
 #include <QPageSize>
@@ -69,8 +70,7 @@ bool WriteResultsReport(const QString &filePath, ResultsStore &store, qint64 chi
     painter.setRenderHint(QPainter::Antialiasing);
     const int width = pdf.width() - 2 * kMargin;
     PageLines page(painter, kMargin, width, kMargin);
-    const QLocale locale(texts.language() == ResultsTexts::Russian ? QLocale::Russian
-                                                                   : QLocale::English);
+    const QLocale locale = InterfaceLanguageLocale(texts.language());
     page.line(texts(T::ReportHeading).arg(childName), 72, true, QColor(0x15, 0x3a, 0x6b));
     page.skip(20);
 
