@@ -404,175 +404,175 @@
     </message>
     <message>
         <source>Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind:</translation>
     </message>
     <message>
         <source>First child</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Kind</translation>
     </message>
     <message>
         <source>Answers by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten nach Tagen</translation>
     </message>
     <message>
         <source>Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundaufgaben</translation>
     </message>
     <message>
         <source>Learnt facts by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelernte Grundaufgaben nach Tagen</translation>
     </message>
     <message>
         <source>Share of level-1 facts learnt, by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil gelernter Grundaufgaben der Stufe 1, nach Tagen</translation>
     </message>
     <message>
         <source>%1, % learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, % gelernt</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtraktion</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplikation</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>%1 of %2 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gelernt</translation>
     </message>
     <message>
         <source>learnt (right and quick in 2 of the last 3 tries)</source>
-        <translation type="unfinished"></translation>
+        <translation>gelernt (richtig und schnell bei 2 der letzten 3 Versuche)</translation>
     </message>
     <message>
         <source>being learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>wird geübt</translation>
     </message>
     <message>
         <source>not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht gefragt</translation>
     </message>
     <message>
         <source>%1: %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, %4</translation>
     </message>
     <message>
         <source>Learnt: %1 of %2 level-1 facts (%3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelernt: %1 von %2 Grundaufgaben der Stufe 1 (%3 %)</translation>
     </message>
     <message>
         <source>%1 of %2 right; staying silent would have given %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 richtig; Schweigen hätte %3 ergeben</translation>
     </message>
     <message>
         <source>%1 more than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mehr als Schweigen</translation>
     </message>
     <message>
         <source>%1 fewer than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weniger als Schweigen</translation>
     </message>
     <message>
         <source>no better than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht besser als Schweigen</translation>
     </message>
     <message>
         <source>Score, beside staying silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis und Schweigen</translation>
     </message>
     <message>
         <source>Staying silent, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Schweigen, %</translation>
     </message>
     <message>
         <source>addition and subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition und Subtraktion</translation>
     </message>
     <message>
         <source>multiplication and division</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplikation und Division</translation>
     </message>
     <message>
         <source>kind %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Art %1</translation>
     </message>
     <message>
         <source>Save report (PDF)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern (PDF)…</translation>
     </message>
     <message>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>numbrook-report-%1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>numbrook-bericht-%1.pdf</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht in %1 geschrieben werden.</translation>
     </message>
     <message>
         <source>Numbrook: progress of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbrook: Fortschritte von %1</translation>
     </message>
     <message>
         <source>Period: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum: %1 bis %2</translation>
     </message>
     <message>
         <source>Quizzes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungen: %1</translation>
     </message>
     <message>
         <source>Right answers: %1 % — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antworten: %1 % — %2</translation>
     </message>
     <message>
         <source>Typical answer time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Übliche Antwortzeit: %1</translation>
     </message>
     <message>
         <source>Level-1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundaufgaben der Stufe 1</translation>
     </message>
     <message>
         <source>Most often misjudged</source>
-        <translation type="unfinished"></translation>
+        <translation>Am häufigsten falsch</translation>
     </message>
     <message>
         <source>%1 — wrong %2 of %3 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2 von %3 Mal falsch</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Made on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt am %1</translation>
     </message>
     <message>
         <source>No quizzes recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Übungen aufgezeichnet.</translation>
     </message>
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Verlauf stammt von einer neueren Numbrook-Version und bleibt unverändert. Die hier gemachten Übungen werden gesondert in %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -903,209 +903,210 @@
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>Who plays next: each child has their own settings and results</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer als Nächstes übt: Jedes Kind hat eigene Einstellungen und Ergebnisse</translation>
     </message>
     <message>
         <source>Previous child</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Kind</translation>
     </message>
     <message>
         <source>Next child</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Kind</translation>
     </message>
     <message>
         <source>Add a child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind hinzufügen</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>First child</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Kind</translation>
     </message>
     <message>
         <source>Add a child</source>
         <comment>the title of the dialog that adds a child</comment>
-        <translation type="unfinished"></translation>
+        <translation>Neues Kind</translation>
     </message>
     <message>
         <source>Name and picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Name und Bild</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild:</translation>
     </message>
     <message>
         <source>No picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild</translation>
     </message>
     <message>
         <source>Please type the child&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Namen des Kindes ein.</translation>
     </message>
     <message>
         <source>Another child already has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Kind hat schon diesen Namen.</translation>
     </message>
     <message>
         <source>The results database cannot be used just now. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisdatenbank ist gerade nicht verfügbar. Bitte versuchen Sie es später noch einmal.</translation>
     </message>
     <message>
         <source>Remove child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind entfernen</translation>
     </message>
     <message>
         <source>Remove %1 and all of their results? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit allen Ergebnissen entfernen? Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>%1, is the expression correct?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, stimmt die Rechnung?</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Training</translation>
     </message>
     <message>
         <source>Ask mostly the facts the child does not know yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor allem die Grundaufgaben fragen, die das Kind noch nicht kann</translation>
     </message>
     <message>
         <source>level 1 only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Stufe 1</translation>
     </message>
     <message>
         <source>Fluent within</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelernt, wenn unter</translation>
     </message>
     <message>
         <source>A fact counts as learnt when the child answers its true equation within this time</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Grundaufgabe gilt als gelernt, wenn das Kind ihre wahre Rechnung in dieser Zeit beantwortet</translation>
     </message>
     <message>
         <source>Shorter fluency time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzere Zeit</translation>
     </message>
     <message>
         <source>Longer fluency time</source>
-        <translation type="unfinished"></translation>
+        <translation>Längere Zeit</translation>
     </message>
     <message>
         <source>%1 sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sek.</translation>
     </message>
     <message>
         <source>School signs</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulzeichen</translation>
     </message>
     <message>
         <source>Show the signs as at school: × ÷ − instead of * / -</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen wie in der Schule zeigen: × : − statt * / -</translation>
     </message>
     <message>
         <source>÷</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>Numbrook: help</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbrook: Hilfe</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The help text %1 was not found. It was looked for in:
     %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Hilfetext %1 wurde nicht gefunden. Gesucht wurde in:
+    %2</translation>
     </message>
     <message>
         <source>No sound playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ton wird abgespielt</translation>
     </message>
     <message>
         <source>800 x 600 window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster 800 x 600</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Previous output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Ausgabegerät</translation>
     </message>
     <message>
         <source>Next output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Ausgabegerät</translation>
     </message>
     <message>
         <source>Left volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke links</translation>
     </message>
     <message>
         <source>Right volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke rechts</translation>
     </message>
     <message>
         <source>Left level</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegel links</translation>
     </message>
     <message>
         <source>Right level</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegel rechts</translation>
     </message>
     <message>
         <source>Previous sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Tondatei</translation>
     </message>
     <message>
         <source>Next sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Tondatei</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Stop playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe stoppen</translation>
     </message>
     <message>
         <source>Start recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme starten</translation>
     </message>
     <message>
         <source>Stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme stoppen</translation>
     </message>
     <message>
         <source>Sound log</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonprotokoll</translation>
     </message>
 </context>
 </TS>

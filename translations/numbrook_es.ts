@@ -404,175 +404,175 @@
     </message>
     <message>
         <source>Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>Niño:</translation>
     </message>
     <message>
         <source>First child</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer niño</translation>
     </message>
     <message>
         <source>Answers by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas por día</translation>
     </message>
     <message>
         <source>Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hechos numéricos</translation>
     </message>
     <message>
         <source>Learnt facts by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Hechos aprendidos por día</translation>
     </message>
     <message>
         <source>Share of level-1 facts learnt, by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción de hechos de nivel 1 aprendidos, por día</translation>
     </message>
     <message>
         <source>%1, % learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, % aprendidos</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>%1 of %2 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 aprendidos</translation>
     </message>
     <message>
         <source>learnt (right and quick in 2 of the last 3 tries)</source>
-        <translation type="unfinished"></translation>
+        <translation>aprendido (bien y rápido en 2 de los 3 últimos intentos)</translation>
     </message>
     <message>
         <source>being learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>en aprendizaje</translation>
     </message>
     <message>
         <source>not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no preguntado</translation>
     </message>
     <message>
         <source>%1: %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, %4</translation>
     </message>
     <message>
         <source>Learnt: %1 of %2 level-1 facts (%3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprendidos: %1 de %2 hechos de nivel 1 (%3 %)</translation>
     </message>
     <message>
         <source>%1 of %2 right; staying silent would have given %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 aciertos; el silencio habría dado %3</translation>
     </message>
     <message>
         <source>%1 more than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más que el silencio</translation>
     </message>
     <message>
         <source>%1 fewer than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos que el silencio</translation>
     </message>
     <message>
         <source>no better than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>no supera al silencio</translation>
     </message>
     <message>
         <source>Score, beside staying silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado y silencio</translation>
     </message>
     <message>
         <source>Staying silent, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Silencio, %</translation>
     </message>
     <message>
         <source>addition and subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>suma y resta</translation>
     </message>
     <message>
         <source>multiplication and division</source>
-        <translation type="unfinished"></translation>
+        <translation>multiplicación y división</translation>
     </message>
     <message>
         <source>kind %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo %1</translation>
     </message>
     <message>
         <source>Save report (PDF)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe (PDF)…</translation>
     </message>
     <message>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>numbrook-report-%1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>numbrook-informe-%1.pdf</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el informe en %1.</translation>
     </message>
     <message>
         <source>Numbrook: progress of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbrook: progresos de %1</translation>
     </message>
     <message>
         <source>Period: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: del %1 al %2</translation>
     </message>
     <message>
         <source>Quizzes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesiones: %1</translation>
     </message>
     <message>
         <source>Right answers: %1 % — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos: %1 % — %2</translation>
     </message>
     <message>
         <source>Typical answer time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de respuesta habitual: %1</translation>
     </message>
     <message>
         <source>Level-1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hechos de nivel 1</translation>
     </message>
     <message>
         <source>Most often misjudged</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos más frecuentes</translation>
     </message>
     <message>
         <source>%1 — wrong %2 of %3 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — falló %2 de %3 veces</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>Made on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Creado el %1</translation>
     </message>
     <message>
         <source>No quizzes recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay sesiones guardadas.</translation>
     </message>
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este historial lo escribió una versión más reciente de Numbrook y se deja como está. Las sesiones hechas aquí se guardan aparte en %1.</translation>
     </message>
 </context>
 <context>
@@ -903,209 +903,210 @@
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Niño</translation>
     </message>
     <message>
         <source>Who plays next: each child has their own settings and results</source>
-        <translation type="unfinished"></translation>
+        <translation>Quién juega ahora: cada niño tiene sus propios ajustes y resultados</translation>
     </message>
     <message>
         <source>Previous child</source>
-        <translation type="unfinished"></translation>
+        <translation>Niño anterior</translation>
     </message>
     <message>
         <source>Next child</source>
-        <translation type="unfinished"></translation>
+        <translation>Niño siguiente</translation>
     </message>
     <message>
         <source>Add a child</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir niño</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>First child</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer niño</translation>
     </message>
     <message>
         <source>Add a child</source>
         <comment>the title of the dialog that adds a child</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo niño</translation>
     </message>
     <message>
         <source>Name and picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre e imagen</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen:</translation>
     </message>
     <message>
         <source>No picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin imagen</translation>
     </message>
     <message>
         <source>Please type the child&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el nombre del niño.</translation>
     </message>
     <message>
         <source>Another child already has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro niño ya tiene este nombre.</translation>
     </message>
     <message>
         <source>The results database cannot be used just now. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de resultados no está disponible ahora. Inténtelo más tarde.</translation>
     </message>
     <message>
         <source>Remove child</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar niño</translation>
     </message>
     <message>
         <source>Remove %1 and all of their results? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar a %1 y todos sus resultados? No se puede deshacer.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>%1, is the expression correct?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ¿es correcta la operación?</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Práctica</translation>
     </message>
     <message>
         <source>Ask mostly the facts the child does not know yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntar sobre todo los hechos que el niño aún no sabe</translation>
     </message>
     <message>
         <source>level 1 only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo nivel 1</translation>
     </message>
     <message>
         <source>Fluent within</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprendido antes de</translation>
     </message>
     <message>
         <source>A fact counts as learnt when the child answers its true equation within this time</source>
-        <translation type="unfinished"></translation>
+        <translation>Un hecho cuenta como aprendido si el niño responde a su operación verdadera en este tiempo</translation>
     </message>
     <message>
         <source>Shorter fluency time</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos tiempo</translation>
     </message>
     <message>
         <source>Longer fluency time</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tiempo</translation>
     </message>
     <message>
         <source>%1 sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seg.</translation>
     </message>
     <message>
         <source>School signs</source>
-        <translation type="unfinished"></translation>
+        <translation>Signos escolares</translation>
     </message>
     <message>
         <source>Show the signs as at school: × ÷ − instead of * / -</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los signos como en la escuela: × : − en vez de * / -</translation>
     </message>
     <message>
         <source>÷</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>Numbrook: help</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbrook: ayuda</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>The help text %1 was not found. It was looked for in:
     %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el texto de ayuda %1. Se buscó en:
+    %2</translation>
     </message>
     <message>
         <source>No sound playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún sonido en reproducción</translation>
     </message>
     <message>
         <source>800 x 600 window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana 800 x 600</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>Previous output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de salida anterior</translation>
     </message>
     <message>
         <source>Next output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de salida siguiente</translation>
     </message>
     <message>
         <source>Left volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen izquierdo</translation>
     </message>
     <message>
         <source>Right volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen derecho</translation>
     </message>
     <message>
         <source>Left level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel izquierdo</translation>
     </message>
     <message>
         <source>Right level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel derecho</translation>
     </message>
     <message>
         <source>Previous sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de sonido anterior</translation>
     </message>
     <message>
         <source>Next sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de sonido siguiente</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Stop playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la reproducción</translation>
     </message>
     <message>
         <source>Start recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar a grabar</translation>
     </message>
     <message>
         <source>Stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la grabación</translation>
     </message>
     <message>
         <source>Sound log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de sonido</translation>
     </message>
 </context>
 </TS>

@@ -404,175 +404,175 @@
     </message>
     <message>
         <source>Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant :</translation>
     </message>
     <message>
         <source>First child</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier enfant</translation>
     </message>
     <message>
         <source>Answers by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses par jour</translation>
     </message>
     <message>
         <source>Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Faits numériques</translation>
     </message>
     <message>
         <source>Learnt facts by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Faits mémorisés par jour</translation>
     </message>
     <message>
         <source>Share of level-1 facts learnt, by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Part des faits de niveau 1 mémorisés, par jour</translation>
     </message>
     <message>
         <source>%1, % learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, % mémorisés</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>%1 of %2 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 mémorisés</translation>
     </message>
     <message>
         <source>learnt (right and quick in 2 of the last 3 tries)</source>
-        <translation type="unfinished"></translation>
+        <translation>mémorisé (juste et rapide 2 fois sur les 3 derniers essais)</translation>
     </message>
     <message>
         <source>being learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>en apprentissage</translation>
     </message>
     <message>
         <source>not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore posé</translation>
     </message>
     <message>
         <source>%1: %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3, %4</translation>
     </message>
     <message>
         <source>Learnt: %1 of %2 level-1 facts (%3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisés : %1 faits de niveau 1 sur %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1 of %2 right; staying silent would have given %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 justes ; le silence aurait donné %3</translation>
     </message>
     <message>
         <source>%1 more than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de plus que le silence</translation>
     </message>
     <message>
         <source>%1 fewer than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de moins que le silence</translation>
     </message>
     <message>
         <source>no better than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>pas mieux que le silence</translation>
     </message>
     <message>
         <source>Score, beside staying silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat et silence</translation>
     </message>
     <message>
         <source>Staying silent, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Silence, %</translation>
     </message>
     <message>
         <source>addition and subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>addition et soustraction</translation>
     </message>
     <message>
         <source>multiplication and division</source>
-        <translation type="unfinished"></translation>
+        <translation>multiplication et division</translation>
     </message>
     <message>
         <source>kind %1</source>
-        <translation type="unfinished"></translation>
+        <translation>type %1</translation>
     </message>
     <message>
         <source>Save report (PDF)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport (PDF)…</translation>
     </message>
     <message>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>numbrook-report-%1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>numbrook-rapport-%1.pdf</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le rapport dans %1.</translation>
     </message>
     <message>
         <source>Numbrook: progress of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbrook : progrès — %1</translation>
     </message>
     <message>
         <source>Period: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Période : du %1 au %2</translation>
     </message>
     <message>
         <source>Quizzes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Séances : %1</translation>
     </message>
     <message>
         <source>Right answers: %1 % — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonnes réponses : %1 % — %2</translation>
     </message>
     <message>
         <source>Typical answer time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réponse habituel : %1</translation>
     </message>
     <message>
         <source>Level-1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Faits de niveau 1</translation>
     </message>
     <message>
         <source>Most often misjudged</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs les plus fréquentes</translation>
     </message>
     <message>
         <source>%1 — wrong %2 of %3 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — faux %2 fois sur %3</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Made on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Établi le %1</translation>
     </message>
     <message>
         <source>No quizzes recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune séance enregistrée pour l’instant.</translation>
     </message>
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet historique a été écrit par une version plus récente de Numbrook et reste tel quel. Les séances faites ici sont conservées à part dans %1.</translation>
     </message>
 </context>
 <context>
@@ -903,209 +903,210 @@
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant</translation>
     </message>
     <message>
         <source>Who plays next: each child has their own settings and results</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui joue ensuite : chaque enfant a ses propres réglages et résultats</translation>
     </message>
     <message>
         <source>Previous child</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant précédent</translation>
     </message>
     <message>
         <source>Next child</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant suivant</translation>
     </message>
     <message>
         <source>Add a child</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un enfant</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>First child</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier enfant</translation>
     </message>
     <message>
         <source>Add a child</source>
         <comment>the title of the dialog that adds a child</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel enfant</translation>
     </message>
     <message>
         <source>Name and picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom et image</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Image :</translation>
     </message>
     <message>
         <source>No picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d’image</translation>
     </message>
     <message>
         <source>Please type the child&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nom de l’enfant.</translation>
     </message>
     <message>
         <source>Another child already has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre enfant porte déjà ce nom.</translation>
     </message>
     <message>
         <source>The results database cannot be used just now. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base des résultats est indisponible pour le moment. Veuillez réessayer plus tard.</translation>
     </message>
     <message>
         <source>Remove child</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’enfant</translation>
     </message>
     <message>
         <source>Remove %1 and all of their results? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 et tous ses résultats ? Cette action est définitive.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>%1, is the expression correct?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ce calcul est-il juste ?</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Entraînement</translation>
     </message>
     <message>
         <source>Ask mostly the facts the child does not know yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Poser surtout les faits que l’enfant ne connaît pas encore</translation>
     </message>
     <message>
         <source>level 1 only</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau 1 seulement</translation>
     </message>
     <message>
         <source>Fluent within</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisé sous</translation>
     </message>
     <message>
         <source>A fact counts as learnt when the child answers its true equation within this time</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fait est mémorisé quand l’enfant répond à son calcul juste dans ce délai</translation>
     </message>
     <message>
         <source>Shorter fluency time</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai plus court</translation>
     </message>
     <message>
         <source>Longer fluency time</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai plus long</translation>
     </message>
     <message>
         <source>%1 sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>School signs</source>
-        <translation type="unfinished"></translation>
+        <translation>Signes de l’école</translation>
     </message>
     <message>
         <source>Show the signs as at school: × ÷ − instead of * / -</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les signes comme à l’école : × : − au lieu de * / -</translation>
     </message>
     <message>
         <source>÷</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>Numbrook: help</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbrook : aide</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The help text %1 was not found. It was looked for in:
     %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte d’aide %1 est introuvable. Il a été cherché dans :
+    %2</translation>
     </message>
     <message>
         <source>No sound playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun son en cours</translation>
     </message>
     <message>
         <source>800 x 600 window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre 800 x 600</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Previous output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil de sortie précédent</translation>
     </message>
     <message>
         <source>Next output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil de sortie suivant</translation>
     </message>
     <message>
         <source>Left volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume gauche</translation>
     </message>
     <message>
         <source>Right volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume droit</translation>
     </message>
     <message>
         <source>Left level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau gauche</translation>
     </message>
     <message>
         <source>Right level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau droit</translation>
     </message>
     <message>
         <source>Previous sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier son précédent</translation>
     </message>
     <message>
         <source>Next sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier son suivant</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Stop playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la lecture</translation>
     </message>
     <message>
         <source>Start recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer l’enregistrement</translation>
     </message>
     <message>
         <source>Stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter l’enregistrement</translation>
     </message>
     <message>
         <source>Sound log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal du son</translation>
     </message>
 </context>
 </TS>

@@ -404,175 +404,175 @@
     </message>
     <message>
         <source>Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambino:</translation>
     </message>
     <message>
         <source>First child</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo bambino</translation>
     </message>
     <message>
         <source>Answers by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposte per giorno</translation>
     </message>
     <message>
         <source>Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatti numerici</translation>
     </message>
     <message>
         <source>Learnt facts by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatti imparati per giorno</translation>
     </message>
     <message>
         <source>Share of level-1 facts learnt, by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Quota di fatti di livello 1 imparati, per giorno</translation>
     </message>
     <message>
         <source>%1, % learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, % imparati</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addizione</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottrazione</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Moltiplicazione</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisione</translation>
     </message>
     <message>
         <source>%1 of %2 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 su %2 imparati</translation>
     </message>
     <message>
         <source>learnt (right and quick in 2 of the last 3 tries)</source>
-        <translation type="unfinished"></translation>
+        <translation>imparato (giusto e veloce in 2 degli ultimi 3 tentativi)</translation>
     </message>
     <message>
         <source>being learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>in apprendimento</translation>
     </message>
     <message>
         <source>not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>non ancora chiesto</translation>
     </message>
     <message>
         <source>%1: %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, %4</translation>
     </message>
     <message>
         <source>Learnt: %1 of %2 level-1 facts (%3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imparati: %1 fatti di livello 1 su %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1 of %2 right; staying silent would have given %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 giuste su %2; il silenzio avrebbe dato %3</translation>
     </message>
     <message>
         <source>%1 more than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in più del silenzio</translation>
     </message>
     <message>
         <source>%1 fewer than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in meno del silenzio</translation>
     </message>
     <message>
         <source>no better than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>non supera il silenzio</translation>
     </message>
     <message>
         <source>Score, beside staying silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato e silenzio</translation>
     </message>
     <message>
         <source>Staying silent, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzio, %</translation>
     </message>
     <message>
         <source>addition and subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>addizione e sottrazione</translation>
     </message>
     <message>
         <source>multiplication and division</source>
-        <translation type="unfinished"></translation>
+        <translation>moltiplicazione e divisione</translation>
     </message>
     <message>
         <source>kind %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo %1</translation>
     </message>
     <message>
         <source>Save report (PDF)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il resoconto (PDF)…</translation>
     </message>
     <message>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il resoconto</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>File PDF (*.pdf)</translation>
     </message>
     <message>
         <source>numbrook-report-%1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>numbrook-resoconto-%1.pdf</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il resoconto in %1.</translation>
     </message>
     <message>
         <source>Numbrook: progress of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbrook: progressi di %1</translation>
     </message>
     <message>
         <source>Period: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: dal %1 al %2</translation>
     </message>
     <message>
         <source>Quizzes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esercizi: %1</translation>
     </message>
     <message>
         <source>Right answers: %1 % — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposte giuste: %1 % — %2</translation>
     </message>
     <message>
         <source>Typical answer time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di risposta abituale: %1</translation>
     </message>
     <message>
         <source>Level-1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatti di livello 1</translation>
     </message>
     <message>
         <source>Most often misjudged</source>
-        <translation type="unfinished"></translation>
+        <translation>Sbagliate più spesso</translation>
     </message>
     <message>
         <source>%1 — wrong %2 of %3 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — sbagliata %2 volte su %3</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna</translation>
     </message>
     <message>
         <source>Made on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Creato il %1</translation>
     </message>
     <message>
         <source>No quizzes recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun esercizio registrato finora.</translation>
     </message>
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa cronologia è stata scritta da una versione più recente di Numbrook e resta com&apos;è. Gli esercizi svolti qui sono conservati a parte in %1.</translation>
     </message>
 </context>
 <context>
@@ -903,209 +903,210 @@
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambino</translation>
     </message>
     <message>
         <source>Who plays next: each child has their own settings and results</source>
-        <translation type="unfinished"></translation>
+        <translation>Chi gioca ora: ogni bambino ha impostazioni e risultati suoi</translation>
     </message>
     <message>
         <source>Previous child</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambino precedente</translation>
     </message>
     <message>
         <source>Next child</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambino successivo</translation>
     </message>
     <message>
         <source>Add a child</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi bambino</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>First child</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo bambino</translation>
     </message>
     <message>
         <source>Add a child</source>
         <comment>the title of the dialog that adds a child</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo bambino</translation>
     </message>
     <message>
         <source>Name and picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome e immagine</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine:</translation>
     </message>
     <message>
         <source>No picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna immagine</translation>
     </message>
     <message>
         <source>Please type the child&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi il nome del bambino.</translation>
     </message>
     <message>
         <source>Another child already has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro bambino ha già questo nome.</translation>
     </message>
     <message>
         <source>The results database cannot be used just now. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il database dei risultati ora non è disponibile. Riprova più tardi.</translation>
     </message>
     <message>
         <source>Remove child</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi bambino</translation>
     </message>
     <message>
         <source>Remove %1 and all of their results? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere %1 e tutti i suoi risultati? L&apos;operazione non si può annullare.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>%1, is the expression correct?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, l&apos;operazione è giusta?</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Allenamento</translation>
     </message>
     <message>
         <source>Ask mostly the facts the child does not know yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiedi soprattutto i fatti che il bambino non sa ancora</translation>
     </message>
     <message>
         <source>level 1 only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo livello 1</translation>
     </message>
     <message>
         <source>Fluent within</source>
-        <translation type="unfinished"></translation>
+        <translation>Imparato entro</translation>
     </message>
     <message>
         <source>A fact counts as learnt when the child answers its true equation within this time</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fatto conta come imparato quando il bambino risponde alla sua operazione vera entro questo tempo</translation>
     </message>
     <message>
         <source>Shorter fluency time</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno tempo</translation>
     </message>
     <message>
         <source>Longer fluency time</source>
-        <translation type="unfinished"></translation>
+        <translation>Più tempo</translation>
     </message>
     <message>
         <source>%1 sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sec.</translation>
     </message>
     <message>
         <source>School signs</source>
-        <translation type="unfinished"></translation>
+        <translation>Segni scolastici</translation>
     </message>
     <message>
         <source>Show the signs as at school: × ÷ − instead of * / -</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i segni come a scuola: × : − invece di * / -</translation>
     </message>
     <message>
         <source>÷</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>Numbrook: help</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbrook: guida</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>The help text %1 was not found. It was looked for in:
     %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo della guida %1 non è stato trovato. È stato cercato in:
+    %2</translation>
     </message>
     <message>
         <source>No sound playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun suono in riproduzione</translation>
     </message>
     <message>
         <source>800 x 600 window</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra 800 x 600</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo intero</translation>
     </message>
     <message>
         <source>Previous output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo di uscita precedente</translation>
     </message>
     <message>
         <source>Next output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo di uscita successivo</translation>
     </message>
     <message>
         <source>Left volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume sinistro</translation>
     </message>
     <message>
         <source>Right volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume destro</translation>
     </message>
     <message>
         <source>Left level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello sinistro</translation>
     </message>
     <message>
         <source>Right level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello destro</translation>
     </message>
     <message>
         <source>Previous sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio precedente</translation>
     </message>
     <message>
         <source>Next sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio successivo</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Stop playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma la riproduzione</translation>
     </message>
     <message>
         <source>Start recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia la registrazione</translation>
     </message>
     <message>
         <source>Stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma la registrazione</translation>
     </message>
     <message>
         <source>Sound log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro audio</translation>
     </message>
 </context>
 </TS>

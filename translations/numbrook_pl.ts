@@ -404,175 +404,175 @@
     </message>
     <message>
         <source>Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziecko:</translation>
     </message>
     <message>
         <source>First child</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwsze dziecko</translation>
     </message>
     <message>
         <source>Answers by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedzi według dni</translation>
     </message>
     <message>
         <source>Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Przykłady</translation>
     </message>
     <message>
         <source>Learnt facts by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Opanowane przykłady według dni</translation>
     </message>
     <message>
         <source>Share of level-1 facts learnt, by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Odsetek opanowanych przykładów poziomu 1 według dni</translation>
     </message>
     <message>
         <source>%1, % learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, % opanowanych</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodawanie</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Odejmowanie</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Mnożenie</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzielenie</translation>
     </message>
     <message>
         <source>%1 of %2 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>opanowano %1 z %2</translation>
     </message>
     <message>
         <source>learnt (right and quick in 2 of the last 3 tries)</source>
-        <translation type="unfinished"></translation>
+        <translation>opanowany (dobrze i szybko w 2 z 3 ostatnich prób)</translation>
     </message>
     <message>
         <source>being learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>w trakcie nauki</translation>
     </message>
     <message>
         <source>not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>jeszcze nie zadany</translation>
     </message>
     <message>
         <source>%1: %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, %4</translation>
     </message>
     <message>
         <source>Learnt: %1 of %2 level-1 facts (%3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opanowano %1 z %2 przykładów poziomu 1 (%3 %)</translation>
     </message>
     <message>
         <source>%1 of %2 right; staying silent would have given %3</source>
-        <translation type="unfinished"></translation>
+        <translation>dobrze %1 z %2; milczenie dałoby %3</translation>
     </message>
     <message>
         <source>%1 more than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>o %1 więcej niż milczenie</translation>
     </message>
     <message>
         <source>%1 fewer than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>o %1 mniej niż milczenie</translation>
     </message>
     <message>
         <source>no better than silence</source>
-        <translation type="unfinished"></translation>
+        <translation>nie lepiej niż milczenie</translation>
     </message>
     <message>
         <source>Score, beside staying silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik i milczenie</translation>
     </message>
     <message>
         <source>Staying silent, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Milczenie, %</translation>
     </message>
     <message>
         <source>addition and subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>dodawanie i odejmowanie</translation>
     </message>
     <message>
         <source>multiplication and division</source>
-        <translation type="unfinished"></translation>
+        <translation>mnożenie i dzielenie</translation>
     </message>
     <message>
         <source>kind %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rodzaj %1</translation>
     </message>
     <message>
         <source>Save report (PDF)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz raport (PDF)…</translation>
     </message>
     <message>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz raport</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki PDF (*.pdf)</translation>
     </message>
     <message>
         <source>numbrook-report-%1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>numbrook-raport-%1.pdf</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać raportu do %1.</translation>
     </message>
     <message>
         <source>Numbrook: progress of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbrook: postępy — %1</translation>
     </message>
     <message>
         <source>Period: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres: od %1 do %2</translation>
     </message>
     <message>
         <source>Quizzes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba ćwiczeń: %1</translation>
     </message>
     <message>
         <source>Right answers: %1 % — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobre odpowiedzi: %1 % — %2</translation>
     </message>
     <message>
         <source>Typical answer time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykły czas odpowiedzi: %1</translation>
     </message>
     <message>
         <source>Level-1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Przykłady poziomu 1</translation>
     </message>
     <message>
         <source>Most often misjudged</source>
-        <translation type="unfinished"></translation>
+        <translation>Najczęściej błędne</translation>
     </message>
     <message>
         <source>%1 — wrong %2 of %3 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — błędów: %2 z %3</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>Made on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sporządzono %1</translation>
     </message>
     <message>
         <source>No quizzes recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma jeszcze zapisanych ćwiczeń.</translation>
     </message>
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tę historię zapisała nowsza wersja Numbrook i pozostaje ona bez zmian. Ćwiczenia wykonane tutaj są przechowywane osobno w %1.</translation>
     </message>
 </context>
 <context>
@@ -903,209 +903,210 @@
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziecko</translation>
     </message>
     <message>
         <source>Who plays next: each child has their own settings and results</source>
-        <translation type="unfinished"></translation>
+        <translation>Kto ćwiczy teraz: każde dziecko ma własne ustawienia i wyniki</translation>
     </message>
     <message>
         <source>Previous child</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprzednie dziecko</translation>
     </message>
     <message>
         <source>Next child</source>
-        <translation type="unfinished"></translation>
+        <translation>Następne dziecko</translation>
     </message>
     <message>
         <source>Add a child</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj dziecko</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>First child</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwsze dziecko</translation>
     </message>
     <message>
         <source>Add a child</source>
         <comment>the title of the dialog that adds a child</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nowe dziecko</translation>
     </message>
     <message>
         <source>Name and picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię i obrazek</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię:</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazek:</translation>
     </message>
     <message>
         <source>No picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez obrazka</translation>
     </message>
     <message>
         <source>Please type the child&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz imię dziecka.</translation>
     </message>
     <message>
         <source>Another child already has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inne dziecko ma już to imię.</translation>
     </message>
     <message>
         <source>The results database cannot be used just now. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza wyników jest teraz niedostępna. Spróbuj ponownie później.</translation>
     </message>
     <message>
         <source>Remove child</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń dziecko</translation>
     </message>
     <message>
         <source>Remove %1 and all of their results? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć dziecko %1 razem z wynikami? Tego nie można cofnąć.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>%1, is the expression correct?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, czy to działanie jest prawdziwe?</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Trening</translation>
     </message>
     <message>
         <source>Ask mostly the facts the child does not know yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pytaj głównie o przykłady, których dziecko jeszcze nie zna</translation>
     </message>
     <message>
         <source>level 1 only</source>
-        <translation type="unfinished"></translation>
+        <translation>tylko poziom 1</translation>
     </message>
     <message>
         <source>Fluent within</source>
-        <translation type="unfinished"></translation>
+        <translation>Opanowany w ciągu</translation>
     </message>
     <message>
         <source>A fact counts as learnt when the child answers its true equation within this time</source>
-        <translation type="unfinished"></translation>
+        <translation>Przykład jest opanowany, gdy dziecko odpowie na jego prawdziwe działanie w tym czasie</translation>
     </message>
     <message>
         <source>Shorter fluency time</source>
-        <translation type="unfinished"></translation>
+        <translation>Krótszy czas</translation>
     </message>
     <message>
         <source>Longer fluency time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dłuższy czas</translation>
     </message>
     <message>
         <source>%1 sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sek.</translation>
     </message>
     <message>
         <source>School signs</source>
-        <translation type="unfinished"></translation>
+        <translation>Znaki szkolne</translation>
     </message>
     <message>
         <source>Show the signs as at school: × ÷ − instead of * / -</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuj znaki jak w szkole: × : − zamiast * / -</translation>
     </message>
     <message>
         <source>÷</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>Numbrook: help</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbrook: pomoc</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Zamknij</translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>The help text %1 was not found. It was looked for in:
     %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono tekstu pomocy %1. Szukano go w:
+    %2</translation>
     </message>
     <message>
         <source>No sound playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak odtwarzania dźwięku</translation>
     </message>
     <message>
         <source>800 x 600 window</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno 800 x 600</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pełny ekran</translation>
     </message>
     <message>
         <source>Previous output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprzednie urządzenie wyjściowe</translation>
     </message>
     <message>
         <source>Next output device</source>
-        <translation type="unfinished"></translation>
+        <translation>Następne urządzenie wyjściowe</translation>
     </message>
     <message>
         <source>Left volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność lewego kanału</translation>
     </message>
     <message>
         <source>Right volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność prawego kanału</translation>
     </message>
     <message>
         <source>Left level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom lewego kanału</translation>
     </message>
     <message>
         <source>Right level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom prawego kanału</translation>
     </message>
     <message>
         <source>Previous sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprzedni plik dźwiękowy</translation>
     </message>
     <message>
         <source>Next sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Następny plik dźwiękowy</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz</translation>
     </message>
     <message>
         <source>Stop playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj odtwarzanie</translation>
     </message>
     <message>
         <source>Start recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpocznij nagrywanie</translation>
     </message>
     <message>
         <source>Stop recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj nagrywanie</translation>
     </message>
     <message>
         <source>Sound log</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziennik dźwięku</translation>
     </message>
 </context>
 </TS>

@@ -175,6 +175,11 @@ private Q_SLOTS:
         const QString tip = FluencyGrid::tooltipText(Fact{'-', 7, 2}, progress, 3000, texts);
         QVERIFY2(tip.startsWith(QStringLiteral("7-2: being learnt")), qPrintable(tip));
         QVERIFY(tip.contains(QStringLiteral("7-2=4")) && tip.contains(QStringLiteral("1.2 s")));
+        // The days of the tries are written in the interface language, whichever it is.
+        ResultsTexts german;
+        german.setLanguage(2);
+        const QString germanTip = FluencyGrid::tooltipText(Fact{'-', 7, 2}, progress, 3000, german);
+        QVERIFY2(germanTip.contains(QStringLiteral("2. März: 7-2=5")), qPrintable(germanTip));
         // Every cell of the grid is found where it is drawn, and only there.
         const QRectF area(0, 0, 900, 330);
         int found = 0;
