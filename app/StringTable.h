@@ -119,7 +119,7 @@ enum class UiKey {
     RemoveChildQuestion,
     OkCaption,
     CancelCaption,
-    // The question title with the name of the child who plays: %1 the name, %2 the title.
+    // The question title with the name of the child who plays (%1).
     ChildQuestionTitle,
     // Practice mode, the fluency time and the school notation.
     PracticeCaption,
