@@ -12,6 +12,7 @@
 #include "QuizSession.h"
 #include "ShellActions.h"
 #include "SkinWidgets.h"
+#include "SoundObjectTable.h"
 #include "StringTable.h"
 #include "TrayMenu.h"
 
@@ -213,6 +214,8 @@ void MainWindow::connectSystemOptions() {
         Show_SPDIF = ToggledOption(Show_SPDIF);
         UpdateSettingsView();
     });
+    onClick(this, c_.objects[1].cbClapsOnly, c_.Lbl_ClapsOnly1,
+            [this] { SoundObjectTable_->setClapsOnly(1, !SoundObjectTable_->clapsOnly(1)); });
     onClick(this, c_.Cb_AutoRun, c_.Lbl_AutoRun, [this] {
         AutoRun = ToggledOption(AutoRun);
         ApplyAutoRun(AutoRun == 1, this);

@@ -76,6 +76,8 @@ void MainWindow::applyOptionTexts() {
            s[UiKey::ShowOtvetModeHint]);
     option(c_.Lbl_Large_Text, c_.Cb_Large_Text, s[UiKey::LargeTextCaption],
            s[UiKey::LargeTextHint]);
+    option(c_.Lbl_ClapsOnly1, c_.objects[1].cbClapsOnly, s[UiKey::ClapsOnlyCaption],
+           s[UiKey::ClapsOnlyHint]);
     for (int kind = 1; kind <= kKindCount; ++kind) {
         option(c_.Lbl_Znak_Math[std::size_t(kind)], c_.Cb_Znak_Math[std::size_t(kind)],
                KindCaption(kind), s[UiKey(int(UiKey::KindHint1) + kind - 1)]);
@@ -141,6 +143,7 @@ void MainWindow::applyAccessibleNames() {
         {c_.Cb_Show_Otvet_Mode, c_.Lbl_Show_Otvet_Mode},
         {c_.Cb_Large_Text, c_.Lbl_Large_Text},
         {c_.Cb_Show_SPDIF, c_.Lbl_Show_SPDIF},
+        {c_.objects[1].cbClapsOnly, c_.Lbl_ClapsOnly1},
         {c_.Cb_MinFormShow, c_.Lbl_MinFormShow},
         {c_.Cb_AutoRun, c_.Lbl_AutoRun},
         {c_.Cb_HintShow, c_.Lbl_HintShow},

@@ -96,6 +96,11 @@ constexpr std::array<Texts, UiKeyCount> Table{{
     {"Question", "Вопрос"},
     {"Large text", "Крупный текст"},
     {"Show the question across the board", "Показывать вопрос во всю доску"},
+    {"Only claps", "Только хлопки"},
+    {"Answer only to a clap, not to talk, music or the television; the threshold is then how "
+     "much louder than the room the clap must be",
+     "Отвечать только на хлопок, а не на речь, музыку или телевизор; порог тогда — насколько "
+     "хлопок громче комнаты"},
 }};
 
 const QString LanguageValue = QStringLiteral("Languare");

@@ -93,6 +93,9 @@ enum class UiKey {
     // The display option that scales the question to the board.
     LargeTextCaption,
     LargeTextHint,
+    // Object 1's microphone answers only to claps, not to speech or music.
+    ClapsOnlyCaption,
+    ClapsOnlyHint,
     Count
 };
 

@@ -237,13 +237,21 @@ void CaptureThread::pumpUntilStopped(CaptureStream &stream) {
     }
 }
 
-// The level, the level report, the crossing scan with the threshold of this moment and the
-// trigger report, for one block.
+// The level, the level report, the crossing scan (or the clap detector) with the threshold of
+// this moment and the trigger report, for one block.
 void CaptureThread::processBlock(std::span<const quint8> block) {
     const int level = MicLevel(block);
     lastLevel_.store(level);
-    if (reportLevel(level) &&
-        HasRisingCrossing(block, engine_.captures.TriggerThreshold(objectNumber_).load())) {
+    const int threshold = engine_.captures.TriggerThreshold(objectNumber_).load();
+    const bool clapsOnly = engine_.captures.ClapsOnly(objectNumber_).load();
+    if (clapsOnly && !listeningForClaps_) {
+        clapDetector_.reset();
+    }
+    listeningForClaps_ = clapsOnly;
+    // The detector hears every block, also when the level report fails, so that its background
+    // and its candidates stay in step with the sound.
+    const bool clap = clapsOnly && clapDetector_.process(block, threshold);
+    if (reportLevel(level) && (clapsOnly ? clap : HasRisingCrossing(block, threshold))) {
         engine_.errors.reportOnMainThread(
             [&] { Q_EMIT engine_.captureReports.triggerReport(objectNumber_); }, false);
     }
@@ -270,6 +278,13 @@ std::atomic<int> &CaptureRegistry::TriggerThreshold(int objectNumber) {
         return outsideThreshold_;
     }
     return thresholds_[std::size_t(objectNumber)];
+}
+
+std::atomic<bool> &CaptureRegistry::ClapsOnly(int objectNumber) {
+    if (objectNumber < kFirstSoundObject || objectNumber > kLastSoundObject) {
+        return outsideClapsOnly_;
+    }
+    return clapsOnly_[std::size_t(objectNumber)];
 }
 
 bool CaptureRegistry::start(int objectNumber, int deviceId, const QString &sourceName) {
