@@ -132,6 +132,11 @@ constexpr std::array kTexts = {
     Entry{ResultsText::MicrophoneNoClap,
           u"No clap was heard. Clap twice, close to the microphone. The threshold stays as it was.",
           u"Хлопков не слышно. Хлопните дважды ближе к микрофону. Порог остаётся прежним."},
+    Entry{ResultsText::MicrophoneSpeechHeard, u"Talk, music or noise reached the threshold.",
+          u"Речь, музыка или шум доходили до порога."},
+    Entry{ResultsText::MicrophoneOnlyClapsProposed,
+          u"Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.",
+          u"Комната %1, хлопки %2 и %3: предлагается «Только хлопки» с порогом %4."},
 };
 // clang-format on
 
@@ -180,6 +185,16 @@ QString microphoneCheckMessage(const MicrophoneCheckResult &result, int language
     auto text = [&](ResultsText id) { return ResultsTexts::text(id, languageIndex); };
     switch (result.outcome) {
     case MicrophoneCheckOutcome::Proposed:
+        if (result.onlyClaps) {
+            const QString proposal = text(ResultsText::MicrophoneOnlyClapsProposed)
+                                         .arg(result.roomLevel)
+                                         .arg(result.clapPeaks.value(0))
+                                         .arg(result.clapPeaks.value(1))
+                                         .arg(result.threshold);
+            return result.speechHeard
+                       ? text(ResultsText::MicrophoneSpeechHeard) + QLatin1Char(' ') + proposal
+                       : proposal;
+        }
         return text(ResultsText::MicrophoneProposed)
             .arg(result.background)
             .arg(result.clapPeaks.value(0))

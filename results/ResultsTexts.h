@@ -91,6 +91,8 @@ enum class ResultsText {
     MicrophoneNothingHeard,
     LastQuizLine,
     MicrophoneNoClap,
+    MicrophoneSpeechHeard,
+    MicrophoneOnlyClapsProposed,
     Count
 };
 
