@@ -214,8 +214,12 @@ void MainWindow::connectSystemOptions() {
         Show_SPDIF = ToggledOption(Show_SPDIF);
         UpdateSettingsView();
     });
-    onClick(this, c_.objects[1].cbClapsOnly, c_.Lbl_ClapsOnly1,
-            [this] { SoundObjectTable_->setClapsOnly(1, !SoundObjectTable_->clapsOnly(1)); });
+    onClick(this, c_.objects[1].cbClapsOnly, c_.Lbl_ClapsOnly1, [this] {
+        // Like the threshold, it is out of reach while the microphone cannot be opened.
+        if (c_.objects[1].cbClapsOnly->isEnabled()) {
+            SoundObjectTable_->setClapsOnly(1, !SoundObjectTable_->clapsOnly(1));
+        }
+    });
     onClick(this, c_.Cb_AutoRun, c_.Lbl_AutoRun, [this] {
         AutoRun = ToggledOption(AutoRun);
         ApplyAutoRun(AutoRun == 1, this);

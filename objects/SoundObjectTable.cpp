@@ -195,7 +195,6 @@ void SoundObjectTable::bind(int n, const SoundObjectPanel &panel) {
         tagged(box);
         connect(box, &QCheckBox::clicked, this, [this, box] { cbPlayFromFile1Click(Tag(box)); });
     }
-
     if (o.panel.edDelay) {
         o.panel.edDelay->setValidator(new QIntValidator(0, 86400, o.panel.edDelay));
     }

@@ -6,6 +6,7 @@
 // answers once and nothing else of the corpus answers; with it off, the designed crossing scan
 // answers as it always has. The corpus is played into the test microphone's feed sink, which
 // the server clocks.
+#include "BitmapLists.h"
 #include "CaptureThread.h"
 #include "MainWindow.h"
 #include "ObjectProgram.h"
@@ -186,6 +187,15 @@ private Q_SLOTS:
         QVERIFY(!p.objects().clapsOnly(1));
         QCOMPARE(p.get<TrackBar>(QStringLiteral("tbTrig1"))->value(), kDefaultTriggerThreshold);
         showListening(p);
+        // The box and its caption switch the option, and the capture follows.
+        auto *box = p.get<PictureButton>(QStringLiteral("Cb_ClapsOnly1"));
+        QVERIFY(box && box->isEnabled());
+        p.click(QStringLiteral("Cb_ClapsOnly1"));
+        QVERIFY(engine.captures.ClapsOnly(1).load());
+        QCOMPARE(box->picture(), int(ButtonPicture::SmallBoxOn));
+        p.click(QStringLiteral("Lbl_ClapsOnly1"));
+        QVERIFY(!engine.captures.ClapsOnly(1).load());
+        QCOMPARE(box->picture(), int(ButtonPicture::SmallBoxOff));
         const struct {
             const char *name;
             int answers; // -1: at least one
