@@ -106,7 +106,7 @@ bool ClapDetector::isClap(const ClapFeatures &f) const {
     return f.loudestMs >= rules_.onsetRatio * (f.before + 1) &&
            std::max(0.0, f.late - f.before) <= rules_.decayRatio * (f.early - f.before) &&
            f.sharpness >= rules_.minimumSharpness && f.periodicity <= rules_.maximumPeriodicity &&
-           f.burstMs >= rules_.minimumBurstMs && f.burstMs <= rules_.maximumBurstMs;
+           f.burstMs >= rules_.minimumBurstMs;
 }
 
 bool ClapDetector::process(std::span<const std::uint8_t> block, int threshold) {

@@ -32,12 +32,11 @@ struct ClapRules {
     double minimumSharpness = 0.03;  // broad and high enough: not a knock or a hum
     double maximumPeriodicity = 0.6; // no pitch of a voice or an instrument
     int minimumBurstMs = 5;          // longer than a finger snap
-    int maximumBurstMs = 40;         // shorter than a syllable
 };
 
 // Tells claps from other sounds in the capture stream, one 512-byte block at a time, on the
 // capture thread. A candidate is a rising crossing of the background level (the median of the
-// last blocks' peaks) plus the threshold, at least 10 ms after the candidate before it; 75 ms
+// last blocks' peaks) plus the threshold, at least 1 ms after the candidate before it; 75 ms
 // later it is either a clap or nothing. A clap is reported in the block that holds its 75th
 // millisecond (at most about 100 ms after its start), and once: the candidates within it are
 // dropped and the next one is looked for after it.
