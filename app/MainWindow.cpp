@@ -268,6 +268,7 @@ void MainWindow::setKeyboardOrder() {
         objectOne.microphonePrevious,
         objectOne.microphoneNext,
         c_.Cb_Show_SPDIF,
+        objectOne.cbClapsOnly,
         objectOne.tbTrig,
         objectOne.tbMixerVol,
         c_.Sb_HotKey_Up,

@@ -82,6 +82,7 @@ struct MainControls {
     SkinLabel *Lbl_MinFormShow = nullptr;
     SkinLabel *Lbl_AutoRun = nullptr;
     SkinLabel *Lbl_HintShow = nullptr;
+    SkinLabel *Lbl_ClapsOnly1 = nullptr; // beside object 1's "Only claps" box
 
     // Captions.
     std::array<SkinLabel *, 5> Lbl_Title{}; // the four section titles

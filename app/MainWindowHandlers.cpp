@@ -12,6 +12,7 @@
 #include "QuizSession.h"
 #include "ShellActions.h"
 #include "SkinWidgets.h"
+#include "SoundObjectTable.h"
 #include "StringTable.h"
 #include "TrayMenu.h"
 
@@ -246,6 +247,12 @@ void MainWindow::connectSystemOptions() {
         // The device list is built at start, so this takes effect at the next start.
         Show_SPDIF = ToggledOption(Show_SPDIF);
         UpdateSettingsView();
+    });
+    onClick(this, c_.objects[1].cbClapsOnly, c_.Lbl_ClapsOnly1, [this] {
+        // Like the threshold, it is out of reach while the microphone cannot be opened.
+        if (c_.objects[1].cbClapsOnly->isEnabled()) {
+            SoundObjectTable_->setClapsOnly(1, !SoundObjectTable_->clapsOnly(1));
+        }
     });
     onClick(this, c_.Cb_AutoRun, c_.Lbl_AutoRun, [this] {
         AutoRun = ToggledOption(AutoRun);

@@ -95,6 +95,8 @@ void MainWindow::applyOptionTexts() {
            s[UiKey::PracticeHint]);
     option(c_.Lbl_School_Notation, c_.Cb_School_Notation, s[UiKey::SchoolNotationCaption],
            s[UiKey::SchoolNotationHint]);
+    option(c_.Lbl_ClapsOnly1, c_.objects[1].cbClapsOnly, s[UiKey::ClapsOnlyCaption],
+           s[UiKey::ClapsOnlyHint]);
     for (int kind = 1; kind <= kKindCount; ++kind) {
         option(c_.Lbl_Znak_Math[std::size_t(kind)], c_.Cb_Znak_Math[std::size_t(kind)],
                KindCaption(kind), s[UiKey(int(UiKey::KindHint1) + kind - 1)]);
@@ -179,6 +181,7 @@ void MainWindow::applyAccessibleNames() {
         {c_.Cb_Show_Otvet_Mode, c_.Lbl_Show_Otvet_Mode},
         {c_.Cb_Large_Text, c_.Lbl_Large_Text},
         {c_.Cb_Show_SPDIF, c_.Lbl_Show_SPDIF},
+        {c_.objects[1].cbClapsOnly, c_.Lbl_ClapsOnly1},
         {c_.Cb_MinFormShow, c_.Lbl_MinFormShow},
         {c_.Cb_AutoRun, c_.Lbl_AutoRun},
         {c_.Cb_Practice_Math, c_.Lbl_Practice_Math},

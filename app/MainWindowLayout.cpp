@@ -160,6 +160,9 @@ const Control kLayout[] = {
     {"Cb_Show_SPDIF", Kind::Box, 420, 166, 18, 18, Pic::SmallBoxOff, "", &field<&C::Cb_Show_SPDIF>},
     {"Lbl_Show_SPDIF", Kind::Label, 442, 168, 0, 0, Pic::None, "Показывать SPDIF",
      &field<&C::Lbl_Show_SPDIF>},
+    {"Cb_ClapsOnly1", Kind::Box, 590, 166, 18, 18, Pic::SmallBoxOff, "", &object<&P::cbClapsOnly>},
+    {"Lbl_ClapsOnly1", Kind::Label, 612, 168, 0, 0, Pic::None, "Только хлопки",
+     &field<&C::Lbl_ClapsOnly1>},
 
     {"Lbl_Title_HotKey", Kind::Label, 420, 312, 0, 0, Pic::None, "Горячие клавиши",
      &field<&C::Lbl_Title_HotKey>},

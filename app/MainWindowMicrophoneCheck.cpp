@@ -87,7 +87,12 @@ void MainWindow::startMicrophoneCheck() {
 
 void MainWindow::finishMicrophoneCheck() {
     micCheckTimer_->stop();
-    micResult_ = micCheck_.finish();
+    MicrophoneCheckSetting setting;
+    if (TrackBar *threshold = c_.objects[1].tbTrig) {
+        setting.threshold = threshold->value();
+    }
+    setting.onlyClaps = SoundObjectTable_->clapsOnly(1);
+    micResult_ = micCheck_.finish(setting);
     showMicrophoneCheckTexts();
 }
 
@@ -96,6 +101,7 @@ void MainWindow::applyMicrophoneCheck() {
         return;
     }
     // Through the bar, so that the capture and the ini at exit take it as a moved bar.
+    SoundObjectTable_->setClapsOnly(1, micResult_->onlyClaps);
     if (TrackBar *threshold = c_.objects[1].tbTrig) {
         threshold->setValue(micResult_->threshold);
     }

@@ -156,6 +156,11 @@ constexpr std::array<Source, UiKeyCount> Table{{
     {QT_TRANSLATE_NOOP("StringTable", "Start recording")},
     {QT_TRANSLATE_NOOP("StringTable", "Stop recording")},
     {QT_TRANSLATE_NOOP("StringTable", "Sound log")},
+    {QT_TRANSLATE_NOOP("StringTable", "Only claps")},
+    {QT_TRANSLATE_NOOP(
+        "StringTable",
+        "Answer only to a clap, not to talk, music or the television; the threshold is then how "
+        "much louder than the room the clap must be")},
 }};
 
 // A row still written as {"English", "Russian"} would pass its Russian text for a

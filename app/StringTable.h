@@ -156,6 +156,9 @@ enum class UiKey {
     StartRecordingName,
     StopRecordingName,
     SoundLogName,
+    // Object 1's microphone answers only to claps, not to speech or music.
+    ClapsOnlyCaption,
+    ClapsOnlyHint,
     Count
 };
 Q_ENUM_NS(UiKey)

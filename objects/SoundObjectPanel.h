@@ -42,6 +42,7 @@ struct SoundObjectPanel {
     TrackBar *tbTrig = nullptr;
     QLineEdit *edDelay = nullptr;
     QCheckBox *cbPorog = nullptr;
+    PictureButton *cbClapsOnly = nullptr; // object 1's "Only claps" box
     QLabel *lcPorogValue = nullptr;
     PictureButton *Sb_StartMic = nullptr;
     PictureButton *Sb_StopMic = nullptr;

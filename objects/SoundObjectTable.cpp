@@ -3,6 +3,7 @@
 
 #include "SoundObjectTable.h"
 
+#include "BitmapLists.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "WaveClips.h"
@@ -229,6 +230,7 @@ void SoundObjectTable::applyParams(SoundObject &o, const ObjectParams &params) {
     setPosition(o.panel.tbTrig, params.TriggerPosition);
     // The capture thread reads the threshold from here, also when the bar did not move.
     engine_.captures.TriggerThreshold(o.number).store(params.TriggerPosition);
+    setClapsOnly(o.number, params.ClapsOnly);
     if (o.panel.edDelay) {
         o.panel.edDelay->setText(params.DelayText);
     }
@@ -245,6 +247,7 @@ ObjectParams SoundObjectTable::paramsOf(const SoundObject &o) const {
         o.panel.tbTrig
             ? o.panel.tbTrig->value()
             : engine_.captures.TriggerThreshold(o.number).load(std::memory_order_relaxed);
+    params.ClapsOnly = engine_.captures.ClapsOnly(o.number).load(std::memory_order_relaxed);
     params.DelayText = o.panel.edDelay ? o.panel.edDelay->text() : QStringLiteral("1");
     params.VolumeLeft = o.VolumeLeft;
     params.VolumeRight = o.VolumeRight;
@@ -401,6 +404,17 @@ void SoundObjectTable::tbTrig1Change(int n) {
     }
 }
 
+void SoundObjectTable::setClapsOnly(int n, bool on) {
+    engine_.captures.ClapsOnly(n).store(on);
+    if (PictureButton *box = object(n).panel.cbClapsOnly) {
+        box->setPicture(on ? ButtonPicture::SmallBoxOn : ButtonPicture::SmallBoxOff);
+    }
+}
+
+bool SoundObjectTable::clapsOnly(int n) const {
+    return engine_.captures.ClapsOnly(n).load();
+}
+
 void SoundObjectTable::tbMixerVol1Change(int n) {
     if (UpdateGuard) {
         return;
@@ -441,7 +455,8 @@ void SoundObjectTable::ShowObjectMic(int n) {
         o.panel.edMic->setText(o.InDeviceName);
     }
     for (QWidget *widget :
-         {static_cast<QWidget *>(o.panel.tbTrig), static_cast<QWidget *>(o.panel.edDelay)}) {
+         {static_cast<QWidget *>(o.panel.tbTrig), static_cast<QWidget *>(o.panel.edDelay),
+          static_cast<QWidget *>(o.panel.cbClapsOnly)}) {
         if (widget) {
             widget->setEnabled(o.MixerOpen);
         }

@@ -55,6 +55,10 @@ public:
     void laLeftMic1Click(int n);
     void laRightMic1Click(int n);
     void tbTrig1Change(int n);
+    // "Only claps": the capture answers only to claps, its threshold a rise over the room's
+    // background. Shown in the object's box when it has one.
+    void setClapsOnly(int n, bool on);
+    bool clapsOnly(int n) const;
     void tbMixerVol1Change(int n);
     void mixerControlChange(quint32 controlId);
     void ShowInputLevel(int deviceId, int level);

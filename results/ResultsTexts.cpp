@@ -143,6 +143,8 @@ constexpr std::array kTexts = {
     Entry{ResultsText::ReportMade, QT_TRANSLATE_NOOP("ResultsTexts", "Made on %1")},
     Entry{ResultsText::ReportNoQuizzes, QT_TRANSLATE_NOOP("ResultsTexts", "No quizzes recorded yet.")},
     Entry{ResultsText::ProblemNewerSchema, QT_TRANSLATE_NOOP("ResultsTexts", "This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.")},
+    Entry{ResultsText::MicrophoneSpeechHeard, QT_TRANSLATE_NOOP("ResultsTexts", "Talk, music or noise reached the threshold.")},
+    Entry{ResultsText::MicrophoneOnlyClapsProposed, QT_TRANSLATE_NOOP("ResultsTexts", "Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.")},
 };
 // clang-format on
 
@@ -218,6 +220,16 @@ QString microphoneCheckMessage(const MicrophoneCheckResult &result, int language
     auto text = [&](ResultsText id) { return ResultsTexts::text(id, languageIndex); };
     switch (result.outcome) {
     case MicrophoneCheckOutcome::Proposed:
+        if (result.onlyClaps) {
+            const QString proposal = text(ResultsText::MicrophoneOnlyClapsProposed)
+                                         .arg(result.roomLevel)
+                                         .arg(result.clapPeaks.value(0))
+                                         .arg(result.clapPeaks.value(1))
+                                         .arg(result.threshold);
+            return result.speechHeard
+                       ? text(ResultsText::MicrophoneSpeechHeard) + QLatin1Char(' ') + proposal
+                       : proposal;
+        }
         return text(ResultsText::MicrophoneProposed)
             .arg(result.background)
             .arg(result.clapPeaks.value(0))

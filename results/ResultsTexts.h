@@ -141,6 +141,8 @@ enum class ResultsText {
     ReportMade,
     ReportNoQuizzes,
     ProblemNewerSchema,
+    MicrophoneSpeechHeard,
+    MicrophoneOnlyClapsProposed,
     Count
 };
 Q_ENUM_NS(ResultsText)

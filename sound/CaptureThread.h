@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <span>
 
+#include "ClapDetector.h"
 #include "StopWaker.h"
 #include "ThreadRegistry.h"
 
@@ -75,9 +76,9 @@ class CaptureStream;
 
 // Listens to one capture source for one sound object until interruption is requested. It holds
 // its own connection to the sound server and a record stream in the fixed capture format, and
-// does the per-buffer work (level, level report, crossing scan, trigger report) on this thread
-// as each 512-byte block arrives. Created and started by CaptureRegistry only; it removes
-// itself from the registry when it ends and is deleted on the main thread afterwards.
+// does the per-buffer work (level, level report, crossing scan or clap detector, trigger report) on
+// this thread as each 512-byte block arrives. Created and started by CaptureRegistry only; it
+// removes itself from the registry when it ends and is deleted on the main thread afterwards.
 class CaptureThread : public QThread {
     Q_OBJECT
 public:
@@ -112,6 +113,9 @@ private:
     const QString sourceName_;
     std::atomic<int> lastLevel_{0};
     StopWaker stopWaker_;
+    // Used while the object hears only claps; started afresh each time that is switched on.
+    ClapDetector clapDetector_;
+    bool listeningForClaps_ = false;
 };
 using TWIThread = CaptureThread;
 
@@ -138,11 +142,17 @@ public:
     // the object stores into it. Starts at kDefaultTriggerThreshold. An object number outside
     // 1..4 gets a threshold of its own that never fires.
     std::atomic<int> &TriggerThreshold(int objectNumber);
+    // Whether object `objectNumber` answers only to claps (ClapDetector), its threshold then
+    // being the rise over the background level; false (the plain crossing scan) at first. Read
+    // afresh for every buffer, like the threshold.
+    std::atomic<bool> &ClapsOnly(int objectNumber);
 
 private:
     SoundEngine &engine_;
     std::array<std::atomic<int>, kLastSoundObject + 1> thresholds_;
     std::atomic<int> outsideThreshold_{0};
+    std::array<std::atomic<bool>, kLastSoundObject + 1> clapsOnly_{};
+    std::atomic<bool> outsideClapsOnly_{false};
 };
 
 } // namespace numbrook

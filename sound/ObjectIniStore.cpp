@@ -155,6 +155,7 @@ bool ObjectIniStore::SaveObjectParams(int n, const ObjectParams &object) {
         settings.setValue(key("ObjectVL_", n), object.VolumeLeft);
         settings.setValue(key("ObjectVR_", n), object.VolumeRight);
         settings.setValue(key("ObjectInMixerVolume_", n), object.MixerVolume);
+        settings.setValue(key("ObjectInClapsOnly_", n), object.ClapsOnly ? 1 : 0);
         settings.endGroup();
     });
 }
@@ -172,6 +173,7 @@ void ObjectIniStore::LoadObjectParams(int n, ObjectParams &object) const {
     object.VolumeLeft = readInteger(settings, key("ObjectVL_", n), 50);
     object.VolumeRight = readInteger(settings, key("ObjectVR_", n), 50);
     object.MixerVolume = readInteger(settings, key("ObjectInMixerVolume_", n), 50);
+    object.ClapsOnly = readBoolean(settings, key("ObjectInClapsOnly_", n), false);
     settings.endGroup();
 }
 

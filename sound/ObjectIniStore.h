@@ -37,6 +37,8 @@ struct ObjectParams {
     int VolumeLeft = 50;
     int VolumeRight = 50;
     int MixerVolume = 50;
+    // The microphone answers only to claps, its threshold a rise over the room's background.
+    bool ClapsOnly = false;
     QString OutDeviceName;
     QString InDeviceName;
 };
@@ -53,7 +55,8 @@ QString ObjectIniPathFor(const QString &executableFile,
 
 class SoundErrors;
 
-// The sound object file's keys of each object: its devices and its seven parameters.
+// The sound object file's keys of each object: its devices, its seven parameters and whether it
+// hears only claps.
 class ObjectIniStore {
 public:
     explicit ObjectIniStore(SoundErrors &errors) : errors_(errors) {}
@@ -64,11 +67,12 @@ public:
     // ReportSoundError and the operation returns false; it never throws.
     bool SaveObjectOutput(int n, const ObjectParams &object);
     bool SaveObjectInput(int n, const ObjectParams &object);
-    // The seven per-object parameters. A delay text that is not an integer is saved as 1.
+    // The seven per-object parameters and ObjectInClapsOnly_<n> (0 or 1). A delay text that is
+    // not an integer is saved as 1.
     bool SaveObjectParams(int n, const ObjectParams &object);
 
-    // Reads the seven per-object parameters into `object`; a missing file, key or a value that
-    // is not a number gives the key's default.
+    // Reads the per-object parameters into `object`; a missing file, key or a value that is not
+    // a number gives the key's default.
     void LoadObjectParams(int n, ObjectParams &object) const;
 
     // Resolve the stored device name of object `n` in `devices`: the first entry whose name

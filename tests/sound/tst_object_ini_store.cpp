@@ -86,7 +86,9 @@ void SndIniTest::noFile_givesDefaults() {
         object.TriggerPosition = 3;
         object.DelayText = QStringLiteral("9");
         object.VolumeLeft = object.VolumeRight = object.MixerVolume = 7;
+        object.ClapsOnly = true;
         engine.objectIni.LoadObjectParams(n, object);
+        QCOMPARE(object.ClapsOnly, false);
         QCOMPARE(object.PlayFromFile, false);
         QCOMPARE(object.Loop, false);
         QCOMPARE(object.TriggerPosition, 78);
@@ -194,6 +196,7 @@ void SndIniTest::params_roundTrip_perObject() {
         object.VolumeLeft = 11 * n;
         object.VolumeRight = 100 - n;
         object.MixerVolume = 20 + n;
+        object.ClapsOnly = n == 1;
         QVERIFY(engine.objectIni.SaveObjectParams(n, object));
     }
     for (int n = 1; n <= 4; ++n) {
@@ -206,8 +209,13 @@ void SndIniTest::params_roundTrip_perObject() {
         QCOMPARE(object.VolumeLeft, 11 * n);
         QCOMPARE(object.VolumeRight, 100 - n);
         QCOMPARE(object.MixerVolume, 20 + n);
+        QCOMPARE(object.ClapsOnly, n == 1);
     }
     QSettings settings(iniPath, QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("ObjectWavParams/ObjectInClapsOnly_1")).toString(),
+             QStringLiteral("1"));
+    QCOMPARE(settings.value(QStringLiteral("ObjectWavParams/ObjectInClapsOnly_2")).toString(),
+             QStringLiteral("0"));
     QCOMPARE(settings.value(QStringLiteral("ObjectWavParams/ObjectPlayFromFile_1")).toString(),
              QStringLiteral("1"));
     QCOMPARE(settings.value(QStringLiteral("ObjectWavParams/ObjectLoop_1")).toString(),
@@ -270,6 +278,7 @@ void SndIniTest::damagedValues_giveDefaults() {
               "ObjectVL_1=\n"
               "ObjectVR_1=1,2\n"
               "ObjectInMixerVolume_1=80\n"
+              "ObjectInClapsOnly_1=on\n"
               "ObjectInTriggerLevel_2=500\n"
               "ObjectInTriggerLevel_3=-2147483648\n");
     ObjectParams object;
@@ -281,6 +290,7 @@ void SndIniTest::damagedValues_giveDefaults() {
     QCOMPARE(object.VolumeLeft, 50);
     QCOMPARE(object.VolumeRight, 50);
     QCOMPARE(object.MixerVolume, 80);
+    QCOMPARE(object.ClapsOnly, false);
     // A stored level outside the bar's range leaves the thumb at the nearest end.
     engine.objectIni.LoadObjectParams(2, object);
     QCOMPARE(object.TriggerPosition, 0);

@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
+// "Only claps" through the real main window and the test environment's sound server: the
+// microphone check over talk proposes it, and then every clap of the corpus from 0 to -12 dB
+// answers once and nothing else of the corpus answers; with it off, the designed crossing scan
+// answers as it always has. The corpus is played into the test microphone's feed sink, which
+// the server clocks.
+#include "BitmapLists.h"
+#include "CaptureThread.h"
+#include "MainWindow.h"
+#include "ObjectProgram.h"
+#include "PulseTools.h"
+#include "SkinWidgets.h"
+#include "SoundCorpus.h"
+#include "SoundEngine.h"
+#include "SoundObjectTable.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace numbrook;
+using namespace numbrook::testing;
+using ObjectProgram = numbrook::testing::ObjectProgram;
+
+namespace {
+
+const QList<CorpusItem> &corpus() {
+    static const QList<CorpusItem> items = soundCorpus();
+    return items;
+}
+
+const CorpusItem &item(const QString &name) {
+    for (const CorpusItem &one : corpus()) {
+        if (one.name == name) {
+            return one;
+        }
+    }
+    qFatal("no corpus item %s", qPrintable(name));
+}
+
+// The first `claps` claps of a clap item, cut in the middle of the gap after the last of them.
+CorpusItem firstClaps(const CorpusItem &whole, int claps) {
+    CorpusItem part = whole;
+    if (whole.clapsAtMs.size() > claps) {
+        const int endMs = (whole.clapsAtMs[claps - 1] + whole.clapsAtMs[claps]) / 2;
+        part.sound = whole.sound.left(qsizetype(samplesOf(endMs)));
+        part.clapsAtMs = whole.clapsAtMs.mid(0, claps);
+    }
+    return part;
+}
+
+struct Heard {
+    int answers = 0;  // object 1's signalling switched on
+    int triggers = 0; // trigger reports
+};
+
+} // namespace
+
+class ClapsOnlyTest : public QObject {
+    Q_OBJECT
+
+    SoundEngine engine;
+    std::unique_ptr<ObjectFiles> files_;
+
+    void showListening(ObjectProgram &p) {
+        QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
+        p.main.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
+        // The start-up switch-off of the signalling is over.
+        QTRY_COMPARE_WITH_TIMEOUT(p.logCount("отключение сигнализирования "), 4, 5000);
+    }
+
+    // Plays `sound` into the test microphone and counts what object 1 made of it.
+    static Heard play(ObjectProgram &p, SinkPlayer &feeder, SoundEngine &engine,
+                      const QByteArray &sound) {
+        Heard heard;
+        QSignalSpy triggers(&engine.captureReports, &CaptureReports::triggerReport);
+        const QMetaObject::Connection counting =
+            connect(p.main.cbPorog1, &QCheckBox::toggled, p.main.cbPorog1,
+                    [&heard](bool on) { heard.answers += on ? 1 : 0; });
+        feeder.play(sound);
+        const int lengthMs = int(sound.size() * 1000 / kCorpusRate);
+        [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(feeder.isPlayed(), lengthMs + 10000);
+            // The server's buffering, and the hold time, so that the next item starts unheard.
+            QTest::qWait(1200);
+            QTRY_VERIFY_WITH_TIMEOUT(!p.main.cbPorog1->isChecked(), 3000);
+        }();
+        disconnect(counting);
+        heard.triggers = int(triggers.count());
+        return heard;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("NUMBROOK_TEST_PIPE"),
+                 "run inside scripts/test-env.sh");
+        for (const CorpusItem &one : corpus()) {
+            QVERIFY2(!one.sound.isEmpty(), qPrintable(one.name + ": espeak-ng or sox missing"));
+        }
+        QVERIFY(engine.connection.open());
+    }
+    void init() {
+        files_ = std::make_unique<ObjectFiles>(engine);
+        files_->store("ObjectMapping/ObjectIn_1", kTestMicrophone);
+        pactl({"set-source-volume", "nb_mic", "100%"});
+    }
+    void cleanup() {
+        engine.captures.stopAll();
+        files_.reset();
+    }
+
+    void onlyClaps_proposedOverTalk_thenEveryClapAndNothingElseAnswers() {
+        SinkPlayer feeder;
+        ObjectProgram p(engine);
+        QCOMPARE(p.object(1).InDeviceName, kTestMicrophone);
+        QVERIFY(!p.objects().clapsOnly(1));
+        // A parent had lowered the threshold to 30, so talk at the table answers.
+        TrackBar *threshold = p.get<TrackBar>(QStringLiteral("tbTrig1"));
+        threshold->setValue(30);
+        showListening(p);
+
+        // The check: two claps, at 0 and -6 dB, while someone talks.
+        Samples check = toSigned(item(QStringLiteral("speech-en")).sound);
+        scaleToPeak(check, 40);
+        check.resize(std::size_t(samplesOf(int(MicrophoneCheck::kDurationMs) - 300)), 0.0);
+        mixAt(check, clap(ClapShape::Flat, peakAt(0), 1), std::size_t(samplesOf(1200)));
+        mixAt(check, clap(ClapShape::Room, peakAt(-6), 2), std::size_t(samplesOf(2900)));
+        p.click(QStringLiteral("Sb_MicCheck"));
+        feeder.play(toUnsigned(check));
+        QTRY_VERIFY_WITH_TIMEOUT(p.main.microphoneCheckResult().has_value(), 9000);
+        const MicrophoneCheckResult result = *p.main.microphoneCheckResult();
+        qInfo("check: room %d, speech %d, claps %d and %d: %s threshold %d", result.roomLevel,
+              result.speechLevel, int(result.clapPeaks.value(0)), int(result.clapPeaks.value(1)),
+              result.onlyClaps ? "only claps," : "plain,", result.threshold);
+        QVERIFY(result.proposed());
+        QVERIFY(result.onlyClaps);
+        QVERIFY(result.speechHeard);
+        QVERIFY(p.get<QLabel>(QStringLiteral("Lbl_MicCheck"))
+                    ->text()
+                    .contains(QString::number(result.threshold)));
+        if (const QString folder = qEnvironmentVariable("NUMBROOK_SCREENSHOT_DIR");
+            !folder.isEmpty()) {
+            p.main.grab().save(folder + QStringLiteral("/claps-only-proposed.png"));
+        }
+        p.click(QStringLiteral("Sb_MicCheckApply"));
+        QVERIFY(p.objects().clapsOnly(1));
+        QVERIFY(engine.captures.ClapsOnly(1).load());
+        QCOMPARE(threshold->value(), result.threshold);
+        QTRY_VERIFY_WITH_TIMEOUT(feeder.isPlayed(), 5000);
+        QTest::qWait(1200);
+
+        // Two claps of every shape and loudness, and everything else whole.
+        QStringList wrong;
+        for (const CorpusItem &whole : corpus()) {
+            const bool clapItem = whole.name.startsWith(QLatin1String("clap-"));
+            const CorpusItem one = clapItem ? firstClaps(whole, 2) : whole;
+            const Heard heard = play(p, feeder, engine, one.sound);
+            qInfo("%s only-claps %d/%d", qPrintable(one.name), heard.answers,
+                  int(one.clapsAtMs.size()));
+            if (heard.answers != one.clapsAtMs.size() || heard.triggers != heard.answers) {
+                wrong << QStringLiteral("%1: %2 answers, %3 reports for %4 claps")
+                             .arg(one.name)
+                             .arg(heard.answers)
+                             .arg(heard.triggers)
+                             .arg(one.clapsAtMs.size());
+            }
+        }
+        QVERIFY(feeder.succeeded());
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
+        // Kept for the next start.
+        p.objects().SaveAllObjects();
+        QCOMPARE(files_->stored("ObjectWavParams/ObjectInClapsOnly_1"), QStringLiteral("1"));
+    }
+
+    // Off, the designed scan at the default threshold: a full clap answers, one of -6 dB does
+    // not, and shouted speech and a loud snap answer, as they always have.
+    void designed_answersAsBefore() {
+        SinkPlayer feeder;
+        ObjectProgram p(engine);
+        QVERIFY(!p.objects().clapsOnly(1));
+        QCOMPARE(p.get<TrackBar>(QStringLiteral("tbTrig1"))->value(), kDefaultTriggerThreshold);
+        showListening(p);
+        // The box and its caption switch the option, and the capture follows.
+        auto *box = p.get<PictureButton>(QStringLiteral("Cb_ClapsOnly1"));
+        QVERIFY(box && box->isEnabled());
+        p.click(QStringLiteral("Cb_ClapsOnly1"));
+        QVERIFY(engine.captures.ClapsOnly(1).load());
+        QCOMPARE(box->picture(), int(ButtonPicture::SmallBoxOn));
+        p.click(QStringLiteral("Lbl_ClapsOnly1"));
+        QVERIFY(!engine.captures.ClapsOnly(1).load());
+        QCOMPARE(box->picture(), int(ButtonPicture::SmallBoxOff));
+        const struct {
+            const char *name;
+            int answers; // -1: at least one
+        } expected[] = {{"clap-flat-0dB", 2},
+                        {"clap-room-6dB", 0},
+                        {"snap-0dB", -1},
+                        {"speech-en-shouted", -1}};
+        for (const auto &[name, answers] : expected) {
+            const CorpusItem one = firstClaps(item(QString::fromLatin1(name)), 2);
+            const Heard heard = play(p, feeder, engine, one.sound);
+            qInfo("%s designed %d/%d", name, heard.answers, int(one.clapsAtMs.size()));
+            if (answers < 0) {
+                QVERIFY2(heard.answers > 0, name);
+            } else {
+                QVERIFY2(heard.answers == answers, name);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(ClapsOnlyTest)
+#include "tst_claps_only.moc"
