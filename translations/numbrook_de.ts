@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Nach links scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Nach rechts scrollen</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTexts</name>
     <message>
         <source>Numbrook: results</source>
@@ -573,6 +584,14 @@
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
         <translation>Dieser Verlauf stammt von einer neueren Numbrook-Version und bleibt unverändert. Die hier gemachten Übungen werden gesondert in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Talk, music or noise reached the threshold.</source>
+        <translation>Sprechen, Musik oder Geräusche erreichten die Schwelle.</translation>
+    </message>
+    <message>
+        <source>Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.</source>
+        <translation>Raum %1, Klatscher %2 und %3: „Nur Klatschen“ mit Schwelle %4 vorgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1126,14 @@
     <message>
         <source>Sound log</source>
         <translation>Tonprotokoll</translation>
+    </message>
+    <message>
+        <source>Only claps</source>
+        <translation>Nur Klatschen</translation>
+    </message>
+    <message>
+        <source>Answer only to a clap, not to talk, music or the television; the threshold is then how much louder than the room the clap must be</source>
+        <translation>Nur auf Klatschen antworten, nicht auf Sprechen, Musik oder den Fernseher; die Schwelle sagt dann, wie viel lauter als der Raum das Klatschen sein muss</translation>
     </message>
 </context>
 </TS>

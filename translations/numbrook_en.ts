@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Scroll Left</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Scroll Right</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTexts</name>
     <message>
         <source>Numbrook: results</source>
@@ -573,6 +584,14 @@
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
         <translation>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</translation>
+    </message>
+    <message>
+        <source>Talk, music or noise reached the threshold.</source>
+        <translation>Talk, music or noise reached the threshold.</translation>
+    </message>
+    <message>
+        <source>Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.</source>
+        <translation>Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1126,14 @@
     <message>
         <source>Sound log</source>
         <translation>Sound log</translation>
+    </message>
+    <message>
+        <source>Only claps</source>
+        <translation>Only claps</translation>
+    </message>
+    <message>
+        <source>Answer only to a clap, not to talk, music or the television; the threshold is then how much louder than the room the clap must be</source>
+        <translation>Answer only to a clap, not to talk, music or the television; the threshold is then how much louder than the room the clap must be</translation>
     </message>
 </context>
 </TS>

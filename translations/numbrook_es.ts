@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Desplazar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Desplazar a la derecha</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTexts</name>
     <message>
         <source>Numbrook: results</source>
@@ -573,6 +584,14 @@
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
         <translation>Este historial lo escribió una versión más reciente de Numbrook y se deja como está. Las sesiones hechas aquí se guardan aparte en %1.</translation>
+    </message>
+    <message>
+        <source>Talk, music or noise reached the threshold.</source>
+        <translation>La voz, la música o el ruido llegaban al umbral.</translation>
+    </message>
+    <message>
+        <source>Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.</source>
+        <translation>Sala %1, palmadas %2 y %3: se propone «Solo palmadas» con el umbral %4.</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1126,14 @@
     <message>
         <source>Sound log</source>
         <translation>Registro de sonido</translation>
+    </message>
+    <message>
+        <source>Only claps</source>
+        <translation>Solo palmadas</translation>
+    </message>
+    <message>
+        <source>Answer only to a clap, not to talk, music or the television; the threshold is then how much louder than the room the clap must be</source>
+        <translation>Responder solo a una palmada, no a la voz, la música ni la televisión; el umbral indica entonces cuánto más fuerte que la sala debe ser la palmada</translation>
     </message>
 </context>
 </TS>

@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Défiler vers la gauche</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Défiler vers la droite</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTexts</name>
     <message>
         <source>Numbrook: results</source>
@@ -573,6 +584,14 @@
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
         <translation>Cet historique a été écrit par une version plus récente de Numbrook et reste tel quel. Les séances faites ici sont conservées à part dans %1.</translation>
+    </message>
+    <message>
+        <source>Talk, music or noise reached the threshold.</source>
+        <translation>La parole, la musique ou le bruit atteignaient le seuil.</translation>
+    </message>
+    <message>
+        <source>Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.</source>
+        <translation>Pièce %1, claps %2 et %3 : « Claps seuls » avec le seuil %4 proposé.</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1126,14 @@
     <message>
         <source>Sound log</source>
         <translation>Journal du son</translation>
+    </message>
+    <message>
+        <source>Only claps</source>
+        <translation>Claps seuls</translation>
+    </message>
+    <message>
+        <source>Answer only to a clap, not to talk, music or the television; the threshold is then how much louder than the room the clap must be</source>
+        <translation>Ne répondre qu’à un clap, pas à la parole, à la musique ou à la télévision ; le seuil dit alors de combien le clap doit dépasser le bruit de la pièce</translation>
     </message>
 </context>
 </TS>

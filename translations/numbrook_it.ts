@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Scorri a sinistra</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Scorri a destra</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTexts</name>
     <message>
         <source>Numbrook: results</source>
@@ -573,6 +584,14 @@
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
         <translation>Questa cronologia è stata scritta da una versione più recente di Numbrook e resta com&apos;è. Gli esercizi svolti qui sono conservati a parte in %1.</translation>
+    </message>
+    <message>
+        <source>Talk, music or noise reached the threshold.</source>
+        <translation>Voci, musica o rumore raggiungevano la soglia.</translation>
+    </message>
+    <message>
+        <source>Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.</source>
+        <translation>Stanza %1, battiti %2 e %3: proposto «Solo battiti» con soglia %4.</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1126,14 @@
     <message>
         <source>Sound log</source>
         <translation>Registro audio</translation>
+    </message>
+    <message>
+        <source>Only claps</source>
+        <translation>Solo battiti</translation>
+    </message>
+    <message>
+        <source>Answer only to a clap, not to talk, music or the television; the threshold is then how much louder than the room the clap must be</source>
+        <translation>Rispondere solo a un battito di mani, non a voci, musica o televisione; la soglia indica allora quanto il battito deve superare il rumore della stanza</translation>
     </message>
 </context>
 </TS>

@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Przewiń w lewo</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Przewiń w prawo</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTexts</name>
     <message>
         <source>Numbrook: results</source>
@@ -573,6 +584,14 @@
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
         <translation>Tę historię zapisała nowsza wersja Numbrook i pozostaje ona bez zmian. Ćwiczenia wykonane tutaj są przechowywane osobno w %1.</translation>
+    </message>
+    <message>
+        <source>Talk, music or noise reached the threshold.</source>
+        <translation>Mowa, muzyka lub hałas sięgały progu.</translation>
+    </message>
+    <message>
+        <source>Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.</source>
+        <translation>Pokój %1, klaśnięcia %2 i %3: proponowane „Tylko klaśnięcia” z progiem %4.</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1126,14 @@
     <message>
         <source>Sound log</source>
         <translation>Dziennik dźwięku</translation>
+    </message>
+    <message>
+        <source>Only claps</source>
+        <translation>Tylko klaśnięcia</translation>
+    </message>
+    <message>
+        <source>Answer only to a clap, not to talk, music or the television; the threshold is then how much louder than the room the clap must be</source>
+        <translation>Odpowiadać tylko na klaśnięcie, nie na mowę, muzykę ani telewizor; próg mówi wtedy, o ile klaśnięcie musi być głośniejsze od pokoju</translation>
     </message>
 </context>
 </TS>

@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Rolar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Rolar para a direita</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTexts</name>
     <message>
         <source>Numbrook: results</source>
@@ -573,6 +584,14 @@
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
         <translation>Este histórico foi gravado por uma versão mais nova do Numbrook e fica como está. As sessões feitas aqui são guardadas à parte em %1.</translation>
+    </message>
+    <message>
+        <source>Talk, music or noise reached the threshold.</source>
+        <translation>Fala, música ou ruído chegavam ao limiar.</translation>
+    </message>
+    <message>
+        <source>Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.</source>
+        <translation>Ambiente %1, palmas %2 e %3: proposto “Só palmas” com limiar %4.</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1126,14 @@
     <message>
         <source>Sound log</source>
         <translation>Registro de som</translation>
+    </message>
+    <message>
+        <source>Only claps</source>
+        <translation>Só palmas</translation>
+    </message>
+    <message>
+        <source>Answer only to a clap, not to talk, music or the television; the threshold is then how much louder than the room the clap must be</source>
+        <translation>Responder só a uma palma, não a fala, música ou televisão; o limiar diz então quanto a palma deve ser mais alta que o ambiente</translation>
     </message>
 </context>
 </TS>

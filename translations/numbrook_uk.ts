@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Прокрутити ліворуч</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Прокрутити праворуч</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTexts</name>
     <message>
         <source>Numbrook: results</source>
@@ -573,6 +584,14 @@
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
         <translation>Цю історію записала новіша версія Numbrook, її залишено як є. Заняття, проведені тут, збережено окремо в %1.</translation>
+    </message>
+    <message>
+        <source>Talk, music or noise reached the threshold.</source>
+        <translation>Мова, музика чи шум сягали порогу.</translation>
+    </message>
+    <message>
+        <source>Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.</source>
+        <translation>Кімната %1, оплески %2 і %3: пропонується «Лише оплески» з порогом %4.</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1126,14 @@
     <message>
         <source>Sound log</source>
         <translation>Журнал звуку</translation>
+    </message>
+    <message>
+        <source>Only claps</source>
+        <translation>Лише оплески</translation>
+    </message>
+    <message>
+        <source>Answer only to a clap, not to talk, music or the television; the threshold is then how much louder than the room the clap must be</source>
+        <translation>Відповідати лише на оплеск, а не на мову, музику чи телевізор; поріг тоді — наскільки оплеск гучніший за кімнату</translation>
     </message>
 </context>
 </TS>

@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>向左滚动</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>向右滚动</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTexts</name>
     <message>
         <source>Numbrook: results</source>
@@ -573,6 +584,14 @@
     <message>
         <source>This history was written by a newer Numbrook and is left as it is. The quizzes played here are kept aside in %1.</source>
         <translation>此历史记录由更新版本的 Numbrook 写入，将保持原样。在这里进行的练习另存于 %1。</translation>
+    </message>
+    <message>
+        <source>Talk, music or noise reached the threshold.</source>
+        <translation>说话、音乐或噪声达到了阈值。</translation>
+    </message>
+    <message>
+        <source>Room %1, claps %2 and %3: “Only claps” with threshold %4 proposed.</source>
+        <translation>房间 %1，拍手 %2 和 %3：建议“仅拍手”，阈值 %4。</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1126,14 @@
     <message>
         <source>Sound log</source>
         <translation>声音日志</translation>
+    </message>
+    <message>
+        <source>Only claps</source>
+        <translation>仅拍手</translation>
+    </message>
+    <message>
+        <source>Answer only to a clap, not to talk, music or the television; the threshold is then how much louder than the room the clap must be</source>
+        <translation>只响应拍手，不响应说话、音乐或电视；此时阈值表示拍手要比房间里的声音响多少</translation>
     </message>
 </context>
 </TS>
