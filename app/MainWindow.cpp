@@ -155,7 +155,7 @@ void MainWindow::FormCreate() {
     loadSystemSettings();
     // The answer keys are taken only while a quiz runs (Sb_StartClick).
     toolTips_.setEnabled(HintShow == 1);
-    session_.start();
+    session_.InitQuizEngine();
     objectLog.clear();
     sound_.devices.BuildOutputList(Show_SPDIF == 1);
     sound_.devices.BuildInputList(true);
@@ -176,7 +176,7 @@ void MainWindow::FormDestroy() {
         SoundObjectTable_->object(n).FileList.clear();
     }
     SoundObjectTable_->SaveAllObjects();
-    session_.settings.save();
+    session_.settings.SaveQuizSettings();
     saveSystemSettings();
 }
 

@@ -139,7 +139,7 @@ void MainWindow::chooseChild(qint64 id) {
     if (const std::optional<QString> values = childStore_->childSettings(id)) {
         settings.setChildValues(*values);
     }
-    settings.save();
+    settings.SaveQuizSettings();
     saveChildChoice();
     UpdateSettingsView();
     ShowSpeed();

@@ -202,4 +202,7 @@ private:
     std::array<QString, UiKeyCount> texts_;
 };
 
+// The interface string table under the name the help window's holder gives it.
+using UiStrings = StringTable;
+
 } // namespace numbrook

@@ -5,8 +5,8 @@
 
 namespace numbrook {
 
-void QuizSession::start() {
-    settings.load();
+void QuizSession::InitQuizEngine() {
+    settings.LoadQuizSettings();
     generator.KindSlot = 0;
     generator.ExpressionIsCorrect = false;
     resetScore();

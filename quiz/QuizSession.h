@@ -13,7 +13,7 @@ namespace numbrook {
 class QuizSession {
 public:
     // Loads the settings and clears the generator state and the score counters.
-    void start();
+    void InitQuizEngine();
     void resetScore();
     // Scores one judgement: right earns a point, wrong costs one.
     void score(bool right);

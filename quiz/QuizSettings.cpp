@@ -33,7 +33,7 @@ qint32 loadBoolean(const SettingsKey &key, const QString &name, bool fallback) {
 
 } // namespace
 
-void QuizSettings::load() {
+void QuizSettings::LoadQuizSettings() {
     const SettingsKey key;
     SettingsLoaded = true;
     Diff_Math = key.readInteger(kDiff).value_or(1);
@@ -61,7 +61,7 @@ void QuizSettings::load() {
     }
 }
 
-void QuizSettings::save() const {
+void QuizSettings::SaveQuizSettings() const {
     SettingsKey key;
     key.writeInteger(kDiff, Diff_Math);
     key.writeInteger(kSpeed, Speed_Math);

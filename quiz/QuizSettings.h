@@ -43,8 +43,8 @@ struct QuizSettings {
 
     // Reads every value from the settings key; a missing value, or one of another type, leaves
     // the default and the load goes on. A level outside 1..3 reads as 1.
-    void load();
-    void save() const;
+    void LoadQuizSettings();
+    void SaveQuizSettings() const;
 
     // The values one child keeps of their own (everything but the fluency time), as
     // "name=value" lines; reading takes every known name and leaves the others as they are.

@@ -461,7 +461,7 @@ private Q_SLOTS:
         click(p.main, "Lbl_Large_Text");
         QCOMPARE(p.session.settings.Large_Text, 1);
         QCOMPARE(testing::button(p.main, "Cb_Large_Text")->picture(), 37);
-        p.session.settings.save();
+        p.session.settings.SaveQuizSettings();
         QCOMPARE(stored("Large_Text"), QStringLiteral("1"));
     }
 

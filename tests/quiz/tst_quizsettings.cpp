@@ -62,7 +62,7 @@ private Q_SLOTS:
         session.generator.ExpressionIsCorrect = true;
         session.TotalQuestions = session.CorrectAnswers = session.WrongAnswers =
             session.PointsTotal = 9;
-        session.start();
+        session.InitQuizEngine();
         QVERIFY(session.settings.SettingsLoaded);
         QCOMPARE(session.settings.Diff_Math, 1);
         QCOMPARE(session.settings.Speed_Math, 5);
@@ -79,7 +79,7 @@ private Q_SLOTS:
                      session.PointsTotal,
                  0);
 
-        session.settings.save();
+        session.settings.SaveQuizSettings();
         QSettings raw(fileName(), QSettings::NativeFormat);
         for (const QString &name : kValueNames) {
             QVERIFY2(raw.contains(name), qPrintable(name));
@@ -91,10 +91,10 @@ private Q_SLOTS:
 
     void storedBooleanFive_readsTrue_andIsWrittenBackAsOne() {
         store({{"Show_Points", "5"}, {"Znak_2_Math", "5"}});
-        session.settings.load();
+        session.settings.LoadQuizSettings();
         QVERIFY(session.settings.Show_Points != 0);
         QVERIFY(session.settings.Znak(2) != 0);
-        session.settings.save();
+        session.settings.SaveQuizSettings();
         QCOMPARE(stored("Show_Points"), QStringLiteral("1"));
         QCOMPARE(stored("Znak_2_Math"), QStringLiteral("1"));
     }
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QFETCH(int, loaded);
         store(
             {{"Speed_Math", "0"}, {"Diff_Math", level}, {"Znak_1_Math", "0"}, {"Screen_Res", "1"}});
-        session.settings.load();
+        session.settings.LoadQuizSettings();
         QCOMPARE(session.settings.Speed_Math, 0);
         QCOMPARE(session.settings.Diff_Math, loaded);
         QCOMPARE(session.settings.Znak(1), 0);
@@ -136,9 +136,9 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         QFETCH(int, loaded);
         store({{"Screen_Res", stored}});
-        session.settings.load();
+        session.settings.LoadQuizSettings();
         QCOMPARE(session.settings.Screen_Res, loaded);
-        session.settings.save();
+        session.settings.SaveQuizSettings();
         QCOMPARE(this->stored("Screen_Res"), QString::number(loaded));
     }
 
@@ -166,7 +166,7 @@ private Q_SLOTS:
                {"Znak_2_Math", "1"},
                {"Znak_10_Math", "1"},
                {name, text}});
-        session.settings.load();
+        session.settings.LoadQuizSettings();
         const QuizSettings loaded = session.settings;
         QCOMPARE(loaded.Diff_Math, name == "Diff_Math" ? 1 : 3);
         QCOMPARE(loaded.Speed_Math, name == "Speed_Math" ? 5 : 8);
@@ -178,9 +178,9 @@ private Q_SLOTS:
         QCOMPARE(loaded.Znak(10), 1);
 
         // The round trip keeps the good values and repairs the bad one.
-        session.settings.save();
+        session.settings.SaveQuizSettings();
         session.settings = QuizSettings{};
-        session.settings.load();
+        session.settings.LoadQuizSettings();
         QCOMPARE(session.settings.Diff_Math, loaded.Diff_Math);
         QCOMPARE(session.settings.Speed_Math, loaded.Speed_Math);
         QCOMPARE(session.settings.Show_Points, loaded.Show_Points);
