@@ -263,13 +263,13 @@ void CaptureThread::processBlock(std::span<const quint8> block) {
     // and its candidates stay in step with the sound.
     const bool clap = clapsOnly && clapDetector_.process(block, threshold);
     if (reportLevel(level) && (clapsOnly ? clap : HasRisingCrossing(block, threshold))) {
-        engine_.errors.reportOnMainThread(
-            [&] { Q_EMIT engine_.captureReports.triggerReport(objectNumber_); }, false);
+        engine_.reports.deliver([&] { Q_EMIT engine_.captureReports.triggerReport(objectNumber_); },
+                                false);
     }
 }
 
 bool CaptureThread::reportLevel(int level) {
-    return engine_.errors.reportOnMainThread(
+    return engine_.reports.deliver(
         [&] { Q_EMIT engine_.captureReports.levelReport(deviceId_, level); }, false);
 }
 

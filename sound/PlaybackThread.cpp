@@ -274,7 +274,7 @@ PlaybackThread::~PlaybackThread() {
 }
 
 void PlaybackThread::reportLevels(int left, int right) {
-    engine_.errors.reportOnMainThread(
+    engine_.reports.deliver(
         [&] { Q_EMIT engine_.playbackReports.outputLevelReport(request_.deviceId, left, right); },
         true);
 }

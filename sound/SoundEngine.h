@@ -12,6 +12,7 @@
 #include "PlaybackThread.h"
 #include "PulseConnection.h"
 #include "SoundErrors.h"
+#include "WorkerReports.h"
 
 namespace numbrook {
 
@@ -37,6 +38,8 @@ public:
     MainThreadCalls mainThreadCalls;
     // Every sound error goes through here.
     SoundErrors errors{mainThreadCalls};
+    // Every routine report of a worker (levels, triggers) goes through here.
+    WorkerReports reports{mainThreadCalls, errors};
     // The main thread's connection to the sound server.
     PulseConnection connection;
     // The device lists, and the one place a device identifier is resolved.

@@ -67,21 +67,6 @@ void SoundErrors::ReportSoundError(int code, const QString &context, bool fromOu
     calls_.callOnMainThread([this, message] { Q_EMIT errorTextReady(message); });
 }
 
-bool SoundErrors::reportOnMainThread(const std::function<void()> &report, bool fromOutputSide) {
-    std::optional<QString> failure;
-    calls_.callOnMainThread([&] {
-        try {
-            report();
-        } catch (...) {
-            failure = ExceptionText(std::current_exception());
-        }
-    });
-    if (failure) {
-        ReportSoundError(kCaughtError, *failure, fromOutputSide);
-    }
-    return !failure;
-}
-
 void SoundErrors::runGuarded(const std::function<void()> &body, bool fromOutputSide) {
     try {
         body();

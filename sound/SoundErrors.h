@@ -45,10 +45,6 @@ public:
     // The message of the last reported error (any thread).
     QString LastErrorText() const;
 
-    // For worker threads: runs `report` on the main thread and waits for it. An exception thrown
-    // there is reported as a caught error of the worker's side; false then.
-    bool reportOnMainThread(const std::function<void()> &report, bool fromOutputSide);
-
     // For the body of a worker thread, which nothing may escape: runs `body` and reports an
     // exception it lets out as a caught error of the worker's side.
     void runGuarded(const std::function<void()> &body, bool fromOutputSide);

@@ -74,7 +74,7 @@ private Q_SLOTS:
         bool delivered = true;
         bool ranOnMainThread = false;
         std::unique_ptr<QThread> worker(QThread::create([&] {
-            delivered = engine.errors.reportOnMainThread(
+            delivered = engine.reports.deliver(
                 [&] {
                     ranOnMainThread = QThread::currentThread() == qApp->thread();
                     if (standardException) {
