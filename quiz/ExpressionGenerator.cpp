@@ -8,6 +8,7 @@
 #include <chrono>
 #include <initializer_list>
 #include <random>
+#include <string_view>
 #include <vector>
 
 namespace numbrook {
@@ -351,8 +352,9 @@ constexpr int kNotFluentPercent = 70;
 // be shown false, so practice leaves it out.
 std::vector<Fact> practiceFacts(bool addSub) {
     std::vector<Fact> facts;
-    for (char operation :
-         addSub ? std::initializer_list<char>{'+', '-'} : std::initializer_list<char>{'*', '/'}) {
+    // A string literal lives for the whole program, so the loop never reads a dead temporary.
+    const std::string_view operations = addSub ? "+-" : "*/";
+    for (char operation : operations) {
         for (const Fact &fact : FactsOfOperation(operation)) {
             if (fact.value()) {
                 facts.push_back(fact);
