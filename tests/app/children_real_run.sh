@@ -7,18 +7,7 @@
 # is in the results file under the child who played it.
 set -euo pipefail
 source "$(dirname "$0")/program_copy.sh" "$1" Speed_Math=4 Show_Points=1
-database=$home/data/Numbrook/results.sqlite
 
-query() { # one value from the results file
-    python3 - "$database" "$1" <<'PY'
-import sqlite3, sys
-try:
-    db = sqlite3.connect("file:%s?mode=ro" % sys.argv[1], uri=True, timeout=2)
-    print(db.execute(sys.argv[2]).fetchone()[0])
-except Exception:
-    print("none")
-PY
-}
 # A point of the main window, which is centred at the top of the 1920-pixel screen.
 click_at() { xdotool mousemove $((557 + $1)) $((10 + $2)) click 1; }
 wait_for() { # waits until the query $1 gives $2

@@ -5,18 +5,7 @@
 # quiz without an end; SIGTERM ends the quiz as not ended normally.
 set -euo pipefail
 source "$(dirname "$0")/program_copy.sh" "$1" Speed_Math=1 Show_Points=1
-database=$home/data/Numbrook/results.sqlite
 
-query() { # one value from the results file, read as the program writes it
-    python3 - "$database" "$1" <<'PY'
-import sqlite3, sys
-try:
-    db = sqlite3.connect("file:%s?mode=ro" % sys.argv[1], uri=True, timeout=2)
-    print(db.execute(sys.argv[2]).fetchone()[0])
-except Exception:
-    print("none")
-PY
-}
 
 run_until_scored() { # starts the program and a quiz, returns once $1 questions are recorded
     rm -rf "$home/data"

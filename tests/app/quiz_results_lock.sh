@@ -8,21 +8,10 @@
 set -euo pipefail
 source "$(dirname "$0")/program_copy.sh" "$1" Speed_Math=1 Show_Points=1
 data=$home/data
-database=$data/Numbrook/results.sqlite
 pending=$database.pending
 log=$home/log
 passed=0
 
-query() { # one value from the results file, read as the program writes it
-    python3 - "$database" "$1" <<'PY'
-import sqlite3, sys
-try:
-    db = sqlite3.connect("file:%s?mode=ro" % sys.argv[1], uri=True, timeout=2)
-    print(db.execute(sys.argv[2]).fetchone()[0])
-except Exception:
-    print("none")
-PY
-}
 counts() { echo "$(query 'SELECT count(*) FROM quiz')/$(query 'SELECT count(*) FROM question')"; }
 pending_questions() { # questions waiting in the pending file
     python3 - "$pending" <<'PY'
