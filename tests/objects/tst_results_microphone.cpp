@@ -270,10 +270,14 @@ private Q_SLOTS:
         }
     }
 
+    // Through the test microphone: the server clocks the clap, where the pipe microphone may
+    // lose it when the server, busy with other clients, reads the pipe late.
     void clapInQuiz_recordedWithItsTimeFromTheShowing() {
-        PipeFeeder feeder;
-        QVERIFY(feeder.isOpen());
+        files_->store("ObjectMapping/ObjectIn_1", kTestMicrophone);
+        pactl({"set-source-volume", "nb_mic", "100%"});
+        SinkPlayer feeder;
         Program p(engine);
+        QCOMPARE(p.object(1).InDeviceName, kTestMicrophone);
         showListening(p);
         p.session.settings.Speed_Math = 2;
         QElapsedTimer clock;
