@@ -7,8 +7,10 @@
 #   1. every test on a private PulseAudio;
 #   2. the tests labelled sound-server once more on a private PipeWire (its PulseAudio service).
 # Where PipeWire's desktop packages are installed there is no PulseAudio (scripts/deps.sh), and
-# every test runs on PipeWire. Then it builds the program as scripts/run.sh does, builds the
-# Debian package from that build and checks it, and fuzzes the RIFF WAVE reader for a minute. Arguments go to every ctest run (for example -R capture).
+# every test runs on PipeWire. Meanwhile the sanitizer builds, the release build and the fuzzing
+# harness build at the lowest priority; then the address/UB and thread sanitizer tests run, the
+# Debian package is built from the release build and checked, and the RIFF WAVE reader is fuzzed
+# for a minute. Arguments go to every ctest run of the debug build (for example -R capture).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -47,13 +49,48 @@ print_times() {
     echo "--- Time per stage"
     printf '%s\n' "${stage_times[@]}"
 }
-trap 'blacklist remove; print_times' EXIT
+other_builds_pid=
+# The builds behind the tests are a process group of their own: a failed run ends them all.
+end_other_builds() {
+    if [ -n "$other_builds_pid" ]; then
+        kill -- "-$other_builds_pid" 2>/dev/null
+    fi
+}
+trap 'blacklist remove; end_other_builds; print_times' EXIT
 
 stage "installing packages" scripts/deps.sh test
 # Licence lines and formatting of every source file, before anything is built.
 stage "source checks" scripts/check-sources.sh
 cmake --preset debug >/dev/null
 stage "debug build" cmake --build --preset debug -j"$(nproc)"
+
+# The sanitizer builds (each with only the test programs it runs: address and undefined
+# behaviour over the window-free logic and the sound engine, the thread sanitizer over the code
+# with worker threads), the program as scripts/run.sh builds it (the optimiser warns about things
+# the debug build does not see, and warnings are errors) and the fuzzing harness are built behind
+# the test runs at the lowest priority: the tests spend most of their time waiting for sound
+# played in real time, and a niced build takes nothing from a test that wants the processor.
+asan_tests=(tst_generator tst_quizsettings tst_questioncycle tst_settingskey tst_results_store
+    tst_riff_reader tst_capture_scan tst_object_ini_store tst_sound_errors tst_playback_format
+    tst_answerchannel tst_fact_fluency tst_practice tst_children_store tst_clap_detector
+    tst_capture_pulse tst_catalogue_pulse tst_playback_pulse)
+tsan_tests=(tst_capture_pulse tst_playback_pulse tst_microphone_answer tst_server_follow)
+other_builds() {
+    cmake --preset asan >/dev/null &&
+        cmake --build --preset asan -j"$(nproc)" --target "${asan_tests[@]}" &&
+        cmake --preset tsan >/dev/null &&
+        cmake --build --preset tsan -j"$(nproc)" --target "${tsan_tests[@]}" &&
+        cmake --preset release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null &&
+        cmake --build --preset release -j"$(nproc)" --target numbrook numbrook_help_texts \
+            numbrook_desktop_files &&
+        cmake --preset fuzz >/dev/null &&
+        cmake --build --preset fuzz --target fuzz_riff
+}
+mkdir -p build
+other_builds_log=build/other-builds.log
+setsid nice -n 19 bash -c "$(declare -f other_builds); $(declare -p asan_tests tsan_tests); other_builds" \
+    >"$other_builds_log" 2>&1 &
+other_builds_pid=$!
 
 read -ra servers <<<"$(scripts/deps.sh servers)"
 exclusion=()
@@ -90,31 +127,30 @@ if [ ${#failed[@]} -gt 0 ]; then
     exit 1
 fi
 
-# The sanitizer builds, each with only the test programs it runs: address and undefined
-# behaviour over the window-free logic and the sound engine, the thread sanitizer over the
-# code with worker threads (capture, playback, the microphone answer, following the server).
-asan_tests=(tst_generator tst_quizsettings tst_questioncycle tst_settingskey tst_results_store
-    tst_riff_reader tst_capture_scan tst_object_ini_store tst_sound_errors tst_playback_format
-    tst_capture_pulse tst_catalogue_pulse tst_playback_pulse)
-tsan_tests=(tst_capture_pulse tst_playback_pulse tst_microphone_answer tst_server_follow)
-sanitizer_tests() { # preset test...: builds the tests in that preset and runs them
+finish_other_builds() {
+    if wait "$other_builds_pid"; then
+        other_builds_pid=
+        return 0
+    fi
+    other_builds_pid=
+    echo "=== the sanitizer, release or fuzzing build failed:" >&2
+    tail -n 60 "$other_builds_log" >&2
+    return 1
+}
+stage "rest of the builds (after the tests)" finish_other_builds
+
+sanitizer_tests() { # preset test...: runs those tests of that preset's build
     local preset=$1
     shift
     local names
     names=$(IFS='|' && echo "$*")
-    cmake --preset "$preset" >/dev/null &&
-        cmake --build --preset "$preset" -j"$(nproc)" --target "$@" &&
-        scripts/test-env.sh --server "${servers[0]}" ctest --preset "$preset" -j2 -R "^($names)\$"
+    scripts/test-env.sh --server "${servers[0]}" ctest --preset "$preset" -j2 -R "^($names)\$"
 }
 stage "address/UB sanitizer" sanitizer_tests asan "${asan_tests[@]}"
 stage "thread sanitizer" sanitizer_tests tsan "${tsan_tests[@]}"
 
-# The program as scripts/run.sh builds it: the optimiser warns about things the debug build
-# does not see, and warnings are errors.
-cmake --preset release >/dev/null
-stage "release build" cmake --build --preset release -j"$(nproc)" --target numbrook
-# The package from that build: validators, lintian, and the installed program run from a
-# scratch root.
+# The Debian package from the release build: validators, lintian, and the installed program run
+# from a scratch root.
 stage "package" scripts/package.sh >/dev/null
 stage "package check" scripts/test-env.sh tests/package/check_package.sh
 # A minute of fuzzing of the RIFF WAVE reader on its seed corpus.
