@@ -3,7 +3,8 @@
 
 #pragma once
 
-// Start-up measurement shared by the program and the benchmark's minimal window.
+// The first paint of a window: what the program does only once it is on screen, and the
+// start-up measurement shared by the program and the benchmark's minimal window.
 
 #include <QEvent>
 #include <QObject>
@@ -12,6 +13,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <map>
 
 namespace numbrook {
 
@@ -23,29 +26,46 @@ inline long long MicrosecondsSinceEpoch() {
         std::chrono::duration_cast<std::chrono::microseconds>(now).count());
 }
 
-// For the start-up benchmark: prints "first-paint <window> <microseconds since the epoch>"
-// once a watched window has been painted and put on the screen for the first time. The
-// wall clock lets the benchmark count from the moment it started the process.
-class FirstPaintReporter : public QObject {
+// Runs an action once a watched window has been painted and put on the screen for the first
+// time: the children are painted and the picture is flushed in the same pass, and the zero
+// timer runs after it.
+class FirstPaintWatch : public QObject {
 public:
     using QObject::QObject;
 
-    void watch(QWidget *window) { window->installEventFilter(this); }
+    // `then` gets the window's object name. A window may be watched for several actions.
+    void watch(QWidget *window, std::function<void(const QString &)> then) {
+        actions_.emplace(window, std::move(then));
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            // The children are painted and the picture is flushed in the same pass; the
-            // zero timer runs after it.
             const QString name = watched->objectName();
-            QTimer::singleShot(0, this, [name] {
-                std::printf("first-paint %s %lld\n", qPrintable(name), MicrosecondsSinceEpoch());
-                std::fflush(stdout);
-            });
+            const auto [first, last] = actions_.equal_range(watched);
+            for (auto action = first; action != last; ++action) {
+                QTimer::singleShot(0, this,
+                                   [then = std::move(action->second), name] { then(name); });
+            }
+            actions_.erase(first, last);
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    std::multimap<QObject *, std::function<void(const QString &)>> actions_;
 };
+
+// For the start-up benchmark: prints "first-paint <window> <microseconds since the epoch>"
+// once a watched window has been painted and put on the screen for the first time. The
+// wall clock lets the benchmark count from the moment it started the process.
+inline void ReportFirstPaint(FirstPaintWatch &watch, QWidget *window) {
+    watch.watch(window, [](const QString &name) {
+        std::printf("first-paint %s %lld\n", qPrintable(name), MicrosecondsSinceEpoch());
+        std::fflush(stdout);
+    });
+}
 
 } // namespace numbrook

@@ -22,14 +22,13 @@ ProgramWindows::ProgramWindows(SoundEngine &sound)
       main(sound, session, answers, strings, pictures, display, splash),
       recorder(results, session, answers, display, &main) {
     QObject::connect(&main, &MainWindow::resultsRequested, &main, [this] { showResults(); });
-    QObject::connect(&main, &MainWindow::helpRequested, &main,
-                     [this] { help.showHelp(strings.LanguageIndex); });
+    QObject::connect(&main, &MainWindow::helpRequested, &main, [this] { showHelp(); });
     QObject::connect(&main, &MainWindow::languageApplied, &main, [this](int language) {
         if (resultsWindow_) {
             resultsWindow_->setLanguage(language);
         }
-        if (help.isVisible()) {
-            help.showHelp(language);
+        if (helpWindow_ && helpWindow_->isVisible()) {
+            helpWindow_->showHelp(language);
         }
     });
     QObject::connect(&recorder, &QuizRecorder::quizEnded, &main, [this] { quizEnded(); });
@@ -58,6 +57,13 @@ void ProgramWindows::showResults() {
     resultsWindow_->show();
     resultsWindow_->raise();
     resultsWindow_->activateWindow();
+}
+
+void ProgramWindows::showHelp() {
+    if (!helpWindow_) {
+        helpWindow_ = std::make_unique<HelpWindow>();
+    }
+    helpWindow_->showHelp(strings.LanguageIndex);
 }
 
 void ProgramWindows::quizEnded() {

@@ -41,12 +41,15 @@ public:
     void showResults();
     // The results window once it was opened; null before.
     ResultsWindow *resultsWindow() const { return resultsWindow_.get(); }
+    // Opens the help window in the interface language, built at its first opening.
+    void showHelp();
+    // The help window once it was opened; null before.
+    HelpWindow *helpWindow() const { return helpWindow_.get(); }
 
     QuizSession session;
     AnswerChannel answers;
     StringTable strings;
     PictureLists pictures;
-    HelpWindow help;
     QuestionDisplay display;
     SplashWindow splash;
     MainWindow main;
@@ -59,7 +62,9 @@ public:
 private:
     void quizEnded();
 
+    // Built when first opened: nobody pays for them at start-up.
     std::unique_ptr<ResultsWindow> resultsWindow_;
+    std::unique_ptr<HelpWindow> helpWindow_;
 };
 
 } // namespace numbrook

@@ -29,8 +29,8 @@ int main(int argc, char *argv[]) {
         label->move(24, 88);
         label->adjustSize();
     }
-    numbrook::FirstPaintReporter reporter;
-    reporter.watch(&window);
+    numbrook::FirstPaintWatch firstPaint;
+    numbrook::ReportFirstPaint(firstPaint, &window);
     window.show();
     return QApplication::exec();
 }

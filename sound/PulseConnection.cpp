@@ -141,6 +141,15 @@ bool PulseConnection::open() {
     return true;
 }
 
+void PulseConnection::openInBackground() {
+    if (context_) {
+        return;
+    }
+    if (!startConnecting()) {
+        retry_.start();
+    }
+}
+
 void PulseConnection::close() {
     retry_.stop();
     dropContext();

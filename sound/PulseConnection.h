@@ -41,6 +41,9 @@ public:
     // ready. Otherwise the connection goes on in the background (retrying when it failed) and
     // `reconnected` follows once it is ready.
     bool open();
+    // Starts connecting without waiting (retrying when it fails); `reconnected` follows once
+    // the connection is ready.
+    void openInBackground();
     // Disconnects and stops retrying.
     void close();
     // Connected, and the server answers.

@@ -15,6 +15,10 @@ bool SoundEngine::open() {
     return connection.open();
 }
 
+void SoundEngine::openInBackground() {
+    connection.openInBackground();
+}
+
 void SoundEngine::close() {
     captures.stopAll();
     playbacks.stopAll();

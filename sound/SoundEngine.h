@@ -31,6 +31,9 @@ public:
     // Connects to the sound server; false when it cannot be reached (the connection retries by
     // itself, and the program runs on with empty device lists meanwhile).
     bool open();
+    // Connects to the sound server in the background: the device lists fill in, and the
+    // objects take their devices, once `connection.reconnected` says it is ready.
+    void openInBackground();
     // Stops every thread and disconnects.
     void close();
 

@@ -523,20 +523,22 @@ void ShellWindowsTest::helpButton_showsTheTextInAWindowOfItsOwn() {
         QDir::setCurrent(before);
     });
     LanguageProgram program(language);
+    QVERIFY(!program.helpWindow()); // built at its first opening
     testing::button(program.main, QStringLiteral("Sb_Help"))->click();
-    QVERIFY(program.help.isVisible());
-    QCOMPARE(program.help.windowTitle(), title);
-    QCOMPARE(program.help.shownFile(), folder.filePath(HelpFileName(language)));
-    auto *text = program.help.findChild<QPlainTextEdit *>(QStringLiteral("helpText"));
+    QVERIFY(program.helpWindow() && program.helpWindow()->isVisible());
+    QCOMPARE(program.helpWindow()->windowTitle(), title);
+    QCOMPARE(program.helpWindow()->shownFile(), folder.filePath(HelpFileName(language)));
+    auto *text = program.helpWindow()->findChild<QPlainTextEdit *>(QStringLiteral("helpText"));
     QVERIFY(text && text->isReadOnly());
     QCOMPARE(text->toPlainText().section(QLatin1Char('\n'), 0, 0), firstLine);
-    QCOMPARE(program.help.findChild<QPushButton *>(QStringLiteral("helpClose"))->text(), close);
+    QCOMPARE(program.helpWindow()->findChild<QPushButton *>(QStringLiteral("helpClose"))->text(),
+             close);
     // Missing texts are said so in the window, not only in the log.
     QDir::setCurrent(before);
     QFile::remove(folder.filePath(HelpFileName(language)));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not found in")));
     testing::button(program.main, QStringLiteral("Sb_Help"))->click();
-    QVERIFY(program.help.shownFile().isEmpty());
+    QVERIFY(program.helpWindow()->shownFile().isEmpty());
     QVERIFY(text->toPlainText().contains(HelpFileName(language)));
 }
 
