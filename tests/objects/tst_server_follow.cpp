@@ -259,16 +259,31 @@ private Q_SLOTS:
         p.main.Sb_StartClick();
     }
 
-    void startedWithoutServer_fillsWhenItStarts_andKeepsTheStoredNames() {
-        // The object file as a run with the server left it, with one device that is not there.
+    // The object file as a run with the server left it, with two devices that are not there.
+    QByteArray storeObjectFileWithUnpluggedDevices() {
         { Program first(engine); }
         files_->store("ObjectMapping/ObjectIn_2", QStringLiteral("Unplugged Headset"));
         files_->store("ObjectMapping/Object_3", QStringLiteral("Unplugged Speakers"));
         QFile ini(files_->iniPath());
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        const QByteArray stored = ini.readAll();
-        ini.close();
+        return ini.open(QIODevice::ReadOnly) ? ini.readAll() : QByteArray();
+    }
 
+    // Object 1 takes the test microphone once the server answers, captures it and answers a
+    // clap; the stored names stay as they were.
+    void expectDevicesTakenWhenConnected(Program &p, SoundEngine &sound) {
+        QTRY_COMPARE_WITH_TIMEOUT(p.get<QLineEdit>(QStringLiteral("edMic1"))->text(),
+                                  kTestMicrophone, kFollowTimeoutMs);
+        const int id = inputId(sound, kTestMicrophone);
+        QTRY_VERIFY_WITH_TIMEOUT(sound.captures.capturesCurrentDevice(1, id), kFollowTimeoutMs);
+        QVERIFY(p.object(1).MixerOpen);
+        QVERIFY(clapIntoTestMicrophone());
+        QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()),
+                                  kShowTimeoutMs);
+    }
+
+    void startedWithoutServer_fillsWhenItStarts_andKeepsTheStoredNames() {
+        const QByteArray stored = storeObjectFileWithUnpluggedDevices();
+        QVERIFY(!stored.isEmpty());
         QVERIFY(serverControl({QStringLiteral("stop")}));
         SoundEngine cold;
         cold.objectIni.setPath(files_->iniPath());
@@ -278,19 +293,34 @@ private Q_SLOTS:
             p.main.show();
             QVERIFY(p.main.isVisible());
             QVERIFY(p.get<QLineEdit>(QStringLiteral("edMic1"))->text().isEmpty());
-
             QVERIFY(serverControl({QStringLiteral("start")}));
-            QTRY_COMPARE_WITH_TIMEOUT(p.get<QLineEdit>(QStringLiteral("edMic1"))->text(),
-                                      kTestMicrophone, kFollowTimeoutMs);
-            const int id = inputId(cold, kTestMicrophone);
-            QTRY_VERIFY_WITH_TIMEOUT(cold.captures.capturesCurrentDevice(1, id), kFollowTimeoutMs);
-            QVERIFY(p.object(1).MixerOpen);
-            QVERIFY(clapIntoTestMicrophone());
-            QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()),
-                                      kShowTimeoutMs);
+            expectDevicesTakenWhenConnected(p, cold);
         }
+        QFile ini(files_->iniPath());
         QVERIFY(ini.open(QIODevice::ReadOnly));
         QCOMPARE(ini.readAll(), stored);
+    }
+
+    // As the program starts: the windows are built and shown before the engine connects, in
+    // the background, so that the server's answers are no part of the first paint.
+    void connectedInBackgroundAfterTheWindow_takesTheStoredDevices() {
+        const QByteArray stored = storeObjectFileWithUnpluggedDevices();
+        QVERIFY(!stored.isEmpty());
+        SoundEngine later;
+        later.objectIni.setPath(files_->iniPath());
+        {
+            Program p(later);
+            p.main.show();
+            QVERIFY(p.get<QLineEdit>(QStringLiteral("edMic1"))->text().isEmpty());
+            QSignalSpy connected(&later.connection, &PulseConnection::reconnected);
+            later.openInBackground();
+            expectDevicesTakenWhenConnected(p, later);
+            QCOMPARE(connected.count(), 1);
+        }
+        QFile ini(files_->iniPath());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(ini.readAll(), stored);
+        later.close();
     }
 
     void stoppedServer_windowAppearsKeysScoreAndCallsReturn() {
