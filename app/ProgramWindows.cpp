@@ -3,7 +3,7 @@
 
 #include "ProgramWindows.h"
 
-#include "ResultsWindow.h"
+#include <QWidget>
 
 namespace numbrook {
 
@@ -24,8 +24,8 @@ ProgramWindows::ProgramWindows(SoundEngine &sound)
     QObject::connect(&main, &MainWindow::resultsRequested, &main, [this] { showResults(); });
     QObject::connect(&main, &MainWindow::helpRequested, &main, [this] { showHelp(); });
     QObject::connect(&main, &MainWindow::languageApplied, &main, [this](int language) {
-        if (resultsWindow_) {
-            resultsWindow_->setLanguage(language);
+        if (resultsView_) {
+            resultsView_->setLanguage(language);
         }
         if (helpWindow_ && helpWindow_->isVisible()) {
             helpWindow_->showHelp(language);
@@ -41,22 +41,24 @@ ProgramWindows::~ProgramWindows() {
 
 void ProgramWindows::showResults() {
     const int fluencyMs = session.settings.Fluency_Time * 1000;
-    if (!resultsWindow_) {
-        resultsWindow_ = std::make_unique<ResultsWindow>(results, strings.LanguageIndex, nullptr,
-                                                         session.ChildId, fluencyMs);
-        resultsWindow_->setObjectName(QStringLiteral("fmResults"));
-    } else if (!resultsWindow_->isVisible()) {
+    if (!resultsView_) {
+        resultsView_ = MakeResultsView(results, strings.LanguageIndex, session.ChildId, fluencyMs);
+        if (!resultsView_) {
+            return;
+        }
+    } else if (!resultsView_->widget()->isVisible()) {
         // The child who plays next, unless the parent is looking at another one already.
-        resultsWindow_->setChild(session.ChildId, fluencyMs);
+        resultsView_->setChild(session.ChildId, fluencyMs);
     } else {
-        resultsWindow_->reload();
+        resultsView_->reload();
     }
-    if (!resultsWindow_->isVisible()) {
-        resultsWindow_->placeBesideWindow(main);
+    QWidget *window = resultsView_->widget();
+    if (!window->isVisible()) {
+        resultsView_->placeBesideWindow(main);
     }
-    resultsWindow_->show();
-    resultsWindow_->raise();
-    resultsWindow_->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void ProgramWindows::showHelp() {
@@ -71,8 +73,8 @@ void ProgramWindows::quizEnded() {
     if (!last.isEmpty()) {
         main.setLastQuiz(last.first());
     }
-    if (resultsWindow_ && resultsWindow_->isVisible()) {
-        resultsWindow_->reload();
+    if (resultsView_ && resultsView_->widget()->isVisible()) {
+        resultsView_->reload();
     }
 }
 

@@ -11,6 +11,7 @@
 #include "QuizRecorder.h"
 #include "QuizSession.h"
 #include "ResultsStore.h"
+#include "ResultsView.h"
 #include "SplashWindow.h"
 #include "StringTable.h"
 
@@ -18,7 +19,6 @@
 
 namespace numbrook {
 
-class ResultsWindow;
 class SoundEngine;
 
 // The program's state and windows, with one owner: the entry point and the tests create one.
@@ -39,8 +39,8 @@ public:
 
     // Opens the results window, or raises it when it is open already.
     void showResults();
-    // The results window once it was opened; null before.
-    ResultsWindow *resultsWindow() const { return resultsWindow_.get(); }
+    // The results window once it was opened; null before (and when its library is missing).
+    QWidget *resultsWindow() const { return resultsView_ ? resultsView_->widget() : nullptr; }
     // Opens the help window in the interface language, built at its first opening.
     void showHelp();
     // The help window once it was opened; null before.
@@ -63,7 +63,7 @@ private:
     void quizEnded();
 
     // Built when first opened: nobody pays for them at start-up.
-    std::unique_ptr<ResultsWindow> resultsWindow_;
+    std::unique_ptr<ResultsView> resultsView_;
     std::unique_ptr<HelpWindow> helpWindow_;
 };
 

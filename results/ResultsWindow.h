@@ -8,6 +8,7 @@
 
 #include "ResultsStore.h"
 #include "ResultsTexts.h"
+#include "ResultsView.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -33,7 +34,7 @@ class FluencyGrid;
 // larger than the area keeps its top-left corner in it.
 QRect placeBeside(const QRect &anchor, QSize frame, const QRect &available);
 
-class ResultsWindow : public QWidget {
+class ResultsWindow : public QWidget, public ResultsView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ResultsWindow)
 
@@ -46,17 +47,18 @@ public:
                   qint64 child = kFirstChild, int fluencyMs = kDefaultFluencyMs);
 
     // Sets every text anew in `languageIndex` and reloads the data.
-    void setLanguage(int languageIndex);
+    void setLanguage(int languageIndex) override;
     // Reads everything from the store again (after a quiz, for example).
-    void reload();
+    void reload() override;
     // Moves the window beside `anchor` on its screen (see placeBeside); centred on that screen
     // when `anchor` is hidden.
-    void placeBesideWindow(const QWidget &anchor);
+    void placeBesideWindow(const QWidget &anchor) override;
     // Writes the CSV file; false (and a message box) when it cannot be written.
     bool exportTo(const QString &filePath);
     // Shows the results of child `id` (the one who plays next, when the window opens), with
     // facts counted as learnt within `fluencyMs`.
-    void setChild(qint64 id, int fluencyMs);
+    void setChild(qint64 id, int fluencyMs) override;
+    QWidget *widget() override { return this; }
     qint64 child() const { return child_; }
     // Writes the chosen child's one-page report; false (and a message box) when it cannot.
     bool saveReport(const QString &filePath);

@@ -9,6 +9,8 @@
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 cp "$1" "$home/numbrook"
+# The results window's library, which the program looks for beside itself too.
+cp "$(find "$(dirname "$1")/../lib" -name libnumbrook-results-window.so | head -n1)" "$home/"
 binary=$home/numbrook
 shift
 mkdir -p "$home/Pelorin Quillmark"

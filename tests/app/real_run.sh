@@ -3,7 +3,7 @@
 # SPDX-FileCopyrightText: The Numbrook developers
 # A real run of the program on the test environment's X server: the splash, a click on the
 # start button with real mouse events, the question display on screen, Esc from the keyboard,
-# and SIGTERM ending the program with every setting written.
+# the results window, and SIGTERM ending the program with every setting written.
 set -euo pipefail
 source "$(dirname "$0")/program_copy.sh" "$1" Speed_Math=1 Show_Points=1 Znak_2_Math=1
 
@@ -27,6 +27,11 @@ sleep 2.5
 xdotool key Escape
 sleep 1
 [ "$(pixel 700 360)" = "#366AB3" ] || fail "Esc did not bring the main window back"
+
+# The results button opens the results window, whose library the program loads only now.
+xdotool mousemove $((557 + 678 + 11)) $((10 + 5 + 11)) click 1
+timeout 10 xdotool search --sync --onlyvisible --name '^Numbrook: results$' >/dev/null ||
+    fail "the results window did not open"
 
 kill -TERM "$pid"
 wait "$pid" || fail "exit code $?"

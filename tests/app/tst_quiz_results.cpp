@@ -448,7 +448,7 @@ db.execute("ROLLBACK")
         QCOMPARE(button->toolTip(), QStringLiteral("Результаты"));
         QCOMPARE(p.main.trayIcon()->item(6)->text(), QStringLiteral("Результаты"));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(3, 3));
-        ResultsWindow *window = p.resultsWindow();
+        QWidget *window = p.resultsWindow();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), ResultsTexts::text(ResultsText::WindowTitle, 1));
         // Inside the screen's free area, beside the settings window or centred; on a screen

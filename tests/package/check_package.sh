@@ -53,6 +53,7 @@ dpkg-deb -x "$deb" "$root"
 before=$failures
 expected=(
     usr/bin/numbrook
+    "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/numbrook/libnumbrook-results-window.so"
     "usr/share/applications/$app_id.desktop"
     "usr/share/metainfo/$app_id.metainfo.xml"
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
@@ -168,6 +169,16 @@ else
         pass "help window shows the installed German help text, with no xdg-open"
     else
         fail "no help window with the installed help text"
+        cat "$work/program.log" >&2
+    fi
+    # The results button at (678, 5): the window's library is loaded from the installed
+    # private library folder.
+    xdotool mousemove --window "$window" 689 16 click 1
+    if timeout 10 xdotool search --sync --onlyvisible --pid "$pid" \
+        --name '^Numbrook: Ergebnisse$' >/dev/null; then
+        pass "results window opened from the installed library"
+    else
+        fail "no results window"
         cat "$work/program.log" >&2
     fi
 fi
