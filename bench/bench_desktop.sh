@@ -20,7 +20,7 @@ pid=
 recorder=
 trap '[ -n "$recorder" ] && kill "$recorder" 2>/dev/null; [ -n "$pid" ] && kill "$pid" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; true' EXIT
 # A profile and a runtime folder of its own, so that no other copy is asked to come forward.
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work"
 export NUMBROOK_NO_SPLASH=1 NUMBROOK_REPORT_ANSWER=1
 mkdir -p "$XDG_CONFIG_HOME/Pelorin Quillmark"
 # The slowest question clock: fewer questions between the presses.

@@ -21,8 +21,8 @@ runs=${3:-7}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# A fresh profile for the program on every run: no settings, no autostart entry.
-export XDG_CONFIG_HOME="$work/config"
+# A fresh profile for the program on every run: no settings, no autostart entry, no results.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 # A runtime folder of its own, so that a copy of the program running elsewhere is not asked.
 export XDG_RUNTIME_DIR="$work"
 
@@ -33,7 +33,7 @@ measure() {
     local window=$1 splash=$2
     shift 2
     local out="$work/out" start pid paint splashPaint="" rss
-    rm -rf "$XDG_CONFIG_HOME"
+    rm -rf "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
     : >"$out"
     # The start time is taken in the shell that then becomes the program, so nothing but exec
     # and the program's own start lies between the two clock readings.

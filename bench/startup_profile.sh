@@ -18,7 +18,7 @@ command -v valgrind >/dev/null || { echo "startup_profile: needs valgrind" >&2; 
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 
 # Starts `command` under callgrind, waits for its first-paint line, dumps, ends it. Prints the
 # profile's file name.
