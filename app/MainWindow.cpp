@@ -108,16 +108,25 @@ MainWindow::~MainWindow() {
 void MainWindow::connectSoundObjects() {
     objectLog.setMemo(Memo1);
     SoundObjectTable_ = std::make_unique<SoundObjectTable>(sound_, objectLog);
+    // Object 1's signalling is the clap answer: the answer channel holds it and ends it.
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
-        SoundObjectTable_->bind(n, c_.objects[std::size_t(n)]);
+        SoundObjectTable_->bind(n, c_.objects[n],
+                                n == 1 ? SignallingHold::Answer : SignallingHold::Table);
     }
-    // Object 1's signalling is the clap answer.
-    connect(SoundObjectTable_.get(), &SoundObjectTable::signallingChanged, this,
-            [this](int n, bool on) {
-                if (n == 1) {
-                    answers_.setClap(on);
-                }
-            });
+    SoundObjectTable *objects = SoundObjectTable_.get();
+    connect(objects, &SoundObjectTable::signallingChanged, this, [this, objects](int n, bool on) {
+        if (n != 1) {
+            return;
+        }
+        if (on) {
+            answers_.clapHeard(objects->holdInterval(1));
+        } else {
+            answers_.clapEnded();
+        }
+    });
+    connect(&answers_, &AnswerChannel::clapHoldEnded, objects,
+            [objects] { objects->tmPorog1Timer(1); });
+    answers_.startClapHold();
     connect(&answers_, &AnswerChannel::clapChanged, cbPorog1, &QCheckBox::setChecked);
     connect(&answers_, &AnswerChannel::hotkeyChanged, cbHotKey1, &QCheckBox::setChecked);
     // Every sound error reaches the log in full.
@@ -361,17 +370,15 @@ void MainWindow::Timer_WorkTimer() {
     }
     updateHover(cursor_());
     showAnswerLamps();
+    // The answer channel times a key press in ticks of this timer.
+    answers_.lampTick(display_.Timer_Vopros->isActive());
 }
 
 void MainWindow::showAnswerLamps() {
     c_.Img_Porog1->setPicture(answers_.clap() ? ButtonPicture::MicrophoneLampLit
                                               : ButtonPicture::LampOff);
-    if (!answers_.hotkey()) {
-        c_.Img_HotKey->setPicture(ButtonPicture::LampOff);
-        return;
-    }
-    c_.Img_HotKey->setPicture(ButtonPicture::KeyLampLit);
-    answers_.lampTick(display_.Timer_Vopros->isActive());
+    c_.Img_HotKey->setPicture(answers_.hotkey() ? ButtonPicture::KeyLampLit
+                                                : ButtonPicture::LampOff);
 }
 
 QString MainWindow::indicatorStyle(bool playing) {

@@ -7,6 +7,7 @@
 #include "ObjectLog.h"
 #include "ResultsStore.h"
 #include "SkinWidgets.h"
+#include "SoundObjectNumber.h"
 #include "SoundObjectPanel.h"
 #include "WindowDrag.h"
 
@@ -101,8 +102,8 @@ struct MainControls {
     QLineEdit *Edit_Lang = nullptr;
 
     // Sound objects 1..4: their controls and their eight captions Lbl_<k>_Obj<n>.
-    std::array<SoundObjectPanel, 5> objects{};
-    std::array<std::array<SkinLabel *, 9>, 5> objectLabels{};
+    PerObject<SoundObjectPanel> objects;
+    PerObject<std::array<SkinLabel *, 9>> objectLabels;
 
     QFrame *Indicator_Play = nullptr;
     // The page control that holds the four sound object panels, below the visible area.

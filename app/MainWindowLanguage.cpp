@@ -135,13 +135,13 @@ void MainWindow::applyObjectTexts() {
         UiKey::RightCaption,     UiKey::LevelMeterCaption, UiKey::ExternalFileCaption,
         UiKey::DelayCaption,     UiKey::ThresholdCaption,
     };
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
         for (int label = 1; label <= 8; ++label) {
-            if (SkinLabel *objectLabel = c_.objectLabels[std::size_t(n)][std::size_t(label)]) {
+            if (SkinLabel *objectLabel = c_.objectLabels[n][std::size_t(label)]) {
                 objectLabel->setText(strings_[ObjectLabels[label - 1]]);
             }
         }
-        if (QCheckBox *fromFile = c_.objects[std::size_t(n)].cbPlayFromFile) {
+        if (QCheckBox *fromFile = c_.objects[n].cbPlayFromFile) {
             fromFile->setText(strings_[UiKey::ExternalFileCaption]);
         }
     }
@@ -227,8 +227,8 @@ void MainWindow::applyAccessibleNames() {
         name(control, s[key]);
     }
     // The sound object panels below the window: not on screen, but named all the same.
-    for (int n = 1; n <= 4; ++n) {
-        const SoundObjectPanel &panel = c_.objects[std::size_t(n)];
+    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
+        const SoundObjectPanel &panel = c_.objects[n];
         const std::pair<QWidget *, UiKey> objectControls[] = {
             {panel.outputPrevious, UiKey::PreviousOutputName},
             {panel.outputNext, UiKey::NextOutputName},

@@ -54,12 +54,12 @@ template <auto Member, int Index> void element(MainControls &c, int, QWidget *wi
 
 // A control of sound object n's panel.
 template <auto Member> void object(MainControls &c, int n, QWidget *widget) {
-    put(c.objects[std::size_t(n)].*Member, widget);
+    put(c.objects[n].*Member, widget);
 }
 
 // Caption Lbl_<Index>_Obj<n>.
 template <int Index> void objectLabel(MainControls &c, int n, QWidget *widget) {
-    put(c.objectLabels[std::size_t(n)][Index], widget);
+    put(c.objectLabels[n][Index], widget);
 }
 
 using C = MainControls;
@@ -464,7 +464,7 @@ void MainWindow::buildObjectPages() {
     pages->setObjectName(QStringLiteral("PageControl1"));
     c_.PageControl1 = pages;
     pages->setGeometry(16, 810, 774, 330);
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
         auto *sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(n));
         auto *panel = new QFrame(sheet);
@@ -482,7 +482,7 @@ void MainWindow::buildObjectPages() {
                           QString::fromLatin1(row.name).arg(n),
                           row.microphoneSide ? microphone : panel);
         }
-        setObjectDefaults(c_.objects[std::size_t(n)], n);
+        setObjectDefaults(c_.objects[n], n);
     }
 }
 

@@ -21,7 +21,7 @@ struct WaveClip;
 // mixer state of the microphone side is the ObjectMixer base. `panel` holds the main window's
 // controls of this object; they are null until bound.
 struct SoundObject : ObjectMixer {
-    int number = 0; // 1..4
+    int number = 0; // kFirstSoundObject..kLastSoundObject
     SoundObjectPanel panel;
 
     // Playback side.
@@ -43,7 +43,8 @@ struct SoundObject : ObjectMixer {
     QString InDeviceName;
     // The same for the input device.
     QString SavedInDeviceName;
-    // The hold timer of the signalling, made when the object is bound.
+    // The hold timer of the signalling, made when the object is bound; none for an object whose
+    // answer's owner holds its signalling (SignallingHold::Answer).
     QTimer *tmPorog = nullptr;
 };
 

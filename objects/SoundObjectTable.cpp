@@ -66,10 +66,6 @@ int WrapStep(int position, int step, int count) {
     return next >= count ? 0 : next;
 }
 
-int Tag(const QObject *control) {
-    return control ? control->property("tag").toInt() : 0;
-}
-
 bool ListFolderFiles(const QString &folder, QStringList &list) {
     list.clear();
     QDir dir(folder);
@@ -150,22 +146,16 @@ void SoundObjectTable::showName(QLineEdit *edit, const QString &text,
 // ---------------------------------------------------------------------------------------------
 // Binding
 
-void SoundObjectTable::bind(int n, const SoundObjectPanel &panel) {
+void SoundObjectTable::bind(int n, const SoundObjectPanel &panel, SignallingHold hold) {
     SoundObject &o = object(n);
     o.panel = panel;
     o.wl = &BuiltInClips(n);
 
-    const auto tagged = [n](QObject *widget) {
-        if (widget) {
-            widget->setProperty("tag", n);
-        }
-        return widget;
-    };
+    // Each connection carries the number of the object it was made for to the shared handler.
     const auto onClick = [&](PictureButton *button, void (SoundObjectTable::*handler)(int)) {
         if (button) {
-            tagged(button);
             connect(button, &PictureButton::clicked, this,
-                    [this, button, handler] { (this->*handler)(Tag(button)); });
+                    [this, n, handler] { (this->*handler)(n); });
         }
     };
     onClick(panel.microphonePrevious, &SoundObjectTable::laLeftMic1Click);
@@ -181,9 +171,7 @@ void SoundObjectTable::bind(int n, const SoundObjectPanel &panel) {
 
     const auto onTrack = [&](TrackBar *bar, void (SoundObjectTable::*handler)(int)) {
         if (bar) {
-            tagged(bar);
-            connect(bar, &QSlider::valueChanged, this,
-                    [this, bar, handler] { (this->*handler)(Tag(bar)); });
+            connect(bar, &QSlider::valueChanged, this, [this, n, handler] { (this->*handler)(n); });
         }
     };
     onTrack(o.panel.tbTrig, &SoundObjectTable::tbTrig1Change);
@@ -192,8 +180,7 @@ void SoundObjectTable::bind(int n, const SoundObjectPanel &panel) {
     onTrack(o.panel.tbVR, &SoundObjectTable::tbVL1Change);
 
     if (QCheckBox *box = o.panel.cbPlayFromFile) {
-        tagged(box);
-        connect(box, &QCheckBox::clicked, this, [this, box] { cbPlayFromFile1Click(Tag(box)); });
+        connect(box, &QCheckBox::clicked, this, [this, n] { cbPlayFromFile1Click(n); });
     }
     if (o.panel.edDelay) {
         o.panel.edDelay->setValidator(new QIntValidator(0, 86400, o.panel.edDelay));
@@ -202,7 +189,9 @@ void SoundObjectTable::bind(int n, const SoundObjectPanel &panel) {
         o.setTrackEnabled = [bar = o.panel.tbMixerVol](bool on) { bar->setEnabled(on); };
         o.setTrackPosition = [bar = o.panel.tbMixerVol](int value) { setPosition(bar, value); };
     }
-    makeHoldTimer(o);
+    if (hold == SignallingHold::Table) {
+        makeHoldTimer(o);
+    }
 }
 
 void SoundObjectTable::makeHoldTimer(SoundObject &o) {
@@ -210,12 +199,10 @@ void SoundObjectTable::makeHoldTimer(SoundObject &o) {
     // shortly after start.
     o.tmPorog = new QTimer(this);
     o.tmPorog->setObjectName(QStringLiteral("tmPorog%1").arg(o.number));
-    o.tmPorog->setProperty("tag", o.number);
     o.tmPorog->setInterval(1000);
     // Precise, so that a hold of one second never ends before the question timer's next tick.
     o.tmPorog->setTimerType(Qt::PreciseTimer);
-    connect(o.tmPorog, &QTimer::timeout, this,
-            [this, timer = o.tmPorog] { tmPorog1Timer(Tag(timer)); });
+    connect(o.tmPorog, &QTimer::timeout, this, [this, n = o.number] { tmPorog1Timer(n); });
     o.tmPorog->start();
 }
 
@@ -333,7 +320,7 @@ void SoundObjectTable::stopAllThreads() {
 // Signalling
 
 void SoundObjectTable::SetSignalling(int n, bool on) {
-    if (n < kFirstSoundObject || n > kLastSoundObject) {
+    if (!IsSoundObject(n)) {
         return;
     }
     SoundObject &o = object(n);
@@ -350,16 +337,21 @@ void SoundObjectTable::SetSignalling(int n, bool on) {
         o.tmPorog->stop();
     }
     if (on) {
-        const qint64 seconds = o.panel.edDelay ? o.panel.edDelay->text().toLongLong() : 1;
         // A hold time of 0 or less never ends by itself.
-        if (o.tmPorog && seconds > 0) {
-            o.tmPorog->setInterval(HoldInterval(seconds));
+        const int interval = holdInterval(n);
+        if (o.tmPorog && interval > 0) {
+            o.tmPorog->setInterval(interval);
             o.tmPorog->start();
         }
         log_.append(QStringLiteral("включение сигнализирования ") + clockText());
     } else {
         log_.append(QStringLiteral("отключение сигнализирования ") + clockText());
     }
+}
+
+int SoundObjectTable::holdInterval(int n) const {
+    const SoundObject &o = object(n);
+    return HoldInterval(o.panel.edDelay ? o.panel.edDelay->text().toLongLong() : 1);
 }
 
 void SoundObjectTable::tmPorog1Timer(int n) {
@@ -471,8 +463,8 @@ void SoundObjectTable::ShowObjectMic(int n) {
 }
 
 void SoundObjectTable::startMic(int n) {
-    if (n >= kFirstSoundObject && n <= kLastSoundObject) {
-        captureWanted_[std::size_t(n)] = true;
+    if (IsSoundObject(n)) {
+        captureWanted_[n] = true;
     }
     startCapture(n);
 }
@@ -487,8 +479,8 @@ void SoundObjectTable::startCapture(int n) {
 }
 
 void SoundObjectTable::btStopMic1Click(int n) {
-    if (n >= kFirstSoundObject && n <= kLastSoundObject) {
-        captureWanted_[std::size_t(n)] = false;
+    if (IsSoundObject(n)) {
+        captureWanted_[n] = false;
     }
     engine_.captures.stop(n);
     ShowInputLevel(object(n).InDeviceID, 0);
@@ -512,7 +504,7 @@ void SoundObjectTable::followDevices() {
     UpdateGuard = guard;
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
         const int device = object(n).InDeviceID;
-        if (!captureWanted_[std::size_t(n)] || engine_.captures.capturesCurrentDevice(n, device)) {
+        if (!captureWanted_[n] || engine_.captures.capturesCurrentDevice(n, device)) {
             continue;
         }
         // A capture of a device that went, or whose identifier now names another device, ends

@@ -7,10 +7,10 @@
 #include "ObjectIniStore.h"
 #include "ObjectLog.h"
 #include "SoundObject.h"
+#include "SoundObjectNumber.h"
 #include "SoundObjectPanel.h"
 
 #include <QObject>
-#include <array>
 #include <functional>
 
 class QLineEdit;
@@ -20,11 +20,19 @@ namespace numbrook {
 class SoundEngine;
 class TrackBar;
 
+// Who ends an object's signalling when its hold time has passed.
+enum class SignallingHold {
+    // The table's own hold timer tmPorog<n>.
+    Table,
+    // The owner of the answer the signalling stands for (object 1's: the answer channel, whose
+    // hold timer is the clap's): it calls tmPorog1Timer when the hold has passed.
+    Answer,
+};
+
 // The four sound objects of the main window and every handler that works on them. Each
-// handler serves the same control of all four objects and takes the object number from the
-// control's "tag" property. Everything runs on the main thread; the capture and playback
-// threads reach the table only through their reports, which are carried out here while they
-// wait.
+// handler serves the same control of all four objects; the connection made for object n
+// passes n. Everything runs on the main thread; the capture and playback threads reach the
+// table only through their reports, which are carried out here while they wait.
 class SoundObjectTable : public QObject {
     Q_OBJECT
 public:
@@ -32,12 +40,12 @@ public:
     ~SoundObjectTable() override;
     Q_DISABLE_COPY_MOVE(SoundObjectTable)
 
-    // Binds object n's controls and connects their handlers. The hold timer is created here,
-    // enabled, at 1000 ms.
-    void bind(int n, const SoundObjectPanel &panel);
+    // Binds object n's controls and connects their handlers. With `hold` Table the object's
+    // hold timer is created here, enabled, at 1000 ms.
+    void bind(int n, const SoundObjectPanel &panel, SignallingHold hold = SignallingHold::Table);
 
-    SoundObject &object(int n) { return objects_[std::size_t(n - 1)]; }
-    const SoundObject &object(int n) const { return objects_[std::size_t(n - 1)]; }
+    SoundObject &object(int n) { return objects_[n]; }
+    const SoundObject &object(int n) const { return objects_[n]; }
 
     // True while the table loads itself or moves output track bars itself.
     bool UpdateGuard = false;
@@ -51,6 +59,9 @@ public:
 
     // Microphone answer.
     void SetSignalling(int n, bool on);
+    // The hold timer's interval for object n's hold time (its delay field, else 1 second);
+    // 0 for a hold that never ends by itself.
+    int holdInterval(int n) const;
     void tmPorog1Timer(int n);
     void laLeftMic1Click(int n);
     void laRightMic1Click(int n);
@@ -68,7 +79,7 @@ public:
     // lists change and starts again when the device or the server comes back.
     void startMic(int n);
     void btStopMic1Click(int n);
-    bool captureWanted(int n) const { return captureWanted_[std::size_t(n)]; }
+    bool captureWanted(int n) const { return captureWanted_[n]; }
 
     // Follows the sound server: builds the device lists afresh, resolves every object's devices
     // again by the names kept for them, reopens the microphone volumes and starts every wanted
@@ -122,15 +133,16 @@ private:
 
     SoundEngine &engine_;
     ObjectLog &log_;
-    std::array<SoundObject, 4> objects_;
-    std::array<bool, kLastSoundObject + 1> captureWanted_{};
+    PerObject<SoundObject> objects_;
+    PerObject<bool> captureWanted_;
     QTimer *followTimer_ = nullptr;
 };
 
 // Position of `name` in `list` (exact, case-sensitive match), 0 when absent.
 int IndexOfName(const DeviceEntryList &list, const QString &name);
-// The hold timer's interval for a hold of `seconds` (more than 0): the hold in milliseconds, or
-// the longest interval a timer takes (about 24.8 days) when the hold is longer than that.
+// The hold timer's interval for a hold of `seconds`: the hold in milliseconds, or the longest
+// interval a timer takes (about 24.8 days) when the hold is longer than that; 0 for a hold of 0
+// or less, which never ends by itself.
 int HoldInterval(qint64 seconds);
 // The device name to keep in the object file for a stored name that resolved to `resolved` in
 // `devices`: the stored name while no listed device carries it (so that a device that is away
@@ -138,9 +150,6 @@ int HoldInterval(qint64 seconds);
 QString NameToKeep(const QString &stored, const QString &resolved, const DeviceEntryList &devices);
 // One step (-1 or +1) from `position` through `count` entries, wrapping at both ends.
 int WrapStep(int position, int step, int count);
-
-// The object number a control was bound for.
-int Tag(const QObject *control);
 
 // Lists the entries of `folder` that are not directories, as full paths, in the order the file
 // system gives them (hidden files included, nothing sorted or filtered); a missing folder

@@ -3,8 +3,10 @@
 
 #include "WaveClips.h"
 
+#include "SoundObjectNumber.h"
+
 #include <QtEndian>
-#include <array>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -150,9 +152,15 @@ QByteArray WaveImage(int sampleRate, int channels, const QList<qint16> &samples)
 
 const WaveClipList &BuiltInClips(int n) {
     static const WaveClipList all = {{chime, {}}, {arpeggio, {}}, {knock, {}}, {bell, {}}};
-    static const std::array<WaveClipList, 4> lists = {clipList(all, 4), clipList(all, 3),
-                                                      clipList(all, 2), clipList(all, 0)};
-    return lists[std::size_t(std::clamp(n, 1, 4) - 1)];
+    static const PerObject<WaveClipList> lists = [] {
+        // Objects 1, 2 and 3 have the first four, three and two clips; object 4 has none.
+        PerObject<WaveClipList> counted;
+        for (int object = kFirstSoundObject; object <= kLastSoundObject; ++object) {
+            counted[object] = clipList(all, object == kLastSoundObject ? 0 : 5 - object);
+        }
+        return counted;
+    }();
+    return lists[std::clamp(n, kFirstSoundObject, kLastSoundObject)];
 }
 
 } // namespace numbrook

@@ -5,6 +5,25 @@
 
 namespace numbrook {
 
+namespace {
+
+// The hold of the start-up run of the clap's hold timer.
+constexpr int kStartUpHoldMs = 1000;
+
+} // namespace
+
+AnswerChannel::AnswerChannel(QObject *parent) : QObject(parent) {
+    tmPorog1.setObjectName(QStringLiteral("tmPorog1"));
+    tmPorog1.setSingleShot(true);
+    tmPorog1.setInterval(kStartUpHoldMs);
+    // Precise, so that a hold of one second never ends before the question timer's next tick.
+    tmPorog1.setTimerType(Qt::PreciseTimer);
+    connect(&tmPorog1, &QTimer::timeout, this, [this] {
+        clapEnded();
+        Q_EMIT clapHoldEnded();
+    });
+}
+
 void AnswerChannel::setClap(bool on) {
     if (clap_ != on) {
         clap_ = on;
@@ -17,6 +36,23 @@ void AnswerChannel::setHotkey(bool on) {
         hotkey_ = on;
         Q_EMIT hotkeyChanged(on);
     }
+}
+
+void AnswerChannel::clapHeard(int holdMs) {
+    setClap(true);
+    tmPorog1.stop();
+    if (holdMs > 0) {
+        tmPorog1.start(holdMs);
+    }
+}
+
+void AnswerChannel::clapEnded() {
+    tmPorog1.stop();
+    setClap(false);
+}
+
+void AnswerChannel::startClapHold() {
+    tmPorog1.start(kStartUpHoldMs);
 }
 
 void AnswerChannel::lampTick(bool quizRunning) {

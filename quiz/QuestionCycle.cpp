@@ -43,6 +43,7 @@ void QuestionCycle::tick(QuestionCycleHost &host) {
         answers_.clear();
     }
     host.showCounters();
+    answers_.endTick();
 }
 
 } // namespace numbrook

@@ -34,7 +34,8 @@ public:
 // was answered, tick S+2 is a pause that ends the cycle. An answer counts from tick 1 to tick
 // S+1, once per question. When the speed is lowered during a cycle so that the tick count is
 // already past S+1, the next tick still hides the question, scores the time-out once and ends
-// the cycle.
+// the cycle. The answer channel is cleared at tick 1 (before it is read) and at the cycle's end;
+// an answer kept for the next tick is spent by every tick.
 class QuestionCycle {
 public:
     QuestionCycle(QuizSession &session, AnswerChannel &answers)

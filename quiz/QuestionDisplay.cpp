@@ -3,7 +3,6 @@
 
 #include "QuestionDisplay.h"
 
-#include "AnswerChannel.h"
 #include "BitmapLists.h"
 #include "QuizSession.h"
 #include "TaskbarEntry.h"
@@ -81,7 +80,7 @@ void setColour(QWidget *widget, QColor colour) {
 QuestionDisplay::QuestionDisplay(QuizSession &quizSession, AnswerChannel &answers,
                                  const PictureLists &pictures, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), cycle(quizSession, answers),
-      session(quizSession), answers_(answers), pictures_(pictures) {
+      session(quizSession), pictures_(pictures) {
     setObjectName(QStringLiteral("fmDisplay"));
     setWindowTitle(QStringLiteral("Numbrook"));
     setAutoFillBackground(true);
@@ -219,7 +218,6 @@ void QuestionDisplay::FormShow() {
 
 void QuestionDisplay::Timer_VoprosTimer() {
     cycle.tick(*this);
-    answers_.endTick();
 }
 
 void QuestionDisplay::FitQuestionFont() {

@@ -82,7 +82,6 @@ private:
     QFrame *Panel_Point;
     std::array<QLabel *, 4> captions_{};
     std::array<QLabel *, 4> values_{};
-    AnswerChannel &answers_;
     const PictureLists &pictures_;
     QString questionTitle_ = QStringLiteral("Is the expression correct?");
     QString divisionSign_ = QStringLiteral("÷");

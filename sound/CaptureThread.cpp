@@ -285,21 +285,21 @@ CaptureRegistry::CaptureRegistry(SoundEngine &engine)
 }
 
 std::atomic<int> &CaptureRegistry::TriggerThreshold(int objectNumber) {
-    if (objectNumber < kFirstSoundObject || objectNumber > kLastSoundObject) {
+    if (!IsSoundObject(objectNumber)) {
         return outsideThreshold_;
     }
-    return thresholds_[std::size_t(objectNumber)];
+    return thresholds_[objectNumber];
 }
 
 std::atomic<bool> &CaptureRegistry::ClapsOnly(int objectNumber) {
-    if (objectNumber < kFirstSoundObject || objectNumber > kLastSoundObject) {
+    if (!IsSoundObject(objectNumber)) {
         return outsideClapsOnly_;
     }
-    return clapsOnly_[std::size_t(objectNumber)];
+    return clapsOnly_[objectNumber];
 }
 
 bool CaptureRegistry::start(int objectNumber, int deviceId, const QString &sourceName) {
-    if (objectNumber < kFirstSoundObject || objectNumber > kLastSoundObject) {
+    if (!IsSoundObject(objectNumber)) {
         return false;
     }
     return addUnlessRunning(objectNumber, [&] {

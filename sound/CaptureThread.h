@@ -14,6 +14,7 @@
 #include <span>
 
 #include "ClapDetector.h"
+#include "SoundObjectNumber.h"
 #include "StopWaker.h"
 #include "ThreadRegistry.h"
 
@@ -25,9 +26,6 @@ inline constexpr int kCaptureSampleRate = 22050;
 inline constexpr int kCaptureBufferBytes = 512;
 inline constexpr int kCaptureSilence = 128;
 
-// Sound objects are numbered 1 to 4.
-inline constexpr int kFirstSoundObject = 1;
-inline constexpr int kLastSoundObject = 4;
 inline constexpr int kDefaultTriggerThreshold = 78;
 
 // The peak of one buffer: the largest distance of a sample from 128 (0 for silence, 128 at
@@ -149,9 +147,9 @@ public:
 
 private:
     SoundEngine &engine_;
-    std::array<std::atomic<int>, kLastSoundObject + 1> thresholds_;
+    PerObject<std::atomic<int>> thresholds_;
     std::atomic<int> outsideThreshold_{0};
-    std::array<std::atomic<bool>, kLastSoundObject + 1> clapsOnly_{};
+    PerObject<std::atomic<bool>> clapsOnly_;
     std::atomic<bool> outsideClapsOnly_{false};
 };
 

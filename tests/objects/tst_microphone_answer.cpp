@@ -128,8 +128,8 @@ private Q_SLOTS:
         QVERIFY(p.main.cbPorog1->isChecked());
         p.main.Timer_WorkTimer();
         QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 61);
-        QVERIFY(o.tmPorog->isActive());
-        QCOMPARE(o.tmPorog->interval(), 1000);
+        QVERIFY(p.answers.clapHold().isActive());
+        QCOMPARE(p.answers.clapHold().interval(), 1000);
 
         QTRY_VERIFY_WITH_TIMEOUT(!p.main.cbPorog1->isChecked(), 5000);
         p.main.Timer_WorkTimer();
@@ -150,13 +150,13 @@ private Q_SLOTS:
         // signalling still ends by itself.
         o.panel.edDelay->setText("3000000");
         p.objects().SetSignalling(1, true);
-        QVERIFY(o.tmPorog->isActive());
-        QCOMPARE(o.tmPorog->interval(), std::numeric_limits<int>::max());
+        QVERIFY(p.answers.clapHold().isActive());
+        QCOMPARE(p.answers.clapHold().interval(), std::numeric_limits<int>::max());
 
         // A hold of 0 never ends by itself; the stop of the capture ends it.
         o.panel.edDelay->setText("0");
         p.objects().SetSignalling(1, true);
-        QVERIFY(!o.tmPorog->isActive());
+        QVERIFY(!p.answers.clapHold().isActive());
         QTest::qWait(1200);
         QVERIFY(p.main.cbPorog1->isChecked());
         p.objects().btStopMic1Click(1);

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Numbrook developers
 
-// An answer's life in the answer channel: set by a clap or a key, the key held for its ten lamp
-// ticks, kept for one question tick when its lamp ends during a quiz, cleared by a new question
-// and when no window is on screen.
+// An answer's life in the answer channel: set by a clap or a key, the clap held for its hold
+// time after the last clap, the key for its ten lamp ticks, the key kept for one question tick
+// when its lamp ends during a quiz, cleared by a new question and when no window is on screen.
 #include "AnswerChannel.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -87,6 +88,75 @@ private Q_SLOTS:
         answers.setHotkey(true);
         ticks(answers, AnswerChannel::kHotkeyLampTicks - 1, true);
         QVERIFY(answers.hotkey());
+    }
+
+    // Each clap restarts the hold; the clap ends, once, when the hold has passed after the last
+    // one, and the channel asks for object 1's signalling to be switched off.
+    void clap_heldForItsHoldAfterTheLastClap_thenEndsOnce() {
+        AnswerChannel answers;
+        QSignalSpy ended(&answers, &AnswerChannel::clapHoldEnded);
+        QSignalSpy shown(&answers, &AnswerChannel::clapChanged);
+        QElapsedTimer clock;
+        clock.start();
+        answers.clapHeard(300);
+        QTest::qWait(150);
+        answers.clapHeard(300); // a second clap within the hold
+        QVERIFY(answers.clap());
+        QCOMPARE(answers.clapHold().interval(), 300);
+        QVERIFY(ended.wait(2000));
+        QVERIFY2(clock.elapsed() >= 440, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!answers.clap());
+        QVERIFY(!answers.clapHold().isActive());
+        QTest::qWait(400);
+        QCOMPARE(ended.count(), 1);
+        // The box was ticked once and unticked once.
+        QCOMPARE(shown.count(), 2);
+    }
+
+    void clapWithoutHold_endsOnlyWhenItsSignallingEnds() {
+        AnswerChannel answers;
+        QSignalSpy ended(&answers, &AnswerChannel::clapHoldEnded);
+        answers.clapHeard(200);
+        answers.clapHeard(0); // the hold time set to 0 before this clap
+        QVERIFY(!answers.clapHold().isActive());
+        QTest::qWait(400);
+        QVERIFY(answers.clap());
+        answers.clapEnded(); // the capture stopped
+        QVERIFY(!answers.clap());
+        QCOMPARE(ended.count(), 0);
+    }
+
+    // The question cycle's clearing drops the clap but not its hold, which still ends object 1's
+    // signalling when its time is up; a clap after the clearing counts again.
+    void clear_dropsTheClap_butItsHoldStillEndsTheSignalling() {
+        AnswerChannel answers;
+        QSignalSpy ended(&answers, &AnswerChannel::clapHoldEnded);
+        answers.clapHeard(200);
+        answers.clear();
+        QVERIFY(!answers.clap());
+        QVERIFY(answers.clapHold().isActive());
+        answers.clapHeard(200);
+        QVERIFY(answers.answered());
+        answers.clear();
+        QVERIFY(ended.wait(2000));
+        QCOMPARE(ended.count(), 1);
+    }
+
+    // At start the hold runs once for a second with no clap, so that object 1's signalling is
+    // switched off once, as every object's is.
+    void startUpHold_endsTheSignallingOnceAfterASecond() {
+        AnswerChannel answers;
+        QSignalSpy ended(&answers, &AnswerChannel::clapHoldEnded);
+        QSignalSpy shown(&answers, &AnswerChannel::clapChanged);
+        answers.startClapHold();
+        QCOMPARE(answers.clapHold().interval(), 1000);
+        QVERIFY(!answers.clap());
+        QTest::qWait(700);
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(ended.wait(2000));
+        QTest::qWait(1200);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(shown.count(), 0);
     }
 };
 
