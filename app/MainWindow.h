@@ -8,6 +8,7 @@
 #include "MicrophoneCheckPanel.h"
 #include "ObjectLog.h"
 #include "ResultsStore.h"
+#include "SettingsPanelLayout.h"
 #include "SkinWidgets.h"
 #include "WindowDrag.h"
 
@@ -139,10 +140,6 @@ private:
     void saveSystemSettings();
     void updateHover(const QPoint &cursor);
     void showAnswerLamps();
-    // Tab follows reading order over the visible controls; what lies below the visible area
-    // is never reached.
-    void setKeyboardOrder();
-    void hideControlsBelowTheWindow();
     // The playing indicator's name and hint for the state it shows.
     void nameIndicator(bool playing);
     void buildResultsControls();
@@ -171,6 +168,7 @@ private:
     const PictureLists &pictures_;
     QuestionDisplay &display_;
     SplashWindow &splash_;
+    SettingsPanelLayout layout_;
     TrayIcon *TrayIcon_ = nullptr;
     GlobalHotkeys *hotkeys_ = nullptr;
     std::function<QPoint()> cursor_;

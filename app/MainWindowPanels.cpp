@@ -8,20 +8,18 @@
 #include "BitmapLists.h"
 #include "InterfaceLanguages.h"
 #include "MainWindowTexts.h"
-#include "SettingsPanelLayout.h"
 #include "SoundObjectTable.h"
 #include "StringTable.h"
 
 namespace numbrook {
 
 void MainWindow::buildLayout() {
-    const SettingsPanelLayout layout(*this, pictures_.BitmapList_Btn, c_);
-    layout.buildPanel();
+    layout_.buildPanel();
     c_.Indicator_Play->setStyleSheet(indicatorStyle(false));
     buildResultsControls();
     children_ = new ChildrenPanel(c_, session_, strings_, display_, *this);
-    layout.buildObjectPages();
-    const HiddenControls hidden = layout.buildHiddenControls();
+    layout_.buildObjectPages();
+    const HiddenControls hidden = layout_.buildHiddenControls();
     Memo1 = hidden.Memo1;
     cbPorog1 = hidden.cbPorog1;
     cbHotKey1 = hidden.cbHotKey1;

@@ -502,4 +502,60 @@ HiddenControls SettingsPanelLayout::buildHiddenControls() const {
     return {Memo1, cbPorog1, cbHotKey1};
 }
 
+void SettingsPanelLayout::hideControlsBelowTheWindow() const {
+    // The controls below the client area exist and keep their handlers, but nobody sees them:
+    // hidden, a screen reader does not report them as showing either.
+    for (QWidget *widget : window_.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (widget->y() >= window_.height()) {
+            widget->hide();
+        }
+    }
+}
+
+void SettingsPanelLayout::setKeyboardOrder() const {
+    const auto below = [this](QWidget *widget) {
+        return widget->mapTo(&window_, QPoint(0, 0)).y() >= window_.height();
+    };
+    for (QWidget *widget : window_.findChildren<QWidget *>()) {
+        if (below(widget) || (widget->parentWidget() && below(widget->parentWidget()))) {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    const SoundObjectPanel &objectOne = c_.objects[1];
+    // The four sections column by column, each from the top down, then Start.
+    const std::vector<QWidget *> order = {
+        c_.Sb_Results,
+        c_.Sb_Help,
+        c_.Sb_Internet,
+        c_.Sb_Min,
+        c_.Sb_Close,
+        c_.Cb_Diff_Math[1],
+        c_.Cb_Diff_Math[2],
+        c_.Cb_Diff_Math[3],
+        c_.Sb_Speed_Math_Down,
+        c_.Sb_Speed_Math_Up,
+        c_.Cb_Znak_Math[1],
+        c_.Cb_Znak_Math[2],
+        objectOne.microphonePrevious,
+        objectOne.microphoneNext,
+        c_.Cb_Show_SPDIF,
+        objectOne.cbClapsOnly,
+        objectOne.tbTrig,
+        objectOne.tbMixerVol,
+        c_.Sb_HotKey_Up,
+        c_.Sb_HotKey_Down,
+        c_.Cb_Screen_Res[1],
+        c_.Cb_Screen_Res[2],
+        c_.Cb_Show_Points,
+        c_.Cb_Show_Otvet_Mode,
+        c_.Cb_Large_Text,
+        c_.Sb_Lang_Up,
+        c_.Sb_Lang_Down,
+        c_.Sb_Start,
+    };
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
 } // namespace numbrook

@@ -31,6 +31,10 @@ public:
     // The four sound object panels on their page control, below the visible area.
     void buildObjectPages() const;
     HiddenControls buildHiddenControls() const;
+    // Tab follows reading order over the visible controls; what lies below the visible area
+    // is never reached.
+    void setKeyboardOrder() const;
+    void hideControlsBelowTheWindow() const;
 
 private:
     void buildTitle() const;
