@@ -42,8 +42,6 @@ public:
     // Keeps the panel's values as the current child's, then puts the chosen child's values in
     // the session's settings and in the settings key.
     void chooseChild(qint64 id);
-    // The name shown for a child: their own, or a stand-in for the first child without one.
-    QString childName(const ChildProfile &child) const;
     // What practice mode needs to know of the child before the first question.
     void prepareQuiz();
     // The buttons' texts and the chooser in the interface language.
@@ -56,6 +54,8 @@ Q_SIGNALS:
     void lastQuizRead(const std::optional<QuizSummary> &quiz);
 
 private:
+    // The name shown for a child: their own, or a stand-in for the first child without one.
+    QString childName(const ChildProfile &child) const;
     void connectControls();
     void loadChildren();
     void showChildren();
