@@ -52,7 +52,8 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
                        StringTable &strings, const PictureLists &pictures, QuestionDisplay &display,
                        SplashWindow &splash, QWidget *parent)
     : QWidget(parent), sound_(sound), session_(session), answers_(answers), strings_(strings),
-      pictures_(pictures), display_(display), splash_(splash) {
+      pictures_(pictures), display_(display), splash_(splash),
+      layout_(*this, pictures.BitmapList_Btn, c_) {
     setObjectName(QStringLiteral("fmMain"));
     setWindowTitle(QStringLiteral("Numbrook"));
     setWindowFlag(Qt::FramelessWindowHint);
@@ -91,8 +92,8 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     connect(fmThreadCount, &QTimer::timeout, this, &MainWindow::fmThreadCountTimer);
 
     connectHandlers();
-    setKeyboardOrder();
-    hideControlsBelowTheWindow();
+    layout_.setKeyboardOrder();
+    layout_.hideControlsBelowTheWindow();
     connect(&splash_, &SplashWindow::splashClosed, this, [this] { SplashShown = true; });
     FormCreate();
     Timer_Work->start();
@@ -238,62 +239,6 @@ QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available) {
     place.setX(inside(place.x(), window.width(), available.left(), available.width()));
     place.setY(inside(place.y(), window.height(), available.top(), available.height()));
     return place;
-}
-
-void MainWindow::hideControlsBelowTheWindow() {
-    // The controls below the client area exist and keep their handlers, but nobody sees them:
-    // hidden, a screen reader does not report them as showing either.
-    for (QWidget *widget : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (widget->y() >= height()) {
-            widget->hide();
-        }
-    }
-}
-
-void MainWindow::setKeyboardOrder() {
-    const auto below = [this](QWidget *widget) {
-        return widget->mapTo(this, QPoint(0, 0)).y() >= height();
-    };
-    for (QWidget *widget : findChildren<QWidget *>()) {
-        if (below(widget) || (widget->parentWidget() && below(widget->parentWidget()))) {
-            widget->setFocusPolicy(Qt::NoFocus);
-        }
-    }
-    const SoundObjectPanel &objectOne = c_.objects[1];
-    // The four sections column by column, each from the top down, then Start.
-    const std::vector<QWidget *> order = {
-        c_.Sb_Results,
-        c_.Sb_Help,
-        c_.Sb_Internet,
-        c_.Sb_Min,
-        c_.Sb_Close,
-        c_.Cb_Diff_Math[1],
-        c_.Cb_Diff_Math[2],
-        c_.Cb_Diff_Math[3],
-        c_.Sb_Speed_Math_Down,
-        c_.Sb_Speed_Math_Up,
-        c_.Cb_Znak_Math[1],
-        c_.Cb_Znak_Math[2],
-        objectOne.microphonePrevious,
-        objectOne.microphoneNext,
-        c_.Cb_Show_SPDIF,
-        objectOne.cbClapsOnly,
-        objectOne.tbTrig,
-        objectOne.tbMixerVol,
-        c_.Sb_HotKey_Up,
-        c_.Sb_HotKey_Down,
-        c_.Cb_Screen_Res[1],
-        c_.Cb_Screen_Res[2],
-        c_.Cb_Show_Points,
-        c_.Cb_Show_Otvet_Mode,
-        c_.Cb_Large_Text,
-        c_.Sb_Lang_Up,
-        c_.Sb_Lang_Down,
-        c_.Sb_Start,
-    };
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
 }
 
 void MainWindow::startObjectOneCapture() {

@@ -3,29 +3,22 @@
 
 #pragma once
 
-#include "MicrophoneCheck.h"
+#include "ChildrenPanel.h"
+#include "MainControls.h"
+#include "MicrophoneCheckPanel.h"
 #include "ObjectLog.h"
 #include "ResultsStore.h"
+#include "SettingsPanelLayout.h"
 #include "SkinWidgets.h"
-#include "SoundObjectNumber.h"
-#include "SoundObjectPanel.h"
 #include "WindowDrag.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
 class QCheckBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-class QTabWidget;
 class QTimer;
 
 namespace numbrook {
@@ -40,99 +33,6 @@ class SoundObjectTable;
 class SplashWindow;
 class StringTable;
 class TrayIcon;
-
-// The main window's controls, built from its layout table. Each member is named by the
-// control's objectName; numbered families are arrays indexed by their number (element 0 of a
-// 1-based family is unused).
-struct MainControls {
-    PictureButton *Sb_Results = nullptr;
-    PictureButton *Sb_Help = nullptr;
-    PictureButton *Sb_Internet = nullptr;
-    PictureButton *Sb_Min = nullptr;
-    PictureButton *Sb_Close = nullptr;
-    PictureButton *Sb_Speed_Math_Down = nullptr;
-    PictureButton *Sb_Speed_Math_Up = nullptr;
-    PictureButton *Sb_HotKey_Up = nullptr;
-    PictureButton *Sb_HotKey_Down = nullptr;
-    PictureButton *Sb_Lang_Up = nullptr;
-    PictureButton *Sb_Lang_Down = nullptr;
-    PictureButton *Sb_Start = nullptr;
-    PictureButton *Img_Porog1 = nullptr;
-    PictureButton *Img_HotKey = nullptr;
-    // The line under the system settings with the last quiz's score.
-    SkinLabel *Lbl_LastQuiz = nullptr;
-
-    // Option boxes and the labels beside them.
-    std::array<PictureButton *, 4> Cb_Diff_Math{};
-    std::array<SkinLabel *, 4> Lbl_Diff_Math{};
-    std::array<PictureButton *, 11> Cb_Znak_Math{};
-    std::array<SkinLabel *, 11> Lbl_Znak_Math{};
-    std::array<PictureButton *, 3> Cb_Screen_Res{};
-    std::array<SkinLabel *, 3> Lbl_Screen_Res{};
-    PictureButton *Cb_Show_SPDIF = nullptr;
-    PictureButton *Cb_Show_Points = nullptr;
-    PictureButton *Cb_Show_Otvet_Mode = nullptr;
-    PictureButton *Cb_Large_Text = nullptr;
-    PictureButton *Cb_MinFormShow = nullptr;
-    PictureButton *Cb_AutoRun = nullptr;
-    PictureButton *Cb_HintShow = nullptr;
-    SkinLabel *Lbl_Show_SPDIF = nullptr;
-    SkinLabel *Lbl_Show_Points = nullptr;
-    SkinLabel *Lbl_Show_Otvet_Mode = nullptr;
-    SkinLabel *Lbl_Large_Text = nullptr;
-    SkinLabel *Lbl_MinFormShow = nullptr;
-    SkinLabel *Lbl_AutoRun = nullptr;
-    SkinLabel *Lbl_HintShow = nullptr;
-    SkinLabel *Lbl_ClapsOnly1 = nullptr; // beside object 1's "Only claps" box
-
-    // Captions.
-    std::array<SkinLabel *, 5> Lbl_Title{}; // the four section titles
-    SkinLabel *Lbl_Title_Diff_Math = nullptr;
-    SkinLabel *Lbl_Title_Speed_Math = nullptr;
-    SkinLabel *Lbl_Title_Znak_Math = nullptr;
-    SkinLabel *Lbl_Title_Screen_Res = nullptr;
-    SkinLabel *Lbl_Title_HotKey = nullptr;
-    SkinLabel *Lbl_3_Screen = nullptr;
-    SkinLabel *Lbl_Lang = nullptr;
-    SkinLabel *laThreadCnt = nullptr;
-    SkinLabel *laThreadInCnt = nullptr;
-
-    QLineEdit *Edit_Speed_Math = nullptr;
-    QLineEdit *Edit_HotKey = nullptr;
-    QLineEdit *Edit_Lang = nullptr;
-
-    // Sound objects 1..4: their controls and their eight captions Lbl_<k>_Obj<n>.
-    PerObject<SoundObjectPanel> objects;
-    PerObject<std::array<SkinLabel *, 9>> objectLabels;
-
-    QFrame *Indicator_Play = nullptr;
-    // The page control that holds the four sound object panels, below the visible area.
-    QTabWidget *PageControl1 = nullptr;
-
-    // Beside the hotkey chooser where the keys cannot be held for the whole desktop: the
-    // answer key then works only while a window of the program has the focus.
-    SkinLabel *Lbl_HotKey_Focus = nullptr;
-
-    // The child who plays next (the chooser is shown from two children on), practice mode,
-    // the fluency time and the school notation.
-    SkinLabel *Lbl_Title_Child = nullptr;
-    PictureButton *Sb_Child_Down = nullptr;
-    PictureButton *Img_Child_Fon = nullptr;
-    QLineEdit *Edit_Child = nullptr;
-    PictureButton *Sb_Child_Up = nullptr;
-    PictureButton *Cb_Practice_Math = nullptr;
-    SkinLabel *Lbl_Practice_Math = nullptr;
-    SkinLabel *Lbl_Practice_Note = nullptr;
-    SkinLabel *Lbl_Title_Fluency_Time = nullptr;
-    PictureButton *Sb_Fluency_Time_Down = nullptr;
-    QLineEdit *Edit_Fluency_Time = nullptr;
-    PictureButton *Sb_Fluency_Time_Up = nullptr;
-    PictureButton *Cb_School_Notation = nullptr;
-    SkinLabel *Lbl_School_Notation = nullptr;
-
-    // Every caption label, to follow the length of its text after a language switch.
-    std::vector<SkinLabel *> captions;
-};
 
 // The main window: the quiz settings panel, host of the hotkeys, the tray icon and the sound
 // objects. Closing it ends the program; destroying it saves every setting. The program's
@@ -198,23 +98,16 @@ public:
     // Shows the score line of the quiz that just ended, in the interface language.
     void setLastQuiz(const QuizSummary &quiz);
 
-    // The microphone check of object 1: a few seconds of level reports while the parent claps
-    // twice, then the proposed threshold or why there is none.
-    void startMicrophoneCheck();
-    // Sets object 1's threshold to the check's proposal; nothing without one.
-    void applyMicrophoneCheck();
-    const std::optional<MicrophoneCheckResult> &microphoneCheckResult() const { return micResult_; }
+    // The microphone check of object 1.
+    void startMicrophoneCheck() { microphoneCheck_->start(); }
+    void applyMicrophoneCheck() { microphoneCheck_->apply(); }
+    const std::optional<MicrophoneCheckResult> &microphoneCheckResult() const {
+        return microphoneCheck_->result();
+    }
 
-    // The children come from the results store, read once the window is on screen (the
-    // database is not opened before the first paint). Until then, and when the store cannot
-    // be read, the one child named by the settings plays.
-    void setChildStore(ResultsStore &store);
-    const QList<ChildProfile> &children() const { return children_; }
-    // Keeps the panel's values as the current child's, then puts the chosen child's values in
-    // the panel and in the settings key.
-    void chooseChild(qint64 id);
-    // The name shown for a child: their own, or a stand-in for the first child without one.
-    QString childName(const ChildProfile &child) const;
+    // The children come from the results store, once the window is on screen.
+    void setChildStore(ResultsStore &store) { children_->setStore(store); }
+    const QList<ChildProfile> &children() const { return children_->children(); }
 
 Q_SIGNALS:
     // The results button or the tray's results item was clicked.
@@ -236,9 +129,6 @@ protected:
 
 private:
     void buildLayout();
-    void buildTitle();
-    void buildObjectPages();
-    void buildHiddenControls();
     void connectHandlers();
     void connectQuizOptions();
     void connectSystemOptions();
@@ -250,24 +140,12 @@ private:
     void saveSystemSettings();
     void updateHover(const QPoint &cursor);
     void showAnswerLamps();
-    void applyOptionTexts();
-    void applyCaptionTexts();
-    void applyObjectTexts();
-    void applyOtherWindowsTexts();
-    void applyAccessibleNames();
-    // Tab follows reading order over the visible controls; what lies below the visible area
-    // is never reached.
-    void setKeyboardOrder();
-    void hideControlsBelowTheWindow();
     // The playing indicator's name and hint for the state it shows.
     void nameIndicator(bool playing);
     void buildResultsControls();
     void connectResults();
+    void connectPanels();
     void applyResultsTexts();
-    void buildMicrophoneCheck();
-    void connectMicrophoneCheck();
-    void finishMicrophoneCheck();
-    void showMicrophoneCheckTexts();
     // Starts object 1's microphone capture; does nothing while it runs.
     void startObjectOneCapture();
     // Takes the answer keys for the whole desktop while a quiz runs.
@@ -279,18 +157,6 @@ private:
     void followVisibility();
     void scheduleFollowVisibility();
     void buildHotkeyFocusNote();
-    void buildChildControls();
-    void connectChildren();
-    void loadChildren();
-    void showChildren();
-    void applyChildTexts();
-    void addChildClick();
-    void changeChildClick();
-    void removeChildClick();
-    void saveChildChoice() const;
-    // What practice mode needs to know of the child before the first question.
-    void prepareChildQuiz();
-    void showLastQuizOfChild();
 
     MainControls c_;
     ToolTipSwitch toolTips_;
@@ -302,23 +168,13 @@ private:
     const PictureLists &pictures_;
     QuestionDisplay &display_;
     SplashWindow &splash_;
+    SettingsPanelLayout layout_;
     TrayIcon *TrayIcon_ = nullptr;
     GlobalHotkeys *hotkeys_ = nullptr;
     std::function<QPoint()> cursor_;
     std::optional<QuizSummary> lastQuiz_;
-    MicrophoneCheck micCheck_;
-    QElapsedTimer micClock_; // monotonic, for the check's level reports
-    QTimer *micCheckTimer_ = nullptr;
-    std::optional<MicrophoneCheckResult> micResult_;
-    QPushButton *micCheckButton_ = nullptr;
-    QPushButton *micApplyButton_ = nullptr;
-    SkinLabel *micCheckLine_ = nullptr;
-    ResultsStore *childStore_ = nullptr;
-    QList<ChildProfile> children_;
-    QLabel *childPicture_ = nullptr;
-    QPushButton *addChildButton_ = nullptr;
-    QPushButton *changeChildButton_ = nullptr;
-    QPushButton *removeChildButton_ = nullptr;
+    MicrophoneCheckPanel *microphoneCheck_ = nullptr;
+    ChildrenPanel *children_ = nullptr;
     bool destroyed_ = false;
     bool closed_ = false;
     bool followPending_ = false;
@@ -332,8 +188,5 @@ using TfmMain = MainWindow;
 // the desktop's panels) is `available`: centred at top 10 where that lies inside the free area,
 // otherwise moved into it, and at its top left corner where the window is larger than it.
 QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available);
-
-// A push button in the settings window's look.
-QPushButton *checkButton(const QString &name, QWidget *parent);
 
 } // namespace numbrook

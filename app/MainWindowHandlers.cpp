@@ -95,7 +95,7 @@ void MainWindow::Sb_StartClick() {
     QTimer *timer = display_.Timer_Vopros;
     const bool starting = !timer->isActive();
     if (starting) {
-        prepareChildQuiz();
+        children_->prepareQuiz();
         timer->start();
     } else {
         timer->stop();
@@ -292,7 +292,7 @@ void MainWindow::connectHandlers() {
     connectSystemOptions();
     connectTray();
     connectResults();
-    connectChildren();
+    connectPanels();
     onClick(this, c_.Sb_Start, nullptr, [this] { Sb_StartClick(); });
     onClick(this, c_.Sb_Close, nullptr, [this] { Sb_CloseClick(); });
     onClick(this, c_.Sb_Min, nullptr, [this] { Sb_MinClick(); });

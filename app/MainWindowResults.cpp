@@ -25,12 +25,11 @@ void MainWindow::buildResultsControls() {
     c_.Lbl_LastQuiz->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c_.Lbl_LastQuiz->setGeometry(420, 404, 370, 36);
     c_.Lbl_LastQuiz->hide();
-    buildMicrophoneCheck();
+    microphoneCheck_ = new MicrophoneCheckPanel(c_.objects[1], strings_, *this);
 }
 
 void MainWindow::connectResults() {
     connect(c_.Sb_Results, &PictureButton::clicked, this, [this] { Q_EMIT resultsRequested(); });
-    connectMicrophoneCheck();
 }
 
 void MainWindow::applyResultsTexts() {
@@ -43,7 +42,7 @@ void MainWindow::applyResultsTexts() {
     if (lastQuiz_) {
         c_.Lbl_LastQuiz->setText(lastQuizLine(*lastQuiz_, strings_.LanguageIndex));
     }
-    showMicrophoneCheckTexts();
+    microphoneCheck_->showTexts();
     Q_EMIT languageApplied(strings_.LanguageIndex);
 }
 

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Numbrook developers
 
-// The interface language: the string table's texts written into the main window, the tray
-// menu and the question display.
-#include "MainWindow.h"
+#include "MainWindowTexts.h"
 
-#include "InterfaceLanguages.h"
+#include "MainControls.h"
 #include "QuestionDisplay.h"
 #include "QuizSettings.h"
 #include "SkinWidgets.h"
@@ -40,19 +38,17 @@ void option(SkinLabel *label, QWidget *box, const QString &text, const QString &
 
 } // namespace
 
-void MainWindow::ApplyLanguage() {
-    // Qt's own texts (message box buttons, the file dialog) and every tr() follow too.
-    if (IsInterfaceLanguage(strings_.LanguageIndex))
-        InstallInterfaceLanguage(strings_.LanguageIndex);
-    strings_.refill();
+MainWindowTexts::MainWindowTexts(QWidget &window, const MainControls &controls,
+                                 const StringTable &strings)
+    : window_(window), c_(controls), strings_(strings) {}
+
+void MainWindowTexts::applyPanelTexts() const {
     applyOptionTexts();
     applyCaptionTexts();
     applyObjectTexts();
-    applyOtherWindowsTexts();
-    applyResultsTexts();
-    applyChildTexts();
-    applyAccessibleNames();
-    nameIndicator(c_.Indicator_Play->styleSheet() == indicatorStyle(true)); // as it shows now
+}
+
+void MainWindowTexts::fitCaptions() const {
     // Labels follow the length of their new texts.
     for (SkinLabel *label : c_.captions) {
         label->adjustSize();
@@ -71,7 +67,7 @@ void MainWindow::ApplyLanguage() {
     }
 }
 
-void MainWindow::applyOptionTexts() {
+void MainWindowTexts::applyOptionTexts() const {
     const StringTable &s = strings_;
     hint(c_.Sb_Help, s[UiKey::HelpButtonHint]);
     hint(c_.Sb_Internet, s[UiKey::WebsiteCaption]);
@@ -103,7 +99,7 @@ void MainWindow::applyOptionTexts() {
     }
 }
 
-void MainWindow::applyCaptionTexts() {
+void MainWindowTexts::applyCaptionTexts() const {
     const StringTable &s = strings_;
     const auto titled = [&s](SkinLabel *label, UiKey captionKey, UiKey hintKey) {
         label->setText(s[captionKey]);
@@ -128,7 +124,7 @@ void MainWindow::applyCaptionTexts() {
     c_.Lbl_HotKey_Focus->setText(s[UiKey::HotkeyFocusNote]);
 }
 
-void MainWindow::applyObjectTexts() {
+void MainWindowTexts::applyObjectTexts() const {
     // The same eight captions in each of the four sound object panels.
     static constexpr UiKey ObjectLabels[] = {
         UiKey::SoundcardCaption, UiKey::MicrophoneCaption, UiKey::LeftCaption,
@@ -147,7 +143,8 @@ void MainWindow::applyObjectTexts() {
     }
 }
 
-void MainWindow::applyAccessibleNames() {
+void MainWindowTexts::applyAccessibleNames(QCheckBox *clapBox, QCheckBox *keyBox,
+                                           QPlainTextEdit *log) const {
     // Screen readers name a box by the caption beside it, and other controls by what they do.
     const StringTable &s = strings_;
     const auto name = [](QWidget *control, const QString &text) {
@@ -207,8 +204,8 @@ void MainWindow::applyAccessibleNames() {
         {c_.Img_Porog1, UiKey::MicrophoneLampName},
         {c_.Img_HotKey, UiKey::AnswerKeyLampName},
         // The hidden boxes that carry the two answers.
-        {cbPorog1, UiKey::MicrophoneLampName},
-        {cbHotKey1, UiKey::AnswerKeyLampName},
+        {clapBox, UiKey::MicrophoneLampName},
+        {keyBox, UiKey::AnswerKeyLampName},
         {objectOne.tbTrig, UiKey::ThresholdName},
         {objectOne.tbMixerVol, UiKey::MicrophoneVolumeName},
         {objectOne.pbSig, UiKey::MicrophoneLevelName},
@@ -258,7 +255,7 @@ void MainWindow::applyAccessibleNames() {
             }
         }
     }
-    name(Memo1, s[UiKey::SoundLogName]);
+    name(log, s[UiKey::SoundLogName]);
     // The pictures behind the read-only fields carry the field's name.
     for (QLineEdit *field : {c_.Edit_Speed_Math, c_.Edit_HotKey, c_.Edit_Lang, objectOne.edMic,
                              c_.Edit_Fluency_Time, c_.Edit_Child}) {
@@ -266,24 +263,24 @@ void MainWindow::applyAccessibleNames() {
                                        .replace(QLatin1String("Edit_"), QString())
                                        .replace(QLatin1String("edMic1"), QLatin1String("Mic1"));
         if (auto *picture =
-                findChild<PictureButton *>(QStringLiteral("Img_%1_Fon").arg(background))) {
+                window_.findChild<PictureButton *>(QStringLiteral("Img_%1_Fon").arg(background))) {
             name(picture, field->accessibleName());
         }
     }
 }
 
-void MainWindow::applyOtherWindowsTexts() {
+void MainWindowTexts::applyOtherWindowsTexts(TrayIcon &tray, QuestionDisplay &display) const {
     const StringTable &s = strings_;
     const std::pair<int, UiKey> trayItems[] = {
         {3, UiKey::WebsiteCaption}, {4, UiKey::ProgramPageCaption}, {5, UiKey::ExitCaption}};
     for (const auto &[number, key] : trayItems) {
-        TrayIcon_->item(number)->setText(s[key]);
-        TrayIcon_->item(number)->setToolTip(s[key]);
+        tray.item(number)->setText(s[key]);
+        tray.item(number)->setToolTip(s[key]);
     }
-    display_.setQuestionTitle(s[UiKey::QuestionTitle]);
-    display_.setAccessibleName(s[UiKey::QuestionWindowName]);
-    display_.setScoreCaptions({s[UiKey::TotalCaption], s[UiKey::CorrectCaption],
-                               s[UiKey::WrongCaption], s[UiKey::PointsCaption]});
+    display.setQuestionTitle(s[UiKey::QuestionTitle]);
+    display.setAccessibleName(s[UiKey::QuestionWindowName]);
+    display.setScoreCaptions({s[UiKey::TotalCaption], s[UiKey::CorrectCaption],
+                              s[UiKey::WrongCaption], s[UiKey::PointsCaption]});
 }
 
 } // namespace numbrook

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Numbrook developers
 
-// The main window's controls: one table with every control's name, kind, place and picture.
-#include "MainWindow.h"
+#include "SettingsPanelLayout.h"
 
 #include "BitmapLists.h"
+#include "MainControls.h"
 #include "SkinWidgets.h"
 
 #include <QCheckBox>
@@ -416,20 +416,20 @@ void setObjectDefaults(const SoundObjectPanel &panel, int n) {
 
 } // namespace
 
-void MainWindow::buildLayout() {
+SettingsPanelLayout::SettingsPanelLayout(QWidget &window, const BitmapList &pictures,
+                                         MainControls &controls)
+    : window_(window), pictures_(pictures), c_(controls) {}
+
+void SettingsPanelLayout::buildPanel() const {
     for (const Control &row : kLayout) {
-        createControl(row, pictures_.BitmapList_Btn, c_, 1, QString::fromLatin1(row.name), this);
+        createControl(row, pictures_, c_, 1, QString::fromLatin1(row.name), &window_);
     }
     buildTitle();
-    buildResultsControls();
-    buildChildControls();
-    buildObjectPages();
-    buildHiddenControls();
 }
 
-void MainWindow::buildTitle() {
-    auto *title = new SkinLabel(QStringLiteral("Numbrook"), this);
-    auto *shadow = new SkinLabel(QStringLiteral("Numbrook"), this);
+void SettingsPanelLayout::buildTitle() const {
+    auto *title = new SkinLabel(QStringLiteral("Numbrook"), &window_);
+    auto *shadow = new SkinLabel(QStringLiteral("Numbrook"), &window_);
     shadow->setObjectName(QStringLiteral("Label_Title_Name_Shadow"));
     title->setObjectName(QStringLiteral("Label_Title_Name"));
     // Verdana 27 px; a wider stand-in for Verdana is made smaller until the name fits the
@@ -448,7 +448,7 @@ void MainWindow::buildTitle() {
     title->setGeometry(8, 2, 137, 34);
     shadow->lower();
 
-    auto *indicatorPanel = new QFrame(this);
+    auto *indicatorPanel = new QFrame(&window_);
     indicatorPanel->setObjectName(QStringLiteral("Panel_Indicator_Play"));
     indicatorPanel->setGeometry(750, 37, 22, 9);
     indicatorPanel->setStyleSheet(QStringLiteral("QFrame#Panel_Indicator_Play {"
@@ -456,11 +456,10 @@ void MainWindow::buildTitle() {
     c_.Indicator_Play = new QFrame(indicatorPanel);
     c_.Indicator_Play->setObjectName(QStringLiteral("Indicator_Play"));
     c_.Indicator_Play->setGeometry(1, 1, 20, 7);
-    c_.Indicator_Play->setStyleSheet(indicatorStyle(false));
 }
 
-void MainWindow::buildObjectPages() {
-    auto *pages = new QTabWidget(this);
+void SettingsPanelLayout::buildObjectPages() const {
+    auto *pages = new QTabWidget(&window_);
     pages->setObjectName(QStringLiteral("PageControl1"));
     c_.PageControl1 = pages;
     pages->setGeometry(16, 810, 774, 330);
@@ -478,28 +477,84 @@ void MainWindow::buildObjectPages() {
             if (n == 1 && row.mainForObject1) {
                 continue;
             }
-            createControl(row, pictures_.BitmapList_Btn, c_, n,
-                          QString::fromLatin1(row.name).arg(n),
+            createControl(row, pictures_, c_, n, QString::fromLatin1(row.name).arg(n),
                           row.microphoneSide ? microphone : panel);
         }
         setObjectDefaults(c_.objects[n], n);
     }
 }
 
-void MainWindow::buildHiddenControls() {
-    Memo1 = new QPlainTextEdit(this);
+HiddenControls SettingsPanelLayout::buildHiddenControls() const {
+    auto *Memo1 = new QPlainTextEdit(&window_);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setGeometry(16, 1150, 774, 200);
     Memo1->setPlainText(QStringLiteral("Memo1"));
 
-    cbPorog1 = new QCheckBox(QStringLiteral("Хлоп"), this);
+    auto *cbPorog1 = new QCheckBox(QStringLiteral("Хлоп"), &window_);
     cbPorog1->setObjectName(QStringLiteral("cbPorog1"));
-    cbHotKey1 = new QCheckBox(QStringLiteral("Клац"), this);
+    auto *cbHotKey1 = new QCheckBox(QStringLiteral("Клац"), &window_);
     cbHotKey1->setObjectName(QStringLiteral("cbHotKey1"));
     for (QCheckBox *box : {cbPorog1, cbHotKey1}) {
         box->setGeometry(600, 600, 80, 20);
         box->hide();
+    }
+    return {Memo1, cbPorog1, cbHotKey1};
+}
+
+void SettingsPanelLayout::hideControlsBelowTheWindow() const {
+    // The controls below the client area exist and keep their handlers, but nobody sees them:
+    // hidden, a screen reader does not report them as showing either.
+    for (QWidget *widget : window_.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (widget->y() >= window_.height()) {
+            widget->hide();
+        }
+    }
+}
+
+void SettingsPanelLayout::setKeyboardOrder() const {
+    const auto below = [this](QWidget *widget) {
+        return widget->mapTo(&window_, QPoint(0, 0)).y() >= window_.height();
+    };
+    for (QWidget *widget : window_.findChildren<QWidget *>()) {
+        if (below(widget) || (widget->parentWidget() && below(widget->parentWidget()))) {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    const SoundObjectPanel &objectOne = c_.objects[1];
+    // The four sections column by column, each from the top down, then Start.
+    const std::vector<QWidget *> order = {
+        c_.Sb_Results,
+        c_.Sb_Help,
+        c_.Sb_Internet,
+        c_.Sb_Min,
+        c_.Sb_Close,
+        c_.Cb_Diff_Math[1],
+        c_.Cb_Diff_Math[2],
+        c_.Cb_Diff_Math[3],
+        c_.Sb_Speed_Math_Down,
+        c_.Sb_Speed_Math_Up,
+        c_.Cb_Znak_Math[1],
+        c_.Cb_Znak_Math[2],
+        objectOne.microphonePrevious,
+        objectOne.microphoneNext,
+        c_.Cb_Show_SPDIF,
+        objectOne.cbClapsOnly,
+        objectOne.tbTrig,
+        objectOne.tbMixerVol,
+        c_.Sb_HotKey_Up,
+        c_.Sb_HotKey_Down,
+        c_.Cb_Screen_Res[1],
+        c_.Cb_Screen_Res[2],
+        c_.Cb_Show_Points,
+        c_.Cb_Show_Otvet_Mode,
+        c_.Cb_Large_Text,
+        c_.Sb_Lang_Up,
+        c_.Sb_Lang_Down,
+        c_.Sb_Start,
+    };
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
     }
 }
 

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Numbrook developers
 
-// The children in the settings window: who plays next, and adding, changing and removing a
-// child. Each child keeps their own quiz settings in the results store; the settings key
-// always holds the values of the child chosen last, so a family with one child meets the
-// panel as it always was (the chooser appears from the second child on).
-#include "MainWindow.h"
+#include "ChildrenPanel.h"
 
 #include "ChildDialog.h"
+#include "MainControls.h"
+#include "PanelButton.h"
 #include "QuestionDisplay.h"
 #include "QuizSession.h"
 #include "SettingsKey.h"
@@ -20,6 +18,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace numbrook {
 
@@ -53,21 +53,25 @@ private:
 
 } // namespace
 
-void MainWindow::buildChildControls() {
-    childPicture_ = new QLabel(this);
-    childPicture_->setObjectName(QStringLiteral("Img_Child"));
-    childPicture_->setGeometry(256, 252, 28, 28);
-    addChildButton_ = checkButton(QStringLiteral("Sb_Child_Add"), this);
-    addChildButton_->setGeometry(40, 290, 136, 24);
-    changeChildButton_ = checkButton(QStringLiteral("Sb_Child_Change"), this);
-    changeChildButton_->setGeometry(182, 290, 90, 24);
-    removeChildButton_ = checkButton(QStringLiteral("Sb_Child_Remove"), this);
-    removeChildButton_->setGeometry(278, 290, 90, 24);
+ChildrenPanel::ChildrenPanel(const MainControls &controls, QuizSession &session,
+                             const StringTable &strings, QuestionDisplay &display, QWidget &window)
+    : QObject(&window), c_(controls), session_(session), strings_(strings), display_(display),
+      window_(window) {
+    picture_ = new QLabel(&window);
+    picture_->setObjectName(QStringLiteral("Img_Child"));
+    picture_->setGeometry(256, 252, 28, 28);
+    addButton_ = panelButton(QStringLiteral("Sb_Child_Add"), &window);
+    addButton_->setGeometry(40, 290, 136, 24);
+    changeButton_ = panelButton(QStringLiteral("Sb_Child_Change"), &window);
+    changeButton_->setGeometry(182, 290, 90, 24);
+    removeButton_ = panelButton(QStringLiteral("Sb_Child_Remove"), &window);
+    removeButton_->setGeometry(278, 290, 90, 24);
     session_.ChildId = SettingsKey().readInteger(kChildValue).value_or(1);
     showChildren();
+    connectControls();
 }
 
-void MainWindow::connectChildren() {
+void ChildrenPanel::connectControls() {
     const auto step = [this](int by) {
         const qsizetype count = children_.size();
         for (qsizetype i = 0; i < count; ++i) {
@@ -79,89 +83,83 @@ void MainWindow::connectChildren() {
     };
     connect(c_.Sb_Child_Down, &PictureButton::clicked, this, [step] { step(-1); });
     connect(c_.Sb_Child_Up, &PictureButton::clicked, this, [step] { step(1); });
-    connect(addChildButton_, &QPushButton::clicked, this, &MainWindow::addChildClick);
-    connect(changeChildButton_, &QPushButton::clicked, this, &MainWindow::changeChildClick);
-    connect(removeChildButton_, &QPushButton::clicked, this, &MainWindow::removeChildClick);
+    connect(addButton_, &QPushButton::clicked, this, &ChildrenPanel::addChild);
+    connect(changeButton_, &QPushButton::clicked, this, &ChildrenPanel::changeChild);
+    connect(removeButton_, &QPushButton::clicked, this, &ChildrenPanel::removeChild);
 }
 
-void MainWindow::setChildStore(ResultsStore &store) {
-    childStore_ = &store;
+void ChildrenPanel::setStore(ResultsStore &store) {
+    store_ = &store;
     // After the first paint: opening the database is no part of the start-up.
-    new AfterFirstPaint(this, [this] { loadChildren(); });
+    new AfterFirstPaint(&window_, [this] { loadChildren(); });
 }
 
-void MainWindow::loadChildren() {
-    if (!childStore_) {
+void ChildrenPanel::loadChildren() {
+    if (!store_) {
         return;
     }
-    children_ = childStore_->children();
+    children_ = store_->children();
     const bool known =
         std::any_of(children_.cbegin(), children_.cend(),
                     [this](const ChildProfile &c) { return c.id == session_.ChildId; });
     if (!known && !children_.isEmpty()) {
         // The child last chosen was removed meanwhile: the panel's values go to the first.
         session_.ChildId = children_.first().id;
-        saveChildChoice();
+        saveChoice();
     }
     showChildren();
-    showLastQuizOfChild();
+    showLastQuiz();
 }
 
-void MainWindow::showLastQuizOfChild() {
-    const QList<QuizSummary> last = childStore_->recentQuizzes(1, 0, session_.ChildId);
-    if (last.isEmpty()) {
-        lastQuiz_.reset();
-        c_.Lbl_LastQuiz->hide();
-    } else {
-        setLastQuiz(last.first());
-    }
+void ChildrenPanel::showLastQuiz() {
+    const QList<QuizSummary> last = store_->recentQuizzes(1, 0, session_.ChildId);
+    Q_EMIT lastQuizRead(last.isEmpty() ? std::nullopt : std::optional(last.first()));
 }
 
-void MainWindow::prepareChildQuiz() {
+void ChildrenPanel::prepareQuiz() {
     const QuizSettings &settings = session_.settings;
-    if (childStore_ && settings.Practice_Math != 0 && settings.Diff_Math == 1) {
-        session_.generator.practiceProgress = childStore_->factProgress(session_.ChildId);
+    if (store_ && settings.Practice_Math != 0 && settings.Diff_Math == 1) {
+        session_.generator.practiceProgress = store_->factProgress(session_.ChildId);
     }
 }
 
-QString MainWindow::childName(const ChildProfile &child) const {
+QString ChildrenPanel::childName(const ChildProfile &child) const {
     return child.name.isEmpty() ? strings_[UiKey::FirstChildName] : child.name;
 }
 
-void MainWindow::chooseChild(qint64 id) {
-    if (!childStore_ || id == session_.ChildId) {
+void ChildrenPanel::chooseChild(qint64 id) {
+    if (!store_ || id == session_.ChildId) {
         return;
     }
     QuizSettings &settings = session_.settings;
-    childStore_->setChildSettings(session_.ChildId, settings.childValues());
+    store_->setChildSettings(session_.ChildId, settings.childValues());
     session_.ChildId = id;
     // A child without settings of their own yet starts from the values on the panel.
-    if (const std::optional<QString> values = childStore_->childSettings(id)) {
+    if (const std::optional<QString> values = store_->childSettings(id)) {
         settings.setChildValues(*values);
     }
     settings.SaveQuizSettings();
-    saveChildChoice();
-    UpdateSettingsView();
-    ShowSpeed();
+    saveChoice();
+    Q_EMIT settingsChosen();
     showChildren();
-    showLastQuizOfChild();
+    showLastQuiz();
 }
 
-void MainWindow::saveChildChoice() const {
+void ChildrenPanel::saveChoice() const {
     SettingsKey key;
     key.writeInteger(kChildValue, qint32(session_.ChildId));
     key.close();
 }
 
-void MainWindow::showChildren() {
+void ChildrenPanel::showChildren() {
     const bool chooser = children_.size() >= 2;
     for (QWidget *control : std::initializer_list<QWidget *>{
              c_.Lbl_Title_Child, c_.Sb_Child_Down, c_.Img_Child_Fon, c_.Edit_Child, c_.Sb_Child_Up,
-             childPicture_, changeChildButton_, removeChildButton_}) {
+             picture_, changeButton_, removeButton_}) {
         control->setVisible(chooser);
     }
     // The store could not be read: nobody to add a child to.
-    addChildButton_->setVisible(!children_.isEmpty());
+    addButton_->setVisible(!children_.isEmpty());
     ChildProfile current;
     for (const ChildProfile &child : children_) {
         if (child.id == session_.ChildId) {
@@ -169,7 +167,7 @@ void MainWindow::showChildren() {
         }
     }
     c_.Edit_Child->setText(chooser ? childName(current) : QString());
-    childPicture_->setPixmap(ChildPicture(current.picture, 28));
+    picture_->setPixmap(ChildPicture(current.picture, 28));
     // The board greets the child by name once there is more than one.
     const QString title = strings_[UiKey::QuestionTitle];
     if (title.isEmpty()) {
@@ -182,38 +180,35 @@ void MainWindow::showChildren() {
                                     : QStringLiteral("Numbrook"));
 }
 
-void MainWindow::applyChildTexts() {
+void ChildrenPanel::applyTexts() {
     const StringTable &s = strings_;
-    addChildButton_->setText(s[UiKey::AddChildCaption]);
-    changeChildButton_->setText(s[UiKey::ChangeChildCaption]);
-    removeChildButton_->setText(s[UiKey::RemoveChildCaption]);
+    addButton_->setText(s[UiKey::AddChildCaption]);
+    changeButton_->setText(s[UiKey::ChangeChildCaption]);
+    removeButton_->setText(s[UiKey::RemoveChildCaption]);
     display_.setDivisionSign(s[UiKey::DivisionSign]);
-    ShowFluencyTime();
     showChildren();
 }
 
-void MainWindow::addChildClick() {
-    if (!childStore_) {
+void ChildrenPanel::addChild() {
+    if (!store_) {
         return;
     }
     qint64 added = 0;
     ChildDialog dialog(
         strings_, strings_[UiKey::AddChildTitle], ChildProfile{},
-        [&](const QString &name, int picture) {
-            return childStore_->addChild(name, picture, &added);
-        },
-        this);
+        [&](const QString &name, int picture) { return store_->addChild(name, picture, &added); },
+        &window_);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     // The new child starts with the values on the panel.
-    childStore_->setChildSettings(added, session_.settings.childValues());
-    children_ = childStore_->children();
+    store_->setChildSettings(added, session_.settings.childValues());
+    children_ = store_->children();
     chooseChild(added);
 }
 
-void MainWindow::changeChildClick() {
-    if (!childStore_) {
+void ChildrenPanel::changeChild() {
+    if (!store_) {
         return;
     }
     const qint64 id = session_.ChildId;
@@ -223,18 +218,16 @@ void MainWindow::changeChildClick() {
     }
     ChildDialog dialog(
         strings_, strings_[UiKey::ChangeChildTitle], current,
-        [&](const QString &name, int picture) {
-            return childStore_->changeChild(id, name, picture);
-        },
-        this);
+        [&](const QString &name, int picture) { return store_->changeChild(id, name, picture); },
+        &window_);
     if (dialog.exec() == QDialog::Accepted) {
-        children_ = childStore_->children();
+        children_ = store_->children();
         showChildren();
     }
 }
 
-void MainWindow::removeChildClick() {
-    if (!childStore_ || children_.size() < 2) {
+void ChildrenPanel::removeChild() {
+    if (!store_ || children_.size() < 2) {
         return;
     }
     const qint64 id = session_.ChildId;
@@ -243,7 +236,8 @@ void MainWindow::removeChildClick() {
         name = child.id == id ? childName(child) : name;
     }
     QMessageBox ask(QMessageBox::Warning, strings_[UiKey::RemoveChildTitle],
-                    strings_[UiKey::RemoveChildQuestion].arg(name), QMessageBox::NoButton, this);
+                    strings_[UiKey::RemoveChildQuestion].arg(name), QMessageBox::NoButton,
+                    &window_);
     ask.setObjectName(QStringLiteral("RemoveChildQuestion"));
     ask.setTextFormat(Qt::PlainText);
     QPushButton *remove =
@@ -259,8 +253,8 @@ void MainWindow::removeChildClick() {
         next = next == 0 && child.id != id ? child.id : next;
     }
     chooseChild(next);
-    if (childStore_->removeChild(id)) {
-        children_ = childStore_->children();
+    if (store_->removeChild(id)) {
+        children_ = store_->children();
     }
     showChildren();
 }

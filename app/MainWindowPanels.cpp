@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Numbrook developers
+
+// The panels the main window is made of, built in the order their controls stack and take the
+// keyboard, and the interface language applied to them and to the program's other windows.
+#include "MainWindow.h"
+
+#include "BitmapLists.h"
+#include "InterfaceLanguages.h"
+#include "MainWindowTexts.h"
+#include "SoundObjectTable.h"
+#include "StringTable.h"
+
+namespace numbrook {
+
+void MainWindow::buildLayout() {
+    layout_.buildPanel();
+    c_.Indicator_Play->setStyleSheet(indicatorStyle(false));
+    buildResultsControls();
+    children_ = new ChildrenPanel(c_, session_, strings_, display_, *this);
+    layout_.buildObjectPages();
+    const HiddenControls hidden = layout_.buildHiddenControls();
+    Memo1 = hidden.Memo1;
+    cbPorog1 = hidden.cbPorog1;
+    cbHotKey1 = hidden.cbHotKey1;
+}
+
+void MainWindow::connectPanels() {
+    microphoneCheck_->connectObjects(sound_, *SoundObjectTable_);
+    connect(children_, &ChildrenPanel::settingsChosen, this, [this] {
+        UpdateSettingsView();
+        ShowSpeed();
+    });
+    // A child's last quiz, or none, on the line under the system settings.
+    connect(children_, &ChildrenPanel::lastQuizRead, this,
+            [this](const std::optional<QuizSummary> &quiz) {
+                if (quiz) {
+                    setLastQuiz(*quiz);
+                } else {
+                    lastQuiz_.reset();
+                    c_.Lbl_LastQuiz->hide();
+                }
+            });
+}
+
+void MainWindow::ApplyLanguage() {
+    // Qt's own texts (message box buttons, the file dialog) and every tr() follow too.
+    if (IsInterfaceLanguage(strings_.LanguageIndex))
+        InstallInterfaceLanguage(strings_.LanguageIndex);
+    strings_.refill();
+    const MainWindowTexts texts(*this, c_, strings_);
+    texts.applyPanelTexts();
+    texts.applyOtherWindowsTexts(*TrayIcon_, display_);
+    applyResultsTexts();
+    ShowFluencyTime();
+    children_->applyTexts();
+    texts.applyAccessibleNames(cbPorog1, cbHotKey1, Memo1);
+    nameIndicator(c_.Indicator_Play->styleSheet() == indicatorStyle(true)); // as it shows now
+    texts.fitCaptions();
+}
+
+} // namespace numbrook
