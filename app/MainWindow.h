@@ -8,6 +8,7 @@
 #include "ResultsStore.h"
 #include "SkinWidgets.h"
 #include "SoundObjectPanel.h"
+#include "SystemSettings.h"
 #include "WindowDrag.h"
 
 #include <QElapsedTimer>
@@ -146,14 +147,13 @@ public:
     ~MainWindow() override;
     Q_DISABLE_COPY_MOVE(MainWindow)
 
-    // System settings.
-    qint32 HintShow = 0;
-    qint32 MinFormShow = 0;
-    qint32 AutoRun = 0;
-    qint32 Show_SPDIF = 0;
-    qint32 Cnt_HotKey = 0;
-    bool SplashShown = false;
-    bool FirstActivationPending = true;
+    // The system options, read at creation and written at destruction.
+    const SystemSettings &systemSettings() const { return system_; }
+    // Chooses the answer key as the chooser's arrows do, without showing it.
+    void setHotkeyChoice(qint32 choice) { system_.Cnt_HotKey = choice; }
+    // Whether the splash has run; the main window's first show runs it otherwise.
+    bool splashShown() const { return SplashShown; }
+    void setSplashShown(bool shown) { SplashShown = shown; }
 
     // Handlers.
     void FormShow();
@@ -174,15 +174,14 @@ public:
     void switchLanguage(qint32 languageIndex);
 
     // Hidden: they show the answer channel's clap and hotkey flags.
-    QCheckBox *cbPorog1 = nullptr;
-    QCheckBox *cbHotKey1 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
-    QTimer *Timer_Work = nullptr;
+    QCheckBox *cbPorog1() const { return cbPorog1_; }
+    QCheckBox *cbHotKey1() const { return cbHotKey1_; }
+    // The sound objects' log, below the visible area.
+    QPlainTextEdit *Memo1() const { return Memo1_; }
+    QTimer *Timer_Work() const { return Timer_Work_; }
     // The timer that counts the running capture and playback threads once a second.
-    QTimer *fmThreadCount = nullptr;
-    ObjectLog objectLog;
-    // Declared after the log it writes to, so that it goes first.
-    std::unique_ptr<SoundObjectTable> SoundObjectTable_;
+    QTimer *fmThreadCount() const { return fmThreadCount_; }
+    SoundObjectTable &soundObjects() const { return *objects_; }
     TrayIcon *trayIcon() const { return TrayIcon_; }
     GlobalHotkeys *hotkeys() const { return hotkeys_; }
 
@@ -245,8 +244,6 @@ private:
     void connectSoundObjects();
     void FormCreate();
     void FormDestroy();
-    void loadSystemSettings();
-    void saveSystemSettings();
     void updateHover(const QPoint &cursor);
     void showAnswerLamps();
     void applyOptionTexts();
@@ -291,6 +288,17 @@ private:
     void prepareChildQuiz();
     void showLastQuizOfChild();
 
+    SystemSettings system_;
+    bool SplashShown = false;
+    bool FirstActivationPending = true;
+    QCheckBox *cbPorog1_ = nullptr;
+    QCheckBox *cbHotKey1_ = nullptr;
+    QPlainTextEdit *Memo1_ = nullptr;
+    QTimer *Timer_Work_ = nullptr;
+    QTimer *fmThreadCount_ = nullptr;
+    ObjectLog objectLog_;
+    // Declared after the log it writes to, so that it goes first.
+    std::unique_ptr<SoundObjectTable> objects_;
     MainControls c_;
     ToolTipSwitch toolTips_;
     WindowDrag drag_;

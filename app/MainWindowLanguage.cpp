@@ -207,8 +207,8 @@ void MainWindow::applyAccessibleNames() {
         {c_.Img_Porog1, UiKey::MicrophoneLampName},
         {c_.Img_HotKey, UiKey::AnswerKeyLampName},
         // The hidden boxes that carry the two answers.
-        {cbPorog1, UiKey::MicrophoneLampName},
-        {cbHotKey1, UiKey::AnswerKeyLampName},
+        {cbPorog1_, UiKey::MicrophoneLampName},
+        {cbHotKey1_, UiKey::AnswerKeyLampName},
         {objectOne.tbTrig, UiKey::ThresholdName},
         {objectOne.tbMixerVol, UiKey::MicrophoneVolumeName},
         {objectOne.pbSig, UiKey::MicrophoneLevelName},
@@ -258,7 +258,7 @@ void MainWindow::applyAccessibleNames() {
             }
         }
     }
-    name(Memo1, s[UiKey::SoundLogName]);
+    name(Memo1_, s[UiKey::SoundLogName]);
     // The pictures behind the read-only fields carry the field's name.
     for (QLineEdit *field : {c_.Edit_Speed_Math, c_.Edit_HotKey, c_.Edit_Lang, objectOne.edMic,
                              c_.Edit_Fluency_Time, c_.Edit_Child}) {

@@ -487,17 +487,17 @@ void MainWindow::buildObjectPages() {
 }
 
 void MainWindow::buildHiddenControls() {
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setGeometry(16, 1150, 774, 200);
-    Memo1->setPlainText(QStringLiteral("Memo1"));
+    Memo1_ = new QPlainTextEdit(this);
+    Memo1_->setObjectName(QStringLiteral("Memo1"));
+    Memo1_->setReadOnly(true);
+    Memo1_->setGeometry(16, 1150, 774, 200);
+    Memo1_->setPlainText(QStringLiteral("Memo1"));
 
-    cbPorog1 = new QCheckBox(QStringLiteral("Хлоп"), this);
-    cbPorog1->setObjectName(QStringLiteral("cbPorog1"));
-    cbHotKey1 = new QCheckBox(QStringLiteral("Клац"), this);
-    cbHotKey1->setObjectName(QStringLiteral("cbHotKey1"));
-    for (QCheckBox *box : {cbPorog1, cbHotKey1}) {
+    cbPorog1_ = new QCheckBox(QStringLiteral("Хлоп"), this);
+    cbPorog1_->setObjectName(QStringLiteral("cbPorog1"));
+    cbHotKey1_ = new QCheckBox(QStringLiteral("Клац"), this);
+    cbHotKey1_->setObjectName(QStringLiteral("cbHotKey1"));
+    for (QCheckBox *box : {cbPorog1_, cbHotKey1_}) {
         box->setGeometry(600, 600, 80, 20);
         box->hide();
     }

@@ -67,7 +67,7 @@ void MainWindow::connectMicrophoneCheck() {
     // The same reports that drive object 1's level bar.
     connect(&sound_.captureReports, &CaptureReports::levelReport, this,
             [this](int deviceId, int level) {
-                if (micCheck_.isRunning() && deviceId == SoundObjectTable_->object(1).InDeviceID) {
+                if (micCheck_.isRunning() && deviceId == objects_->object(1).InDeviceID) {
                     micCheck_.addLevel(micClock_.elapsed(), level);
                 }
             });
@@ -91,7 +91,7 @@ void MainWindow::finishMicrophoneCheck() {
     if (TrackBar *threshold = c_.objects[1].tbTrig) {
         setting.threshold = threshold->value();
     }
-    setting.onlyClaps = SoundObjectTable_->clapsOnly(1);
+    setting.onlyClaps = objects_->clapsOnly(1);
     micResult_ = micCheck_.finish(setting);
     showMicrophoneCheckTexts();
 }
@@ -101,7 +101,7 @@ void MainWindow::applyMicrophoneCheck() {
         return;
     }
     // Through the bar, so that the capture and the ini at exit take it as a moved bar.
-    SoundObjectTable_->setClapsOnly(1, micResult_->onlyClaps);
+    objects_->setClapsOnly(1, micResult_->onlyClaps);
     if (TrackBar *threshold = c_.objects[1].tbTrig) {
         threshold->setValue(micResult_->threshold);
     }

@@ -115,18 +115,18 @@ void MainWindow::followVisibility() {
             startObjectOneCapture();
         } else if (sound_.captures.running(1)) {
             // Stopping also empties the level bar and ends the signalling.
-            SoundObjectTable_->btStopMic1Click(1);
+            objects_->btStopMic1Click(1);
         }
     }
     if (!onScreen) {
         answers_.windowsHidden();
     }
-    runWhile(Timer_Work, onScreen);
-    if (settingsShown && !fmThreadCount->isActive()) {
+    runWhile(Timer_Work_, onScreen);
+    if (settingsShown && !fmThreadCount_->isActive()) {
         // The counters show what they would have shown had the timer never stopped.
         fmThreadCountTimer();
     }
-    runWhile(fmThreadCount, settingsShown);
+    runWhile(fmThreadCount_, settingsShown);
 }
 
 void MainWindow::buildHotkeyFocusNote() {

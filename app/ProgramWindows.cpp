@@ -18,42 +18,42 @@ StringTable loadedStrings() {
 } // namespace
 
 ProgramWindows::ProgramWindows(SoundEngine &sound)
-    : strings(loadedStrings()), display(session, answers, pictures),
-      main(sound, session, answers, strings, pictures, display, splash),
-      recorder(results, session, answers, display, &main) {
-    QObject::connect(&main, &MainWindow::resultsRequested, &main, [this] { showResults(); });
-    QObject::connect(&main, &MainWindow::helpRequested, &main,
-                     [this] { help.showHelp(strings.LanguageIndex); });
-    QObject::connect(&main, &MainWindow::languageApplied, &main, [this](int language) {
+    : strings_(loadedStrings()), display_(session_, answers_, pictures_),
+      main_(sound, session_, answers_, strings_, pictures_, display_, splash_),
+      recorder_(results_, session_, answers_, display_, &main_) {
+    QObject::connect(&main_, &MainWindow::resultsRequested, &main_, [this] { showResults(); });
+    QObject::connect(&main_, &MainWindow::helpRequested, &main_,
+                     [this] { help_.showHelp(strings_.LanguageIndex); });
+    QObject::connect(&main_, &MainWindow::languageApplied, &main_, [this](int language) {
         if (resultsWindow_) {
             resultsWindow_->setLanguage(language);
         }
-        if (help.isVisible()) {
-            help.showHelp(language);
+        if (help_.isVisible()) {
+            help_.showHelp(language);
         }
     });
-    QObject::connect(&recorder, &QuizRecorder::quizEnded, &main, [this] { quizEnded(); });
-    main.setChildStore(results);
+    QObject::connect(&recorder_, &QuizRecorder::quizEnded, &main_, [this] { quizEnded(); });
+    main_.setChildStore(results_);
 }
 
 ProgramWindows::~ProgramWindows() {
-    strings.SaveLanguage();
+    strings_.SaveLanguage();
 }
 
 void ProgramWindows::showResults() {
-    const int fluencyMs = session.settings.Fluency_Time * 1000;
+    const int fluencyMs = session_.settings.Fluency_Time * 1000;
     if (!resultsWindow_) {
-        resultsWindow_ = std::make_unique<ResultsWindow>(results, strings.LanguageIndex, nullptr,
-                                                         session.ChildId, fluencyMs);
+        resultsWindow_ = std::make_unique<ResultsWindow>(results_, strings_.LanguageIndex, nullptr,
+                                                         session_.ChildId, fluencyMs);
         resultsWindow_->setObjectName(QStringLiteral("fmResults"));
     } else if (!resultsWindow_->isVisible()) {
         // The child who plays next, unless the parent is looking at another one already.
-        resultsWindow_->setChild(session.ChildId, fluencyMs);
+        resultsWindow_->setChild(session_.ChildId, fluencyMs);
     } else {
         resultsWindow_->reload();
     }
     if (!resultsWindow_->isVisible()) {
-        resultsWindow_->placeBesideWindow(main);
+        resultsWindow_->placeBesideWindow(main_);
     }
     resultsWindow_->show();
     resultsWindow_->raise();
@@ -61,9 +61,9 @@ void ProgramWindows::showResults() {
 }
 
 void ProgramWindows::quizEnded() {
-    const QList<QuizSummary> last = results.recentQuizzes(1);
+    const QList<QuizSummary> last = results_.recentQuizzes(1);
     if (!last.isEmpty()) {
-        main.setLastQuiz(last.first());
+        main_.setLastQuiz(last.first());
     }
     if (resultsWindow_ && resultsWindow_->isVisible()) {
         resultsWindow_->reload();
@@ -71,12 +71,12 @@ void ProgramWindows::quizEnded() {
 }
 
 void ProgramWindows::bringForward() {
-    if (main.quizRunning()) {
-        display.raise();
-        display.activateWindow();
+    if (main_.quizRunning()) {
+        display_.raise();
+        display_.activateWindow();
         return;
     }
-    main.TrayIconDblClick();
+    main_.TrayIconDblClick();
 }
 
 } // namespace numbrook

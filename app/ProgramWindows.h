@@ -42,22 +42,44 @@ public:
     // The results window once it was opened; null before.
     ResultsWindow *resultsWindow() const { return resultsWindow_.get(); }
 
-    QuizSession session;
-    AnswerChannel answers;
-    StringTable strings;
-    PictureLists pictures;
-    HelpWindow help;
-    QuestionDisplay display;
-    SplashWindow splash;
-    MainWindow main;
-    // The record of the quizzes (the file in the user's data folder, opened at first use) and
-    // what writes into it. Destroyed before the main window, the recorder marks a quiz still
-    // running then as not ended normally.
-    ResultsStore results;
-    QuizRecorder recorder;
+    // The state and the windows, in the order they are built.
+    QuizSession &session() { return session_; }
+    const QuizSession &session() const { return session_; }
+    AnswerChannel &answers() { return answers_; }
+    const AnswerChannel &answers() const { return answers_; }
+    StringTable &strings() { return strings_; }
+    const StringTable &strings() const { return strings_; }
+    PictureLists &pictures() { return pictures_; }
+    const PictureLists &pictures() const { return pictures_; }
+    HelpWindow &help() { return help_; }
+    const HelpWindow &help() const { return help_; }
+    QuestionDisplay &display() { return display_; }
+    const QuestionDisplay &display() const { return display_; }
+    SplashWindow &splash() { return splash_; }
+    const SplashWindow &splash() const { return splash_; }
+    MainWindow &main() { return main_; }
+    const MainWindow &main() const { return main_; }
+    ResultsStore &results() { return results_; }
+    const ResultsStore &results() const { return results_; }
+    QuizRecorder &recorder() { return recorder_; }
+    const QuizRecorder &recorder() const { return recorder_; }
 
 private:
     void quizEnded();
+
+    QuizSession session_;
+    AnswerChannel answers_;
+    StringTable strings_;
+    PictureLists pictures_;
+    HelpWindow help_;
+    QuestionDisplay display_;
+    SplashWindow splash_;
+    MainWindow main_;
+    // The record of the quizzes (the file in the user's data folder, opened at first use) and
+    // what writes into it. Destroyed before the main window, the recorder marks a quiz still
+    // running then as not ended normally.
+    ResultsStore results_;
+    QuizRecorder recorder_;
 
     std::unique_ptr<ResultsWindow> resultsWindow_;
 };

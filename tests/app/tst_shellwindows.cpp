@@ -49,12 +49,12 @@ QString hintOf(const QWidget &window, const char *name) {
 // The program with its interface language switched to `language`.
 struct LanguageProgram : Program {
     explicit LanguageProgram(qint32 language) {
-        strings.LanguageIndex = language;
-        main.ApplyLanguage();
+        strings().LanguageIndex = language;
+        main().ApplyLanguage();
     }
-    QString text(const char *name) const { return textOf(main, name); }
-    QString hint(const char *name) const { return hintOf(main, name); }
-    QString displayText(const char *name) const { return textOf(display, name); }
+    QString text(const char *name) const { return textOf(main(), name); }
+    QString hint(const char *name) const { return hintOf(main(), name); }
+    QString displayText(const char *name) const { return textOf(display(), name); }
 };
 
 } // namespace
@@ -231,7 +231,7 @@ void ShellWindowsTest::applyLanguage_fillsNamedControls() {
     QCOMPARE(controls.text("Lbl_1_Znak_Math"), QStringLiteral("+ -"));
     QCOMPARE(controls.text("Lbl_9_Znak_Math"), QStringLiteral("sin cos"));
     QCOMPARE(controls.hint("Sb_Close"), UiText(UiKey::ExitCaption, language));
-    QCOMPARE(controls.strings[UiKey::QuestionTitle], UiText(UiKey::QuestionTitle, language));
+    QCOMPARE(controls.strings()[UiKey::QuestionTitle], UiText(UiKey::QuestionTitle, language));
 }
 
 void ShellWindowsTest::applyLanguage_unknownIndexLeavesCaptionsEmptyUntilSwitch() {
@@ -240,24 +240,24 @@ void ShellWindowsTest::applyLanguage_unknownIndexLeavesCaptionsEmptyUntilSwitch(
     QCOMPARE(controls.text("Edit_Lang"), QString());
     QCOMPARE(controls.text("Lbl_Title_1"), QString());
     QCOMPARE(controls.displayText("Lbl1"), QString());
-    QVERIFY(controls.strings[UiKey::QuestionTitle].isEmpty());
+    QVERIFY(controls.strings()[UiKey::QuestionTitle].isEmpty());
 
-    controls.main.switchLanguage(LanguageEnglish);
+    controls.main().switchLanguage(LanguageEnglish);
     QCOMPARE(controls.text("Lbl_Title_1"), QStringLiteral("Questions settings"));
     QCOMPARE(controls.displayText("Lbl1"), QStringLiteral("Total:"));
 }
 
 void ShellWindowsTest::applyLanguage_trayItemsFollowLanguageExceptFixedOnes() {
     LanguageProgram program(LanguageRussian);
-    TrayIcon &tray = *program.main.trayIcon();
+    TrayIcon &tray = *program.main().trayIcon();
     QCOMPARE(tray.toolTip(), QStringLiteral("Numbrook"));
     QCOMPARE(tray.item(3)->text(), QStringLiteral("Перейти на наш сайт"));
     QCOMPARE(tray.item(4)->text(), QStringLiteral("Посетить страницу программы"));
     QCOMPARE(tray.item(5)->text(), QStringLiteral("Выйти из программы"));
     QCOMPARE(tray.item(5)->toolTip(), QStringLiteral("Выйти из программы"));
 
-    program.strings.LanguageIndex = LanguageEnglish;
-    program.main.ApplyLanguage();
+    program.strings().LanguageIndex = LanguageEnglish;
+    program.main().ApplyLanguage();
     QCOMPARE(tray.item(3)->text(), QStringLiteral("Go to our website"));
     QCOMPARE(tray.item(5)->text(), QStringLiteral("Exit the program"));
     QCOMPARE(tray.item(1)->text(), QStringLiteral("Интерфейс: Русский"));
@@ -352,15 +352,15 @@ void ShellWindowsTest::language_loadedAtStartAndSavedAtEnd() {
     }
     {
         Program program;
-        QCOMPARE(program.strings.LanguageIndex, loaded);
+        QCOMPARE(program.strings().LanguageIndex, loaded);
         // Every caption and the language field are filled.
-        program.main.ApplyLanguage();
-        QCOMPARE(program.main.findChild<QLineEdit *>(QStringLiteral("Edit_Lang"))->text(),
+        program.main().ApplyLanguage();
+        QCOMPARE(program.main().findChild<QLineEdit *>(QStringLiteral("Edit_Lang"))->text(),
                  UiText(UiKey::LanguageName, loaded));
         // A switch saves at once.
-        program.main.switchLanguage(LanguageRussian);
+        program.main().switchLanguage(LanguageRussian);
         QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(1));
-        program.strings.LanguageIndex = LanguageEnglish;
+        program.strings().LanguageIndex = LanguageEnglish;
     }
     // The end of the program saves once more.
     QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(0));
@@ -523,20 +523,20 @@ void ShellWindowsTest::helpButton_showsTheTextInAWindowOfItsOwn() {
         QDir::setCurrent(before);
     });
     LanguageProgram program(language);
-    testing::button(program.main, QStringLiteral("Sb_Help"))->click();
-    QVERIFY(program.help.isVisible());
-    QCOMPARE(program.help.windowTitle(), title);
-    QCOMPARE(program.help.shownFile(), folder.filePath(HelpFileName(language)));
-    auto *text = program.help.findChild<QPlainTextEdit *>(QStringLiteral("helpText"));
+    testing::button(program.main(), QStringLiteral("Sb_Help"))->click();
+    QVERIFY(program.help().isVisible());
+    QCOMPARE(program.help().windowTitle(), title);
+    QCOMPARE(program.help().shownFile(), folder.filePath(HelpFileName(language)));
+    auto *text = program.help().findChild<QPlainTextEdit *>(QStringLiteral("helpText"));
     QVERIFY(text && text->isReadOnly());
     QCOMPARE(text->toPlainText().section(QLatin1Char('\n'), 0, 0), firstLine);
-    QCOMPARE(program.help.findChild<QPushButton *>(QStringLiteral("helpClose"))->text(), close);
+    QCOMPARE(program.help().findChild<QPushButton *>(QStringLiteral("helpClose"))->text(), close);
     // Missing texts are said so in the window, not only in the log.
     QDir::setCurrent(before);
     QFile::remove(folder.filePath(HelpFileName(language)));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not found in")));
-    testing::button(program.main, QStringLiteral("Sb_Help"))->click();
-    QVERIFY(program.help.shownFile().isEmpty());
+    testing::button(program.main(), QStringLiteral("Sb_Help"))->click();
+    QVERIFY(program.help().shownFile().isEmpty());
     QVERIFY(text->toPlainText().contains(HelpFileName(language)));
 }
 
