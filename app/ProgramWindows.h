@@ -44,25 +44,18 @@ public:
 
     // The state and the windows, in the order they are built.
     QuizSession &session() { return session_; }
-    const QuizSession &session() const { return session_; }
     AnswerChannel &answers() { return answers_; }
-    const AnswerChannel &answers() const { return answers_; }
     StringTable &strings() { return strings_; }
     const StringTable &strings() const { return strings_; }
     PictureLists &pictures() { return pictures_; }
-    const PictureLists &pictures() const { return pictures_; }
     HelpWindow &help() { return help_; }
-    const HelpWindow &help() const { return help_; }
     QuestionDisplay &display() { return display_; }
     const QuestionDisplay &display() const { return display_; }
     SplashWindow &splash() { return splash_; }
-    const SplashWindow &splash() const { return splash_; }
     MainWindow &main() { return main_; }
     const MainWindow &main() const { return main_; }
     ResultsStore &results() { return results_; }
-    const ResultsStore &results() const { return results_; }
     QuizRecorder &recorder() { return recorder_; }
-    const QuizRecorder &recorder() const { return recorder_; }
 
 private:
     void quizEnded();

@@ -7,32 +7,27 @@
 
 namespace numbrook {
 
-namespace {
-
-const QString kHintShow = QStringLiteral("HintShow");
-const QString kMinFormShow = QStringLiteral("MinFormShow");
-const QString kAutoRun = QStringLiteral("AutoRun");
-const QString kShowSpdif = QStringLiteral("Show_SPDIF");
-const QString kCntHotKey = QStringLiteral("Cnt_HotKey");
-
-} // namespace
+// The options by name, as the key keeps them.
+constexpr StoredField<SystemSettings> kFields[] = {
+    {"HintShow", StoredAs::Boolean, &SystemSettings::HintShow},
+    {"MinFormShow", StoredAs::Boolean, &SystemSettings::MinFormShow},
+    {"AutoRun", StoredAs::Boolean, &SystemSettings::AutoRun},
+    {"Show_SPDIF", StoredAs::Boolean, &SystemSettings::Show_SPDIF},
+    {"Cnt_HotKey", StoredAs::Integer, &SystemSettings::Cnt_HotKey},
+};
 
 void SystemSettings::LoadSystemSettings() {
     const SettingsKey key;
+    key.readFields(*this, kFields);
+    // Each start begins with tooltips on, in a window that stays up, without autostart.
     HintShow = 1;
     MinFormShow = 0;
     AutoRun = 0;
-    Show_SPDIF = key.readBoolean(kShowSpdif).value_or(false) ? 1 : 0;
-    Cnt_HotKey = key.readInteger(kCntHotKey).value_or(0);
 }
 
 void SystemSettings::SaveSystemSettings() const {
     SettingsKey key;
-    key.writeBoolean(kHintShow, HintShow != 0);
-    key.writeBoolean(kMinFormShow, MinFormShow != 0);
-    key.writeBoolean(kAutoRun, AutoRun != 0);
-    key.writeBoolean(kShowSpdif, Show_SPDIF != 0);
-    key.writeInteger(kCntHotKey, Cnt_HotKey);
+    key.writeFields(*this, kFields);
     key.close();
 }
 
