@@ -4,8 +4,8 @@
 #include "MainWindow.h"
 
 #include "AnswerChannel.h"
+#include "AnswerKeys.h"
 #include "BitmapLists.h"
-#include "GlobalHotkeys.h"
 #include "QuestionDisplay.h"
 #include "QuizSession.h"
 #include "SkinAccessibility.h"
@@ -74,8 +74,8 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
         itemPictures[std::size_t(i)] = MenuItemIcon(i + 1);
     }
     TrayIcon_ = new TrayIcon(icon, itemPictures, this);
-    hotkeys_ = new GlobalHotkeys(this);
-    buildHotkeyFocusNote();
+    answerKeys_ = new AnswerKeys(answers_, system_, *c_.Img_HotKey, *this);
+    c_.Lbl_HotKey_Focus = answerKeys_->focusNote();
     connectSoundObjects();
 
     fmThreadCount_ = new QTimer(this);
@@ -96,6 +96,10 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
 
 MainWindow::~MainWindow() {
     FormDestroy();
+}
+
+GlobalHotkeys *MainWindow::hotkeys() const {
+    return answerKeys_->hotkeys();
 }
 
 void MainWindow::connectSoundObjects() {
@@ -267,7 +271,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     if (splash_.isVisible()) {
         splash_.reject();
     }
-    hotkeys_->unregisterAll();
+    answerKeys_->releaseAnswerKeys();
     objects_->stopAllThreads();
     display_.close();
     TrayIcon_->hide();
@@ -337,12 +341,7 @@ void MainWindow::Timer_WorkTimer() {
 void MainWindow::showAnswerLamps() {
     c_.Img_Porog1->setPicture(answers_.clap() ? ButtonPicture::MicrophoneLampLit
                                               : ButtonPicture::LampOff);
-    if (!answers_.hotkey()) {
-        c_.Img_HotKey->setPicture(ButtonPicture::LampOff);
-        return;
-    }
-    c_.Img_HotKey->setPicture(ButtonPicture::KeyLampLit);
-    answers_.lampTick(display_.Timer_Vopros->isActive());
+    answerKeys_->showLamp(display_.Timer_Vopros->isActive());
 }
 
 QString MainWindow::indicatorStyle(bool playing) {

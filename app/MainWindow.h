@@ -31,6 +31,7 @@ class QTimer;
 namespace numbrook {
 
 class AnswerChannel;
+class AnswerKeys;
 class GlobalHotkeys;
 class QuestionDisplay;
 class QuizSession;
@@ -183,7 +184,7 @@ public:
     QTimer *fmThreadCount() const { return fmThreadCount_; }
     SoundObjectTable &soundObjects() const { return *objects_; }
     TrayIcon *trayIcon() const { return TrayIcon_; }
-    GlobalHotkeys *hotkeys() const { return hotkeys_; }
+    GlobalHotkeys *hotkeys() const;
 
     // The cursor position the work timer reads; the real one unless replaced (tests).
     void setCursorSource(std::function<QPoint()> source) { cursor_ = std::move(source); }
@@ -266,15 +267,12 @@ private:
     void showMicrophoneCheckTexts();
     // Starts object 1's microphone capture; does nothing while it runs.
     void startObjectOneCapture();
-    // Takes the answer keys for the whole desktop while a quiz runs.
-    void takeAnswerKeys();
     // Matches the microphone and the periodic timers to what is on screen: object 1 captures
     // and the work timer runs while this window or the question display is shown; the thread
     // counter runs while this window is shown. Runs after the show or hide has settled, so a
     // switch between the two windows never stops the capture.
     void followVisibility();
     void scheduleFollowVisibility();
-    void buildHotkeyFocusNote();
     void buildChildControls();
     void connectChildren();
     void loadChildren();
@@ -310,7 +308,7 @@ private:
     QuestionDisplay &display_;
     SplashWindow &splash_;
     TrayIcon *TrayIcon_ = nullptr;
-    GlobalHotkeys *hotkeys_ = nullptr;
+    AnswerKeys *answerKeys_ = nullptr;
     std::function<QPoint()> cursor_;
     std::optional<QuizSummary> lastQuiz_;
     MicrophoneCheck micCheck_;

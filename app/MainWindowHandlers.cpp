@@ -5,7 +5,7 @@
 // the tray and the system options.
 #include "MainWindow.h"
 
-#include "AnswerChannel.h"
+#include "AnswerKeys.h"
 #include "BitmapLists.h"
 #include "GlobalHotkeys.h"
 #include "QuestionDisplay.h"
@@ -104,7 +104,7 @@ void MainWindow::Sb_StartClick() {
     if (starting) {
         display_.show();
         display_.raise();
-        takeAnswerKeys();
+        answerKeys_->takeAnswerKeys();
         TrayIcon_->show();
         hide();
     } else {
@@ -127,9 +127,8 @@ void MainWindow::TrayIconDblClick() {
 }
 
 void MainWindow::HotkeyMessage(int id) {
-    const HotkeyOutcome outcome = HotkeyPressed(id, system_.Cnt_HotKey);
-    answers_.setHotkey(outcome.answerTicked);
-    if (outcome.closeDisplay) {
+    // Esc ends the quiz and brings the settings window back.
+    if (answerKeys_->press(id)) {
         display_.close();
         RestoreFromTray(this, TrayIcon_);
     }
@@ -298,7 +297,7 @@ void MainWindow::connectHandlers() {
     onClick(this, c_.Sb_Min, nullptr, [this] { Sb_MinClick(); });
     onClick(this, c_.Sb_Help, nullptr, [this] { Q_EMIT helpRequested(); });
     onClick(this, c_.Sb_Internet, nullptr, [this] { OpenHomePage(strings_.LanguageIndex); });
-    connect(hotkeys_, &GlobalHotkeys::hotkey, this, &MainWindow::HotkeyMessage);
+    connect(answerKeys_->hotkeys(), &GlobalHotkeys::hotkey, this, &MainWindow::HotkeyMessage);
 }
 
 } // namespace numbrook

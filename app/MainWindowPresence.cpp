@@ -7,16 +7,14 @@
 #include "MainWindow.h"
 
 #include "AnswerChannel.h"
-#include "GlobalHotkeys.h"
+#include "AnswerKeys.h"
 #include "QuestionDisplay.h"
-#include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "SoundObjectTable.h"
 #include "StringTable.h"
 
 #include <QKeyEvent>
 #include <QTimer>
-#include <algorithm>
 
 namespace numbrook {
 
@@ -36,13 +34,6 @@ bool MainWindow::quizRunning() const {
     return display_.isVisible();
 }
 
-void MainWindow::takeAnswerKeys() {
-    // A key another program holds stays absent; the grab logs it.
-    for (const HotkeyKey key : kProgramHotkeys) {
-        hotkeys_->registerHotkey(hotkeyId(key), key);
-    }
-}
-
 void MainWindow::hideEvent(QHideEvent *event) {
     // A minimised window stays on screen in the taskbar: only a real hide counts.
     if (!event->spontaneous()) {
@@ -55,7 +46,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == &display_ && !event->spontaneous()) {
         if (event->type() == QEvent::Hide) {
             // Every end of a quiz hides the question display: the keys go back at once.
-            hotkeys_->unregisterAll();
+            answerKeys_->releaseAnswerKeys();
             scheduleFollowVisibility();
         } else if (event->type() == QEvent::Show) {
             scheduleFollowVisibility();
@@ -67,25 +58,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
 void MainWindow::keyPressEvent(QKeyEvent *event) {
     // While the keys are not held for the desktop, Enter and Space pressed in this window still
     // answer and light the lamp.
-    const bool held =
-        std::any_of(std::begin(kProgramHotkeys), std::end(kProgramHotkeys),
-                    [this](HotkeyKey key) { return hotkeys_->isRegistered(hotkeyId(key)); });
-    if (!held && !event->isAutoRepeat() && event->modifiers() == Qt::NoModifier) {
-        switch (event->key()) {
-        case Qt::Key_Return:
-            HotkeyMessage(hotkeyId(HotkeyKey::Return));
-            return;
-        case Qt::Key_Space:
-            HotkeyMessage(hotkeyId(HotkeyKey::Space));
-            return;
-        default:
-            break;
-        }
-    }
-    // The keypad's Enter carries the keypad modifier.
-    if (!held && !event->isAutoRepeat() && event->key() == Qt::Key_Enter &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        HotkeyMessage(hotkeyId(HotkeyKey::Return));
+    if (const std::optional<HotkeyKey> key = answerKeys_->windowAnswerKey(*event)) {
+        HotkeyMessage(hotkeyId(*key));
         return;
     }
     QWidget::keyPressEvent(event);
@@ -127,21 +101,6 @@ void MainWindow::followVisibility() {
         fmThreadCountTimer();
     }
     runWhile(fmThreadCount_, settingsShown);
-}
-
-void MainWindow::buildHotkeyFocusNote() {
-    // Right of the answer lamp, level with the chooser, where the panel is empty.
-    auto *note = new SkinLabel(QString(), this);
-    note->setObjectName(QStringLiteral("Lbl_HotKey_Focus"));
-    note->setWordWrap(true);
-    note->setTextColor(Qt::white);
-    QFont font = note->font();
-    font.setPointSizeF(font.pointSizeF() * 0.85);
-    note->setFont(font);
-    note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    note->setGeometry(616, 306, 176, 60);
-    note->setVisible(!hotkeys_->isSystemWide());
-    c_.Lbl_HotKey_Focus = note;
 }
 
 } // namespace numbrook
