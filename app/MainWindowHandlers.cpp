@@ -135,7 +135,7 @@ void MainWindow::HotkeyMessage(int id) {
 }
 
 void MainWindow::switchLanguage(qint32 languageIndex) {
-    strings_.LanguageIndex = languageIndex;
+    strings_.setLanguageIndex(languageIndex);
     ApplyLanguage();
     strings_.SaveLanguage();
 }
@@ -230,9 +230,9 @@ void MainWindow::connectSystemOptions() {
     });
     // The upper arrow goes back through the languages, the lower one on.
     onClick(this, c_.Sb_Lang_Up, nullptr,
-            [this] { switchLanguage(SwitchedLanguage(strings_.LanguageIndex, -1)); });
+            [this] { switchLanguage(SwitchedLanguage(strings_.languageIndex(), -1)); });
     onClick(this, c_.Sb_Lang_Down, nullptr,
-            [this] { switchLanguage(SwitchedLanguage(strings_.LanguageIndex, 1)); });
+            [this] { switchLanguage(SwitchedLanguage(strings_.languageIndex(), 1)); });
     onClick(this, c_.Cb_HintShow, c_.Lbl_HintShow, [this] {
         system_.HintShow = ToggledOption(system_.HintShow);
         toolTips_.setEnabled(system_.HintShow == 1);
@@ -271,10 +271,10 @@ void MainWindow::connectTray() {
             switchLanguage(LanguageEnglish);
             break;
         case 3:
-            OpenHomePage(strings_.LanguageIndex);
+            OpenHomePage(strings_.languageIndex());
             break;
         case 4:
-            OpenProgramPage(strings_.LanguageIndex);
+            OpenProgramPage(strings_.languageIndex());
             break;
         case 6:
             Q_EMIT resultsRequested();
@@ -296,7 +296,7 @@ void MainWindow::connectHandlers() {
     onClick(this, c_.Sb_Close, nullptr, [this] { Sb_CloseClick(); });
     onClick(this, c_.Sb_Min, nullptr, [this] { Sb_MinClick(); });
     onClick(this, c_.Sb_Help, nullptr, [this] { Q_EMIT helpRequested(); });
-    onClick(this, c_.Sb_Internet, nullptr, [this] { OpenHomePage(strings_.LanguageIndex); });
+    onClick(this, c_.Sb_Internet, nullptr, [this] { OpenHomePage(strings_.languageIndex()); });
     connect(answerKeys_->hotkeys(), &GlobalHotkeys::hotkey, this, &MainWindow::HotkeyMessage);
 }
 

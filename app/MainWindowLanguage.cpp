@@ -42,8 +42,8 @@ void option(SkinLabel *label, QWidget *box, const QString &text, const QString &
 
 void MainWindow::ApplyLanguage() {
     // Qt's own texts (message box buttons, the file dialog) and every tr() follow too.
-    if (IsInterfaceLanguage(strings_.LanguageIndex))
-        InstallInterfaceLanguage(strings_.LanguageIndex);
+    if (IsInterfaceLanguage(strings_.languageIndex()))
+        InstallInterfaceLanguage(strings_.languageIndex());
     strings_.refill();
     applyOptionTexts();
     applyCaptionTexts();

@@ -125,7 +125,7 @@ void MainWindow::showMicrophoneCheckTexts() {
         }
         bar->setMarks(marks);
     }
-    const int language = strings_.LanguageIndex;
+    const int language = strings_.languageIndex();
     micCheckButton_->setText(ResultsTexts::text(ResultsText::MicrophoneTestButton, language));
     micCheckButton_->setEnabled(!micCheck_.isRunning());
     micApplyButton_->setText(ResultsTexts::text(ResultsText::MicrophoneApply, language));

@@ -23,7 +23,7 @@ ProgramWindows::ProgramWindows(SoundEngine &sound)
       recorder_(results_, session_, answers_, display_, &main_) {
     QObject::connect(&main_, &MainWindow::resultsRequested, &main_, [this] { showResults(); });
     QObject::connect(&main_, &MainWindow::helpRequested, &main_,
-                     [this] { help_.showHelp(strings_.LanguageIndex); });
+                     [this] { help_.showHelp(strings_.languageIndex()); });
     QObject::connect(&main_, &MainWindow::languageApplied, &main_, [this](int language) {
         if (resultsWindow_) {
             resultsWindow_->setLanguage(language);
@@ -43,8 +43,8 @@ ProgramWindows::~ProgramWindows() {
 void ProgramWindows::showResults() {
     const int fluencyMs = session_.settings.Fluency_Time * 1000;
     if (!resultsWindow_) {
-        resultsWindow_ = std::make_unique<ResultsWindow>(results_, strings_.LanguageIndex, nullptr,
-                                                         session_.ChildId, fluencyMs);
+        resultsWindow_ = std::make_unique<ResultsWindow>(results_, strings_.languageIndex(),
+                                                         nullptr, session_.ChildId, fluencyMs);
         resultsWindow_->setObjectName(QStringLiteral("fmResults"));
     } else if (!resultsWindow_->isVisible()) {
         // The child who plays next, unless the parent is looking at another one already.

@@ -149,7 +149,7 @@ void AccessibilityTest::settingsWindow_everyVisibleControlNamedWithARealRole() {
     QFETCH(QString, nextSpeed);
     QFETCH(QString, previousMicrophone);
     TfmMain &main = program_->main();
-    program_->strings().LanguageIndex = language;
+    program_->strings().setLanguageIndex(language);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&main);
@@ -215,7 +215,7 @@ void AccessibilityTest::settingsWindow_showsOnlyWhatIsOnScreen_namedInItsLanguag
     QFETCH(qint32, language);
     QFETCH(QString, foreignLetters);
     TfmMain &main = program_->main();
-    program_->strings().LanguageIndex = language;
+    program_->strings().setLanguageIndex(language);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&main);

@@ -144,9 +144,9 @@ private Q_SLOTS:
             // The score line shows that quiz in the interface language, and follows it.
             auto *line = p.main().findChild<QLabel *>(QStringLiteral("Lbl_LastQuiz"));
             QVERIFY(line && !line->isHidden());
-            QCOMPARE(line->text(), lastQuizLine(quiz, p.strings().LanguageIndex));
+            QCOMPARE(line->text(), lastQuizLine(quiz, p.strings().languageIndex()));
             const int other =
-                p.strings().LanguageIndex == LanguageEnglish ? LanguageRussian : LanguageEnglish;
+                p.strings().languageIndex() == LanguageEnglish ? LanguageRussian : LanguageEnglish;
             p.main().switchLanguage(other);
             QCOMPARE(line->text(), lastQuizLine(quiz, other));
             QVERIFY(lastQuizLine(quiz, LanguageEnglish) != lastQuizLine(quiz, LanguageRussian));
@@ -431,7 +431,7 @@ db.execute("ROLLBACK")
         auto *problem = p.resultsWindow()->findChild<QLabel *>(QStringLiteral("problemLine"));
         QVERIFY(problem && !problem->isHidden());
         QCOMPARE(problem->text(),
-                 ResultsTexts::text(ResultsText::ProblemLocked, p.strings().LanguageIndex)
+                 ResultsTexts::text(ResultsText::ProblemLocked, p.strings().languageIndex())
                      .arg(QDir::toNativeSeparators(databasePath())));
         // Once: opened again, the window no longer shows it.
         p.resultsWindow()->close();

@@ -49,7 +49,7 @@ QString hintOf(const QWidget &window, const char *name) {
 // The program with its interface language switched to `language`.
 struct LanguageProgram : Program {
     explicit LanguageProgram(qint32 language) {
-        strings().LanguageIndex = language;
+        strings().setLanguageIndex(language);
         main().ApplyLanguage();
     }
     QString text(const char *name) const { return textOf(main(), name); }
@@ -178,15 +178,15 @@ void ShellWindowsTest::otherLanguageIndex_givesNoTexts() {
     for (qint32 language : {-1, InterfaceLanguageCount, 99}) {
         QVERIFY(UiText(UiKey::LanguageName, language).isEmpty());
         StringTable strings;
-        strings.LanguageIndex = language;
+        strings.setLanguageIndex(language);
         strings.refill();
         QVERIFY(strings[UiKey::QuestionTitle].isEmpty());
     }
     // An unknown index keeps what an earlier fill put in.
     StringTable strings;
-    strings.LanguageIndex = LanguageRussian;
+    strings.setLanguageIndex(LanguageRussian);
     strings.refill();
-    strings.LanguageIndex = 99;
+    strings.setLanguageIndex(99);
     strings.refill();
     QCOMPARE(strings[UiKey::TotalCaption], QStringLiteral("Всего:"));
 }
@@ -256,7 +256,7 @@ void ShellWindowsTest::applyLanguage_trayItemsFollowLanguageExceptFixedOnes() {
     QCOMPARE(tray.item(5)->text(), QStringLiteral("Выйти из программы"));
     QCOMPARE(tray.item(5)->toolTip(), QStringLiteral("Выйти из программы"));
 
-    program.strings().LanguageIndex = LanguageEnglish;
+    program.strings().setLanguageIndex(LanguageEnglish);
     program.main().ApplyLanguage();
     QCOMPARE(tray.item(3)->text(), QStringLiteral("Go to our website"));
     QCOMPARE(tray.item(5)->text(), QStringLiteral("Exit the program"));
@@ -293,7 +293,7 @@ void ShellWindowsTest::splash_gaugeSchedule() {
     QCOMPARE(logo.gaugeValue(), 0);
     for (int i = 0; i < ticks; ++i)
         logo.Timer_WorkTimer();
-    QCOMPARE(logo.SplashTicks, ticks);
+    QCOMPARE(logo.splashTicks(), ticks);
     QCOMPARE(logo.gaugeValue(), gauge);
     QCOMPARE(logo.donePictureShown(), done);
     QCOMPARE(logo.loadPictureShown(), !done);
@@ -306,7 +306,7 @@ void ShellWindowsTest::splash_closesAfterTick31AndReports() {
     clock.start();
     // The modal run ends by itself when the window's own timer has ticked 31 times.
     logo.exec();
-    QCOMPARE(logo.SplashTicks, 31);
+    QCOMPARE(logo.splashTicks(), 31);
     QCOMPARE(closed.size(), 1);
     QVERIFY(!logo.isVisible());
     QCOMPARE(logo.gaugeValue(), 99);
@@ -352,7 +352,7 @@ void ShellWindowsTest::language_loadedAtStartAndSavedAtEnd() {
     }
     {
         Program program;
-        QCOMPARE(program.strings().LanguageIndex, loaded);
+        QCOMPARE(program.strings().languageIndex(), loaded);
         // Every caption and the language field are filled.
         program.main().ApplyLanguage();
         QCOMPARE(program.main().findChild<QLineEdit *>(QStringLiteral("Edit_Lang"))->text(),
@@ -360,7 +360,7 @@ void ShellWindowsTest::language_loadedAtStartAndSavedAtEnd() {
         // A switch saves at once.
         program.main().switchLanguage(LanguageRussian);
         QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(1));
-        program.strings().LanguageIndex = LanguageEnglish;
+        program.strings().setLanguageIndex(LanguageEnglish);
     }
     // The end of the program saves once more.
     QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(0));

@@ -225,20 +225,20 @@ void WindowsX11Test::splash_noTaskbarEntry_escEndsNothingEarly() {
         const auto window = xcb_window_t(splash.winId());
         QTRY_VERIFY(ownClients().contains(window));
         QVERIFY(skipsTaskbarAndPager(window));
-        const qint32 ticksBefore = splash.SplashTicks;
+        const qint32 ticksBefore = splash.splashTicks();
         QVERIFY(xdotool(
             {QStringLiteral("windowactivate"), QStringLiteral("--sync"), number(int(window))}));
         QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
         QTest::qWait(500);
         QVERIFY(splash.isVisible());
-        QVERIFY(splash.SplashTicks > ticksBefore);
+        QVERIFY(splash.splashTicks() > ticksBefore);
         QVERIFY(!main.isVisible());
         QVERIFY(!ownClients().contains(xcb_window_t(main.winId())));
         checked = true;
     });
     main.show(); // runs the splash to its end
     QVERIFY(checked);
-    QVERIFY(splash.SplashTicks > 30);
+    QVERIFY(splash.splashTicks() > 30);
     QVERIFY(!splash.isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(&main));
 }

@@ -129,7 +129,7 @@ class ResultsMicrophoneTest : public QObject {
         start->click();
         feeder.play(sound);
         QCOMPARE(line->text(),
-                 ResultsTexts::text(ResultsText::MicrophoneClapTwice, p.strings().LanguageIndex));
+                 ResultsTexts::text(ResultsText::MicrophoneClapTwice, p.strings().languageIndex()));
         QVERIFY(!start->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(p.main().microphoneCheckResult().has_value(), 9000);
         QVERIFY(start->isEnabled());
@@ -322,7 +322,7 @@ private Q_SLOTS:
         QVERIFY(result);
         QVERIFY(!result->proposed());
         QCOMPARE(p.get<QLabel>(QStringLiteral("Lbl_MicCheck"))->text(),
-                 microphoneCheckMessage(*result, p.strings().LanguageIndex));
+                 microphoneCheckMessage(*result, p.strings().languageIndex()));
         QVERIFY(p.get<QPushButton>(QStringLiteral("Sb_MicCheckApply"))->isHidden());
         p.main().applyMicrophoneCheck();
         QCOMPARE(threshold->value(), before);
