@@ -15,6 +15,7 @@
 #include "SplashWindow.h"
 #include "StringTable.h"
 #include "TrayMenu.h"
+#include "WindowPresence.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -82,6 +83,9 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     fmThreadCount_->setObjectName(QStringLiteral("fmThreadCount"));
     fmThreadCount_->setInterval(1000);
     connect(fmThreadCount_, &QTimer::timeout, this, &MainWindow::fmThreadCountTimer);
+    presence_ = new WindowPresence(*this, display_, sound_, *objects_, answers_, *Timer_Work_,
+                                   *fmThreadCount_);
+    connect(presence_, &WindowPresence::counterResumed, this, &MainWindow::fmThreadCountTimer);
 
     connectHandlers();
     setKeyboardOrder();
@@ -145,6 +149,7 @@ void MainWindow::FormDestroy() {
         return;
     }
     destroyed_ = true;
+    presence_->end();
     // No capture or playback report may reach a control that is about to go.
     objects_->stopAllThreads();
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
@@ -188,9 +193,7 @@ void MainWindow::FormShow() {
     UpdateSettingsView();
     ShowHotKey();
     ShowSpeed();
-    onScreen_ = true;
-    startObjectOneCapture();
-    scheduleFollowVisibility();
+    presence_->settingsShown();
 }
 
 QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available) {
@@ -268,6 +271,7 @@ void MainWindow::startObjectOneCapture() {
 
 void MainWindow::closeEvent(QCloseEvent *event) {
     closed_ = true;
+    presence_->end();
     if (splash_.isVisible()) {
         splash_.reject();
     }

@@ -41,6 +41,7 @@ class SoundObjectTable;
 class SplashWindow;
 class StringTable;
 class TrayIcon;
+class WindowPresence;
 
 // The main window's controls, built from its layout table. Each member is named by the
 // control's objectName; numbered families are arrays indexed by their number (element 0 of a
@@ -267,12 +268,6 @@ private:
     void showMicrophoneCheckTexts();
     // Starts object 1's microphone capture; does nothing while it runs.
     void startObjectOneCapture();
-    // Matches the microphone and the periodic timers to what is on screen: object 1 captures
-    // and the work timer runs while this window or the question display is shown; the thread
-    // counter runs while this window is shown. Runs after the show or hide has settled, so a
-    // switch between the two windows never stops the capture.
-    void followVisibility();
-    void scheduleFollowVisibility();
     void buildChildControls();
     void connectChildren();
     void loadChildren();
@@ -309,6 +304,7 @@ private:
     SplashWindow &splash_;
     TrayIcon *TrayIcon_ = nullptr;
     AnswerKeys *answerKeys_ = nullptr;
+    WindowPresence *presence_ = nullptr;
     std::function<QPoint()> cursor_;
     std::optional<QuizSummary> lastQuiz_;
     MicrophoneCheck micCheck_;
@@ -326,9 +322,6 @@ private:
     QPushButton *removeChildButton_ = nullptr;
     bool destroyed_ = false;
     bool closed_ = false;
-    bool followPending_ = false;
-    // Whether a window of the program was on screen at the last follow.
-    bool onScreen_ = false;
 };
 
 using TfmMain = MainWindow;
