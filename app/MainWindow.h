@@ -136,10 +136,11 @@ struct MainControls {
     std::vector<SkinLabel *> captions;
 };
 
-// The main window: the quiz settings panel, host of the hotkeys, the tray icon and the sound
-// objects. Closing it ends the program; destroying it saves every setting. The program's
-// windows own it and hand it the quiz session, the answer channel, the string table, the
-// question display and the splash window.
+// The main window: the quiz settings panel, the tray icon and the sound objects, composed with
+// the system options (SystemSettings), the answer keys (AnswerKeys) and what follows the
+// windows on screen (WindowPresence). Closing it ends the program; destroying it saves every
+// setting. The program's windows own it and hand it the quiz session, the answer channel, the
+// string table, the question display and the splash window.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
