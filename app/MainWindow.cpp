@@ -4,11 +4,10 @@
 #include "MainWindow.h"
 
 #include "AnswerChannel.h"
+#include "AnswerKeys.h"
 #include "BitmapLists.h"
-#include "GlobalHotkeys.h"
 #include "QuestionDisplay.h"
 #include "QuizSession.h"
-#include "SettingsKey.h"
 #include "SkinAccessibility.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
@@ -16,6 +15,7 @@
 #include "SplashWindow.h"
 #include "StringTable.h"
 #include "TrayMenu.h"
+#include "WindowPresence.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,12 +32,6 @@
 namespace numbrook {
 
 namespace {
-
-const QString kHintShow = QStringLiteral("HintShow");
-const QString kMinFormShow = QStringLiteral("MinFormShow");
-const QString kAutoRun = QStringLiteral("AutoRun");
-const QString kShowSpdif = QStringLiteral("Show_SPDIF");
-const QString kCntHotKey = QStringLiteral("Cnt_HotKey");
 
 // A button the work timer highlights, with its hovered and normal pictures.
 struct Hover {
@@ -72,32 +66,35 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     setMask(MainWindowOutline(size()));
     InstallSkinAccessibility();
 
-    Timer_Work = new QTimer(this);
-    Timer_Work->setObjectName(QStringLiteral("Timer_Work"));
-    Timer_Work->setInterval(100);
-    connect(Timer_Work, &QTimer::timeout, this, &MainWindow::Timer_WorkTimer);
+    Timer_Work_ = new QTimer(this);
+    Timer_Work_->setObjectName(QStringLiteral("Timer_Work"));
+    Timer_Work_->setInterval(100);
+    connect(Timer_Work_, &QTimer::timeout, this, &MainWindow::Timer_WorkTimer);
 
     std::array<QIcon, TrayIcon::ItemCount> itemPictures;
     for (int i = 0; i < TrayIcon::ItemCount; ++i) {
         itemPictures[std::size_t(i)] = MenuItemIcon(i + 1);
     }
     TrayIcon_ = new TrayIcon(icon, itemPictures, this);
-    hotkeys_ = new GlobalHotkeys(this);
-    buildHotkeyFocusNote();
+    answerKeys_ = new AnswerKeys(answers_, system_, *c_.Img_HotKey, *this);
+    c_.Lbl_HotKey_Focus = answerKeys_->focusNote();
     connectSoundObjects();
 
-    fmThreadCount = new QTimer(this);
-    fmThreadCount->setObjectName(QStringLiteral("fmThreadCount"));
-    fmThreadCount->setInterval(1000);
-    connect(fmThreadCount, &QTimer::timeout, this, &MainWindow::fmThreadCountTimer);
+    fmThreadCount_ = new QTimer(this);
+    fmThreadCount_->setObjectName(QStringLiteral("fmThreadCount"));
+    fmThreadCount_->setInterval(1000);
+    connect(fmThreadCount_, &QTimer::timeout, this, &MainWindow::fmThreadCountTimer);
+    presence_ = new WindowPresence(*this, display_, sound_, *objects_, answers_, *Timer_Work_,
+                                   *fmThreadCount_);
+    connect(presence_, &WindowPresence::counterResumed, this, &MainWindow::fmThreadCountTimer);
 
     connectHandlers();
     layout_.setKeyboardOrder();
     layout_.hideControlsBelowTheWindow();
     connect(&splash_, &SplashWindow::splashClosed, this, [this] { SplashShown = true; });
     FormCreate();
-    Timer_Work->start();
-    fmThreadCount->start();
+    Timer_Work_->start();
+    fmThreadCount_->start();
     // The question display's show and hide start and end the quiz's hold on keys and sound.
     display_.installEventFilter(this);
 }
@@ -106,15 +103,18 @@ MainWindow::~MainWindow() {
     FormDestroy();
 }
 
+GlobalHotkeys *MainWindow::hotkeys() const {
+    return answerKeys_->hotkeys();
+}
+
 void MainWindow::connectSoundObjects() {
-    objectLog.setMemo(Memo1);
-    SoundObjectTable_ = std::make_unique<SoundObjectTable>(sound_, objectLog);
+    objectLog_.setMemo(Memo1_);
+    objects_ = std::make_unique<SoundObjectTable>(sound_, objectLog_);
     // Object 1's signalling is the clap answer: the answer channel holds it and ends it.
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
-        SoundObjectTable_->bind(n, c_.objects[n],
-                                n == 1 ? SignallingHold::Answer : SignallingHold::Table);
+        objects_->bind(n, c_.objects[n], n == 1 ? SignallingHold::Answer : SignallingHold::Table);
     }
-    SoundObjectTable *objects = SoundObjectTable_.get();
+    SoundObjectTable *objects = objects_.get();
     connect(objects, &SoundObjectTable::signallingChanged, this, [this, objects](int n, bool on) {
         if (n != 1) {
             return;
@@ -128,50 +128,29 @@ void MainWindow::connectSoundObjects() {
     connect(&answers_, &AnswerChannel::clapHoldEnded, objects,
             [objects] { objects->tmPorog1Timer(1); });
     answers_.startClapHold();
-    connect(&answers_, &AnswerChannel::clapChanged, cbPorog1, &QCheckBox::setChecked);
-    connect(&answers_, &AnswerChannel::hotkeyChanged, cbHotKey1, &QCheckBox::setChecked);
+    connect(&answers_, &AnswerChannel::clapChanged, cbPorog1_, &QCheckBox::setChecked);
+    connect(&answers_, &AnswerChannel::hotkeyChanged, cbHotKey1_, &QCheckBox::setChecked);
     // Every sound error reaches the log in full.
     connect(&sound_.errors, &SoundErrors::errorTextReady, this,
-            [this](const QString &text) { objectLog.append(text); });
+            [this](const QString &text) { objectLog_.append(text); });
 }
 
 // ---------------------------------------------------------------------------------------------
 // Life cycle
 
-void MainWindow::loadSystemSettings() {
-    const SettingsKey key;
-    // These three start off (tooltips on) whatever was stored.
-    HintShow = 1;
-    MinFormShow = 0;
-    AutoRun = 0;
-    // A value of another type reads as missing, and the load goes on.
-    Show_SPDIF = key.readBoolean(kShowSpdif).value_or(false) ? 1 : 0;
-    Cnt_HotKey = key.readInteger(kCntHotKey).value_or(0);
-}
-
-void MainWindow::saveSystemSettings() {
-    SettingsKey key;
-    key.writeBoolean(kHintShow, HintShow != 0);
-    key.writeBoolean(kMinFormShow, MinFormShow != 0);
-    key.writeBoolean(kAutoRun, AutoRun != 0);
-    key.writeBoolean(kShowSpdif, Show_SPDIF != 0);
-    key.writeInteger(kCntHotKey, Cnt_HotKey);
-    key.close();
-}
-
 void MainWindow::FormCreate() {
     SplashShown = false;
     FirstActivationPending = true;
-    loadSystemSettings();
+    system_.LoadSystemSettings();
     // The answer keys are taken only while a quiz runs (Sb_StartClick).
-    toolTips_.setEnabled(HintShow == 1);
+    toolTips_.setEnabled(system_.HintShow == 1);
     session_.InitQuizEngine();
-    objectLog.clear();
-    sound_.devices.BuildOutputList(Show_SPDIF == 1);
+    objectLog_.clear();
+    sound_.devices.BuildOutputList(system_.Show_SPDIF == 1);
     sound_.devices.BuildInputList(true);
-    SoundObjectTable_->LoadAllObjects();
+    objects_->LoadAllObjects();
     for (const DeviceEntry &entry : sound_.devices.InputDeviceNames) {
-        objectLog.append(entry.name);
+        objectLog_.append(entry.name);
     }
 }
 
@@ -180,14 +159,15 @@ void MainWindow::FormDestroy() {
         return;
     }
     destroyed_ = true;
+    presence_->end();
     // No capture or playback report may reach a control that is about to go.
-    SoundObjectTable_->stopAllThreads();
+    objects_->stopAllThreads();
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
-        SoundObjectTable_->object(n).FileList.clear();
+        objects_->object(n).FileList.clear();
     }
-    SoundObjectTable_->SaveAllObjects();
+    objects_->SaveAllObjects();
     session_.settings.SaveQuizSettings();
-    saveSystemSettings();
+    system_.SaveSystemSettings();
 }
 
 void MainWindow::setVisible(bool visible) {
@@ -219,13 +199,11 @@ void MainWindow::FormShow() {
         move(MainWindowPlace(size(), screen->virtualGeometry().width(),
                              screen->availableVirtualGeometry()));
     }
-    toolTips_.setEnabled(HintShow == 1);
+    toolTips_.setEnabled(system_.HintShow == 1);
     UpdateSettingsView();
     ShowHotKey();
     ShowSpeed();
-    onScreen_ = true;
-    startObjectOneCapture();
-    scheduleFollowVisibility();
+    presence_->settingsShown();
 }
 
 QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available) {
@@ -242,16 +220,17 @@ QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available) {
 }
 
 void MainWindow::startObjectOneCapture() {
-    SoundObjectTable_->startMic(1);
+    objects_->startMic(1);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
     closed_ = true;
+    presence_->end();
     if (splash_.isVisible()) {
         splash_.reject();
     }
-    hotkeys_->unregisterAll();
-    SoundObjectTable_->stopAllThreads();
+    answerKeys_->releaseAnswerKeys();
+    objects_->stopAllThreads();
     display_.close();
     TrayIcon_->hide();
     event->accept();
@@ -308,22 +287,20 @@ void MainWindow::updateHover(const QPoint &cursor) {
 
 void MainWindow::Timer_WorkTimer() {
     if (FirstActivationPending && isActiveWindow()) {
-        if (MinFormShow == 1) {
+        if (system_.MinFormShow == 1) {
             Sb_MinClick();
         }
         FirstActivationPending = false;
     }
     updateHover(cursor_());
+    // The key lamp's tick also times the key's answer in the answer channel.
     showAnswerLamps();
-    // The answer channel times a key press in ticks of this timer.
-    answers_.lampTick(display_.Timer_Vopros->isActive());
 }
 
 void MainWindow::showAnswerLamps() {
     c_.Img_Porog1->setPicture(answers_.clap() ? ButtonPicture::MicrophoneLampLit
                                               : ButtonPicture::LampOff);
-    c_.Img_HotKey->setPicture(answers_.hotkey() ? ButtonPicture::KeyLampLit
-                                                : ButtonPicture::LampOff);
+    answerKeys_->showLamp(display_.Timer_Vopros->isActive());
 }
 
 QString MainWindow::indicatorStyle(bool playing) {

@@ -10,6 +10,7 @@
 #include "ResultsStore.h"
 #include "SettingsPanelLayout.h"
 #include "SkinWidgets.h"
+#include "SystemSettings.h"
 #include "WindowDrag.h"
 
 #include <QWidget>
@@ -24,6 +25,7 @@ class QTimer;
 namespace numbrook {
 
 class AnswerChannel;
+class AnswerKeys;
 class GlobalHotkeys;
 class QuestionDisplay;
 class QuizSession;
@@ -33,11 +35,14 @@ class SoundObjectTable;
 class SplashWindow;
 class StringTable;
 class TrayIcon;
+class WindowPresence;
 
-// The main window: the quiz settings panel, host of the hotkeys, the tray icon and the sound
-// objects. Closing it ends the program; destroying it saves every setting. The program's
-// windows own it and hand it the quiz session, the answer channel, the string table, the
-// question display and the splash window.
+// The main window: the quiz settings panel, the tray icon and the sound objects, composed with
+// the system options (SystemSettings), the answer keys (AnswerKeys), what follows the windows on
+// screen (WindowPresence), the children (ChildrenPanel), the microphone check
+// (MicrophoneCheckPanel) and its texts (MainWindowTexts). Closing it ends the program;
+// destroying it saves every setting. The program's windows own it and hand it the quiz session,
+// the answer channel, the string table, the question display and the splash window.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -47,14 +52,13 @@ public:
     ~MainWindow() override;
     Q_DISABLE_COPY_MOVE(MainWindow)
 
-    // System settings.
-    qint32 HintShow = 0;
-    qint32 MinFormShow = 0;
-    qint32 AutoRun = 0;
-    qint32 Show_SPDIF = 0;
-    qint32 Cnt_HotKey = 0;
-    bool SplashShown = false;
-    bool FirstActivationPending = true;
+    // The system options, read at creation and written at destruction.
+    const SystemSettings &systemSettings() const { return system_; }
+    // Chooses the answer key as the chooser's arrows do, without showing it.
+    void setHotkeyChoice(qint32 choice) { system_.Cnt_HotKey = choice; }
+    // Whether the splash has run; the main window's first show runs it otherwise.
+    bool splashShown() const { return SplashShown; }
+    void setSplashShown(bool shown) { SplashShown = shown; }
 
     // Handlers.
     void FormShow();
@@ -75,17 +79,16 @@ public:
     void switchLanguage(qint32 languageIndex);
 
     // Hidden: they show the answer channel's clap and hotkey flags.
-    QCheckBox *cbPorog1 = nullptr;
-    QCheckBox *cbHotKey1 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
-    QTimer *Timer_Work = nullptr;
+    QCheckBox *cbPorog1() const { return cbPorog1_; }
+    QCheckBox *cbHotKey1() const { return cbHotKey1_; }
+    // The sound objects' log, below the visible area.
+    QPlainTextEdit *Memo1() const { return Memo1_; }
+    QTimer *Timer_Work() const { return Timer_Work_; }
     // The timer that counts the running capture and playback threads once a second.
-    QTimer *fmThreadCount = nullptr;
-    ObjectLog objectLog;
-    // Declared after the log it writes to, so that it goes first.
-    std::unique_ptr<SoundObjectTable> SoundObjectTable_;
+    QTimer *fmThreadCount() const { return fmThreadCount_; }
+    SoundObjectTable &soundObjects() const { return *objects_; }
     TrayIcon *trayIcon() const { return TrayIcon_; }
-    GlobalHotkeys *hotkeys() const { return hotkeys_; }
+    GlobalHotkeys *hotkeys() const;
 
     // The cursor position the work timer reads; the real one unless replaced (tests).
     void setCursorSource(std::function<QPoint()> source) { cursor_ = std::move(source); }
@@ -136,8 +139,6 @@ private:
     void connectSoundObjects();
     void FormCreate();
     void FormDestroy();
-    void loadSystemSettings();
-    void saveSystemSettings();
     void updateHover(const QPoint &cursor);
     void showAnswerLamps();
     // The playing indicator's name and hint for the state it shows.
@@ -148,16 +149,18 @@ private:
     void applyResultsTexts();
     // Starts object 1's microphone capture; does nothing while it runs.
     void startObjectOneCapture();
-    // Takes the answer keys for the whole desktop while a quiz runs.
-    void takeAnswerKeys();
-    // Matches the microphone and the periodic timers to what is on screen: object 1 captures
-    // and the work timer runs while this window or the question display is shown; the thread
-    // counter runs while this window is shown. Runs after the show or hide has settled, so a
-    // switch between the two windows never stops the capture.
-    void followVisibility();
-    void scheduleFollowVisibility();
-    void buildHotkeyFocusNote();
 
+    SystemSettings system_;
+    bool SplashShown = false;
+    bool FirstActivationPending = true;
+    QCheckBox *cbPorog1_ = nullptr;
+    QCheckBox *cbHotKey1_ = nullptr;
+    QPlainTextEdit *Memo1_ = nullptr;
+    QTimer *Timer_Work_ = nullptr;
+    QTimer *fmThreadCount_ = nullptr;
+    ObjectLog objectLog_;
+    // Declared after the log it writes to, so that it goes first.
+    std::unique_ptr<SoundObjectTable> objects_;
     MainControls c_;
     ToolTipSwitch toolTips_;
     WindowDrag drag_;
@@ -170,16 +173,14 @@ private:
     SplashWindow &splash_;
     SettingsPanelLayout layout_;
     TrayIcon *TrayIcon_ = nullptr;
-    GlobalHotkeys *hotkeys_ = nullptr;
+    AnswerKeys *answerKeys_ = nullptr;
+    WindowPresence *presence_ = nullptr;
     std::function<QPoint()> cursor_;
     std::optional<QuizSummary> lastQuiz_;
     MicrophoneCheckPanel *microphoneCheck_ = nullptr;
     ChildrenPanel *children_ = nullptr;
     bool destroyed_ = false;
     bool closed_ = false;
-    bool followPending_ = false;
-    // Whether a window of the program was on screen at the last follow.
-    bool onScreen_ = false;
 };
 
 using TfmMain = MainWindow;

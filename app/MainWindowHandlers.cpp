@@ -5,7 +5,7 @@
 // the tray and the system options.
 #include "MainWindow.h"
 
-#include "AnswerChannel.h"
+#include "AnswerKeys.h"
 #include "BitmapLists.h"
 #include "GlobalHotkeys.h"
 #include "QuestionDisplay.h"
@@ -47,10 +47,10 @@ void MainWindow::UpdateSettingsView() {
         setBox(c_.Cb_Znak_Math[std::size_t(kind)],
                settings.Znak(kind) == 1 || (kind == 1 && settings.noKindOn()));
     }
-    setBox(c_.Cb_AutoRun, AutoRun == 1);
-    setBox(c_.Cb_HintShow, HintShow == 1);
-    setSmallBox(c_.Cb_Show_SPDIF, Show_SPDIF == 1);
-    setBox(c_.Cb_MinFormShow, MinFormShow == 1);
+    setBox(c_.Cb_AutoRun, system_.AutoRun == 1);
+    setBox(c_.Cb_HintShow, system_.HintShow == 1);
+    setSmallBox(c_.Cb_Show_SPDIF, system_.Show_SPDIF == 1);
+    setBox(c_.Cb_MinFormShow, system_.MinFormShow == 1);
     if (settings.Screen_Res == 0 || settings.Screen_Res == 1) {
         setBox(c_.Cb_Screen_Res[1], settings.Screen_Res == 0);
         setBox(c_.Cb_Screen_Res[2], settings.Screen_Res == 1);
@@ -87,8 +87,8 @@ void MainWindow::ShowSpeed() {
 }
 
 void MainWindow::ShowHotKey() {
-    Cnt_HotKey = NormalisedHotkeyChoice(Cnt_HotKey);
-    c_.Edit_HotKey->setText(HotkeyChoiceName(Cnt_HotKey));
+    system_.Cnt_HotKey = NormalisedHotkeyChoice(system_.Cnt_HotKey);
+    c_.Edit_HotKey->setText(HotkeyChoiceName(system_.Cnt_HotKey));
 }
 
 void MainWindow::Sb_StartClick() {
@@ -104,7 +104,7 @@ void MainWindow::Sb_StartClick() {
     if (starting) {
         display_.show();
         display_.raise();
-        takeAnswerKeys();
+        answerKeys_->takeAnswerKeys();
         TrayIcon_->show();
         hide();
     } else {
@@ -127,16 +127,15 @@ void MainWindow::TrayIconDblClick() {
 }
 
 void MainWindow::HotkeyMessage(int id) {
-    const HotkeyOutcome outcome = HotkeyPressed(id, Cnt_HotKey);
-    answers_.setHotkey(outcome.answerTicked);
-    if (outcome.closeDisplay) {
+    // Esc ends the quiz and brings the settings window back.
+    if (answerKeys_->press(id)) {
         display_.close();
         RestoreFromTray(this, TrayIcon_);
     }
 }
 
 void MainWindow::switchLanguage(qint32 languageIndex) {
-    strings_.LanguageIndex = languageIndex;
+    strings_.setLanguageIndex(languageIndex);
     ApplyLanguage();
     strings_.SaveLanguage();
 }
@@ -222,41 +221,41 @@ void MainWindow::connectQuizOptions() {
 
 void MainWindow::connectSystemOptions() {
     onClick(this, c_.Sb_HotKey_Up, nullptr, [this] {
-        ++Cnt_HotKey;
+        ++system_.Cnt_HotKey;
         ShowHotKey();
     });
     onClick(this, c_.Sb_HotKey_Down, nullptr, [this] {
-        --Cnt_HotKey;
+        --system_.Cnt_HotKey;
         ShowHotKey();
     });
     // The upper arrow goes back through the languages, the lower one on.
     onClick(this, c_.Sb_Lang_Up, nullptr,
-            [this] { switchLanguage(SwitchedLanguage(strings_.LanguageIndex, -1)); });
+            [this] { switchLanguage(SwitchedLanguage(strings_.languageIndex(), -1)); });
     onClick(this, c_.Sb_Lang_Down, nullptr,
-            [this] { switchLanguage(SwitchedLanguage(strings_.LanguageIndex, 1)); });
+            [this] { switchLanguage(SwitchedLanguage(strings_.languageIndex(), 1)); });
     onClick(this, c_.Cb_HintShow, c_.Lbl_HintShow, [this] {
-        HintShow = ToggledOption(HintShow);
-        toolTips_.setEnabled(HintShow == 1);
+        system_.HintShow = ToggledOption(system_.HintShow);
+        toolTips_.setEnabled(system_.HintShow == 1);
         UpdateSettingsView();
     });
     onClick(this, c_.Cb_MinFormShow, c_.Lbl_MinFormShow, [this] {
-        MinFormShow = ToggledOption(MinFormShow);
+        system_.MinFormShow = ToggledOption(system_.MinFormShow);
         UpdateSettingsView();
     });
     onClick(this, c_.Cb_Show_SPDIF, c_.Lbl_Show_SPDIF, [this] {
         // The device list is built at start, so this takes effect at the next start.
-        Show_SPDIF = ToggledOption(Show_SPDIF);
+        system_.Show_SPDIF = ToggledOption(system_.Show_SPDIF);
         UpdateSettingsView();
     });
     onClick(this, c_.objects[1].cbClapsOnly, c_.Lbl_ClapsOnly1, [this] {
         // Like the threshold, it is out of reach while the microphone cannot be opened.
         if (c_.objects[1].cbClapsOnly->isEnabled()) {
-            SoundObjectTable_->setClapsOnly(1, !SoundObjectTable_->clapsOnly(1));
+            objects_->setClapsOnly(1, !objects_->clapsOnly(1));
         }
     });
     onClick(this, c_.Cb_AutoRun, c_.Lbl_AutoRun, [this] {
-        AutoRun = ToggledOption(AutoRun);
-        ApplyAutoRun(AutoRun == 1, this);
+        system_.AutoRun = ToggledOption(system_.AutoRun);
+        ApplyAutoRun(system_.AutoRun == 1, this);
         UpdateSettingsView();
     });
 }
@@ -272,10 +271,10 @@ void MainWindow::connectTray() {
             switchLanguage(LanguageEnglish);
             break;
         case 3:
-            OpenHomePage(strings_.LanguageIndex);
+            OpenHomePage(strings_.languageIndex());
             break;
         case 4:
-            OpenProgramPage(strings_.LanguageIndex);
+            OpenProgramPage(strings_.languageIndex());
             break;
         case 6:
             Q_EMIT resultsRequested();
@@ -297,8 +296,8 @@ void MainWindow::connectHandlers() {
     onClick(this, c_.Sb_Close, nullptr, [this] { Sb_CloseClick(); });
     onClick(this, c_.Sb_Min, nullptr, [this] { Sb_MinClick(); });
     onClick(this, c_.Sb_Help, nullptr, [this] { Q_EMIT helpRequested(); });
-    onClick(this, c_.Sb_Internet, nullptr, [this] { OpenHomePage(strings_.LanguageIndex); });
-    connect(hotkeys_, &GlobalHotkeys::hotkey, this, &MainWindow::HotkeyMessage);
+    onClick(this, c_.Sb_Internet, nullptr, [this] { OpenHomePage(strings_.languageIndex()); });
+    connect(answerKeys_->hotkeys(), &GlobalHotkeys::hotkey, this, &MainWindow::HotkeyMessage);
 }
 
 } // namespace numbrook

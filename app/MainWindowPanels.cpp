@@ -20,13 +20,13 @@ void MainWindow::buildLayout() {
     children_ = new ChildrenPanel(c_, session_, strings_, display_, *this);
     layout_.buildObjectPages();
     const HiddenControls hidden = layout_.buildHiddenControls();
-    Memo1 = hidden.Memo1;
-    cbPorog1 = hidden.cbPorog1;
-    cbHotKey1 = hidden.cbHotKey1;
+    Memo1_ = hidden.Memo1;
+    cbPorog1_ = hidden.cbPorog1;
+    cbHotKey1_ = hidden.cbHotKey1;
 }
 
 void MainWindow::connectPanels() {
-    microphoneCheck_->connectObjects(sound_, *SoundObjectTable_);
+    microphoneCheck_->connectObjects(sound_, *objects_);
     connect(children_, &ChildrenPanel::settingsChosen, this, [this] {
         UpdateSettingsView();
         ShowSpeed();
@@ -45,8 +45,8 @@ void MainWindow::connectPanels() {
 
 void MainWindow::ApplyLanguage() {
     // Qt's own texts (message box buttons, the file dialog) and every tr() follow too.
-    if (IsInterfaceLanguage(strings_.LanguageIndex))
-        InstallInterfaceLanguage(strings_.LanguageIndex);
+    if (IsInterfaceLanguage(strings_.languageIndex()))
+        InstallInterfaceLanguage(strings_.languageIndex());
     strings_.refill();
     const MainWindowTexts texts(*this, c_, strings_);
     texts.applyPanelTexts();
@@ -54,7 +54,7 @@ void MainWindow::ApplyLanguage() {
     applyResultsTexts();
     ShowFluencyTime();
     children_->applyTexts();
-    texts.applyAccessibleNames(cbPorog1, cbHotKey1, Memo1);
+    texts.applyAccessibleNames(cbPorog1_, cbHotKey1_, Memo1_);
     nameIndicator(c_.Indicator_Play->styleSheet() == indicatorStyle(true)); // as it shows now
     texts.fitCaptions();
 }

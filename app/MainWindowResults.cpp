@@ -40,15 +40,15 @@ void MainWindow::applyResultsTexts() {
         item->setToolTip(caption);
     }
     if (lastQuiz_) {
-        c_.Lbl_LastQuiz->setText(lastQuizLine(*lastQuiz_, strings_.LanguageIndex));
+        c_.Lbl_LastQuiz->setText(lastQuizLine(*lastQuiz_, strings_.languageIndex()));
     }
     microphoneCheck_->showTexts();
-    Q_EMIT languageApplied(strings_.LanguageIndex);
+    Q_EMIT languageApplied(strings_.languageIndex());
 }
 
 void MainWindow::setLastQuiz(const QuizSummary &quiz) {
     lastQuiz_ = quiz;
-    c_.Lbl_LastQuiz->setText(lastQuizLine(quiz, strings_.LanguageIndex));
+    c_.Lbl_LastQuiz->setText(lastQuizLine(quiz, strings_.languageIndex()));
     c_.Lbl_LastQuiz->show();
 }
 

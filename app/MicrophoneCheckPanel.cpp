@@ -108,7 +108,7 @@ void MicrophoneCheckPanel::showTexts() {
         }
         bar->setMarks(marks);
     }
-    const int language = strings_.LanguageIndex;
+    const int language = strings_.languageIndex();
     checkButton_->setText(ResultsTexts::text(ResultsText::MicrophoneTestButton, language));
     checkButton_->setEnabled(!check_.isRunning());
     applyButton_->setText(ResultsTexts::text(ResultsText::MicrophoneApply, language));

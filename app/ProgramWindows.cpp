@@ -18,12 +18,12 @@ StringTable loadedStrings() {
 } // namespace
 
 ProgramWindows::ProgramWindows(SoundEngine &sound)
-    : strings(loadedStrings()), display(session, answers, pictures),
-      main(sound, session, answers, strings, pictures, display, splash),
-      recorder(results, session, answers, display, &main) {
-    QObject::connect(&main, &MainWindow::resultsRequested, &main, [this] { showResults(); });
-    QObject::connect(&main, &MainWindow::helpRequested, &main, [this] { showHelp(); });
-    QObject::connect(&main, &MainWindow::languageApplied, &main, [this](int language) {
+    : strings_(loadedStrings()), display_(session_, answers_, pictures_),
+      main_(sound, session_, answers_, strings_, pictures_, display_, splash_),
+      recorder_(results_, session_, answers_, display_, &main_) {
+    QObject::connect(&main_, &MainWindow::resultsRequested, &main_, [this] { showResults(); });
+    QObject::connect(&main_, &MainWindow::helpRequested, &main_, [this] { showHelp(); });
+    QObject::connect(&main_, &MainWindow::languageApplied, &main_, [this](int language) {
         if (resultsView_) {
             resultsView_->setLanguage(language);
         }
@@ -31,30 +31,31 @@ ProgramWindows::ProgramWindows(SoundEngine &sound)
             helpWindow_->showHelp(language);
         }
     });
-    QObject::connect(&recorder, &QuizRecorder::quizEnded, &main, [this] { quizEnded(); });
-    main.setChildStore(results);
+    QObject::connect(&recorder_, &QuizRecorder::quizEnded, &main_, [this] { quizEnded(); });
+    main_.setChildStore(results_);
 }
 
 ProgramWindows::~ProgramWindows() {
-    strings.SaveLanguage();
+    strings_.SaveLanguage();
 }
 
 void ProgramWindows::showResults() {
-    const int fluencyMs = session.settings.Fluency_Time * 1000;
+    const int fluencyMs = session_.settings.Fluency_Time * 1000;
     if (!resultsView_) {
-        resultsView_ = MakeResultsView(results, strings.LanguageIndex, session.ChildId, fluencyMs);
+        resultsView_ =
+            MakeResultsView(results_, strings_.languageIndex(), session_.ChildId, fluencyMs);
         if (!resultsView_) {
             return;
         }
     } else if (!resultsView_->widget()->isVisible()) {
         // The child who plays next, unless the parent is looking at another one already.
-        resultsView_->setChild(session.ChildId, fluencyMs);
+        resultsView_->setChild(session_.ChildId, fluencyMs);
     } else {
         resultsView_->reload();
     }
     QWidget *window = resultsView_->widget();
     if (!window->isVisible()) {
-        resultsView_->placeBesideWindow(main);
+        resultsView_->placeBesideWindow(main_);
     }
     window->show();
     window->raise();
@@ -65,13 +66,13 @@ void ProgramWindows::showHelp() {
     if (!helpWindow_) {
         helpWindow_ = std::make_unique<HelpWindow>();
     }
-    helpWindow_->showHelp(strings.LanguageIndex);
+    helpWindow_->showHelp(strings_.languageIndex());
 }
 
 void ProgramWindows::quizEnded() {
-    const QList<QuizSummary> last = results.recentQuizzes(1);
+    const QList<QuizSummary> last = results_.recentQuizzes(1);
     if (!last.isEmpty()) {
-        main.setLastQuiz(last.first());
+        main_.setLastQuiz(last.first());
     }
     if (resultsView_ && resultsView_->widget()->isVisible()) {
         resultsView_->reload();
@@ -79,12 +80,12 @@ void ProgramWindows::quizEnded() {
 }
 
 void ProgramWindows::bringForward() {
-    if (main.quizRunning()) {
-        display.raise();
-        display.activateWindow();
+    if (main_.quizRunning()) {
+        display_.raise();
+        display_.activateWindow();
         return;
     }
-    main.TrayIconDblClick();
+    main_.TrayIconDblClick();
 }
 
 } // namespace numbrook

@@ -27,8 +27,8 @@ class SoundEngine;
 // language is saved just before).
 class ProgramWindows {
 public:
-    // The sound engine outlives the windows: its owner (the entry point, or a test) opens it
-    // before and closes it after.
+    // The sound engine outlives the windows: its owner (the entry point, or a test) opens it,
+    // before the windows or once they are on screen, and closes it after them.
     explicit ProgramWindows(SoundEngine &sound);
 
     // Brings the program forward: the question display during a quiz, otherwise the settings
@@ -46,21 +46,35 @@ public:
     // The help window once it was opened; null before.
     HelpWindow *helpWindow() const { return helpWindow_.get(); }
 
-    QuizSession session;
-    AnswerChannel answers;
-    StringTable strings;
-    PictureLists pictures;
-    QuestionDisplay display;
-    SplashWindow splash;
-    MainWindow main;
-    // The record of the quizzes (the file in the user's data folder, opened at first use) and
-    // what writes into it. Destroyed before the main window, the recorder marks a quiz still
-    // running then as not ended normally.
-    ResultsStore results;
-    QuizRecorder recorder;
+    // The state and the windows, in the order they are built.
+    QuizSession &session() { return session_; }
+    AnswerChannel &answers() { return answers_; }
+    StringTable &strings() { return strings_; }
+    const StringTable &strings() const { return strings_; }
+    PictureLists &pictures() { return pictures_; }
+    QuestionDisplay &display() { return display_; }
+    const QuestionDisplay &display() const { return display_; }
+    SplashWindow &splash() { return splash_; }
+    MainWindow &main() { return main_; }
+    const MainWindow &main() const { return main_; }
+    ResultsStore &results() { return results_; }
+    QuizRecorder &recorder() { return recorder_; }
 
 private:
     void quizEnded();
+
+    QuizSession session_;
+    AnswerChannel answers_;
+    StringTable strings_;
+    PictureLists pictures_;
+    QuestionDisplay display_;
+    SplashWindow splash_;
+    MainWindow main_;
+    // The record of the quizzes (the file in the user's data folder, opened at first use) and
+    // what writes into it. Destroyed before the main window, the recorder marks a quiz still
+    // running then as not ended normally.
+    ResultsStore results_;
+    QuizRecorder recorder_;
 
     // Built when first opened: nobody pays for them at start-up.
     std::unique_ptr<ResultsView> resultsView_;

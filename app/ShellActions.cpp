@@ -17,9 +17,9 @@
 namespace numbrook {
 
 QString HotkeyChoiceName(qint32 choice) {
-    if (choice == 0)
+    if (choice == hotkeyId(HotkeyKey::Return))
         return QStringLiteral("ENTER");
-    if (choice == 1)
+    if (choice == hotkeyId(HotkeyKey::Space))
         return QStringLiteral("SPACE");
     return {};
 }

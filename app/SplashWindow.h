@@ -35,7 +35,8 @@ public:
     bool loadPictureShown() const;
     bool donePictureShown() const;
 
-    qint32 SplashTicks = 0;
+    // Work timer ticks since the splash was shown.
+    qint32 splashTicks() const { return SplashTicks; }
 
 Q_SIGNALS:
     // The splash has closed; the main window records that it was shown.
@@ -56,6 +57,7 @@ private:
     QLabel *Img_Done;
     QTimer *Timer_Work;
     WindowDrag drag_;
+    qint32 SplashTicks = 0;
 };
 
 using TfmLogo = SplashWindow;

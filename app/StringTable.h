@@ -196,9 +196,12 @@ public:
     void LoadLanguage();
     void SaveLanguage() const;
 
-    qint32 LanguageIndex = LanguageEnglish;
+    qint32 languageIndex() const { return LanguageIndex; }
+    // Takes effect for the texts at the next refill.
+    void setLanguageIndex(qint32 index) { LanguageIndex = index; }
 
 private:
+    qint32 LanguageIndex = LanguageEnglish;
     std::array<QString, UiKeyCount> texts_;
 };
 

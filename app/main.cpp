@@ -34,10 +34,10 @@ void setUpApplication(QApplication &app) {
 // What the benchmarks ask for through the environment: first paints, answer times, no splash.
 void setUpBenchmarkReports(numbrook::ProgramWindows &windows,
                            numbrook::FirstPaintWatch &firstPaint) {
-    numbrook::MainWindow &fmMain = windows.main;
+    numbrook::MainWindow &fmMain = windows.main();
     // Prints "answer <microseconds since the epoch>" each time an answer key ticks the box.
     if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_ANSWER")) {
-        QObject::connect(fmMain.cbHotKey1, &QCheckBox::toggled, &fmMain, [](bool ticked) {
+        QObject::connect(fmMain.cbHotKey1(), &QCheckBox::toggled, &fmMain, [](bool ticked) {
             if (ticked) {
                 std::printf("answer %lld\n", numbrook::MicrosecondsSinceEpoch());
                 std::fflush(stdout);
@@ -45,12 +45,12 @@ void setUpBenchmarkReports(numbrook::ProgramWindows &windows,
         });
     }
     if (qEnvironmentVariableIsSet("NUMBROOK_REPORT_FIRST_PAINT")) {
-        numbrook::ReportFirstPaint(firstPaint, &windows.splash);
+        numbrook::ReportFirstPaint(firstPaint, &windows.splash());
         numbrook::ReportFirstPaint(firstPaint, &fmMain);
     }
     // The start-up benchmark measures the main window alone as well.
     if (qEnvironmentVariableIsSet("NUMBROOK_NO_SPLASH"))
-        fmMain.SplashShown = true;
+        fmMain.setSplashShown(true);
 }
 
 } // namespace
@@ -85,7 +85,7 @@ int main(int argc, char *argv[]) {
     int exitCode = 0;
     {
         numbrook::ProgramWindows windows(sound);
-        numbrook::MainWindow &fmMain = windows.main;
+        numbrook::MainWindow &fmMain = windows.main();
 
         // Every way the desktop ends the program ends it as the close button does.
         numbrook::TerminationSignals terminations;
@@ -103,7 +103,7 @@ int main(int argc, char *argv[]) {
         setUpBenchmarkReports(windows, firstPaint);
         // The splash, or the main window where no splash is shown: whichever comes first.
         for (QWidget *window :
-             {static_cast<QWidget *>(&windows.splash), static_cast<QWidget *>(&fmMain)}) {
+             {static_cast<QWidget *>(&windows.splash()), static_cast<QWidget *>(&fmMain)}) {
             firstPaint.watch(window, [&sound](const QString &) { sound.openInBackground(); });
         }
         // Shown from inside the loop, so that an end requested while the splash is up (a

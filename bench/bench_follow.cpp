@@ -139,7 +139,7 @@ int main(int argc, char **argv) {
     engine.open();
     {
         testing::Program program(engine);
-        program.main.show(); // starts object 1's capture
+        program.main().show(); // starts object 1's capture
         pause(1500);
 
         using testing::serverControl;
@@ -157,7 +157,7 @@ int main(int argc, char **argv) {
             [] { serverControl({QStringLiteral("start")}); });
 
         // Clap to answer, on the pipe microphone.
-        SoundObjectTable &objects = *program.main.SoundObjectTable_;
+        SoundObjectTable &objects = program.main().soundObjects();
         objects.btStopMic1Click(1);
         engine.captures.finish(1);
         while (objects.object(1).InDeviceName != QStringLiteral("Pipe Microphone")) {
@@ -166,7 +166,7 @@ int main(int argc, char **argv) {
         objects.startMic(1);
         testing::PipeFeeder feeder(qEnvironmentVariable("NUMBROOK_TEST_PIPE"));
         testing::ClapLatency latency;
-        QObject::connect(program.main.cbPorog1, &QCheckBox::toggled, program.main.cbPorog1,
+        QObject::connect(program.main().cbPorog1(), &QCheckBox::toggled, program.main().cbPorog1(),
                          [&](bool on) {
                              if (on) {
                                  latency.arrived();
@@ -174,8 +174,8 @@ int main(int argc, char **argv) {
                          });
         latency.pause(1500);
         latency.run(qPrintable(server), "clap -> cbPorog1 ticked", feeder, claps,
-                    [&program] { program.answers.clear(); });
-        program.main.close();
+                    [&program] { program.answers().clear(); });
+        program.main().close();
     }
     engine.close();
     return 0;

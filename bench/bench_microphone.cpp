@@ -45,10 +45,10 @@ void benchClapToAnswerBox(SoundEngine &engine, const QString &iniPath, int claps
         return;
     }
     testing::Program program(engine);
-    TfmMain &main = program.main;
+    TfmMain &main = program.main();
 
     testing::ClapLatency latency;
-    QObject::connect(main.cbPorog1, &QCheckBox::toggled, main.cbPorog1, [&](bool on) {
+    QObject::connect(main.cbPorog1(), &QCheckBox::toggled, main.cbPorog1(), [&](bool on) {
         if (on) {
             latency.arrived();
         }
@@ -58,7 +58,7 @@ void benchClapToAnswerBox(SoundEngine &engine, const QString &iniPath, int claps
     // The question display clears the answer channel at every question; do the same here so
     // that each clap ticks the box afresh.
     latency.run("pipe microphone", "clap -> cbPorog1 ticked", feeder, claps,
-                [&program] { program.answers.clear(); });
+                [&program] { program.answers().clear(); });
     main.close();
     engine.objectIni.setPath({});
 }

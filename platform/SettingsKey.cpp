@@ -92,6 +92,22 @@ void SettingsKey::writeBoolean(const QString &name, bool value) {
     writeInteger(name, value ? 1 : 0);
 }
 
+std::optional<qint32> SettingsKey::readStored(const QString &name, StoredAs as) const {
+    if (as == StoredAs::Boolean) {
+        const std::optional<bool> on = readBoolean(name);
+        return on ? std::optional<qint32>(*on ? 1 : 0) : std::nullopt;
+    }
+    return readInteger(name);
+}
+
+void SettingsKey::writeStored(const QString &name, StoredAs as, qint32 value) {
+    if (as == StoredAs::Integer) {
+        writeInteger(name, value);
+    } else {
+        writeBoolean(name, value != 0);
+    }
+}
+
 bool SettingsKey::close() {
     settings_->sync();
     return settings_->status() == QSettings::NoError;

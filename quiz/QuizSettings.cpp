@@ -12,23 +12,23 @@ namespace numbrook {
 
 namespace {
 
-const QString kDiff = QStringLiteral("Diff_Math");
-const QString kSpeed = QStringLiteral("Speed_Math");
-const QString kScreen = QStringLiteral("Screen_Res");
-const QString kShowPoints = QStringLiteral("Show_Points");
-const QString kShowOtvet = QStringLiteral("Show_Otvet_Mode");
-const QString kLargeText = QStringLiteral("Large_Text");
-const QString kPractice = QStringLiteral("Practice_Math");
-const QString kSchoolNotation = QStringLiteral("School_Notation");
-const QString kFluencyTime = QStringLiteral("Fluency_Time");
+// Every value but the kind flags, which are named by their number.
+constexpr StoredField<QuizSettings> kFields[] = {
+    {"Diff_Math", StoredAs::Integer, &QuizSettings::Diff_Math, 1},
+    {"Speed_Math", StoredAs::Integer, &QuizSettings::Speed_Math, 5},
+    {"Screen_Res", StoredAs::Integer, &QuizSettings::Screen_Res},
+    // Booleans keep the stored integer so that the panel can tell exactly 1 from other true
+    // values.
+    {"Show_Points", StoredAs::Flag, &QuizSettings::Show_Points},
+    {"Show_Otvet_Mode", StoredAs::Flag, &QuizSettings::Show_Otvet_Mode},
+    {"Large_Text", StoredAs::Flag, &QuizSettings::Large_Text},
+    {"Practice_Math", StoredAs::Flag, &QuizSettings::Practice_Math},
+    {"School_Notation", StoredAs::Flag, &QuizSettings::School_Notation},
+    {"Fluency_Time", StoredAs::Integer, &QuizSettings::Fluency_Time, 3},
+};
 
 QString znakName(int kind) {
     return QStringLiteral("Znak_%1_Math").arg(kind);
-}
-
-// Booleans keep the stored integer so that the panel can tell exactly 1 from other true values.
-qint32 loadBoolean(const SettingsKey &key, const QString &name, bool fallback) {
-    return key.readInteger(name).value_or(fallback ? 1 : 0);
 }
 
 } // namespace
@@ -36,26 +36,18 @@ qint32 loadBoolean(const SettingsKey &key, const QString &name, bool fallback) {
 void QuizSettings::LoadQuizSettings() {
     const SettingsKey key;
     SettingsLoaded = true;
-    Diff_Math = key.readInteger(kDiff).value_or(1);
+    key.readFields(*this, kFields);
     // A level without a generator would run a quiz of empty boards scored as answered.
     if (Diff_Math < 1 || Diff_Math > 3) {
         Diff_Math = 1;
     }
-    Speed_Math = key.readInteger(kSpeed).value_or(5);
-    Screen_Res = key.readInteger(kScreen).value_or(0);
     // Only 0 (the window) and 1 (the whole desktop) are display sizes.
     if (Screen_Res < 0 || Screen_Res > 1) {
         Screen_Res = 0;
     }
-    Show_Points = loadBoolean(key, kShowPoints, false);
-    Show_Otvet_Mode = loadBoolean(key, kShowOtvet, false);
     for (int kind = 1; kind <= kKindCount; ++kind) {
-        Znak(kind) = loadBoolean(key, znakName(kind), kind == 1);
+        Znak(kind) = key.readStored(znakName(kind), StoredAs::Flag).value_or(kind == 1 ? 1 : 0);
     }
-    Large_Text = loadBoolean(key, kLargeText, false);
-    Practice_Math = loadBoolean(key, kPractice, false);
-    School_Notation = loadBoolean(key, kSchoolNotation, false);
-    Fluency_Time = key.readInteger(kFluencyTime).value_or(3);
     if (Fluency_Time < 1 || Fluency_Time > 10) {
         Fluency_Time = 3;
     }
@@ -63,18 +55,10 @@ void QuizSettings::LoadQuizSettings() {
 
 void QuizSettings::SaveQuizSettings() const {
     SettingsKey key;
-    key.writeInteger(kDiff, Diff_Math);
-    key.writeInteger(kSpeed, Speed_Math);
-    key.writeInteger(kScreen, Screen_Res);
-    key.writeBoolean(kShowPoints, Show_Points != 0);
-    key.writeBoolean(kShowOtvet, Show_Otvet_Mode != 0);
+    key.writeFields(*this, kFields);
     for (int kind = 1; kind <= kKindCount; ++kind) {
-        key.writeBoolean(znakName(kind), Znak(kind) != 0);
+        key.writeStored(znakName(kind), StoredAs::Flag, Znak(kind));
     }
-    key.writeBoolean(kLargeText, Large_Text != 0);
-    key.writeBoolean(kPractice, Practice_Math != 0);
-    key.writeBoolean(kSchoolNotation, School_Notation != 0);
-    key.writeInteger(kFluencyTime, Fluency_Time);
     key.close();
 }
 
@@ -82,14 +66,11 @@ namespace {
 
 // The values of a child's own settings by name, in one table for writing and reading.
 template <typename Settings, typename Visit> void forEachChildValue(Settings &s, Visit visit) {
-    visit(kDiff, s.Diff_Math);
-    visit(kSpeed, s.Speed_Math);
-    visit(kScreen, s.Screen_Res);
-    visit(kShowPoints, s.Show_Points);
-    visit(kShowOtvet, s.Show_Otvet_Mode);
-    visit(kLargeText, s.Large_Text);
-    visit(kPractice, s.Practice_Math);
-    visit(kSchoolNotation, s.School_Notation);
+    for (const StoredField<QuizSettings> &field : kFields) {
+        if (field.member != &QuizSettings::Fluency_Time) {
+            visit(QLatin1String(field.name), s.*field.member);
+        }
+    }
     for (int kind = 1; kind <= kKindCount; ++kind) {
         visit(znakName(kind), s.Znak(kind));
     }

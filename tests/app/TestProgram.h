@@ -27,9 +27,9 @@ struct OwnSoundEngine {
 };
 
 struct Program : OwnSoundEngine, ProgramWindows {
-    Program() : ProgramWindows(ownEngine) { main.SplashShown = true; }
+    Program() : ProgramWindows(ownEngine) { main().setSplashShown(true); }
     // The windows on the caller's engine (for instance one connected to the test server).
-    explicit Program(SoundEngine &engine) : ProgramWindows(engine) { main.SplashShown = true; }
+    explicit Program(SoundEngine &engine) : ProgramWindows(engine) { main().setSplashShown(true); }
     Q_DISABLE_COPY_MOVE(Program)
 };
 

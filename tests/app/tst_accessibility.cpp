@@ -148,8 +148,8 @@ void AccessibilityTest::settingsWindow_everyVisibleControlNamedWithARealRole() {
     QFETCH(qint32, language);
     QFETCH(QString, nextSpeed);
     QFETCH(QString, previousMicrophone);
-    TfmMain &main = program_->main;
-    program_->strings.LanguageIndex = language;
+    TfmMain &main = program_->main();
+    program_->strings().setLanguageIndex(language);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&main);
@@ -181,9 +181,9 @@ void AccessibilityTest::settingsWindow_everyVisibleControlNamedWithARealRole() {
     QCOMPARE(speed->role(), QAccessible::PushButton);
     QCOMPARE(speed->actionInterface()->actionNames(),
              QStringList{QAccessibleActionInterface::pressAction()});
-    const qint32 before = program_->session.settings.Speed_Math;
+    const qint32 before = program_->session().settings.Speed_Math;
     speed->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(program_->session.settings.Speed_Math, before % 10 + 1);
+    QCOMPARE(program_->session().settings.Speed_Math, before % 10 + 1);
     QVERIFY(named(window, previousMicrophone));
 
     const QString points = UiText(UiKey::ShowPointsCaption, language);
@@ -194,7 +194,7 @@ void AccessibilityTest::settingsWindow_everyVisibleControlNamedWithARealRole() {
     QVERIFY(box->state().checkable && !box->state().checked);
     box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(box->state().checked);
-    QCOMPARE(program_->session.settings.Show_Points, 1);
+    QCOMPARE(program_->session().settings.Show_Points, 1);
 
     QAccessibleInterface *level = named(window, UiText(UiKey::MicrophoneLevelName, language));
     QVERIFY(level);
@@ -214,8 +214,8 @@ void AccessibilityTest::settingsWindow_showsOnlyWhatIsOnScreen_namedInItsLanguag
 void AccessibilityTest::settingsWindow_showsOnlyWhatIsOnScreen_namedInItsLanguage() {
     QFETCH(qint32, language);
     QFETCH(QString, foreignLetters);
-    TfmMain &main = program_->main;
-    program_->strings.LanguageIndex = language;
+    TfmMain &main = program_->main();
+    program_->strings().setLanguageIndex(language);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&main);
@@ -265,18 +265,18 @@ void AccessibilityTest::settingsWindow_showsOnlyWhatIsOnScreen_namedInItsLanguag
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
     };
-    program_->session.settings.Speed_Math = 5;
+    program_->session().settings.Speed_Math = 5;
     press(UiKey::NextSpeedName);
-    QCOMPARE(program_->session.settings.Speed_Math, 6);
+    QCOMPARE(program_->session().settings.Speed_Math, 6);
     press(UiKey::PreviousSpeedName);
     press(UiKey::PreviousSpeedName);
-    QCOMPARE(program_->session.settings.Speed_Math, 4);
+    QCOMPARE(program_->session().settings.Speed_Math, 4);
     // Two answer keys: either arrow goes to the other one.
-    const qint32 key = main.Cnt_HotKey;
+    const qint32 key = main.systemSettings().Cnt_HotKey;
     press(UiKey::NextAnswerKeyName);
-    QCOMPARE(main.Cnt_HotKey, 1 - key);
+    QCOMPARE(main.systemSettings().Cnt_HotKey, 1 - key);
     press(UiKey::PreviousAnswerKeyName);
-    QCOMPARE(main.Cnt_HotKey, key);
+    QCOMPARE(main.systemSettings().Cnt_HotKey, key);
 
     // The playing indicator says what it shows.
     QVERIFY(named(window, UiText(UiKey::SilentIndicatorName, language)));
@@ -284,7 +284,7 @@ void AccessibilityTest::settingsWindow_showsOnlyWhatIsOnScreen_namedInItsLanguag
 }
 
 void AccessibilityTest::keyboard_tabFollowsReadingOrder_spaceTogglesTheFocusedBox() {
-    TfmMain &main = program_->main;
+    TfmMain &main = program_->main();
     main.show();
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
@@ -336,17 +336,17 @@ void AccessibilityTest::keyboard_tabFollowsReadingOrder_spaceTogglesTheFocusedBo
     QWidget *points = testing::control(main, QStringLiteral("Cb_Show_Points"));
     points->setFocus(Qt::TabFocusReason);
     QTest::keyClick(points, Qt::Key_Space);
-    QCOMPARE(program_->session.settings.Show_Points, 1);
+    QCOMPARE(program_->session().settings.Show_Points, 1);
     QTest::keyClick(points, Qt::Key_Space);
-    QCOMPARE(program_->session.settings.Show_Points, 0);
+    QCOMPARE(program_->session().settings.Show_Points, 0);
     // Space went to the box, not to the answer lamp.
-    QVERIFY(!program_->answers.hotkey());
+    QVERIFY(!program_->answers().hotkey());
 }
 
 void AccessibilityTest::quiz_playedFromTheAccessibilityTreeOnly() {
-    program_->session.settings.Speed_Math = 1;
-    program_->session.settings.Show_Points = 1;
-    TfmMain &main = program_->main;
+    program_->session().settings.Speed_Math = 1;
+    program_->session().settings.Show_Points = 1;
+    TfmMain &main = program_->main();
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QAccessibleInterface *application = QAccessible::queryAccessibleInterface(qApp);
@@ -357,7 +357,7 @@ void AccessibilityTest::quiz_playedFromTheAccessibilityTreeOnly() {
     QCOMPARE(start->role(), QAccessible::PushButton);
     start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     // The ticks are driven here, one second each, so that nothing runs between the reads.
-    program_->display.Timer_Vopros->stop();
+    program_->display().Timer_Vopros->stop();
 
     QAccessibleInterface *display = nullptr;
     for (int i = 0; i < application->childCount(); ++i) {
@@ -371,7 +371,7 @@ void AccessibilityTest::quiz_playedFromTheAccessibilityTreeOnly() {
     const int questions = 6;
     for (int q = 0; q < questions; ++q) {
         nameChanges.clear();
-        program_->display.Timer_VoprosTimer(); // the question appears
+        program_->display().Timer_VoprosTimer(); // the question appears
         QAccessibleInterface *equation = find(display, [](QAccessibleInterface *node) {
             return !node->state().invisible && node->text(QAccessible::Name).contains('=');
         });
@@ -379,10 +379,11 @@ void AccessibilityTest::quiz_playedFromTheAccessibilityTreeOnly() {
         QVERIFY2(nameChanges.contains(equation->object()), "the new equation is announced");
         const QString text = equation->text(QAccessible::Name);
         if (equationTrue(text)) {
-            main.HotkeyMessage(main.Cnt_HotKey); // the child presses the answer key
+            main.HotkeyMessage(
+                main.systemSettings().Cnt_HotKey); // the child presses the answer key
         }
-        program_->display.Timer_VoprosTimer(); // scored
-        program_->display.Timer_VoprosTimer(); // the pause
+        program_->display().Timer_VoprosTimer(); // scored
+        program_->display().Timer_VoprosTimer(); // the pause
     }
     // Every judgement right: the four values with their captions.
     for (const QString &value :

@@ -142,34 +142,34 @@ void AnswerKeysX11Test::init() {
     home_.reset();
     home_ = std::make_unique<testing::ConfigHome>(config_->path());
     program_ = std::make_unique<Program>();
-    QVERIFY(program_->main.hotkeys()->isSystemWide());
+    QVERIFY(program_->main().hotkeys()->isSystemWide());
     // No key is held before a quiz.
     for (int id = 0; id < 3; ++id)
-        QVERIFY(!program_->main.hotkeys()->isRegistered(id));
+        QVERIFY(!program_->main().hotkeys()->isRegistered(id));
 }
 
 void AnswerKeysX11Test::holdAnswerKeys() {
-    GlobalHotkeys *hotkeys = program_->main.hotkeys();
+    GlobalHotkeys *hotkeys = program_->main().hotkeys();
     QVERIFY(hotkeys->registerHotkey(0, HotkeyKey::Return));
     QVERIFY(hotkeys->registerHotkey(1, HotkeyKey::Space));
     QVERIFY(hotkeys->registerHotkey(2, HotkeyKey::Escape));
 }
 
 void AnswerKeysX11Test::startTrueQuiz(int speed) {
-    QVERIFY(chooseTrueExpressions(program_->session));
-    program_->session.settings.Show_Otvet_Mode = 1;
+    QVERIFY(chooseTrueExpressions(program_->session()));
+    program_->session().settings.Show_Otvet_Mode = 1;
     startQuiz(speed);
 }
 
 void AnswerKeysX11Test::startQuiz(int speed) {
-    TfmMain &main = program_->main;
-    program_->session.settings.Speed_Math = speed;
-    program_->session.settings.Screen_Res = 0;
-    program_->session.settings.Show_Points = 1;
+    TfmMain &main = program_->main();
+    program_->session().settings.Speed_Math = speed;
+    program_->session().settings.Screen_Res = 0;
+    program_->session().settings.Show_Points = 1;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     clickControl("Sb_Start");
-    QTRY_VERIFY_WITH_TIMEOUT(program_->display.isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(program_->display().isVisible(), 5000);
     for (int id = 0; id < 3; ++id)
         QVERIFY(main.hotkeys()->isRegistered(id));
 }
@@ -184,7 +184,7 @@ void AnswerKeysX11Test::focusProbe() {
 }
 
 void AnswerKeysX11Test::clickControl(const char *name) {
-    QWidget *control = testing::control(program_->main, QLatin1String(name));
+    QWidget *control = testing::control(program_->main(), QLatin1String(name));
     QVERIFY2(control, name);
     const QPoint centre = control->mapToGlobal(control->rect().center());
     QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(centre.x()),
@@ -212,29 +212,29 @@ void AnswerKeysX11Test::answerKeys_lastPressDecidesBox_focusedWindowGetsNothing(
     QFETCH(qint32, choice);
     QFETCH(QStringList, keys);
     QFETCH(QList<bool>, boxStates);
-    TfmMain &main = program_->main;
+    TfmMain &main = program_->main();
     // The lamp's one-second untick is the work timer's business (tested on its own); here
     // the box must show what the presses left.
-    main.Timer_Work->stop();
-    main.Cnt_HotKey = choice;
+    main.Timer_Work()->stop();
+    main.setHotkeyChoice(choice);
     main.ShowHotKey();
     holdAnswerKeys();
     focusProbe();
 
     QSignalSpy presses(main.hotkeys(), &GlobalHotkeys::hotkey);
-    QSignalSpy changes(main.cbHotKey1, &QCheckBox::toggled);
+    QSignalSpy changes(main.cbHotKey1(), &QCheckBox::toggled);
     QCOMPARE(probe_.pressAndCollect(keys), QList<int>{});
     QTRY_COMPARE(presses.size(), keys.size());
     QList<bool> seen;
     for (const QList<QVariant> &change : changes)
         seen.append(change.at(0).toBool());
     QCOMPARE(seen, boxStates);
-    QCOMPARE(main.cbHotKey1->isChecked(), boxStates.isEmpty() ? false : boxStates.last());
+    QCOMPARE(main.cbHotKey1()->isChecked(), boxStates.isEmpty() ? false : boxStates.last());
 }
 
 void AnswerKeysX11Test::numLockOn_enterKeysStillTickBox() {
-    TfmMain &main = program_->main;
-    main.Timer_Work->stop();
+    TfmMain &main = program_->main();
+    main.Timer_Work()->stop();
     holdAnswerKeys();
     focusProbe();
     const quint16 before = modifierState();
@@ -244,11 +244,11 @@ void AnswerKeysX11Test::numLockOn_enterKeysStillTickBox() {
     QTRY_VERIFY(modifierState() != before);
 
     for (const QString &key : {QStringLiteral("KP_Enter"), QStringLiteral("Return")}) {
-        program_->answers.setHotkey(false);
+        program_->answers().setHotkey(false);
         QSignalSpy presses(main.hotkeys(), &GlobalHotkeys::hotkey);
         QCOMPARE(probe_.pressAndCollect({key}), QList<int>{});
         QTRY_COMPARE(presses.size(), 1);
-        QVERIFY2(main.cbHotKey1->isChecked(), qPrintable(key));
+        QVERIFY2(main.cbHotKey1()->isChecked(), qPrintable(key));
     }
 }
 
@@ -260,7 +260,7 @@ void AnswerKeysX11Test::noQuiz_keysReachFocusedProgram_data() {
 
 void AnswerKeysX11Test::noQuiz_keysReachFocusedProgram() {
     QFETCH(bool, inTray);
-    TfmMain &main = program_->main;
+    TfmMain &main = program_->main();
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     if (inTray) {
@@ -274,7 +274,7 @@ void AnswerKeysX11Test::noQuiz_keysReachFocusedProgram() {
                  {QStringLiteral("Return"), QStringLiteral("space"), QStringLiteral("Escape")}),
              (QList<int>{QtKeyReturn, QtKeySpace, QtKeyEscape}));
     QCOMPARE(presses.size(), 0);
-    QVERIFY(!main.cbHotKey1->isChecked());
+    QVERIFY(!main.cbHotKey1()->isChecked());
     // Esc is no key of the program outside a quiz: the window stays where it was.
     QCOMPARE(main.isVisible(), !inTray);
 }
@@ -293,8 +293,8 @@ void AnswerKeysX11Test::noQuiz_settingsWindowFocused_windowKeysLightLamp() {
     QFETCH(qint32, choice);
     QFETCH(QString, key);
     QFETCH(bool, ticked);
-    TfmMain &main = program_->main;
-    main.Cnt_HotKey = choice;
+    TfmMain &main = program_->main();
+    main.setHotkeyChoice(choice);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     const QString window = QString::number(main.winId());
@@ -302,18 +302,18 @@ void AnswerKeysX11Test::noQuiz_settingsWindowFocused_windowKeysLightLamp() {
     QTRY_VERIFY_WITH_TIMEOUT(main.isActiveWindow(), 5000);
     QVERIFY(xdotool({QStringLiteral("key"), key}));
     if (ticked) {
-        QTRY_VERIFY_WITH_TIMEOUT(main.cbHotKey1->isChecked(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(main.cbHotKey1()->isChecked(), 5000);
         // The lamp lights at the work timer's next tick.
         QTRY_COMPARE_WITH_TIMEOUT(testing::button(main, QStringLiteral("Img_HotKey"))->picture(),
                                   int(ButtonPicture::KeyLampLit), 1000);
     } else {
         QTest::qWait(300);
-        QVERIFY(!main.cbHotKey1->isChecked());
+        QVERIFY(!main.cbHotKey1()->isChecked());
     }
 }
 
 void AnswerKeysX11Test::quiz_takesReturnOnlyWhileItRuns() {
-    TfmMain &main = program_->main;
+    TfmMain &main = program_->main();
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     // Before the quiz another program has Return.
@@ -322,13 +322,13 @@ void AnswerKeysX11Test::quiz_takesReturnOnlyWhileItRuns() {
 
     startTrueQuiz(3);
     focusProbe();
-    QTRY_COMPARE_WITH_TIMEOUT(program_->session.TotalQuestions, 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session().TotalQuestions, 1, 5000);
     QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{});
-    QTRY_COMPARE_WITH_TIMEOUT(program_->session.CorrectAnswers, 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session().CorrectAnswers, 1, 5000);
 
     // Esc ends the quiz and gives every key back.
     QCOMPARE(probe_.pressAndCollect({QStringLiteral("Escape")}), QList<int>{});
-    QTRY_VERIFY_WITH_TIMEOUT(!program_->display.isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!program_->display().isVisible(), 5000);
     for (int id = 0; id < 3; ++id)
         QVERIFY(!main.hotkeys()->isRegistered(id));
     // The settings window comes forward first; then the other program takes the focus back.
@@ -339,10 +339,10 @@ void AnswerKeysX11Test::quiz_takesReturnOnlyWhileItRuns() {
 
     // The start button's second press ends a quiz the same way.
     clickControl("Sb_Start");
-    QTRY_VERIFY_WITH_TIMEOUT(program_->display.isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(program_->display().isVisible(), 5000);
     QVERIFY(main.hotkeys()->isRegistered(0));
     main.Sb_StartClick();
-    QTRY_VERIFY_WITH_TIMEOUT(!program_->display.isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!program_->display().isVisible(), 5000);
     QVERIFY(!main.hotkeys()->isRegistered(0));
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QTest::qWait(300);
@@ -358,18 +358,18 @@ void AnswerKeysX11Test::quiz_keymapChanged_returnStillAnswers() {
     // The grabs are taken again once the server reports the new mapping.
     QTest::qWait(500);
     focusProbe();
-    QTRY_COMPARE_WITH_TIMEOUT(program_->session.TotalQuestions, 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session().TotalQuestions, 1, 5000);
     QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{});
-    QTRY_COMPARE_WITH_TIMEOUT(program_->session.CorrectAnswers, 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session().CorrectAnswers, 1, 5000);
 }
 
 void AnswerKeysX11Test::escape_duringQuiz_closesDisplayAndKeepsCounters() {
-    TfmMain &main = program_->main;
-    TfmDisplay &display = program_->display;
+    TfmMain &main = program_->main();
+    TfmDisplay &display = program_->display();
     startQuiz(1);
     QVERIFY(display.Timer_Vopros->isActive());
     QVERIFY(main.trayIcon()->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(program_->session.TotalQuestions >= 2, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(program_->session().TotalQuestions >= 2, 15000);
 
     focusProbe();
     QCOMPARE(probe_.pressAndCollect({QStringLiteral("Escape")}), QList<int>{});
@@ -378,27 +378,27 @@ void AnswerKeysX11Test::escape_duringQuiz_closesDisplayAndKeepsCounters() {
     QTRY_VERIFY_WITH_TIMEOUT(main.isVisible(), 5000);
     QVERIFY(!main.trayIcon()->isVisible());
     // The counters are those of the quiz, not cleared.
-    QVERIFY(program_->session.TotalQuestions >= 2);
-    QVERIFY(program_->session.CorrectAnswers + program_->session.WrongAnswers >= 1);
+    QVERIFY(program_->session().TotalQuestions >= 2);
+    QVERIFY(program_->session().CorrectAnswers + program_->session().WrongAnswers >= 1);
     QCOMPARE(labelText(display, "Lbl_Vopros_All"),
-             QString::number(program_->session.TotalQuestions));
-    QCOMPARE(labelText(display, "Lbl_Point_All"), QString::number(program_->session.PointsTotal));
+             QString::number(program_->session().TotalQuestions));
+    QCOMPARE(labelText(display, "Lbl_Point_All"), QString::number(program_->session().PointsTotal));
 }
 
 void AnswerKeysX11Test::quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCorrect() {
-    TfmDisplay &display = program_->display;
+    TfmDisplay &display = program_->display();
     startTrueQuiz(3);
     focusProbe();
-    QTRY_COMPARE_WITH_TIMEOUT(program_->session.TotalQuestions, 1, 5000);
-    QVERIFY(program_->session.generator.ExpressionIsCorrect);
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session().TotalQuestions, 1, 5000);
+    QVERIFY(program_->session().generator.ExpressionIsCorrect);
     QVERIFY(display.findChild<QLabel *>(QStringLiteral("Lbl_Vopros_2"))->isVisible());
-    QCOMPARE(program_->session.CorrectAnswers + program_->session.WrongAnswers, 0);
+    QCOMPARE(program_->session().CorrectAnswers + program_->session().WrongAnswers, 0);
 
     QCOMPARE(probe_.pressAndCollect({QStringLiteral("Return")}), QList<int>{});
-    QTRY_COMPARE_WITH_TIMEOUT(program_->session.CorrectAnswers, 1, 5000);
-    QCOMPARE(program_->session.WrongAnswers, 0);
-    QCOMPARE(program_->session.PointsTotal, 1);
-    QCOMPARE(program_->session.TotalQuestions, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(program_->session().CorrectAnswers, 1, 5000);
+    QCOMPARE(program_->session().WrongAnswers, 0);
+    QCOMPARE(program_->session().PointsTotal, 1);
+    QCOMPARE(program_->session().TotalQuestions, 1);
     QVERIFY(display.findChild<QWidget *>(QStringLiteral("Panel_Point"))->isVisible());
     QCOMPARE(labelText(display, "Lbl_Vopros_All"), QStringLiteral("1"));
     QCOMPARE(labelText(display, "Lbl_Vopros_True"), QStringLiteral("1"));
@@ -407,9 +407,9 @@ void AnswerKeysX11Test::quizFromKeyboard_trueExpressionAnsweredWithEnterScoresCo
 }
 
 void AnswerKeysX11Test::fullScreenDisplay_liesAboveDesktopPanels() {
-    TfmMain &main = program_->main;
-    TfmDisplay &display = program_->display;
-    program_->session.settings.Screen_Res = 1;
+    TfmMain &main = program_->main();
+    TfmDisplay &display = program_->display();
+    program_->session().settings.Screen_Res = 1;
     QScreen *screen = QGuiApplication::primaryScreen();
     // The window manager's taskbar runs along the bottom edge of the desktop.
     const QPoint bottom(screen->geometry().width() / 2, screen->geometry().height() - 10);

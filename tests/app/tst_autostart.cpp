@@ -67,17 +67,17 @@ private Q_SLOTS:
     void autoRunOption_writesQuotedPathOfRunningExecutable_andRemovesIt() {
         const AutostartEntry entry(QStringLiteral("tst_autostart"));
         Program p;
-        QCOMPARE(p.main.AutoRun, 0);
-        clickAutoRun(p.main);
-        QCOMPARE(p.main.AutoRun, 1);
-        QCOMPARE(testing::button(p.main, QStringLiteral("Cb_AutoRun"))->picture(), 22);
+        QCOMPARE(p.main().systemSettings().AutoRun, 0);
+        clickAutoRun(p.main());
+        QCOMPARE(p.main().systemSettings().AutoRun, 1);
+        QCOMPARE(testing::button(p.main(), QStringLiteral("Cb_AutoRun"))->picture(), 22);
         QVERIFY(entry.exists());
         const QStringList lines = entryLines(entry);
         QVERIFY(lines.contains(QStringLiteral("Exec=\"%1\"").arg(executable())));
         QCOMPARE(lines.filter(QStringLiteral("Exec=")).size(), 1);
 
-        clickAutoRun(p.main);
-        QCOMPARE(p.main.AutoRun, 0);
+        clickAutoRun(p.main());
+        QCOMPARE(p.main().systemSettings().AutoRun, 0);
         QVERIFY(!entry.exists());
     }
 
@@ -88,9 +88,9 @@ private Q_SLOTS:
         {
             Program p;
             // The option starts off whatever the desktop holds...
-            QCOMPARE(p.main.AutoRun, 0);
-            p.main.show();
-            QCOMPARE(testing::button(p.main, QStringLiteral("Cb_AutoRun"))->picture(), 21);
+            QCOMPARE(p.main().systemSettings().AutoRun, 0);
+            p.main().show();
+            QCOMPARE(testing::button(p.main(), QStringLiteral("Cb_AutoRun"))->picture(), 21);
         }
         // ...but the program keeps starting at log-on until the option is switched off.
         QVERIFY(entry.exists());
@@ -98,8 +98,8 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("AutoRun")), QStringLiteral("0"));
 
         Program p;
-        clickAutoRun(p.main);
-        clickAutoRun(p.main);
+        clickAutoRun(p.main());
+        clickAutoRun(p.main());
         QVERIFY(!entry.exists());
     }
 };

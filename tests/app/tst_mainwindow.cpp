@@ -64,9 +64,9 @@ private Q_SLOTS:
 
     void layout_placesEveryControlAsDesigned() {
         Program p;
-        QCOMPARE(p.main.size(), QSize(806, 580));
-        QVERIFY(p.main.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(p.main.windowTitle(), QStringLiteral("Numbrook"));
+        QCOMPARE(p.main().size(), QSize(806, 580));
+        QVERIFY(p.main().windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(p.main().windowTitle(), QStringLiteral("Numbrook"));
         const struct {
             const char *name;
             QRect rect;
@@ -88,29 +88,29 @@ private Q_SLOTS:
             {"Sb_Start", {32, 510, 164, 50}},
         };
         for (const auto &e : expected) {
-            QWidget *widget = testing::control(p.main, QString::fromLatin1(e.name));
+            QWidget *widget = testing::control(p.main(), QString::fromLatin1(e.name));
             QVERIFY2(widget, e.name);
             QCOMPARE(widget->geometry(), e.rect);
         }
         // The hidden parts exist below the visible area.
         for (const char *name : {"Cb_10_Znak_Math", "Cb_HintShow", "PageControl1", "Memo1",
                                  "laThreadCnt", "Panel_Obj4"}) {
-            QWidget *widget = testing::control(p.main, QString::fromLatin1(name));
+            QWidget *widget = testing::control(p.main(), QString::fromLatin1(name));
             QVERIFY2(widget, name);
-            QVERIFY2(widget->mapTo(&p.main, QPoint(0, 0)).y() >= 580, name);
-            QVERIFY2(!widget->isVisibleTo(&p.main), name);
+            QVERIFY2(widget->mapTo(&p.main(), QPoint(0, 0)).y() >= 580, name);
+            QVERIFY2(!widget->isVisibleTo(&p.main()), name);
         }
         // The title is Verdana 27 px regular; a wider stand-in is smaller, so the name fits.
-        const QFont title = testing::control(p.main, "Label_Title_Name")->font();
+        const QFont title = testing::control(p.main(), "Label_Title_Name")->font();
         if (QFontInfo(title).family() == QLatin1String("Verdana")) {
             QCOMPARE(title.pixelSize(), 27);
         }
         QVERIFY(title.pixelSize() <= 27 && title.pixelSize() >= 24);
         QVERIFY(QFontMetrics(title).boundingRect(QStringLiteral("Numbrook")).right() < 137);
         QVERIFY(!title.bold());
-        QCOMPARE(p.main.cbPorog1->text(), QStringLiteral("Хлоп"));
-        QVERIFY(p.main.cbPorog1->isHidden() && p.main.cbHotKey1->isHidden());
-        QCOMPARE(static_cast<QLabel *>(testing::control(p.main, "Lbl_1_Screen_Res"))->text(),
+        QCOMPARE(p.main().cbPorog1()->text(), QStringLiteral("Хлоп"));
+        QVERIFY(p.main().cbPorog1()->isHidden() && p.main().cbHotKey1()->isHidden());
+        QCOMPARE(static_cast<QLabel *>(testing::control(p.main(), "Lbl_1_Screen_Res"))->text(),
                  QString::fromUtf8("800\u0445600"));
     }
 
@@ -162,152 +162,152 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         store({{"Speed_Math", stored}});
         Program p;
-        p.main.FormShow();
+        p.main().FormShow();
         if (!arrow.isEmpty()) {
-            click(p.main, arrow);
+            click(p.main(), arrow);
         }
-        QCOMPARE(text(p.main, "Edit_Speed_Math"), shown);
-        QCOMPARE(p.session.settings.Speed_Math, shown.section(' ', 0, 0).toInt());
+        QCOMPARE(text(p.main(), "Edit_Speed_Math"), shown);
+        QCOMPARE(p.session().settings.Speed_Math, shown.section(' ', 0, 0).toInt());
     }
 
     void settingsPanel_boxes() {
         store({{"Diff_Math", "4"}, {"Znak_2_Math", "5"}, {"Znak_1_Math", "0"}});
         Program p;
-        p.main.FormShow();
+        p.main().FormShow();
         // A stored level of 4 reads as level 1.
         for (int i = 1; i <= 3; ++i) {
-            QCOMPARE(testing::button(p.main, QStringLiteral("Cb_%1_Diff_Math").arg(i))->picture(),
+            QCOMPARE(testing::button(p.main(), QStringLiteral("Cb_%1_Diff_Math").arg(i))->picture(),
                      i == 1 ? 22 : 21);
         }
-        QCOMPARE(testing::button(p.main, "Cb_2_Znak_Math")->picture(), 21); // 5 is not exactly 1
-        QCOMPARE(testing::button(p.main, "Cb_1_Znak_Math")->picture(), 21); // kind 2 is on
-        click(p.main, "Cb_2_Znak_Math");
-        QCOMPARE(p.session.settings.Znak(2), 1);
-        QCOMPARE(testing::button(p.main, "Cb_2_Znak_Math")->picture(), 22);
-        QCOMPARE(testing::button(p.main, "Cb_1_Znak_Math")->picture(), 21);
-        click(p.main, "Lbl_2_Znak_Math");
-        QCOMPARE(p.session.settings.Znak(2), 0);
+        QCOMPARE(testing::button(p.main(), "Cb_2_Znak_Math")->picture(), 21); // 5 is not exactly 1
+        QCOMPARE(testing::button(p.main(), "Cb_1_Znak_Math")->picture(), 21); // kind 2 is on
+        click(p.main(), "Cb_2_Znak_Math");
+        QCOMPARE(p.session().settings.Znak(2), 1);
+        QCOMPARE(testing::button(p.main(), "Cb_2_Znak_Math")->picture(), 22);
+        QCOMPARE(testing::button(p.main(), "Cb_1_Znak_Math")->picture(), 21);
+        click(p.main(), "Lbl_2_Znak_Math");
+        QCOMPARE(p.session().settings.Znak(2), 0);
         // Every kind off: the quiz asks "+ -", and its box shows it.
-        QCOMPARE(testing::button(p.main, "Cb_1_Znak_Math")->picture(), 22);
+        QCOMPARE(testing::button(p.main(), "Cb_1_Znak_Math")->picture(), 22);
         // "+ -" changes nothing, whatever it holds.
-        click(p.main, "Cb_1_Znak_Math");
-        click(p.main, "Lbl_1_Znak_Math");
-        QCOMPARE(p.session.settings.Znak(1), 0);
-        click(p.main, "Lbl_2_Diff_Math");
-        QCOMPARE(p.session.settings.Diff_Math, 2);
-        QCOMPARE(testing::button(p.main, "Cb_2_Diff_Math")->picture(), 22);
-        QCOMPARE(testing::button(p.main, "Cb_1_Diff_Math")->picture(), 21);
-        click(p.main, "Cb_2_Screen_Res");
-        QCOMPARE(p.session.settings.Screen_Res, 1);
-        click(p.main, "Lbl_Show_Points");
-        QCOMPARE(p.session.settings.Show_Points, 1);
-        QCOMPARE(testing::button(p.main, "Cb_Show_Points")->picture(), 37);
+        click(p.main(), "Cb_1_Znak_Math");
+        click(p.main(), "Lbl_1_Znak_Math");
+        QCOMPARE(p.session().settings.Znak(1), 0);
+        click(p.main(), "Lbl_2_Diff_Math");
+        QCOMPARE(p.session().settings.Diff_Math, 2);
+        QCOMPARE(testing::button(p.main(), "Cb_2_Diff_Math")->picture(), 22);
+        QCOMPARE(testing::button(p.main(), "Cb_1_Diff_Math")->picture(), 21);
+        click(p.main(), "Cb_2_Screen_Res");
+        QCOMPARE(p.session().settings.Screen_Res, 1);
+        click(p.main(), "Lbl_Show_Points");
+        QCOMPARE(p.session().settings.Show_Points, 1);
+        QCOMPARE(testing::button(p.main(), "Cb_Show_Points")->picture(), 37);
     }
 
     void hover_hasStrictBounds_andNormalPicturesWhileHidden() {
         Program p;
-        p.main.move(100, 50);
-        p.main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&p.main));
-        const QPoint origin = p.main.mapToGlobal(QPoint(0, 0));
+        p.main().move(100, 50);
+        p.main().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.main()));
+        const QPoint origin = p.main().mapToGlobal(QPoint(0, 0));
         const int left = origin.x() + 32;
         const int middleY = origin.y() + 510 + 25;
         QPoint cursor(left, middleY);
-        p.main.setCursorSource([&cursor] { return cursor; });
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Sb_Start")->picture(), 57);
+        p.main().setCursorSource([&cursor] { return cursor; });
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Sb_Start")->picture(), 57);
         cursor.setX(left + 1);
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Sb_Start")->picture(), 58);
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Sb_Start")->picture(), 58);
         cursor.setX(left + 163);
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Sb_Start")->picture(), 58);
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Sb_Start")->picture(), 58);
         cursor.setX(left + 164);
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Sb_Start")->picture(), 57);
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Sb_Start")->picture(), 57);
         cursor = QPoint(origin.x() + 775, origin.y() + 10);
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Sb_Close")->picture(), 6);
-        p.main.hide();
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Sb_Close")->picture(), 7);
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Sb_Close")->picture(), 6);
+        p.main().hide();
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Sb_Close")->picture(), 7);
     }
 
     void hotkeyLamp_litForTenTicks_andLeftoverCountShortensIt() {
         Program p;
-        p.answers.setHotkey(true);
+        p.answers().setHotkey(true);
         for (int i = 0; i < 9; ++i) {
-            p.main.Timer_WorkTimer();
+            p.main().Timer_WorkTimer();
         }
-        QVERIFY(p.main.cbHotKey1->isChecked());
-        QCOMPARE(testing::button(p.main, "Img_HotKey")->picture(), 60);
-        p.main.Timer_WorkTimer();
-        QVERIFY(!p.main.cbHotKey1->isChecked());
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Img_HotKey")->picture(), 59);
+        QVERIFY(p.main().cbHotKey1()->isChecked());
+        QCOMPARE(testing::button(p.main(), "Img_HotKey")->picture(), 60);
+        p.main().Timer_WorkTimer();
+        QVERIFY(!p.main().cbHotKey1()->isChecked());
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Img_HotKey")->picture(), 59);
 
         // A press unticked elsewhere after four ticks leaves the count at 4.
-        p.answers.setHotkey(true);
+        p.answers().setHotkey(true);
         for (int i = 0; i < 4; ++i) {
-            p.main.Timer_WorkTimer();
+            p.main().Timer_WorkTimer();
         }
-        p.answers.setHotkey(false);
-        p.main.Timer_WorkTimer();
-        p.answers.setHotkey(true);
+        p.answers().setHotkey(false);
+        p.main().Timer_WorkTimer();
+        p.answers().setHotkey(true);
         for (int i = 0; i < 5; ++i) {
-            p.main.Timer_WorkTimer();
+            p.main().Timer_WorkTimer();
         }
-        QVERIFY(p.main.cbHotKey1->isChecked());
-        p.main.Timer_WorkTimer();
-        QVERIFY(!p.main.cbHotKey1->isChecked());
+        QVERIFY(p.main().cbHotKey1()->isChecked());
+        p.main().Timer_WorkTimer();
+        QVERIFY(!p.main().cbHotKey1()->isChecked());
     }
 
     void hotkeyAnswer_unlitBeforeTheQuestionTick_stillCounts() {
         Program p;
-        p.session.settings.Speed_Math = 3;
-        p.session.settings.Diff_Math = 1;
-        p.session.settings.Znak(1) = 1;
-        p.main.Sb_StartClick();
-        p.display.Timer_Vopros->stop(); // ticks by hand from here
-        p.display.Timer_Vopros->start(3600000);
-        p.display.Timer_VoprosTimer(); // tick 1: a question
-        const bool truth = p.session.generator.ExpressionIsCorrect;
+        p.session().settings.Speed_Math = 3;
+        p.session().settings.Diff_Math = 1;
+        p.session().settings.Znak(1) = 1;
+        p.main().Sb_StartClick();
+        p.display().Timer_Vopros->stop(); // ticks by hand from here
+        p.display().Timer_Vopros->start(3600000);
+        p.display().Timer_VoprosTimer(); // tick 1: a question
+        const bool truth = p.session().generator.ExpressionIsCorrect;
         // A press whose lamp second ends just before the next question tick.
-        p.answers.setHotkey(true);
+        p.answers().setHotkey(true);
         for (int i = 0; i < 10; ++i) {
-            p.main.Timer_WorkTimer();
+            p.main().Timer_WorkTimer();
         }
-        QVERIFY(!p.main.cbHotKey1->isChecked());
-        p.display.Timer_VoprosTimer();
-        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, 1);
-        QCOMPARE(p.session.CorrectAnswers, truth ? 1 : 0);
+        QVERIFY(!p.main().cbHotKey1()->isChecked());
+        p.display().Timer_VoprosTimer();
+        QCOMPARE(p.session().CorrectAnswers + p.session().WrongAnswers, 1);
+        QCOMPARE(p.session().CorrectAnswers, truth ? 1 : 0);
         // Read by one tick only: the rest of the question is silent, and the time-out adds
         // nothing to an answered question.
-        p.display.Timer_VoprosTimer();
-        p.display.Timer_VoprosTimer();
-        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, 1);
+        p.display().Timer_VoprosTimer();
+        p.display().Timer_VoprosTimer();
+        QCOMPARE(p.session().CorrectAnswers + p.session().WrongAnswers, 1);
 
         // A press whose lamp ends between two questions is discarded as the boxes are.
-        p.display.Timer_VoprosTimer(); // the pause ends the cycle
-        QCOMPARE(p.display.cycle.TickCount, 0);
-        p.answers.setHotkey(true);
+        p.display().Timer_VoprosTimer(); // the pause ends the cycle
+        QCOMPARE(p.display().cycle.TickCount, 0);
+        p.answers().setHotkey(true);
         for (int i = 0; i < 10; ++i) {
-            p.main.Timer_WorkTimer();
+            p.main().Timer_WorkTimer();
         }
-        p.display.Timer_VoprosTimer(); // the next question
-        p.display.Timer_VoprosTimer();
-        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, 1);
-        p.main.Sb_StartClick();
+        p.display().Timer_VoprosTimer(); // the next question
+        p.display().Timer_VoprosTimer();
+        QCOMPARE(p.session().CorrectAnswers + p.session().WrongAnswers, 1);
+        p.main().Sb_StartClick();
     }
 
     void microphoneLamp_followsTheBox() {
         Program p;
-        p.answers.setClap(true);
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 61);
-        p.answers.setClap(false);
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 59);
+        p.answers().setClap(true);
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Img_Porog1")->picture(), 61);
+        p.answers().setClap(false);
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Img_Porog1")->picture(), 59);
     }
 
     // Only sound object 1's signalling is the clap answer; the hidden box shows the flag and
@@ -323,24 +323,24 @@ private Q_SLOTS:
         QFETCH(int, object);
         QFETCH(bool, answered);
         Program p;
-        Q_EMIT p.main.SoundObjectTable_->signallingChanged(object, true);
-        QCOMPARE(p.answers.clap(), answered);
-        QCOMPARE(p.main.cbPorog1->isChecked(), answered);
-        p.answers.clear();
-        QVERIFY(!p.main.cbPorog1->isChecked());
+        Q_EMIT p.main().soundObjects().signallingChanged(object, true);
+        QCOMPARE(p.answers().clap(), answered);
+        QCOMPARE(p.main().cbPorog1()->isChecked(), answered);
+        p.answers().clear();
+        QVERIFY(!p.main().cbPorog1()->isChecked());
     }
 
     void systemSettings_freshProfileAndForcedValues() {
         store({{"HintShow", "0"}, {"MinFormShow", "1"}, {"AutoRun", "1"}, {"Cnt_HotKey", "7"}});
         {
             Program p;
-            QCOMPARE(p.main.HintShow, 1);
-            QCOMPARE(p.main.MinFormShow, 0);
-            QCOMPARE(p.main.AutoRun, 0);
-            QCOMPARE(p.main.Show_SPDIF, 0);
-            p.main.FormShow();
-            QCOMPARE(text(p.main, "Edit_HotKey"), QStringLiteral("ENTER"));
-            QCOMPARE(p.main.Cnt_HotKey, 0);
+            QCOMPARE(p.main().systemSettings().HintShow, 1);
+            QCOMPARE(p.main().systemSettings().MinFormShow, 0);
+            QCOMPARE(p.main().systemSettings().AutoRun, 0);
+            QCOMPARE(p.main().systemSettings().Show_SPDIF, 0);
+            p.main().FormShow();
+            QCOMPARE(text(p.main(), "Edit_HotKey"), QStringLiteral("ENTER"));
+            QCOMPARE(p.main().systemSettings().Cnt_HotKey, 0);
         }
         QCOMPARE(stored("HintShow"), QStringLiteral("1"));
         QCOMPARE(stored("MinFormShow"), QStringLiteral("0"));
@@ -353,31 +353,31 @@ private Q_SLOTS:
     void systemSettings_valueOfAnotherType_readsAsMissing_andTheLoadGoesOn() {
         store({{"Show_SPDIF", "yes"}, {"Cnt_HotKey", "1"}});
         Program p;
-        QCOMPARE(p.main.Show_SPDIF, 0);
-        QCOMPARE(p.main.Cnt_HotKey, 1);
+        QCOMPARE(p.main().systemSettings().Show_SPDIF, 0);
+        QCOMPARE(p.main().systemSettings().Cnt_HotKey, 1);
     }
 
     void display_fullScreenFrameAndScorePanelCorner() {
         Program p;
-        p.session.settings.Screen_Res = 1;
-        p.session.settings.Show_Points = 1;
-        p.display.setDesktopSizeSource([] { return QSize(1920, 1080); });
-        p.display.FormShow();
-        QCOMPARE(p.display.size(), QSize(1920, 1080));
-        QCOMPARE(p.display.findChild<QLabel *>("Img_V2")->geometry(), QRect(400, 0, 1120, 25));
-        QCOMPARE(p.display.findChild<QLabel *>("Img_R0")->x(), 1899);
-        QCOMPARE(p.display.findChild<QLabel *>("Img_L2")->geometry(), QRect(0, 300, 21, 480));
-        QWidget *panel = p.display.findChild<QWidget *>("Panel_Point");
+        p.session().settings.Screen_Res = 1;
+        p.session().settings.Show_Points = 1;
+        p.display().setDesktopSizeSource([] { return QSize(1920, 1080); });
+        p.display().FormShow();
+        QCOMPARE(p.display().size(), QSize(1920, 1080));
+        QCOMPARE(p.display().findChild<QLabel *>("Img_V2")->geometry(), QRect(400, 0, 1120, 25));
+        QCOMPARE(p.display().findChild<QLabel *>("Img_R0")->x(), 1899);
+        QCOMPARE(p.display().findChild<QLabel *>("Img_L2")->geometry(), QRect(0, 300, 21, 480));
+        QWidget *panel = p.display().findChild<QWidget *>("Panel_Point");
         QVERIFY(!panel->isHidden());
         QCOMPARE(panel->geometry().bottomRight() + QPoint(1, 1), QPoint(1920 - 30, 1080 - 30));
-        QCOMPARE(p.display.findChild<QLabel *>("Img_Otvet_Mode")->geometry(),
+        QCOMPARE(p.display().findChild<QLabel *>("Img_Otvet_Mode")->geometry(),
                  QRect(30, 980, 64, 64));
 
-        p.session.settings.Screen_Res = 0;
-        p.session.settings.Show_Points = 0;
-        p.display.FormShow();
-        QCOMPARE(p.display.size(), QSize(800, 600));
-        QCOMPARE(p.display.findChild<QLabel *>("Img_V2")->width(), 0);
+        p.session().settings.Screen_Res = 0;
+        p.session().settings.Show_Points = 0;
+        p.display().FormShow();
+        QCOMPARE(p.display().size(), QSize(800, 600));
+        QCOMPARE(p.display().findChild<QLabel *>("Img_V2")->width(), 0);
         QVERIFY(panel->isHidden());
     }
 
@@ -385,18 +385,18 @@ private Q_SLOTS:
     // reads keep the text as built.
     void display_schoolNotation_showsSchoolSigns_andKeepsTheBuiltText() {
         Program p;
-        p.main.switchLanguage(LanguageRussian);
-        p.session.settings.School_Notation = 1;
-        p.session.settings.Diff_Math = 3;
-        p.session.settings.Znak(2) = 1;
+        p.main().switchLanguage(LanguageRussian);
+        p.session().settings.School_Notation = 1;
+        p.session().settings.Diff_Math = 3;
+        p.session().settings.Znak(2) = 1;
         QStringList built;
-        connect(&p.display, &QuestionDisplay::questionShown, &p.display,
+        connect(&p.display(), &QuestionDisplay::questionShown, &p.display(),
                 [&built](const QString &equation) { built << equation; });
-        p.display.FormShow();
-        const QLabel *line = p.display.findChild<QLabel *>("Lbl_Vopros_2");
+        p.display().FormShow();
+        const QLabel *line = p.display().findChild<QLabel *>("Lbl_Vopros_2");
         for (int question = 0; question < 12; ++question) {
-            p.display.cycle.TickCount = 0;
-            p.display.Timer_VoprosTimer();
+            p.display().cycle.TickCount = 0;
+            p.display().Timer_VoprosTimer();
             QCOMPARE(line->accessibleName(), built.last());
             QCOMPARE(line->text(),
                      QuestionDisplay::schoolNotation(built.last(), QStringLiteral(":")));
@@ -404,9 +404,9 @@ private Q_SLOTS:
         }
         QCOMPARE(QuestionDisplay::schoolNotation(QStringLiteral("8/2-1=1*3"), QStringLiteral("÷")),
                  QStringLiteral("8÷2−1=1×3"));
-        p.session.settings.School_Notation = 0;
-        p.display.cycle.TickCount = 0;
-        p.display.Timer_VoprosTimer();
+        p.session().settings.School_Notation = 0;
+        p.display().cycle.TickCount = 0;
+        p.display().Timer_VoprosTimer();
         QCOMPARE(line->text(), built.last());
     }
 
@@ -422,19 +422,19 @@ private Q_SLOTS:
         QFETCH(QSize, board);
         store({{"Large_Text", "1"}, {"Show_Points", "1"}, {"Show_Otvet_Mode", "1"}});
         Program p;
-        QCOMPARE(p.session.settings.Large_Text, 1);
-        p.session.settings.Screen_Res = screenRes;
-        p.session.settings.Speed_Math = 3;
-        p.display.setDesktopSizeSource([board] { return board; });
-        p.display.FormShow();
-        const QWidget *panel = p.display.findChild<QWidget *>("Panel_Point");
-        const QWidget *hint = p.display.findChild<QWidget *>("Img_Otvet_Mode");
+        QCOMPARE(p.session().settings.Large_Text, 1);
+        p.session().settings.Screen_Res = screenRes;
+        p.session().settings.Speed_Math = 3;
+        p.display().setDesktopSizeSource([board] { return board; });
+        p.display().FormShow();
+        const QWidget *panel = p.display().findChild<QWidget *>("Panel_Point");
+        const QWidget *hint = p.display().findChild<QWidget *>("Img_Otvet_Mode");
         for (int question = 0; question < 5; ++question) {
-            p.display.cycle.TickCount = 0;
-            p.display.Timer_VoprosTimer();
+            p.display().cycle.TickCount = 0;
+            p.display().Timer_VoprosTimer();
             for (const char *name : {"Lbl_Vopros_1", "Lbl_Vopros_2"}) {
-                const QLabel *line = p.display.findChild<QLabel *>(name);
-                QVERIFY(line->isVisibleTo(&p.display));
+                const QLabel *line = p.display().findChild<QLabel *>(name);
+                QVERIFY(line->isVisibleTo(&p.display()));
                 const QString what =
                     QStringLiteral("%1 %2: %3").arg(name, line->text()).arg(line->width());
                 const int textWidth = line->fontMetrics().horizontalAdvance(line->text());
@@ -451,55 +451,55 @@ private Q_SLOTS:
 
     void display_largeTextOff_keepsTheDesignedLines() {
         Program p;
-        QCOMPARE(p.session.settings.Large_Text, 0);
-        p.display.FormShow();
-        p.display.Timer_VoprosTimer();
-        const QLabel *expression = p.display.findChild<QLabel *>("Lbl_Vopros_2");
+        QCOMPARE(p.session().settings.Large_Text, 0);
+        p.display().FormShow();
+        p.display().Timer_VoprosTimer();
+        const QLabel *expression = p.display().findChild<QLabel *>("Lbl_Vopros_2");
         QCOMPARE(expression->pos(), QPoint(30, 90));
         QCOMPARE(expression->font().pointSize(), 40);
         // The box beside Hint switches it on, and it is saved as a value of its own.
-        click(p.main, "Lbl_Large_Text");
-        QCOMPARE(p.session.settings.Large_Text, 1);
-        QCOMPARE(testing::button(p.main, "Cb_Large_Text")->picture(), 37);
-        p.session.settings.SaveQuizSettings();
+        click(p.main(), "Lbl_Large_Text");
+        QCOMPARE(p.session().settings.Large_Text, 1);
+        QCOMPARE(testing::button(p.main(), "Cb_Large_Text")->picture(), 37);
+        p.session().settings.SaveQuizSettings();
         QCOMPARE(stored("Large_Text"), QStringLiteral("1"));
     }
 
     void startButton_startsAndStops_andCountersReadZero() {
         Program p;
-        p.main.show();
-        p.session.settings.Speed_Math = 1;
-        p.main.Sb_StartClick();
-        QVERIFY(p.display.Timer_Vopros->isActive());
-        QVERIFY(p.display.isVisible());
-        QVERIFY(!p.main.isVisible());
+        p.main().show();
+        p.session().settings.Speed_Math = 1;
+        p.main().Sb_StartClick();
+        QVERIFY(p.display().Timer_Vopros->isActive());
+        QVERIFY(p.display().isVisible());
+        QVERIFY(!p.main().isVisible());
         for (int i = 0; i < 5; ++i) {
-            p.display.Timer_VoprosTimer();
+            p.display().Timer_VoprosTimer();
         }
-        QVERIFY(p.session.TotalQuestions > 0);
-        p.main.show();
-        p.main.Sb_StartClick();
-        QVERIFY(!p.display.Timer_Vopros->isActive());
-        QVERIFY(!p.display.isVisible());
+        QVERIFY(p.session().TotalQuestions > 0);
+        p.main().show();
+        p.main().Sb_StartClick();
+        QVERIFY(!p.display().Timer_Vopros->isActive());
+        QVERIFY(!p.display().isVisible());
         for (const char *name :
              {"Lbl_Vopros_All", "Lbl_Vopros_True", "Lbl_Vopros_False", "Lbl_Point_All"}) {
-            QCOMPARE(p.display.findChild<QLabel *>(name)->text(), QStringLiteral("0"));
+            QCOMPARE(p.display().findChild<QLabel *>(name)->text(), QStringLiteral("0"));
         }
     }
 
     void escapeHotkey_closesDisplayKeepsCounters_answerKeyTicksBox() {
         Program p;
-        p.main.show();
-        p.main.Sb_StartClick();
-        p.display.Timer_VoprosTimer();
-        p.main.HotkeyMessage(0);
-        QVERIFY(p.main.cbHotKey1->isChecked());
-        p.main.HotkeyMessage(1); // the other key cancels
-        QVERIFY(!p.main.cbHotKey1->isChecked());
-        p.main.HotkeyMessage(2);
-        QVERIFY(!p.display.Timer_Vopros->isActive());
-        QVERIFY(p.main.isVisible());
-        QCOMPARE(p.session.TotalQuestions, 1);
+        p.main().show();
+        p.main().Sb_StartClick();
+        p.display().Timer_VoprosTimer();
+        p.main().HotkeyMessage(0);
+        QVERIFY(p.main().cbHotKey1()->isChecked());
+        p.main().HotkeyMessage(1); // the other key cancels
+        QVERIFY(!p.main().cbHotKey1()->isChecked());
+        p.main().HotkeyMessage(2);
+        QVERIFY(!p.display().Timer_Vopros->isActive());
+        QVERIFY(p.main().isVisible());
+        QCOMPARE(p.session().TotalQuestions, 1);
     }
 
     void noSystemWideKeys_noteBesideHotkeyChooserInBothLanguages_data() {
@@ -517,20 +517,20 @@ private Q_SLOTS:
         QFETCH(QString, note);
         // Offscreen, as on a Wayland session without X11, no key is held for the desktop.
         Program p;
-        QVERIFY(!p.main.hotkeys()->isSystemWide());
-        p.main.switchLanguage(language);
-        p.main.show();
-        const auto *label = p.main.findChild<QLabel *>(QStringLiteral("Lbl_HotKey_Focus"));
+        QVERIFY(!p.main().hotkeys()->isSystemWide());
+        p.main().switchLanguage(language);
+        p.main().show();
+        const auto *label = p.main().findChild<QLabel *>(QStringLiteral("Lbl_HotKey_Focus"));
         QVERIFY(label);
         QVERIFY(label->isVisible());
         QCOMPARE(label->text(), note);
         // Beside the chooser, inside the window and clear of the lamp.
-        const QRect chooser = testing::control(p.main, QStringLiteral("Edit_HotKey"))->geometry();
-        const QRect lamp = testing::control(p.main, QStringLiteral("Img_HotKey"))->geometry();
+        const QRect chooser = testing::control(p.main(), QStringLiteral("Edit_HotKey"))->geometry();
+        const QRect lamp = testing::control(p.main(), QStringLiteral("Img_HotKey"))->geometry();
         QVERIFY(label->geometry().left() > lamp.right());
         QVERIFY(label->geometry().top() <= chooser.top());
         QVERIFY(label->geometry().bottom() >= chooser.bottom());
-        QVERIFY(p.main.rect().contains(label->geometry()));
+        QVERIFY(p.main().rect().contains(label->geometry()));
         // The whole text fits.
         QVERIFY(label->heightForWidth(label->width()) <= label->height());
     }
@@ -558,10 +558,10 @@ private Q_SLOTS:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, ticked);
         Program p;
-        p.main.Cnt_HotKey = choice;
-        p.main.show();
-        QTest::keyClick(&p.main, Qt::Key(key), modifiers);
-        QCOMPARE(p.main.cbHotKey1->isChecked(), ticked);
+        p.main().setHotkeyChoice(choice);
+        p.main().show();
+        QTest::keyClick(&p.main(), Qt::Key(key), modifiers);
+        QCOMPARE(p.main().cbHotKey1()->isChecked(), ticked);
     }
 };
 

@@ -66,17 +66,17 @@ class QuizResultsTest : public QObject {
 
     // Starts a quiz of one-second questions and keeps what every shown question was.
     void startQuiz(testing::Program &p, QList<Seen> &seen) {
-        p.session.settings.Speed_Math = 1;
-        connect(&p.display, &QuestionDisplay::questionShown, &p.display,
+        p.session().settings.Speed_Math = 1;
+        connect(&p.display(), &QuestionDisplay::questionShown, &p.display(),
                 [this, &seen](const QString &equation, bool truth) {
                     seen.append({equation, truth, clock_.elapsed()});
                 });
-        p.main.Sb_StartClick();
-        QVERIFY(p.display.Timer_Vopros->isActive());
+        p.main().Sb_StartClick();
+        QVERIFY(p.display().Timer_Vopros->isActive());
     }
     static void waitForQuestion(testing::Program &p, const QList<Seen> &seen, int count) {
         QTRY_COMPARE_WITH_TIMEOUT(seen.size(), count, 10000);
-        QVERIFY(p.display.cycle.TickCount == 1);
+        QVERIFY(p.display().cycle.TickCount == 1);
     }
 
     // Starts a quiz and waits until question `count` is shown, every one before it scored
@@ -84,8 +84,8 @@ class QuizResultsTest : public QObject {
     void playOnTo(testing::Program &p, QList<Seen> &seen, int count) {
         startQuiz(p, seen);
         waitForQuestion(p, seen, count);
-        QVERIFY(p.display.Timer_Vopros->isActive());
-        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, count - 1);
+        QVERIFY(p.display().Timer_Vopros->isActive());
+        QCOMPARE(p.session().CorrectAnswers + p.session().WrongAnswers, count - 1);
     }
 
 private Q_SLOTS:
@@ -110,25 +110,25 @@ private Q_SLOTS:
             waitForQuestion(p, seen, 1);
             QTest::qWait(250);
             answerMs[0] = clock_.elapsed() - seen[0].shownMs;
-            p.main.HotkeyMessage(p.main.Cnt_HotKey);
+            p.main().HotkeyMessage(p.main().systemSettings().Cnt_HotKey);
             answerEndMs[0] = clock_.elapsed() - seen[0].shownMs;
             // 2: a clap, as object 1's signalling sets it.
             waitForQuestion(p, seen, 2);
             QTest::qWait(400);
             answerMs[1] = clock_.elapsed() - seen[1].shownMs;
-            p.answers.setClap(true);
+            p.answers().setClap(true);
             answerEndMs[1] = clock_.elapsed() - seen[1].shownMs;
             // 3: silence. Then Esc while the fourth is on the board.
             waitForQuestion(p, seen, 4);
-            const QuizSession &s = p.session;
+            const QuizSession &s = p.session();
             const int correct = s.CorrectAnswers;
             const int wrong = s.WrongAnswers;
             const int points = s.PointsTotal;
             QCOMPARE(correct + wrong, 3);
-            p.main.HotkeyMessage(2);
-            QVERIFY(!p.display.Timer_Vopros->isActive());
+            p.main().HotkeyMessage(2);
+            QVERIFY(!p.display().Timer_Vopros->isActive());
 
-            ResultsStore &store = p.results;
+            ResultsStore &store = p.results();
             const QList<QuizSummary> quizzes = store.recentQuizzes(10);
             QCOMPARE(quizzes.size(), 1);
             const QuizSummary &quiz = quizzes.first();
@@ -138,16 +138,16 @@ private Q_SLOTS:
             QCOMPARE(quiz.wrong, wrong);
             QCOMPARE(quiz.points, points);
             QCOMPARE(quiz.speedSeconds, 1);
-            QCOMPARE(quiz.level, p.session.settings.Diff_Math);
+            QCOMPARE(quiz.level, p.session().settings.Diff_Math);
             QVERIFY(quiz.kinds.contains(1));
 
             // The score line shows that quiz in the interface language, and follows it.
-            auto *line = p.main.findChild<QLabel *>(QStringLiteral("Lbl_LastQuiz"));
+            auto *line = p.main().findChild<QLabel *>(QStringLiteral("Lbl_LastQuiz"));
             QVERIFY(line && !line->isHidden());
-            QCOMPARE(line->text(), lastQuizLine(quiz, p.strings.LanguageIndex));
+            QCOMPARE(line->text(), lastQuizLine(quiz, p.strings().languageIndex()));
             const int other =
-                p.strings.LanguageIndex == LanguageEnglish ? LanguageRussian : LanguageEnglish;
-            p.main.switchLanguage(other);
+                p.strings().languageIndex() == LanguageEnglish ? LanguageRussian : LanguageEnglish;
+            p.main().switchLanguage(other);
             QCOMPARE(line->text(), lastQuizLine(quiz, other));
             QVERIFY(lastQuizLine(quiz, LanguageEnglish) != lastQuizLine(quiz, LanguageRussian));
         }
@@ -198,13 +198,13 @@ private Q_SLOTS:
         };
         {
             testing::Program p;
-            p.main.show();
-            QTRY_COMPARE(p.main.children().size(), 1);
-            auto *name = p.main.findChild<QLineEdit *>(QStringLiteral("Edit_Child"));
+            p.main().show();
+            QTRY_COMPARE(p.main().children().size(), 1);
+            auto *name = p.main().findChild<QLineEdit *>(QStringLiteral("Edit_Child"));
             QVERIFY(name->isHidden()); // one child: no chooser
             // An empty name is refused with a message; then Boris is added and plays next.
             bool refused = false;
-            QTimer::singleShot(100, &p.main, [&refused] {
+            QTimer::singleShot(100, &p.main(), [&refused] {
                 auto *dialog = QApplication::activeModalWidget();
                 QVERIFY(dialog);
                 auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("Edit_ChildName"));
@@ -214,44 +214,44 @@ private Q_SLOTS:
                 QTest::keyClicks(edit, QStringLiteral("Boris"));
                 QTest::keyClick(edit, Qt::Key_Return);
             });
-            p.main.findChild<QPushButton *>(QStringLiteral("Sb_Child_Add"))->click();
+            p.main().findChild<QPushButton *>(QStringLiteral("Sb_Child_Add"))->click();
             QVERIFY(refused);
-            QCOMPARE(p.main.children().size(), 2);
+            QCOMPARE(p.main().children().size(), 2);
             QVERIFY(!name->isHidden());
             QCOMPARE(name->text(), QStringLiteral("Boris"));
-            const qint64 boris = p.session.ChildId;
+            const qint64 boris = p.session().ChildId;
             QVERIFY(boris != kFirstChild);
             // Boris plays level 2; the first child keeps level 1.
-            QTest::mouseClick(testing::control(p.main, QStringLiteral("Cb_2_Diff_Math")),
+            QTest::mouseClick(testing::control(p.main(), QStringLiteral("Cb_2_Diff_Math")),
                               Qt::LeftButton, {}, QPoint(3, 3));
-            QTest::mouseClick(testing::control(p.main, QStringLiteral("Sb_Child_Down")),
+            QTest::mouseClick(testing::control(p.main(), QStringLiteral("Sb_Child_Down")),
                               Qt::LeftButton, {}, QPoint(3, 3));
-            QCOMPARE(p.session.ChildId, kFirstChild);
-            QCOMPARE(p.session.settings.Diff_Math, 1);
+            QCOMPARE(p.session().ChildId, kFirstChild);
+            QCOMPARE(p.session().settings.Diff_Math, 1);
             QCOMPARE(storedLevel(), 1);
-            QCOMPARE(testing::button(p.main, QStringLiteral("Cb_1_Diff_Math"))->picture(),
+            QCOMPARE(testing::button(p.main(), QStringLiteral("Cb_1_Diff_Math"))->picture(),
                      int(ButtonPicture::BoxOn));
-            QTest::mouseClick(testing::control(p.main, QStringLiteral("Sb_Child_Up")),
+            QTest::mouseClick(testing::control(p.main(), QStringLiteral("Sb_Child_Up")),
                               Qt::LeftButton, {}, QPoint(3, 3));
-            QCOMPARE(p.session.ChildId, boris);
-            QCOMPARE(p.session.settings.Diff_Math, 2);
+            QCOMPARE(p.session().ChildId, boris);
+            QCOMPARE(p.session().settings.Diff_Math, 2);
             QCOMPARE(storedLevel(), 2);
-            QVERIFY(p.display.windowTitle().contains(QStringLiteral("Boris")));
+            QVERIFY(p.display().windowTitle().contains(QStringLiteral("Boris")));
 
             // Boris answers the first question by key.
             startQuiz(p, first);
             waitForQuestion(p, first, 1);
-            p.main.HotkeyMessage(p.main.Cnt_HotKey);
+            p.main().HotkeyMessage(p.main().systemSettings().Cnt_HotKey);
             waitForQuestion(p, first, 2);
-            p.main.HotkeyMessage(2);
-            QTest::mouseClick(testing::control(p.main, QStringLiteral("Sb_Child_Down")),
+            p.main().HotkeyMessage(2);
+            QTest::mouseClick(testing::control(p.main(), QStringLiteral("Sb_Child_Down")),
                               Qt::LeftButton, {}, QPoint(3, 3));
             // The first child answers theirs by clap.
             startQuiz(p, second);
             waitForQuestion(p, second, 1);
-            p.answers.setClap(true);
+            p.answers().setClap(true);
             waitForQuestion(p, second, 2);
-            p.main.HotkeyMessage(2);
+            p.main().HotkeyMessage(2);
         }
         ResultsStore store(databasePath());
         const QList<ChildProfile> children = store.children();
@@ -287,15 +287,15 @@ private Q_SLOTS:
                                                       AnswerSource::Key, 500, true});
         }
         testing::Program p;
-        p.main.show();
-        QTRY_COMPARE(p.main.children().size(), 2);
-        QTest::mouseClick(testing::control(p.main, QStringLiteral("Sb_Child_Up")), Qt::LeftButton,
+        p.main().show();
+        QTRY_COMPARE(p.main().children().size(), 2);
+        QTest::mouseClick(testing::control(p.main(), QStringLiteral("Sb_Child_Up")), Qt::LeftButton,
                           {}, QPoint(3, 3));
-        QCOMPARE(p.session.ChildId, boris);
-        auto *remove = p.main.findChild<QPushButton *>(QStringLiteral("Sb_Child_Remove"));
+        QCOMPARE(p.session().ChildId, boris);
+        auto *remove = p.main().findChild<QPushButton *>(QStringLiteral("Sb_Child_Remove"));
         for (const bool confirm : {false, true}) {
             QString question;
-            QTimer::singleShot(100, &p.main, [&question, confirm] {
+            QTimer::singleShot(100, &p.main(), [&question, confirm] {
                 auto *ask = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 QVERIFY(ask);
                 question = ask->text();
@@ -306,11 +306,11 @@ private Q_SLOTS:
             });
             remove->click();
             QVERIFY2(question.contains(QStringLiteral("Boris")), qPrintable(question));
-            QCOMPARE(p.results.quizCount(boris), confirm ? 0 : 1);
-            QCOMPARE(p.main.children().size(), confirm ? 1 : 2);
+            QCOMPARE(p.results().quizCount(boris), confirm ? 0 : 1);
+            QCOMPARE(p.main().children().size(), confirm ? 1 : 2);
         }
-        QCOMPARE(p.session.ChildId, kFirstChild);
-        QVERIFY(p.main.findChild<QLineEdit *>(QStringLiteral("Edit_Child"))->isHidden());
+        QCOMPARE(p.session().ChildId, kFirstChild);
+        QVERIFY(p.main().findChild<QLineEdit *>(QStringLiteral("Edit_Child"))->isHidden());
     }
 
     void programClosedDuringQuiz_marksTheQuizStopped() {
@@ -319,7 +319,7 @@ private Q_SLOTS:
             testing::Program p;
             startQuiz(p, seen);
             waitForQuestion(p, seen, 2);
-            p.main.close();
+            p.main().close();
         }
         ResultsStore store(databasePath());
         const QList<QuizSummary> quizzes = store.recentQuizzes(10);
@@ -349,7 +349,7 @@ private Q_SLOTS:
         QList<Seen> seen;
         testing::Program p;
         playOnTo(p, seen, 3);
-        p.main.HotkeyMessage(2);
+        p.main().HotkeyMessage(2);
         if (kind == QLatin1String("garbage")) {
             // The damaged file is kept under another name in the same folder.
             bool kept = false;
@@ -365,7 +365,7 @@ private Q_SLOTS:
         QVERIFY(p.resultsWindow());
         auto *problem = p.resultsWindow()->findChild<QLabel *>(QStringLiteral("problemLine"));
         QVERIFY(problem && !problem->isHidden() && !problem->text().isEmpty());
-        QVERIFY(p.results.takeProblem().kind == StoreProblem::Kind::None);
+        QVERIFY(p.results().takeProblem().kind == StoreProblem::Kind::None);
     }
 
     // Another program holds the results file under an exclusive lock while a quiz runs: the
@@ -408,7 +408,7 @@ db.execute("ROLLBACK")
         QCOMPARE(holder.exitCode(), 0);
         // The next scored question takes the waiting ones along; Esc then ends the quiz.
         waitForQuestion(p, seen, 5);
-        p.main.HotkeyMessage(2);
+        p.main().HotkeyMessage(2);
 
         ResultsStore store(databasePath());
         const QList<QuizSummary> quizzes = store.recentQuizzes(10);
@@ -431,7 +431,7 @@ db.execute("ROLLBACK")
         auto *problem = p.resultsWindow()->findChild<QLabel *>(QStringLiteral("problemLine"));
         QVERIFY(problem && !problem->isHidden());
         QCOMPARE(problem->text(),
-                 ResultsTexts::text(ResultsText::ProblemLocked, p.strings.LanguageIndex)
+                 ResultsTexts::text(ResultsText::ProblemLocked, p.strings().languageIndex())
                      .arg(QDir::toNativeSeparators(databasePath())));
         // Once: opened again, the window no longer shows it.
         p.resultsWindow()->close();
@@ -441,12 +441,12 @@ db.execute("ROLLBACK")
 
     void resultsWindow_oneInstanceFromButtonAndTray() {
         testing::Program p;
-        p.main.switchLanguage(LanguageRussian);
+        p.main().switchLanguage(LanguageRussian);
         QVERIFY(!p.resultsWindow());
-        PictureButton *button = testing::button(p.main, QStringLiteral("Sb_Results"));
+        PictureButton *button = testing::button(p.main(), QStringLiteral("Sb_Results"));
         QVERIFY(button);
         QCOMPARE(button->toolTip(), QStringLiteral("Результаты"));
-        QCOMPARE(p.main.trayIcon()->item(6)->text(), QStringLiteral("Результаты"));
+        QCOMPARE(p.main().trayIcon()->item(6)->text(), QStringLiteral("Результаты"));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(3, 3));
         QWidget *window = p.resultsWindow();
         QVERIFY(window && window->isVisible());
@@ -459,17 +459,17 @@ db.execute("ROLLBACK")
         QVERIFY(fits ? available.contains(window->frameGeometry())
                      : available.contains(window->frameGeometry().topLeft()));
         window->close();
-        p.main.trayIcon()->item(6)->trigger();
+        p.main().trayIcon()->item(6)->trigger();
         QCOMPARE(p.resultsWindow(), window);
         QVERIFY(window->isVisible());
         // It follows the interface language.
-        p.main.switchLanguage(LanguageEnglish);
+        p.main().switchLanguage(LanguageEnglish);
         QCOMPARE(window->windowTitle(), ResultsTexts::text(ResultsText::WindowTitle, 0));
         QCOMPARE(button->toolTip(), QStringLiteral("Results"));
         // The tray's results item stands above the exit.
-        const QList<QAction *> items = p.main.trayIcon()->menu()->actions();
-        QCOMPARE(items.indexOf(p.main.trayIcon()->item(6)) + 1,
-                 items.indexOf(p.main.trayIcon()->item(5)));
+        const QList<QAction *> items = p.main().trayIcon()->menu()->actions();
+        QCOMPARE(items.indexOf(p.main().trayIcon()->item(6)) + 1,
+                 items.indexOf(p.main().trayIcon()->item(5)));
     }
 };
 

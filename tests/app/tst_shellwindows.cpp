@@ -49,12 +49,12 @@ QString hintOf(const QWidget &window, const char *name) {
 // The program with its interface language switched to `language`.
 struct LanguageProgram : Program {
     explicit LanguageProgram(qint32 language) {
-        strings.LanguageIndex = language;
-        main.ApplyLanguage();
+        strings().setLanguageIndex(language);
+        main().ApplyLanguage();
     }
-    QString text(const char *name) const { return textOf(main, name); }
-    QString hint(const char *name) const { return hintOf(main, name); }
-    QString displayText(const char *name) const { return textOf(display, name); }
+    QString text(const char *name) const { return textOf(main(), name); }
+    QString hint(const char *name) const { return hintOf(main(), name); }
+    QString displayText(const char *name) const { return textOf(display(), name); }
 };
 
 } // namespace
@@ -178,15 +178,15 @@ void ShellWindowsTest::otherLanguageIndex_givesNoTexts() {
     for (qint32 language : {-1, InterfaceLanguageCount, 99}) {
         QVERIFY(UiText(UiKey::LanguageName, language).isEmpty());
         StringTable strings;
-        strings.LanguageIndex = language;
+        strings.setLanguageIndex(language);
         strings.refill();
         QVERIFY(strings[UiKey::QuestionTitle].isEmpty());
     }
     // An unknown index keeps what an earlier fill put in.
     StringTable strings;
-    strings.LanguageIndex = LanguageRussian;
+    strings.setLanguageIndex(LanguageRussian);
     strings.refill();
-    strings.LanguageIndex = 99;
+    strings.setLanguageIndex(99);
     strings.refill();
     QCOMPARE(strings[UiKey::TotalCaption], QStringLiteral("Всего:"));
 }
@@ -231,7 +231,7 @@ void ShellWindowsTest::applyLanguage_fillsNamedControls() {
     QCOMPARE(controls.text("Lbl_1_Znak_Math"), QStringLiteral("+ -"));
     QCOMPARE(controls.text("Lbl_9_Znak_Math"), QStringLiteral("sin cos"));
     QCOMPARE(controls.hint("Sb_Close"), UiText(UiKey::ExitCaption, language));
-    QCOMPARE(controls.strings[UiKey::QuestionTitle], UiText(UiKey::QuestionTitle, language));
+    QCOMPARE(controls.strings()[UiKey::QuestionTitle], UiText(UiKey::QuestionTitle, language));
 }
 
 void ShellWindowsTest::applyLanguage_unknownIndexLeavesCaptionsEmptyUntilSwitch() {
@@ -240,24 +240,24 @@ void ShellWindowsTest::applyLanguage_unknownIndexLeavesCaptionsEmptyUntilSwitch(
     QCOMPARE(controls.text("Edit_Lang"), QString());
     QCOMPARE(controls.text("Lbl_Title_1"), QString());
     QCOMPARE(controls.displayText("Lbl1"), QString());
-    QVERIFY(controls.strings[UiKey::QuestionTitle].isEmpty());
+    QVERIFY(controls.strings()[UiKey::QuestionTitle].isEmpty());
 
-    controls.main.switchLanguage(LanguageEnglish);
+    controls.main().switchLanguage(LanguageEnglish);
     QCOMPARE(controls.text("Lbl_Title_1"), QStringLiteral("Questions settings"));
     QCOMPARE(controls.displayText("Lbl1"), QStringLiteral("Total:"));
 }
 
 void ShellWindowsTest::applyLanguage_trayItemsFollowLanguageExceptFixedOnes() {
     LanguageProgram program(LanguageRussian);
-    TrayIcon &tray = *program.main.trayIcon();
+    TrayIcon &tray = *program.main().trayIcon();
     QCOMPARE(tray.toolTip(), QStringLiteral("Numbrook"));
     QCOMPARE(tray.item(3)->text(), QStringLiteral("Перейти на наш сайт"));
     QCOMPARE(tray.item(4)->text(), QStringLiteral("Посетить страницу программы"));
     QCOMPARE(tray.item(5)->text(), QStringLiteral("Выйти из программы"));
     QCOMPARE(tray.item(5)->toolTip(), QStringLiteral("Выйти из программы"));
 
-    program.strings.LanguageIndex = LanguageEnglish;
-    program.main.ApplyLanguage();
+    program.strings().setLanguageIndex(LanguageEnglish);
+    program.main().ApplyLanguage();
     QCOMPARE(tray.item(3)->text(), QStringLiteral("Go to our website"));
     QCOMPARE(tray.item(5)->text(), QStringLiteral("Exit the program"));
     QCOMPARE(tray.item(1)->text(), QStringLiteral("Интерфейс: Русский"));
@@ -293,7 +293,7 @@ void ShellWindowsTest::splash_gaugeSchedule() {
     QCOMPARE(logo.gaugeValue(), 0);
     for (int i = 0; i < ticks; ++i)
         logo.Timer_WorkTimer();
-    QCOMPARE(logo.SplashTicks, ticks);
+    QCOMPARE(logo.splashTicks(), ticks);
     QCOMPARE(logo.gaugeValue(), gauge);
     QCOMPARE(logo.donePictureShown(), done);
     QCOMPARE(logo.loadPictureShown(), !done);
@@ -306,7 +306,7 @@ void ShellWindowsTest::splash_closesAfterTick31AndReports() {
     clock.start();
     // The modal run ends by itself when the window's own timer has ticked 31 times.
     logo.exec();
-    QCOMPARE(logo.SplashTicks, 31);
+    QCOMPARE(logo.splashTicks(), 31);
     QCOMPARE(closed.size(), 1);
     QVERIFY(!logo.isVisible());
     QCOMPARE(logo.gaugeValue(), 99);
@@ -352,15 +352,15 @@ void ShellWindowsTest::language_loadedAtStartAndSavedAtEnd() {
     }
     {
         Program program;
-        QCOMPARE(program.strings.LanguageIndex, loaded);
+        QCOMPARE(program.strings().languageIndex(), loaded);
         // Every caption and the language field are filled.
-        program.main.ApplyLanguage();
-        QCOMPARE(program.main.findChild<QLineEdit *>(QStringLiteral("Edit_Lang"))->text(),
+        program.main().ApplyLanguage();
+        QCOMPARE(program.main().findChild<QLineEdit *>(QStringLiteral("Edit_Lang"))->text(),
                  UiText(UiKey::LanguageName, loaded));
         // A switch saves at once.
-        program.main.switchLanguage(LanguageRussian);
+        program.main().switchLanguage(LanguageRussian);
         QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(1));
-        program.strings.LanguageIndex = LanguageEnglish;
+        program.strings().setLanguageIndex(LanguageEnglish);
     }
     // The end of the program saves once more.
     QCOMPARE(SettingsKey().readInteger(QStringLiteral("Languare")), std::optional<qint32>(0));
@@ -524,7 +524,7 @@ void ShellWindowsTest::helpButton_showsTheTextInAWindowOfItsOwn() {
     });
     LanguageProgram program(language);
     QVERIFY(!program.helpWindow()); // built at its first opening
-    testing::button(program.main, QStringLiteral("Sb_Help"))->click();
+    testing::button(program.main(), QStringLiteral("Sb_Help"))->click();
     QVERIFY(program.helpWindow() && program.helpWindow()->isVisible());
     QCOMPARE(program.helpWindow()->windowTitle(), title);
     QCOMPARE(program.helpWindow()->shownFile(), folder.filePath(HelpFileName(language)));
@@ -537,7 +537,7 @@ void ShellWindowsTest::helpButton_showsTheTextInAWindowOfItsOwn() {
     QDir::setCurrent(before);
     QFile::remove(folder.filePath(HelpFileName(language)));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not found in")));
-    testing::button(program.main, QStringLiteral("Sb_Help"))->click();
+    testing::button(program.main(), QStringLiteral("Sb_Help"))->click();
     QVERIFY(program.helpWindow()->shownFile().isEmpty());
     QVERIFY(text->toPlainText().contains(HelpFileName(language)));
 }

@@ -79,12 +79,12 @@ private Q_SLOTS:
     void everyText_fitsItsControl() {
         QFETCH(int, language);
         Program program;
-        program.main.switchLanguage(language);
-        program.main.show();
+        program.main().switchLanguage(language);
+        program.main().show();
         QCoreApplication::processEvents();
         // The texts no language changes.
         const auto text = [&program](const char *name) {
-            const QWidget *control = program.main.findChild<QWidget *>(QLatin1String(name));
+            const QWidget *control = program.main().findChild<QWidget *>(QLatin1String(name));
             return control ? shownText(control) : QString();
         };
         QCOMPARE(text("Lbl_1_Screen_Res"), QStringLiteral("800х600"));
@@ -92,26 +92,26 @@ private Q_SLOTS:
         QVERIFY(text("Edit_Speed_Math").endsWith(QLatin1String(" sec.")));
         QVERIFY(text("Edit_HotKey") == QLatin1String("ENTER") ||
                 text("Edit_HotKey") == QLatin1String("SPACE"));
-        QCOMPARE(program.main.trayIcon()->item(1)->text(), QStringLiteral("Интерфейс: Русский"));
-        QCOMPARE(program.main.trayIcon()->item(2)->text(), QStringLiteral("Interface: English"));
+        QCOMPARE(program.main().trayIcon()->item(1)->text(), QStringLiteral("Интерфейс: Русский"));
+        QCOMPARE(program.main().trayIcon()->item(2)->text(), QStringLiteral("Interface: English"));
         QStringList faults;
         int checked = 0;
-        checkWindow(&program.main, faults, checked);
+        checkWindow(&program.main(), faults, checked);
         const QString pictures = qEnvironmentVariable("NUMBROOK_SCREENSHOTS");
         const QString code = InterfaceLanguageCode(language);
         if (!pictures.isEmpty())
-            program.main.grab().save(pictures + QStringLiteral("/main-window-%1.png").arg(code));
+            program.main().grab().save(pictures + QStringLiteral("/main-window-%1.png").arg(code));
         // The question display as a quiz shows it: a question, its title and the score.
-        program.session.settings.Speed_Math = 1;
-        program.session.settings.Show_Points = 1;
-        QSignalSpy question(&program.display, &QuestionDisplay::questionShown);
-        program.main.Sb_StartClick();
+        program.session().settings.Speed_Math = 1;
+        program.session().settings.Show_Points = 1;
+        QSignalSpy question(&program.display(), &QuestionDisplay::questionShown);
+        program.main().Sb_StartClick();
         QVERIFY(question.wait(5000));
         QCoreApplication::processEvents();
-        checkWindow(&program.display, faults, checked);
+        checkWindow(&program.display(), faults, checked);
         if (!pictures.isEmpty())
-            program.display.grab().save(pictures + QStringLiteral("/question-%1.png").arg(code));
-        program.display.close();
+            program.display().grab().save(pictures + QStringLiteral("/question-%1.png").arg(code));
+        program.display().close();
         program.showResults();
         QVERIFY(program.resultsWindow());
         QCoreApplication::processEvents();
@@ -123,7 +123,7 @@ private Q_SLOTS:
         QVERIFY(checked > 30);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         program.resultsWindow()->close();
-        program.main.switchLanguage(0);
+        program.main().switchLanguage(0);
     }
 
 private:

@@ -149,7 +149,7 @@ void WindowsX11Test::pointer_onlyABackgroundDragMovesTheWindow() {
     QFETCH(QString, target);
     QFETCH(int, dx);
     QFETCH(int, moved);
-    TfmMain &main = program_->main;
+    TfmMain &main = program_->main();
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QTest::qWait(300); // the window manager has placed the window
@@ -185,8 +185,8 @@ void WindowsX11Test::pointer_onlyABackgroundDragMovesTheWindow() {
 }
 
 void WindowsX11Test::quiz_noWindowAsksForATaskbarEntry() {
-    TfmMain &main = program_->main;
-    program_->session.settings.Speed_Math = 1;
+    TfmMain &main = program_->main();
+    program_->session().settings.Speed_Math = 1;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     const auto mainWindow = xcb_window_t(main.winId());
@@ -199,8 +199,8 @@ void WindowsX11Test::quiz_noWindowAsksForATaskbarEntry() {
             testing::control(main, QStringLiteral("Sb_Start"))->mapToGlobal(QPoint(80, 25));
         QVERIFY(xdotool({QStringLiteral("mousemove"), number(start.x()), number(start.y()),
                          QStringLiteral("click"), QStringLiteral("1")}));
-        QTRY_VERIFY(program_->display.isVisible());
-        const auto display = xcb_window_t(program_->display.winId());
+        QTRY_VERIFY(program_->display().isVisible());
+        const auto display = xcb_window_t(program_->display().winId());
         QTRY_VERIFY(ownClients().contains(display));
         QTRY_VERIFY(!ownClients().contains(mainWindow));
         QTest::qWait(300);
@@ -215,9 +215,9 @@ void WindowsX11Test::quiz_noWindowAsksForATaskbarEntry() {
 }
 
 void WindowsX11Test::splash_noTaskbarEntry_escEndsNothingEarly() {
-    TfmMain &main = program_->main;
-    SplashWindow &splash = program_->splash;
-    main.SplashShown = false;
+    TfmMain &main = program_->main();
+    SplashWindow &splash = program_->splash();
+    main.setSplashShown(false);
     bool checked = false;
     // Runs inside the splash's own event loop.
     QTimer::singleShot(700, &splash, [&] {
@@ -225,27 +225,27 @@ void WindowsX11Test::splash_noTaskbarEntry_escEndsNothingEarly() {
         const auto window = xcb_window_t(splash.winId());
         QTRY_VERIFY(ownClients().contains(window));
         QVERIFY(skipsTaskbarAndPager(window));
-        const qint32 ticksBefore = splash.SplashTicks;
+        const qint32 ticksBefore = splash.splashTicks();
         QVERIFY(xdotool(
             {QStringLiteral("windowactivate"), QStringLiteral("--sync"), number(int(window))}));
         QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
         QTest::qWait(500);
         QVERIFY(splash.isVisible());
-        QVERIFY(splash.SplashTicks > ticksBefore);
+        QVERIFY(splash.splashTicks() > ticksBefore);
         QVERIFY(!main.isVisible());
         QVERIFY(!ownClients().contains(xcb_window_t(main.winId())));
         checked = true;
     });
     main.show(); // runs the splash to its end
     QVERIFY(checked);
-    QVERIFY(splash.SplashTicks > 30);
+    QVERIFY(splash.splashTicks() > 30);
     QVERIFY(!splash.isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(&main));
 }
 
 void WindowsX11Test::mainWindow_placedInsideTheFreeArea() {
     // Also run on a screen smaller than the window (1280 x 1024 at QT_SCALE_FACTOR=2).
-    TfmMain &main = program_->main;
+    TfmMain &main = program_->main();
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QTest::qWait(300);

@@ -52,18 +52,18 @@ private:
 
 struct ObjectProgram : Program {
     using Program::Program;
-    SoundObjectTable &objects() { return *main.SoundObjectTable_; }
-    SoundObject &object(int n) { return main.SoundObjectTable_->object(n); }
-    QString log() const { return main.Memo1->toPlainText(); }
+    SoundObjectTable &objects() { return main().soundObjects(); }
+    SoundObject &object(int n) { return main().soundObjects().object(n); }
+    QString log() const { return main().Memo1()->toPlainText(); }
     // Lines of the log that start with `start`.
     int logCount(const QString &start) const {
         return int(log().split(QLatin1Char('\n')).filter(QRegularExpression("^" + start)).size());
     }
     template <typename T> T *get(const QString &name) const {
-        return qobject_cast<T *>(testing::control(main, name));
+        return qobject_cast<T *>(testing::control(main(), name));
     }
     void click(const QString &name) {
-        QWidget *widget = testing::control(main, name);
+        QWidget *widget = testing::control(main(), name);
         QVERIFY2(widget, qPrintable(name));
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
     }

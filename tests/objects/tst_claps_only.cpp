@@ -82,7 +82,7 @@ class ClapsOnlyTest : public QObject {
 
     void showListening(ObjectProgram &p) {
         QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
-        p.main.show();
+        p.main().show();
         QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
         // The start-up switch-off of the signalling is over.
         QTRY_COMPARE_WITH_TIMEOUT(p.logCount("отключение сигнализирования "), 4, 5000);
@@ -94,7 +94,7 @@ class ClapsOnlyTest : public QObject {
         Heard heard;
         QSignalSpy triggers(&engine.captureReports, &CaptureReports::triggerReport);
         const QMetaObject::Connection counting =
-            connect(p.main.cbPorog1, &QCheckBox::toggled, p.main.cbPorog1,
+            connect(p.main().cbPorog1(), &QCheckBox::toggled, p.main().cbPorog1(),
                     [&heard](bool on) { heard.answers += on ? 1 : 0; });
         feeder.play(sound);
         const int lengthMs = int(sound.size() * 1000 / kCorpusRate);
@@ -102,7 +102,7 @@ class ClapsOnlyTest : public QObject {
             QTRY_VERIFY_WITH_TIMEOUT(feeder.isPlayed(), lengthMs + 10000);
             // The server's buffering, and the hold time, so that the next item starts unheard.
             QTest::qWait(700);
-            QTRY_VERIFY_WITH_TIMEOUT(!p.main.cbPorog1->isChecked(), 3000);
+            QTRY_VERIFY_WITH_TIMEOUT(!p.main().cbPorog1()->isChecked(), 3000);
         }();
         disconnect(counting);
         heard.triggers = int(triggers.count());
@@ -146,8 +146,8 @@ private Q_SLOTS:
         mixAt(check, clap(ClapShape::Room, peakAt(-6), 2), std::size_t(samplesOf(2900)));
         p.click(QStringLiteral("Sb_MicCheck"));
         feeder.play(toUnsigned(check));
-        QTRY_VERIFY_WITH_TIMEOUT(p.main.microphoneCheckResult().has_value(), 9000);
-        const MicrophoneCheckResult result = *p.main.microphoneCheckResult();
+        QTRY_VERIFY_WITH_TIMEOUT(p.main().microphoneCheckResult().has_value(), 9000);
+        const MicrophoneCheckResult result = *p.main().microphoneCheckResult();
         qInfo("check: room %d, speech %d, claps %d and %d: %s threshold %d", result.roomLevel,
               result.speechLevel, int(result.clapPeaks.value(0)), int(result.clapPeaks.value(1)),
               result.onlyClaps ? "only claps," : "plain,", result.threshold);
@@ -159,7 +159,7 @@ private Q_SLOTS:
                     .contains(QString::number(result.threshold)));
         if (const QString folder = qEnvironmentVariable("NUMBROOK_SCREENSHOT_DIR");
             !folder.isEmpty()) {
-            p.main.grab().save(folder + QStringLiteral("/claps-only-proposed.png"));
+            p.main().grab().save(folder + QStringLiteral("/claps-only-proposed.png"));
         }
         p.click(QStringLiteral("Sb_MicCheckApply"));
         QVERIFY(p.objects().clapsOnly(1));

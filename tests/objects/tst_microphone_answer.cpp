@@ -106,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(p.logCount("FMixerControlID= 1 "), 1);
         QCOMPARE(p.logCount("FMixerControlID= 4 "), 1);
         // The object panels carry the language table's captions.
-        p.main.ApplyLanguage();
+        p.main().ApplyLanguage();
         QCOMPARE(p.get<QLabel>("Lbl_7_Obj1")->text(), QStringLiteral("Delay"));
         QCOMPARE(p.get<QLabel>("Lbl_2_Obj4")->text(), QStringLiteral("Microphone"));
         QCOMPARE(p.get<QLabel>("Lbl_8_Obj1")->text(), QStringLiteral("Porog"));
@@ -125,15 +125,15 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(p.logCount("отключение сигнализирования "), 4, 5000);
         SoundObject &o = p.objects().object(1);
         p.objects().SetSignalling(1, true);
-        QVERIFY(p.main.cbPorog1->isChecked());
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 61);
-        QVERIFY(p.answers.clapHold().isActive());
-        QCOMPARE(p.answers.clapHold().interval(), 1000);
+        QVERIFY(p.main().cbPorog1()->isChecked());
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Img_Porog1")->picture(), 61);
+        QVERIFY(p.answers().clapHold().isActive());
+        QCOMPARE(p.answers().clapHold().interval(), 1000);
 
-        QTRY_VERIFY_WITH_TIMEOUT(!p.main.cbPorog1->isChecked(), 5000);
-        p.main.Timer_WorkTimer();
-        QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 59);
+        QTRY_VERIFY_WITH_TIMEOUT(!p.main().cbPorog1()->isChecked(), 5000);
+        p.main().Timer_WorkTimer();
+        QCOMPARE(testing::button(p.main(), "Img_Porog1")->picture(), 59);
         const QStringList lines = p.log().split('\n');
         const QString on = lines.filter(QRegularExpression("^включение сигнализирования ")).last();
         const QString off =
@@ -150,17 +150,17 @@ private Q_SLOTS:
         // signalling still ends by itself.
         o.panel.edDelay->setText("3000000");
         p.objects().SetSignalling(1, true);
-        QVERIFY(p.answers.clapHold().isActive());
-        QCOMPARE(p.answers.clapHold().interval(), std::numeric_limits<int>::max());
+        QVERIFY(p.answers().clapHold().isActive());
+        QCOMPARE(p.answers().clapHold().interval(), std::numeric_limits<int>::max());
 
         // A hold of 0 never ends by itself; the stop of the capture ends it.
         o.panel.edDelay->setText("0");
         p.objects().SetSignalling(1, true);
-        QVERIFY(!p.answers.clapHold().isActive());
+        QVERIFY(!p.answers().clapHold().isActive());
         QTest::qWait(1200);
-        QVERIFY(p.main.cbPorog1->isChecked());
+        QVERIFY(p.main().cbPorog1()->isChecked());
         p.objects().btStopMic1Click(1);
-        QVERIFY(!p.main.cbPorog1->isChecked());
+        QVERIFY(!p.main().cbPorog1()->isChecked());
     }
 
     void clapDuringQuiz_scoresAsTheExpressionSays() {
@@ -169,11 +169,11 @@ private Q_SLOTS:
         QVERIFY(feeder.isOpen());
         Program p(engine);
         QCOMPARE(p.objects().object(1).InDeviceName, kPipeMicrophone);
-        p.session.settings.Diff_Math = 1;
-        p.session.settings.Speed_Math = 2;
-        p.session.settings.Znak(1) = 1;
+        p.session().settings.Diff_Math = 1;
+        p.session().settings.Speed_Math = 2;
+        p.session().settings.Znak(1) = 1;
         QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
-        p.main.show();
+        p.main().show();
         QCOMPARE(engine.captures.count(), 1);
         // The capture is listening once its first buffer is reported, and the start-up
         // switch-off of every object's signalling (about a second after start) is over, so that
@@ -181,9 +181,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(p.logCount("отключение сигнализирования "), 4, 5000);
         // A faster question clock keeps the test short; the cycle counts ticks, not seconds.
-        p.display.Timer_Vopros->setInterval(400);
-        p.main.Sb_StartClick();
-        QVERIFY(p.display.Timer_Vopros->isActive());
+        p.display().Timer_Vopros->setInterval(400);
+        p.main().Sb_StartClick();
+        QVERIFY(p.display().Timer_Vopros->isActive());
 
         enum Answer { Clap, TwoClaps, Silence };
         struct Seen {
@@ -193,76 +193,77 @@ private Q_SLOTS:
             if (seen.trueClap && seen.falseClap && seen.silence && seen.twoClaps) {
                 break;
             }
-            QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 1, 5000);
-            const bool truth = p.session.generator.ExpressionIsCorrect;
+            QTRY_VERIFY_WITH_TIMEOUT(p.display().cycle.TickCount == 1, 5000);
+            const bool truth = p.session().generator.ExpressionIsCorrect;
             Answer answer = Clap;
             if (!seen.silence && question % 3 == 2) {
                 answer = Silence;
             } else if (!seen.twoClaps && seen.trueClap && seen.falseClap) {
                 answer = TwoClaps;
             }
-            const int correct = p.session.CorrectAnswers, wrong = p.session.WrongAnswers,
-                      points = p.session.PointsTotal;
+            const int correct = p.session().CorrectAnswers, wrong = p.session().WrongAnswers,
+                      points = p.session().PointsTotal;
             if (answer != Silence) {
                 feeder.play(clapSound());
-                QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()), 2000);
-                p.main.Timer_WorkTimer();
-                QCOMPARE(testing::button(p.main, "Img_Porog1")->picture(), 61);
+                QTRY_VERIFY2_WITH_TIMEOUT(p.main().cbPorog1()->isChecked(), qPrintable(p.log()),
+                                          2000);
+                p.main().Timer_WorkTimer();
+                QCOMPARE(testing::button(p.main(), "Img_Porog1")->picture(), 61);
                 if (answer == TwoClaps) {
                     QTest::qWait(60);
                     feeder.play(clapSound());
                 }
             }
-            QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 0, 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(p.display().cycle.TickCount == 0, 5000);
             const bool saidTrue = answer != Silence;
             const bool right = saidTrue == truth;
-            QCOMPARE(p.session.CorrectAnswers, correct + (right ? 1 : 0));
-            QCOMPARE(p.session.WrongAnswers, wrong + (right ? 0 : 1));
-            QCOMPARE(p.session.PointsTotal, points + (right ? 1 : -1));
+            QCOMPARE(p.session().CorrectAnswers, correct + (right ? 1 : 0));
+            QCOMPARE(p.session().WrongAnswers, wrong + (right ? 0 : 1));
+            QCOMPARE(p.session().PointsTotal, points + (right ? 1 : -1));
             seen.trueClap |= answer == Clap && truth;
             seen.falseClap |= answer == Clap && !truth;
             seen.silence |= answer == Silence;
             seen.twoClaps |= answer == TwoClaps;
         }
         QVERIFY(seen.trueClap && seen.falseClap && seen.silence && seen.twoClaps);
-        p.main.Sb_StartClick();
+        p.main().Sb_StartClick();
     }
 
     void hiddenToTray_noRecordStream_shownAgain_exactlyOne() {
         QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
         Program p(engine);
         SoundObject &o = p.objects().object(1);
-        p.main.show();
+        p.main().show();
         QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 1, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
-        QVERIFY(p.main.Timer_Work->isActive());
-        QVERIFY(p.main.fmThreadCount->isActive());
+        QVERIFY(p.main().Timer_Work()->isActive());
+        QVERIFY(p.main().fmThreadCount()->isActive());
         p.objects().SetSignalling(1, true);
         o.panel.pbSig->setValue(40);
         // An answer key pressed in the window just before it goes.
-        p.main.HotkeyMessage(0);
-        QVERIFY(p.main.cbHotKey1->isChecked());
+        p.main().HotkeyMessage(0);
+        QVERIFY(p.main().cbHotKey1()->isChecked());
 
         // Into the notification area, as its minimise does.
-        p.main.trayIcon()->show();
-        p.main.hide();
+        p.main().trayIcon()->show();
+        p.main().hide();
         QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 0, 5000);
         QCOMPARE(engine.captures.count(), 0);
         QCOMPARE(o.panel.pbSig->value(), 0);
-        QVERIFY(!p.main.cbPorog1->isChecked());
-        QVERIFY(!p.main.cbHotKey1->isChecked());
+        QVERIFY(!p.main().cbPorog1()->isChecked());
+        QVERIFY(!p.main().cbHotKey1()->isChecked());
         // Nothing of the program ticks while it sits there.
-        QVERIFY(!p.main.Timer_Work->isActive());
-        QVERIFY(!p.main.fmThreadCount->isActive());
+        QVERIFY(!p.main().Timer_Work()->isActive());
+        QVERIFY(!p.main().fmThreadCount()->isActive());
 
         for (int round = 0; round < 2; ++round) {
-            p.main.show();
+            p.main().show();
             QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 1, 5000);
             QTest::qWait(300);
             QCOMPARE(ownRecordStreams(), 1);
-            QVERIFY(p.main.Timer_Work->isActive());
-            QVERIFY(p.main.fmThreadCount->isActive());
-            p.main.hide();
+            QVERIFY(p.main().Timer_Work()->isActive());
+            QVERIFY(p.main().fmThreadCount()->isActive());
+            p.main().hide();
             QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 0, 5000);
         }
     }
@@ -272,36 +273,36 @@ private Q_SLOTS:
         PipeFeeder feeder;
         QVERIFY(feeder.isOpen());
         Program p(engine);
-        p.session.settings.Diff_Math = 1;
-        p.session.settings.Znak(1) = 1;
+        p.session().settings.Diff_Math = 1;
+        p.session().settings.Znak(1) = 1;
         // Hidden before the loop has run once after the show.
-        p.main.show();
+        p.main().show();
         QCOMPARE(engine.captures.count(), 1);
-        p.main.hide();
+        p.main().hide();
         QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 0, 5000);
 
         QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
-        p.display.Timer_Vopros->setInterval(400);
-        p.main.Sb_StartClick();
-        QVERIFY(p.display.isVisible());
+        p.display().Timer_Vopros->setInterval(400);
+        p.main().Sb_StartClick();
+        QVERIFY(p.display().isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(ownRecordStreams(), 1, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
         // The work timer keeps the answer lamp's second during the quiz.
-        QVERIFY(p.main.Timer_Work->isActive());
-        QVERIFY(!p.main.fmThreadCount->isActive());
+        QVERIFY(p.main().Timer_Work()->isActive());
+        QVERIFY(!p.main().fmThreadCount()->isActive());
 
-        QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 1, 5000);
-        const bool truth = p.session.generator.ExpressionIsCorrect;
-        const int correct = p.session.CorrectAnswers;
+        QTRY_VERIFY_WITH_TIMEOUT(p.display().cycle.TickCount == 1, 5000);
+        const bool truth = p.session().generator.ExpressionIsCorrect;
+        const int correct = p.session().CorrectAnswers;
         feeder.play(clapSound());
-        QTRY_VERIFY_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), 2000);
-        QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 0, 5000);
-        QCOMPARE(p.session.CorrectAnswers, correct + (truth ? 1 : 0));
-        QCOMPARE(p.session.CorrectAnswers + p.session.WrongAnswers, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(p.main().cbPorog1()->isChecked(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(p.display().cycle.TickCount == 0, 5000);
+        QCOMPARE(p.session().CorrectAnswers, correct + (truth ? 1 : 0));
+        QCOMPARE(p.session().CorrectAnswers + p.session().WrongAnswers, 1);
 
         // The quiz's end brings the settings window back: still one capture.
-        p.main.Sb_StartClick();
-        QVERIFY(p.main.isVisible());
+        p.main().Sb_StartClick();
+        QVERIFY(p.main().isVisible());
         QTest::qWait(300);
         QCOMPARE(ownRecordStreams(), 1);
         QCOMPARE(p.logCount("start mic"), 2);
@@ -348,7 +349,7 @@ private Q_SLOTS:
         PipeFeeder feeder;
         QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
         Program p(engine);
-        p.main.show();
+        p.main().show();
         QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(p.logCount("отключение сигнализирования "), 4, 5000);
         SoundObject &o = p.objects().object(1);
@@ -356,7 +357,7 @@ private Q_SLOTS:
         p.objects().laRightMic1Click(1);
         QVERIFY(o.InDeviceID != pipeId);
         feeder.play(clapSound());
-        QTRY_VERIFY_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(p.main().cbPorog1()->isChecked(), 3000);
         // Its levels no longer reach object 1's bar.
         p.objects().ShowInputLevel(pipeId, 77);
         QCOMPARE(o.panel.pbSig->value(), 0);
@@ -388,12 +389,12 @@ private Q_SLOTS:
 
     void showingAgain_startsNoSecondCapture() {
         Program p(engine);
-        p.main.show();
+        p.main().show();
         QCOMPARE(engine.captures.count(), 1);
-        p.main.hide();
-        p.main.show();
-        p.main.Sb_StartClick();
-        p.main.Sb_StartClick();
+        p.main().hide();
+        p.main().show();
+        p.main().Sb_StartClick();
+        p.main().Sb_StartClick();
         QCOMPARE(engine.captures.count(), 1);
         QCOMPARE(p.logCount("start mic"), 1);
         QCOMPARE(p.logCount("mic thread started"), 1);
@@ -440,7 +441,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(offline.captures.count(), 0, 5000);
         QVERIFY(p.log().contains("Could not open the input device"));
         p.objects().SetSignalling(1, true);
-        QVERIFY(p.main.cbPorog1->isChecked());
+        QVERIFY(p.main().cbPorog1()->isChecked());
     }
 
     void unlistedDevices_keepTheirStoredNames() {
@@ -479,7 +480,7 @@ private Q_SLOTS:
         QRandomGenerator random(20261208);
         for (int round = 0; round < 25; ++round) {
             auto p = std::make_unique<Program>(engine);
-            p->main.show();
+            p->main().show();
             feeder.play(claps);
             QTest::qWait(int(random.bounded(20, 200)));
             p.reset();

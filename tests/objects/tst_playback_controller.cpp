@@ -205,21 +205,21 @@ private Q_SLOTS:
         files_->store("ObjectMapping/Object_1", "Padded Sink");
         files_->store("ObjectWavParams/ObjectLoop_1", 1);
         Program p(engine);
-        p.main.ApplyLanguage();
+        p.main().ApplyLanguage();
         SoundObject &o = p.object(1);
         QCOMPARE(o.OutDeviceName, QStringLiteral("Padded Sink"));
         QVERIFY(o.panel.cbLoop->isChecked());
         const auto indicatorColour = [&p] {
-            QWidget *indicator = testing::control(p.main, "Indicator_Play");
+            QWidget *indicator = testing::control(p.main(), "Indicator_Play");
             return indicator->grab().toImage().pixelColor(10, 3);
         };
         const auto counterText = [&p] {
-            return static_cast<QLabel *>(testing::control(p.main, "laThreadCnt"))->text();
+            return static_cast<QLabel *>(testing::control(p.main(), "laThreadCnt"))->text();
         };
         const auto indicatorName = [&p] {
-            return testing::control(p.main, "Indicator_Play")->accessibleName();
+            return testing::control(p.main(), "Indicator_Play")->accessibleName();
         };
-        p.main.fmThreadCountTimer();
+        p.main().fmThreadCountTimer();
         QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 0"));
         QCOMPARE(indicatorColour(), QColor(0, 128, 192));
         QCOMPARE(indicatorName(), QStringLiteral("No sound playing"));
@@ -227,7 +227,7 @@ private Q_SLOTS:
         p.click("Sb_StartPlay_Obj1");
         p.click("Sb_StartPlay_Obj1");
         QCOMPARE(engine.playbacks.count(), 2);
-        p.main.fmThreadCountTimer();
+        p.main().fmThreadCountTimer();
         QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 2"));
         QCOMPARE(indicatorColour(), QColor(255, 0, 0));
         QCOMPARE(indicatorName(), QStringLiteral("Sound playing"));
@@ -240,7 +240,7 @@ private Q_SLOTS:
         p.click("Sb_StopPlay_Obj1");
         QTRY_COMPARE_WITH_TIMEOUT(engine.playbacks.count(), 0, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(o.panel.pbL->value() == 0 && o.panel.pbR->value() == 0, 5000);
-        p.main.fmThreadCountTimer();
+        p.main().fmThreadCountTimer();
         QCOMPARE(counterText(), QStringLiteral("The number of threads Out: 0"));
         QCOMPARE(indicatorColour(), QColor(0, 128, 192));
     }

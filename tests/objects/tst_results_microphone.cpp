@@ -114,7 +114,7 @@ class ResultsMicrophoneTest : public QObject {
     // Shows the main window and waits until object 1's capture reports its first buffer.
     void showListening(Program &p) {
         QSignalSpy levels(&engine.captureReports, &CaptureReports::levelReport);
-        p.main.show();
+        p.main().show();
         QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty(), 5000);
     }
 
@@ -129,12 +129,12 @@ class ResultsMicrophoneTest : public QObject {
         start->click();
         feeder.play(sound);
         QCOMPARE(line->text(),
-                 ResultsTexts::text(ResultsText::MicrophoneClapTwice, p.strings.LanguageIndex));
+                 ResultsTexts::text(ResultsText::MicrophoneClapTwice, p.strings().languageIndex()));
         QVERIFY(!start->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(p.main.microphoneCheckResult().has_value(), 9000);
+        QTRY_VERIFY_WITH_TIMEOUT(p.main().microphoneCheckResult().has_value(), 9000);
         QVERIFY(start->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(feeder.isPlayed(), 5000);
-        result = p.main.microphoneCheckResult();
+        result = p.main().microphoneCheckResult();
     }
 
 private Q_SLOTS:
@@ -177,7 +177,7 @@ private Q_SLOTS:
         // The proposal with its levels marked on the bar, for a look by eye.
         if (const QString folder = qEnvironmentVariable("NUMBROOK_SCREENSHOT_DIR");
             !folder.isEmpty()) {
-            p.main.grab().save(folder + QStringLiteral("/microphone-check.png"));
+            p.main().grab().save(folder + QStringLiteral("/microphone-check.png"));
         }
         apply->click();
         TrackBar *threshold = p.get<TrackBar>(QStringLiteral("tbTrig1"));
@@ -236,7 +236,7 @@ private Q_SLOTS:
         for (int n = 0; n < 6; ++n)
             quizClaps.append({4000 + 5000 * n, QList<int>{50, 80, 115}[n % 3]});
         QList<Clock::time_point> fired;
-        QObject::connect(&engine.captureReports, &CaptureReports::triggerReport, &p.main,
+        QObject::connect(&engine.captureReports, &CaptureReports::triggerReport, &p.main(),
                          [&fired] { fired << Clock::now(); });
         feeder.play(withClaps(talk.mid(checkBytes, 22050LL * kTalkMs / 1000), quizClaps));
         QTRY_VERIFY_WITH_TIMEOUT(feeder.isPlayed(), kTalkMs + 10000);
@@ -279,27 +279,27 @@ private Q_SLOTS:
         Program p(engine);
         QCOMPARE(p.object(1).InDeviceName, kTestMicrophone);
         showListening(p);
-        p.session.settings.Speed_Math = 2;
+        p.session().settings.Speed_Math = 2;
         QElapsedTimer clock;
         clock.start();
         qint64 shownMs = -1;
-        connect(&p.display, &QuestionDisplay::questionShown, &p.display,
+        connect(&p.display(), &QuestionDisplay::questionShown, &p.display(),
                 [&] { shownMs = clock.elapsed(); });
-        p.main.Sb_StartClick();
+        p.main().Sb_StartClick();
         QTRY_VERIFY_WITH_TIMEOUT(shownMs >= 0, 5000);
         QTest::qWait(300);
         const qint64 playedMs = clock.elapsed() - shownMs;
         feeder.play(clapSound());
-        QTRY_VERIFY_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(p.main().cbPorog1()->isChecked(), 2000);
         const qint64 heardMs = clock.elapsed() - shownMs;
         // Esc once the question is scored.
-        QTRY_VERIFY_WITH_TIMEOUT(p.session.CorrectAnswers + p.session.WrongAnswers == 1, 5000);
-        p.main.HotkeyMessage(2);
+        QTRY_VERIFY_WITH_TIMEOUT(p.session().CorrectAnswers + p.session().WrongAnswers == 1, 5000);
+        p.main().HotkeyMessage(2);
 
-        const QList<QuizSummary> quizzes = p.results.recentQuizzes(1);
+        const QList<QuizSummary> quizzes = p.results().recentQuizzes(1);
         QCOMPARE(quizzes.size(), 1);
         QCOMPARE(quizzes.first().state, QuizState::Finished);
-        const QList<QuestionRow> rows = p.results.quizQuestions(quizzes.first().id);
+        const QList<QuestionRow> rows = p.results().quizQuestions(quizzes.first().id);
         QCOMPARE(rows.size(), 1);
         const QuestionRecord &r = rows.first().record;
         QCOMPARE(r.answer, AnswerSource::Clap);
@@ -322,9 +322,9 @@ private Q_SLOTS:
         QVERIFY(result);
         QVERIFY(!result->proposed());
         QCOMPARE(p.get<QLabel>(QStringLiteral("Lbl_MicCheck"))->text(),
-                 microphoneCheckMessage(*result, p.strings.LanguageIndex));
+                 microphoneCheckMessage(*result, p.strings().languageIndex()));
         QVERIFY(p.get<QPushButton>(QStringLiteral("Sb_MicCheckApply"))->isHidden());
-        p.main.applyMicrophoneCheck();
+        p.main().applyMicrophoneCheck();
         QCOMPARE(threshold->value(), before);
     }
 };

@@ -110,28 +110,28 @@ class ServerFollowTest : public QObject {
     // Answers the question on screen with a key press (true) or a clap (true), and checks that
     // it was scored as that answer.
     void answerNextQuestion(Program &p, bool byKey) {
-        QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.TickCount == 1, 10 * kQuestionTickMs);
-        const bool truth = p.session.generator.ExpressionIsCorrect;
-        const int correct = p.session.CorrectAnswers, wrong = p.session.WrongAnswers;
+        QTRY_VERIFY_WITH_TIMEOUT(p.display().cycle.TickCount == 1, 10 * kQuestionTickMs);
+        const bool truth = p.session().generator.ExpressionIsCorrect;
+        const int correct = p.session().CorrectAnswers, wrong = p.session().WrongAnswers;
         if (byKey) {
             QVERIFY(testing::xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
-            QTRY_VERIFY_WITH_TIMEOUT(p.main.cbHotKey1->isChecked(), kShowTimeoutMs);
+            QTRY_VERIFY_WITH_TIMEOUT(p.main().cbHotKey1()->isChecked(), kShowTimeoutMs);
         } else {
             QVERIFY(clapIntoTestMicrophone());
-            QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()),
+            QTRY_VERIFY2_WITH_TIMEOUT(p.main().cbPorog1()->isChecked(), qPrintable(p.log()),
                                       kShowTimeoutMs);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(p.display.cycle.Answered, 10 * kQuestionTickMs);
-        QCOMPARE(p.session.CorrectAnswers, correct + (truth ? 1 : 0));
-        QCOMPARE(p.session.WrongAnswers, wrong + (truth ? 0 : 1));
+        QTRY_VERIFY_WITH_TIMEOUT(p.display().cycle.Answered, 10 * kQuestionTickMs);
+        QCOMPARE(p.session().CorrectAnswers, correct + (truth ? 1 : 0));
+        QCOMPARE(p.session().WrongAnswers, wrong + (truth ? 0 : 1));
     }
 
     // Starts a quiz whose questions can be answered for 6 question ticks.
     static void startQuiz(Program &p) {
-        p.session.settings.Speed_Math = 5;
-        p.display.Timer_Vopros->setInterval(kQuestionTickMs);
-        p.main.Sb_StartClick();
-        QVERIFY(p.display.Timer_Vopros->isActive());
+        p.session().settings.Speed_Math = 5;
+        p.display().Timer_Vopros->setInterval(kQuestionTickMs);
+        p.main().Sb_StartClick();
+        QVERIFY(p.display().Timer_Vopros->isActive());
     }
 
 private Q_SLOTS:
@@ -160,7 +160,7 @@ private Q_SLOTS:
 
     void unpluggedMicrophone_comesBackAndAClapScores() {
         Program p(engine);
-        p.main.show();
+        p.main().show();
         QTRY_VERIFY_WITH_TIMEOUT(capturesNow(p, kTestMicrophone), kFollowTimeoutMs);
         QVERIFY(serverControl({QStringLiteral("unload"), QStringLiteral("nb_mic")}));
         // The capture of the vanished source ends and leaves the registry; the object falls
@@ -179,13 +179,13 @@ private Q_SLOTS:
         QCOMPARE(p.logCount(QStringLiteral("start mic")), startsBefore + 1);
         QCOMPARE(p.logCount(QStringLiteral("mic thread started")), startsBefore + 1);
         QVERIFY(clapIntoTestMicrophone());
-        QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()),
+        QTRY_VERIFY2_WITH_TIMEOUT(p.main().cbPorog1()->isChecked(), qPrintable(p.log()),
                                   kShowTimeoutMs);
     }
 
     void secondMicrophone_appearsWithoutRestartAndTheChosenOneKeepsCapturing() {
         Program p(engine);
-        p.main.show();
+        p.main().show();
         QTRY_VERIFY_WITH_TIMEOUT(capturesNow(p, kTestMicrophone), kFollowTimeoutMs);
         const int starts = p.logCount(QStringLiteral("start mic"));
         QVERIFY(!pactl({QStringLiteral("load-module"), QStringLiteral("module-remap-source"),
@@ -221,7 +221,7 @@ private Q_SLOTS:
     void serverRestartedTwentyTimesDuringAQuiz_keyClapAndVolumeFollow() {
         files_->store("ObjectMapping/ObjectIn_2", kPipeMicrophone);
         Program p(engine);
-        p.main.show();
+        p.main().show();
         QTRY_VERIFY_WITH_TIMEOUT(capturesNow(p, kTestMicrophone), kFollowTimeoutMs);
         startQuiz(p);
         TrackBar *volume = p.object(1).panel.tbMixerVol;
@@ -256,7 +256,7 @@ private Q_SLOTS:
             QTRY_COMPARE_WITH_TIMEOUT(pactlPercent("source", "nb_mic"), 120, kShowTimeoutMs);
             QCOMPARE(pactlPercent("source", "nb_pipe_mic"), 20);
         }
-        p.main.Sb_StartClick();
+        p.main().Sb_StartClick();
     }
 
     // The object file as a run with the server left it, with two devices that are not there.
@@ -277,7 +277,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(sound.captures.capturesCurrentDevice(1, id), kFollowTimeoutMs);
         QVERIFY(p.object(1).MixerOpen);
         QVERIFY(clapIntoTestMicrophone());
-        QTRY_VERIFY2_WITH_TIMEOUT(p.main.cbPorog1->isChecked(), qPrintable(p.log()),
+        QTRY_VERIFY2_WITH_TIMEOUT(p.main().cbPorog1()->isChecked(), qPrintable(p.log()),
                                   kShowTimeoutMs);
     }
 
@@ -290,8 +290,8 @@ private Q_SLOTS:
         QVERIFY(!cold.open());
         {
             Program p(cold);
-            p.main.show();
-            QVERIFY(p.main.isVisible());
+            p.main().show();
+            QVERIFY(p.main().isVisible());
             QVERIFY(p.get<QLineEdit>(QStringLiteral("edMic1"))->text().isEmpty());
             QVERIFY(serverControl({QStringLiteral("start")}));
             expectDevicesTakenWhenConnected(p, cold);
@@ -310,7 +310,7 @@ private Q_SLOTS:
         later.objectIni.setPath(files_->iniPath());
         {
             Program p(later);
-            p.main.show();
+            p.main().show();
             QVERIFY(p.get<QLineEdit>(QStringLiteral("edMic1"))->text().isEmpty());
             QSignalSpy connected(&later.connection, &PulseConnection::reconnected);
             later.openInBackground();
@@ -325,7 +325,7 @@ private Q_SLOTS:
 
     void stoppedServer_windowAppearsKeysScoreAndCallsReturn() {
         Program p(engine);
-        p.main.show();
+        p.main().show();
         QTRY_VERIFY_WITH_TIMEOUT(capturesNow(p, kTestMicrophone), kFollowTimeoutMs);
         QVERIFY(serverControl({QStringLiteral("pause")}));
 
@@ -336,8 +336,8 @@ private Q_SLOTS:
         late.objectIni.setPath(files_->path() + QStringLiteral("/late.ini"));
         QVERIFY(!late.open());
         auto second = std::make_unique<Program>(late);
-        second->main.show();
-        QVERIFY(second->main.isVisible());
+        second->main().show();
+        QVERIFY(second->main().isVisible());
         QVERIFY2(clock.elapsed() < 3 * PulseConnection::kWaitBoundMs,
                  qPrintable(QString::number(clock.elapsed())));
 
@@ -377,7 +377,7 @@ private Q_SLOTS:
         answerNextQuestion(p, false);
         p.object(1).panel.tbMixerVol->setValue(45);
         QTRY_COMPARE_WITH_TIMEOUT(pactlPercent("source", "nb_mic"), 90, kShowTimeoutMs);
-        p.main.Sb_StartClick();
+        p.main().Sb_StartClick();
         second.reset();
     }
 };

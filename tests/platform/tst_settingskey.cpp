@@ -76,6 +76,43 @@ private Q_SLOTS:
         QCOMPARE(raw.value("Off").toString(), QStringLiteral("0"));
     }
 
+    // A table's rows read and write each value as its kind says, and take the fallback for
+    // what is missing or of another type.
+    void storedFields_keptAsTheirKindSays() {
+        struct Values {
+            qint32 integer = 0;
+            qint32 flag = 0;
+            qint32 boolean = 0;
+            qint32 absent = 0;
+        };
+        static constexpr StoredField<Values> fields[] = {
+            {"Integer", StoredAs::Integer, &Values::integer, -1},
+            {"Flag", StoredAs::Flag, &Values::flag, -1},
+            {"Boolean", StoredAs::Boolean, &Values::boolean, -1},
+            {"Absent", StoredAs::Integer, &Values::absent, 42},
+        };
+        {
+            SettingsKey key(file());
+            key.writeFields(Values{5, 5, 5, 5}, fields);
+            QVERIFY(key.close());
+        }
+        QSettings raw(file(), QSettings::NativeFormat);
+        QCOMPARE(raw.value("Integer").toString(), QStringLiteral("5"));
+        QCOMPARE(raw.value("Flag").toString(), QStringLiteral("1"));
+        QCOMPARE(raw.value("Boolean").toString(), QStringLiteral("1"));
+        raw.setValue("Integer", QStringLiteral("7"));
+        raw.setValue("Flag", QStringLiteral("7"));
+        raw.setValue("Boolean", QStringLiteral("7"));
+        raw.setValue("Absent", QStringLiteral("seven"));
+        raw.sync();
+        Values read;
+        SettingsKey(file()).readFields(read, fields);
+        QCOMPARE(read.integer, 7);
+        QCOMPARE(read.flag, 7);
+        QCOMPARE(read.boolean, 1);
+        QCOMPARE(read.absent, 42);
+    }
+
     void defaultFile_followsXdgConfigHome() {
         QTemporaryDir other;
         qputenv("XDG_CONFIG_HOME", other.path().toLocal8Bit());
