@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace numbrook;
@@ -63,7 +64,17 @@ CorpusItem shortened(const CorpusItem &whole, int milliseconds = 4000) {
         return firstClaps(whole, 2);
     }
     CorpusItem part = whole;
+    if (part.sound.size() <= samplesOf(milliseconds)) {
+        return part;
+    }
+    // Faded out over 20 ms: a cut in the middle of a sound would end it with a click.
     part.sound.truncate(qsizetype(samplesOf(milliseconds)));
+    const qsizetype fade = samplesOf(20);
+    for (qsizetype i = 0; i < fade; ++i) {
+        char &sample = part.sound[part.sound.size() - fade + i];
+        const double kept = double(fade - i) / double(fade);
+        sample = char(quint8(std::lround(128.0 + (quint8(sample) - 128.0) * kept)));
+    }
     return part;
 }
 
