@@ -4,6 +4,7 @@
 #include "SoundObjectTable.h"
 
 #include "BitmapLists.h"
+#include "DeviceFollower.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
 #include "WaveClips.h"
@@ -23,9 +24,6 @@
 namespace numbrook {
 
 namespace {
-
-// How long the device lists wait for a burst of device events to end.
-constexpr int kFollowDelayMs = 150;
 
 // "hh.mm.ss": hours, minutes and seconds of the local time, two digits each.
 QString clockText() {
@@ -49,13 +47,6 @@ int HoldInterval(qint64 seconds) {
         return int(kLongest);
     }
     return int(std::max<qint64>(seconds, 0) * 1000);
-}
-
-QString NameToKeep(const QString &stored, const QString &resolved, const DeviceEntryList &devices) {
-    const bool listed = std::any_of(devices.cbegin(), devices.cend(), [&](const DeviceEntry &d) {
-        return d.name.compare(stored, Qt::CaseInsensitive) == 0;
-    });
-    return stored.isEmpty() || listed ? resolved : stored;
 }
 
 int WrapStep(int position, int step, int count) {
@@ -92,15 +83,7 @@ SoundObjectTable::SoundObjectTable(SoundEngine &engine, ObjectLog &log, QObject 
             &SoundObjectTable::mixerControlChange);
     connect(&engine_.playbackReports, &PlaybackReports::outputLevelReport, this,
             &SoundObjectTable::ShowOutputLevels, Qt::DirectConnection);
-    // A device plugged in or out, or a server restart, often comes as a burst of events: one
-    // rebuild a moment after the last of them.
-    followTimer_ = new QTimer(this);
-    followTimer_->setSingleShot(true);
-    followTimer_->setInterval(kFollowDelayMs);
-    connect(followTimer_, &QTimer::timeout, this, &SoundObjectTable::followDevices);
-    for (auto change : {&PulseConnection::devicesChanged, &PulseConnection::reconnected}) {
-        connect(&engine_.connection, change, followTimer_, qOverload<>(&QTimer::start));
-    }
+    follower_ = new DeviceFollower(*this, engine_, log_);
 }
 
 SoundObjectTable::~SoundObjectTable() {
@@ -244,26 +227,13 @@ ObjectParams SoundObjectTable::paramsOf(const SoundObject &o) const {
     return params;
 }
 
-// Gives the object the devices chosen for it in the lists as they are now, and goes on keeping
-// the name it had (that of the object file at start-up) while no listed device carries it.
-void SoundObjectTable::takeDevices(SoundObject &o, const DeviceChoice &output,
-                                   const DeviceChoice &input) {
-    o.OutDeviceID = output.id;
-    o.OutDeviceName = output.name;
-    o.SavedOutDeviceName =
-        NameToKeep(o.SavedOutDeviceName, output.name, engine_.devices.OutputDeviceNames);
-    o.InDeviceID = input.id;
-    o.InDeviceName = input.name;
-    o.SavedInDeviceName =
-        NameToKeep(o.SavedInDeviceName, input.name, engine_.devices.InputDeviceNames);
-}
-
 void SoundObjectTable::loadObject(int n) {
     SoundObject &o = object(n);
     o.SavedOutDeviceName = engine_.objectIni.StoredObjectOutput(n);
     o.SavedInDeviceName = engine_.objectIni.StoredObjectInput(n);
-    takeDevices(o, engine_.objectIni.LookupObjectOutput(n, engine_.devices.OutputDeviceNames),
-                engine_.objectIni.LookupObjectInput(n, engine_.devices.InputDeviceNames));
+    TakeDevices(o, engine_.objectIni.LookupObjectOutput(n, engine_.devices.OutputDeviceNames),
+                engine_.objectIni.LookupObjectInput(n, engine_.devices.InputDeviceNames),
+                engine_.devices);
 
     ObjectParams params;
     engine_.objectIni.LoadObjectParams(n, params);
@@ -311,7 +281,7 @@ void SoundObjectTable::SaveAllObjects() {
 
 void SoundObjectTable::stopAllThreads() {
     captureWanted_.fill(false);
-    followTimer_->stop();
+    follower_->stop();
     engine_.captures.stopAll();
     engine_.playbacks.stopAll();
 }
@@ -485,65 +455,6 @@ void SoundObjectTable::btStopMic1Click(int n) {
     engine_.captures.stop(n);
     ShowInputLevel(object(n).InDeviceID, 0);
     SetSignalling(n, false);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Following the sound server
-
-void SoundObjectTable::followDevices() {
-    DeviceCatalogue &devices = engine_.devices;
-    devices.Rebuild();
-    log_.append(QStringLiteral("device lists rebuilt: %1 playback, %2 capture")
-                    .arg(devices.OutputDeviceNames.size())
-                    .arg(devices.InputDeviceNames.size()));
-    const bool guard = UpdateGuard;
-    UpdateGuard = true;
-    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
-        followObject(n);
-    }
-    UpdateGuard = guard;
-    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
-        const int device = object(n).InDeviceID;
-        if (!captureWanted_[n] || engine_.captures.capturesCurrentDevice(n, device)) {
-            continue;
-        }
-        // A capture of a device that went, or whose identifier now names another device, ends
-        // before the object's capture starts again, so that there is never more than one.
-        engine_.captures.finish(n);
-        if (device != kNoDevice) {
-            startCapture(n);
-        }
-    }
-}
-
-// Resolves object n's devices in the new lists by the names it keeps, as at start-up, and
-// reopens its microphone volume.
-void SoundObjectTable::followObject(int n) {
-    SoundObject &o = object(n);
-    takeDevices(o, ResolveDeviceName(engine_.devices.OutputDeviceNames, o.SavedOutDeviceName),
-                ResolveDeviceName(engine_.devices.InputDeviceNames, o.SavedInDeviceName));
-    if (o.OutDeviceID != kNoDevice) {
-        engine_.outputVolume.SetOutputVolume(o.OutDeviceID, o.VolumeLeft, o.VolumeRight);
-    }
-    ShowObjectDevice(n);
-
-    // The object keeps its input volume while its device is away, and gives it to the device
-    // again when it comes back, as at start-up.
-    MicrophoneVolume &volume = engine_.microphoneVolume;
-    const int kept = o.MixerVolume;
-    volume.CloseObjectMixer(o);
-    o.MixerVolume = kept;
-    // With no device listed there is nothing to open, and nothing to report.
-    o.MixerOpen = o.InDeviceID != kNoDevice && volume.OpenObjectMixer(o);
-    if (o.MixerOpen) {
-        volume.WriteObjectMixerVolume(o, kept);
-        volume.ReadObjectMixerVolume(o);
-    }
-    ShowObjectMic(n);
-    log_.append(QStringLiteral("FMixerControlID= %1 %2 %3")
-                    .arg(n)
-                    .arg(o.FMixerControlID)
-                    .arg(o.MixerHandle));
 }
 
 } // namespace numbrook

@@ -17,6 +17,7 @@ class QLineEdit;
 
 namespace numbrook {
 
+class DeviceFollower;
 class SoundEngine;
 class TrackBar;
 
@@ -75,17 +76,12 @@ public:
     void ShowInputLevel(int deviceId, int level);
     void ShowObjectMic(int n);
     // Sb_StartMic_Obj1Click for object 1, btStartMic1Click for the others. The object's
-    // capture is wanted from here until btStopMic1Click: it follows its device when the device
-    // lists change and starts again when the device or the server comes back.
+    // capture is wanted from here until btStopMic1Click: the table's DeviceFollower moves it to
+    // its device when the device lists change and starts it again when the device or the server
+    // comes back.
     void startMic(int n);
     void btStopMic1Click(int n);
     bool captureWanted(int n) const { return captureWanted_[n]; }
-
-    // Follows the sound server: builds the device lists afresh, resolves every object's devices
-    // again by the names kept for them, reopens the microphone volumes and starts every wanted
-    // capture that does not run on its device. Runs by itself shortly after the server's
-    // devices change or the connection comes back (bursts of changes run it once).
-    void followDevices();
 
 Q_SIGNALS:
     // Object n's signalling switched on or off (object 1's is the clap answer).
@@ -117,8 +113,6 @@ private:
     void applyParams(SoundObject &o, const ObjectParams &params);
     ObjectParams paramsOf(const SoundObject &o) const;
     void makeHoldTimer(SoundObject &o);
-    void takeDevices(SoundObject &o, const DeviceChoice &output, const DeviceChoice &input);
-    void followObject(int n);
     void startCapture(int n);
 
     // Moves a track bar that exists.
@@ -135,7 +129,7 @@ private:
     ObjectLog &log_;
     PerObject<SoundObject> objects_;
     PerObject<bool> captureWanted_;
-    QTimer *followTimer_ = nullptr;
+    DeviceFollower *follower_ = nullptr;
 };
 
 // Position of `name` in `list` (exact, case-sensitive match), 0 when absent.
@@ -144,10 +138,6 @@ int IndexOfName(const DeviceEntryList &list, const QString &name);
 // interval a timer takes (about 24.8 days) when the hold is longer than that; 0 for a hold of 0
 // or less, which never ends by itself.
 int HoldInterval(qint64 seconds);
-// The device name to keep in the object file for a stored name that resolved to `resolved` in
-// `devices`: the stored name while no listed device carries it (so that a device that is away
-// for now is not forgotten), else the resolved one.
-QString NameToKeep(const QString &stored, const QString &resolved, const DeviceEntryList &devices);
 // One step (-1 or +1) from `position` through `count` entries, wrapping at both ends.
 int WrapStep(int position, int step, int count);
 

@@ -4,9 +4,10 @@
 #include "ResultsWindow.h"
 
 #include "FluencyGrid.h"
-#include "InterfaceLanguages.h"
+#include "QuizHistoryPane.h"
 #include "ResultsCharts.h"
 #include "ResultsReport.h"
+#include "ResultsTables.h"
 
 #include <QChart>
 #include <QChartView>
@@ -17,13 +18,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSplitter>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -37,56 +35,7 @@ namespace {
 using T = ResultsText;
 
 const QColor kShareColour(0x2e, 0x7d, 0x32); // green: right answers
-const QColor kRightBackground(0xe8, 0xf5, 0xe9);
-const QColor kWrongBackground(0xff, 0xeb, 0xee);
 const QColor kProblemBackground(0xff, 0xf3, 0xcd);
-
-QTableWidget *makeTable(const QString &objectName, QWidget *parent) {
-    auto *table = new QTableWidget(parent);
-    table->setObjectName(objectName);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setAlternatingRowColors(true);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->horizontalHeader()->setHighlightSections(false);
-    return table;
-}
-
-void setHeaders(QTableWidget *table, const ResultsTexts &texts, std::initializer_list<T> ids) {
-    QStringList headers;
-    for (T id : ids)
-        headers << texts(id);
-    table->setColumnCount(int(headers.size()));
-    table->setHorizontalHeaderLabels(headers);
-}
-
-QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft) {
-    auto *item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    return item;
-}
-
-QTableWidgetItem *number(int value) {
-    return cell(QString::number(value), Qt::AlignRight);
-}
-
-int percent(double share) {
-    return int(std::lround(share * 100));
-}
-
-// Columns at least as wide as their texts and headers; the table scrolls sideways when they do
-// not all fit, rather than cutting a text short.
-void widenColumnsToContents(QTableWidget *table) {
-    for (int column = 0; column < table->columnCount(); ++column) {
-        const int wanted =
-            std::max(static_cast<QAbstractItemView *>(table)->sizeHintForColumn(column),
-                     table->horizontalHeader()->sectionSizeHint(column));
-        if (table->columnWidth(column) < wanted)
-            table->setColumnWidth(column, wanted);
-    }
-}
 
 // The room a window manager's decoration takes around a window not yet shown, whose frame is
 // not known yet: a title bar and thin borders.
@@ -121,13 +70,7 @@ ResultsWindow::ResultsWindow(ResultsStore &store, int languageIndex, QWidget *pa
     buildLayout();
     applyTexts();
     reload();
-    fitQuestionPane();
-}
-
-// The quizzes above the selected quiz's questions, each table the window's whole width, so
-// that every quiz column shows at the window's size: the quizzes get the more room.
-void ResultsWindow::fitQuestionPane() {
-    quizPane_->setSizes({3, 2});
+    quizPane_->fitSizes();
 }
 
 // The window's controls and where they sit: the summary lines on top, the chart and the
@@ -139,14 +82,14 @@ void ResultsWindow::buildLayout() {
 
     auto *vertical = new QSplitter(Qt::Vertical, this);
     vertical->addWidget(buildProgressPane());
-    vertical->addWidget(buildQuizPane());
+    // The quizzes above the selected quiz's questions, each table the window's whole width.
+    quizPane_ = new QuizHistoryPane(store_, texts_, this);
+    vertical->addWidget(quizPane_);
     vertical->setStretchFactor(0, 3);
     vertical->setStretchFactor(1, 2);
     layout->addWidget(vertical, 1);
     buildButtons(*layout);
 
-    connect(moreButton_, &QPushButton::clicked, this, &ResultsWindow::appendQuizzes);
-    connect(quizTable_, &QTableWidget::itemSelectionChanged, this, &ResultsWindow::showQuestions);
     connect(exportButton_, &QPushButton::clicked, this, &ResultsWindow::exportClicked);
     connect(reportButton_, &QPushButton::clicked, this, &ResultsWindow::reportClicked);
     connect(childChooser_, &QComboBox::activated, this, [this](int index) {
@@ -220,38 +163,13 @@ QWidget *ResultsWindow::buildProgressPane() {
     progressTabs_->addTab(fluencyView_, QString());
     progressTabs_->addTab(chartView_, QString());
     wrongBox_ = new QGroupBox(top);
-    wrongTable_ = makeTable(QStringLiteral("wrongTable"), wrongBox_);
+    wrongTable_ = MakeResultsTable(QStringLiteral("wrongTable"), wrongBox_);
     (new QVBoxLayout(wrongBox_))->addWidget(wrongTable_);
     top->addWidget(progressTabs_);
     top->addWidget(wrongBox_);
     top->setStretchFactor(0, 3);
     top->setStretchFactor(1, 1);
     return top;
-}
-
-QWidget *ResultsWindow::buildQuizPane() {
-    auto *bottom = new QSplitter(Qt::Vertical, this);
-    quizPane_ = bottom;
-    recentBox_ = new QGroupBox(bottom);
-    quizTable_ = makeTable(QStringLiteral("quizTable"), recentBox_);
-    pageLine_ = new QLabel(recentBox_);
-    pageLine_->setObjectName(QStringLiteral("pageLine"));
-    moreButton_ = new QPushButton(recentBox_);
-    moreButton_->setObjectName(QStringLiteral("moreButton"));
-    auto *recentLayout = new QVBoxLayout(recentBox_);
-    recentLayout->addWidget(quizTable_);
-    auto *pageRow = new QHBoxLayout();
-    pageRow->addWidget(pageLine_, 1);
-    pageRow->addWidget(moreButton_);
-    recentLayout->addLayout(pageRow);
-    questionsBox_ = new QGroupBox(bottom);
-    questionTable_ = makeTable(QStringLiteral("questionTable"), questionsBox_);
-    (new QVBoxLayout(questionsBox_))->addWidget(questionTable_);
-    bottom->addWidget(recentBox_);
-    bottom->addWidget(questionsBox_);
-    bottom->setStretchFactor(0, 3);
-    bottom->setStretchFactor(1, 2);
-    return bottom;
 }
 
 void ResultsWindow::buildButtons(QVBoxLayout &layout) {
@@ -275,9 +193,6 @@ void ResultsWindow::buildButtons(QVBoxLayout &layout) {
 void ResultsWindow::applyTexts() {
     setWindowTitle(texts_(T::WindowTitle));
     wrongBox_->setTitle(texts_(T::WrongTitle));
-    recentBox_->setTitle(texts_(T::RecentTitle));
-    questionsBox_->setTitle(texts_(T::QuestionsTitle));
-    moreButton_->setText(texts_(T::MoreButton));
     exportButton_->setText(texts_(T::ExportButton));
     reportButton_->setText(texts_(T::ReportButton));
     childLabel_->setText(texts_(T::ChildCaption));
@@ -287,36 +202,9 @@ void ResultsWindow::applyTexts() {
     grid_->setLanguage(texts_.language());
     clearButton_->setText(texts_(T::ClearButton));
     closeButton_->setText(texts_(T::CloseButton));
-    setHeaders(wrongTable_, texts_, {T::ColumnEquation, T::ColumnWrongCount, T::ColumnShownCount});
-    setHeaders(quizTable_, texts_,
-               {T::ColumnDate, T::ColumnHonest, T::ColumnPoints, T::ColumnReaction, T::ColumnState,
-                T::ColumnLevel, T::ColumnKinds, T::ColumnSpeed, T::ColumnDisplay});
-    setHeaders(questionTable_, texts_,
-               {T::ColumnNumber, T::ColumnEquation, T::ColumnTruth, T::ColumnAnswer,
-                T::ColumnAnswerTime, T::ColumnJudged});
-    sizeQuestionColumns();
-}
-
-// The question columns hold a few known texts each: sized for the widest of them from the
-// start, so that choosing another quiz does not make the columns jump.
-void ResultsWindow::sizeQuestionColumns() {
-    const QList<QStringList> widest = {
-        {QStringLiteral("999")},
-        {QStringLiteral("10/2+1=1*3+12")},
-        {texts_(T::TruthTrue), texts_(T::TruthFalse)},
-        {texts_(T::AnswerNone), texts_(T::AnswerKey), texts_(T::AnswerClap)},
-        {texts_.seconds(10000)},
-        {texts_(T::JudgedRight), texts_(T::JudgedWrong)},
-    };
-    const QFontMetrics metrics(questionTable_->font());
-    // The item delegate's margin on each side of a cell's text, and one for the grid line.
-    const int padding = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
-    for (int column = 0; column < widest.size(); ++column) {
-        int width = questionTable_->horizontalHeader()->sectionSizeHint(column);
-        for (const QString &text : widest[column])
-            width = std::max(width, metrics.horizontalAdvance(text) + padding);
-        questionTable_->setColumnWidth(column, width);
-    }
+    SetTableHeaders(wrongTable_, texts_,
+                    {T::ColumnEquation, T::ColumnWrongCount, T::ColumnShownCount});
+    quizPane_->applyTexts();
 }
 
 void ResultsWindow::placeBesideWindow(const QWidget &anchor) {
@@ -353,7 +241,7 @@ void ResultsWindow::setLanguage(int languageIndex) {
     texts_.setLanguage(languageIndex);
     applyTexts();
     reload();
-    fitQuestionPane();
+    quizPane_->fitSizes();
 }
 
 void ResultsWindow::reload() {
@@ -362,16 +250,8 @@ void ResultsWindow::reload() {
     showFacts();
     showChart();
     showWrongEquations();
-    quizzes_.clear();
-    quizTable_->setRowCount(0);
-    quizTotal_ = store_.quizCount(child_);
-    appendQuizzes();
-    showQuestions();
+    quizPane_->reload(child_);
     showProblem();
-}
-
-QLocale ResultsWindow::textLocale() const {
-    return InterfaceLanguageLocale(texts_.language());
 }
 
 void ResultsWindow::showSummary() {
@@ -391,13 +271,13 @@ void ResultsWindow::showSummary() {
     const QString honest = texts_.honestScore(week.right, week.questions, week.falseEquations);
     summaryLine_->setText(texts_(T::SummaryWeek)
                               .arg(week.quizzes)
-                              .arg(percent(week.shareRight()))
+                              .arg(Percent(week.shareRight()))
                               .arg(texts_.seconds(week.medianReactionMs)));
     if (before.questions == 0) {
         trendLine_->setText(honest + QStringLiteral(". ") + texts_(T::TrendNoEarlier));
         return;
     }
-    const int change = percent(week.shareRight()) - percent(before.shareRight());
+    const int change = Percent(week.shareRight()) - Percent(before.shareRight());
     QString trend = change > 0   ? texts_(T::TrendMoreRight).arg(change)
                     : change < 0 ? texts_(T::TrendFewerRight).arg(-change)
                                  : texts_(T::TrendSameRight);
@@ -437,7 +317,7 @@ void ResultsWindow::showFacts() {
         facts += int(FactsOfOperation(operation).size());
     }
     factsLine_->setText(
-        texts_(T::GridOverall).arg(learnt).arg(facts).arg(percent(double(learnt) / facts)));
+        texts_(T::GridOverall).arg(learnt).arg(facts).arg(Percent(double(learnt) / facts)));
     const QDate today = QDate::currentDate();
     QDate first = today.addDays(1 - kChartDays);
     for (const DailyFluency &day : days) {
@@ -488,77 +368,12 @@ void ResultsWindow::showWrongEquations() {
     wrongTable_->setRowCount(int(equations.size()));
     for (int row = 0; row < equations.size(); ++row) {
         const WrongEquation &equation = equations[row];
-        wrongTable_->setItem(row, 0, cell(equation.equation));
-        wrongTable_->setItem(row, 1, number(equation.wrongCount));
-        wrongTable_->setItem(row, 2, number(equation.shownCount));
+        wrongTable_->setItem(row, 0, TextCell(equation.equation));
+        wrongTable_->setItem(row, 1, NumberCell(equation.wrongCount));
+        wrongTable_->setItem(row, 2, NumberCell(equation.shownCount));
     }
     wrongTable_->resizeColumnsToContents();
     wrongTable_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-}
-
-void ResultsWindow::appendQuizzes() {
-    const QList<QuizSummary> page = store_.recentQuizzes(kPageSize, int(quizzes_.size()), child_);
-    const QLocale locale = textLocale();
-    static const T states[] = {T::StateRunning, T::StateFinished, T::StateStopped,
-                               T::StateUnfinished};
-    for (const QuizSummary &quiz : page) {
-        const int row = quizTable_->rowCount();
-        quizTable_->insertRow(row);
-        auto *date = cell(locale.toString(quiz.startedAt.toLocalTime(), texts_(T::DateFormat)));
-        date->setData(Qt::UserRole, quiz.id);
-        quizTable_->setItem(row, 0, date);
-        auto *score = cell(texts_.honestScore(quiz.correct, quiz.total, quiz.falseEquations));
-        if (quiz.total > 0)
-            score->setToolTip(
-                QStringLiteral("%1 %").arg(percent(double(quiz.correct) / quiz.total)));
-        quizTable_->setItem(row, 1, score);
-        quizTable_->setItem(row, 2, number(quiz.points));
-        quizTable_->setItem(row, 3, cell(texts_.seconds(quiz.medianReactionMs), Qt::AlignRight));
-        quizTable_->setItem(row, 4, cell(texts_(states[int(quiz.state)])));
-        if (quiz.state == QuizState::Unfinished || quiz.state == QuizState::Stopped)
-            quizTable_->item(row, 4)->setForeground(QColor(0x80, 0x80, 0x80));
-        quizTable_->setItem(row, 5, number(quiz.level));
-        auto *kinds = cell(texts_.kindSigns(quiz.kinds));
-        kinds->setToolTip(texts_.kindNames(quiz.kinds));
-        quizTable_->setItem(row, 6, kinds);
-        quizTable_->setItem(row, 7, cell(texts_.seconds(quiz.speedSeconds * 1000), Qt::AlignRight));
-        quizTable_->setItem(
-            row, 8, cell(texts_(quiz.displayMode ? T::DisplayFullScreen : T::DisplayWindow)));
-    }
-    quizzes_ += page;
-    if (quizzes_.size() == page.size())
-        quizTable_->resizeColumnsToContents();
-    else
-        widenColumnsToContents(quizTable_);
-    pageLine_->setText(texts_(T::PageLine).arg(quizzes_.size()).arg(quizTotal_));
-    moreButton_->setEnabled(quizzes_.size() < quizTotal_);
-}
-
-void ResultsWindow::showQuestions() {
-    const QList<QTableWidgetItem *> selected = quizTable_->selectedItems();
-    questionTable_->setRowCount(0);
-    if (selected.isEmpty()) {
-        questionTable_->setToolTip(texts_(T::QuestionsHint));
-        return;
-    }
-    const qint64 id = quizTable_->item(selected.first()->row(), 0)->data(Qt::UserRole).toLongLong();
-    const QList<QuestionRow> questions = store_.quizQuestions(id);
-    static const T answers[] = {T::AnswerNone, T::AnswerKey, T::AnswerClap};
-    questionTable_->setRowCount(int(questions.size()));
-    for (int row = 0; row < questions.size(); ++row) {
-        const QuestionRecord &question = questions[row].record;
-        questionTable_->setItem(row, 0, number(questions[row].number));
-        questionTable_->setItem(row, 1, cell(question.equation));
-        questionTable_->setItem(row, 2,
-                                cell(texts_(question.equationTrue ? T::TruthTrue : T::TruthFalse)));
-        questionTable_->setItem(row, 3, cell(texts_(answers[int(question.answer)])));
-        questionTable_->setItem(row, 4, cell(texts_.seconds(question.reactionMs), Qt::AlignRight));
-        auto *judged = cell(texts_(question.judgedRight ? T::JudgedRight : T::JudgedWrong));
-        judged->setBackground(question.judgedRight ? kRightBackground : kWrongBackground);
-        questionTable_->setItem(row, 5, judged);
-    }
-    widenColumnsToContents(questionTable_);
-    questionTable_->setToolTip(QString());
 }
 
 void ResultsWindow::showProblem() {

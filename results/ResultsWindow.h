@@ -6,11 +6,11 @@
 // The parent's view of the recorded quizzes: a summary line, a chart by day, the equations most
 // often judged wrong, the recent quizzes and the questions of the selected one.
 
+#include "QuizHistoryPane.h"
 #include "ResultsStore.h"
 #include "ResultsTexts.h"
 #include "ResultsView.h"
 
-#include <QLocale>
 #include <QWidget>
 
 class QVBoxLayout;
@@ -18,7 +18,6 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class QGroupBox;
-class QSplitter;
 
 class QChartView;
 class QComboBox;
@@ -39,7 +38,7 @@ class ResultsWindow : public QWidget, public ResultsView {
     Q_DISABLE_COPY_MOVE(ResultsWindow)
 
 public:
-    static constexpr int kPageSize = 50;  // quizzes loaded at once
+    static constexpr int kPageSize = QuizHistoryPane::kPageSize;
     static constexpr int kChartDays = 56; // the chart and the wrong list look this far back
     static constexpr int kWrongListSize = 12;
 
@@ -73,32 +72,24 @@ private:
     void buildLayout();
     void buildSummary(QVBoxLayout &layout);
     QWidget *buildProgressPane();
-    QWidget *buildQuizPane();
     void buildButtons(QVBoxLayout &layout);
-    void fitQuestionPane();
-    void sizeQuestionColumns();
     void applyTexts();
     void showSummary();
     void showChart();
     void showWrongEquations();
     void showProblem();
-    void appendQuizzes();
-    void showQuestions();
     void exportClicked();
     void reportClicked();
     void showChildren();
     void showFacts();
     QString childName() const;
     void clearClicked();
-    QLocale textLocale() const;
 
     ResultsStore &store_;
     ResultsTexts texts_;
     qint64 child_ = kFirstChild;
     int fluencyMs_ = kDefaultFluencyMs;
     QList<ChildProfile> children_;
-    QList<QuizSummary> quizzes_;
-    int quizTotal_ = 0;
 
     QLabel *summaryLine_ = nullptr;
     QLabel *trendLine_ = nullptr;
@@ -113,13 +104,7 @@ private:
     QPushButton *reportButton_ = nullptr;
     QGroupBox *wrongBox_ = nullptr;
     QTableWidget *wrongTable_ = nullptr;
-    QSplitter *quizPane_ = nullptr;
-    QGroupBox *recentBox_ = nullptr;
-    QTableWidget *quizTable_ = nullptr;
-    QLabel *pageLine_ = nullptr;
-    QPushButton *moreButton_ = nullptr;
-    QGroupBox *questionsBox_ = nullptr;
-    QTableWidget *questionTable_ = nullptr;
+    QuizHistoryPane *quizPane_ = nullptr;
     QPushButton *exportButton_ = nullptr;
     QPushButton *clearButton_ = nullptr;
     QPushButton *closeButton_ = nullptr;
