@@ -16,13 +16,13 @@ namespace numbrook {
 
 void SoundObjectTable::ShowObjectDevice(int n) {
     SoundObject &o = object(n);
-    o.OutDeviceName = listedName(engine_.devices.OutputDeviceNames, o.OutDeviceName);
+    o.OutDeviceName = ListedName(engine_.devices.OutputDeviceNames, o.OutDeviceName);
     showName(o.panel.edObj, o.OutDeviceName, &SoundObjectPanel::edObj);
 }
 
 void SoundObjectTable::chooseOutput(int n, int step) {
     SoundObject &o = object(n);
-    if (!stepDevice(engine_.devices.OutputDeviceNames, step, o.OutDeviceID, o.OutDeviceName)) {
+    if (!StepDevice(engine_.devices.OutputDeviceNames, step, o.OutDeviceID, o.OutDeviceName)) {
         return;
     }
     o.SavedOutDeviceName = o.OutDeviceName;
@@ -49,8 +49,8 @@ void SoundObjectTable::SetObjectTrackbar(int n) {
     const auto [left, right] = engine_.outputVolume.GetOutputVolume(o.OutDeviceID);
     o.VolumeLeft = left;
     o.VolumeRight = right;
-    setPosition(o.panel.tbVL, left);
-    setPosition(o.panel.tbVR, right);
+    SetTrackPosition(o.panel.tbVL, left);
+    SetTrackPosition(o.panel.tbVR, right);
     UpdateGuard = false;
 }
 

@@ -10,7 +10,6 @@
 #include "WaveClips.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QIntValidator>
 #include <QLabel>
@@ -19,7 +18,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <limits>
 
 namespace numbrook {
 
@@ -31,43 +29,6 @@ QString clockText() {
 }
 
 } // namespace
-
-int IndexOfName(const DeviceEntryList &list, const QString &name) {
-    for (int i = 0; i < list.size(); ++i) {
-        if (list[i].name == name) {
-            return i;
-        }
-    }
-    return 0;
-}
-
-int HoldInterval(qint64 seconds) {
-    constexpr qint64 kLongest = std::numeric_limits<int>::max();
-    if (seconds > kLongest / 1000) {
-        return int(kLongest);
-    }
-    return int(std::max<qint64>(seconds, 0) * 1000);
-}
-
-int WrapStep(int position, int step, int count) {
-    const int next = position + step;
-    if (next < 0) {
-        return count - 1;
-    }
-    return next >= count ? 0 : next;
-}
-
-bool ListFolderFiles(const QString &folder, QStringList &list) {
-    list.clear();
-    QDir dir(folder);
-    // Unsorted, with hidden and system entries; every entry that is not a directory.
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    for (const QFileInfo &entry : entries) {
-        list.append(entry.absoluteFilePath());
-    }
-    return !list.isEmpty();
-}
 
 SoundObjectTable::SoundObjectTable(SoundEngine &engine, ObjectLog &log, QObject *parent)
     : QObject(parent), engine_(engine), log_(log) {
@@ -88,29 +49,6 @@ SoundObjectTable::SoundObjectTable(SoundEngine &engine, ObjectLog &log, QObject 
 
 SoundObjectTable::~SoundObjectTable() {
     stopAllThreads();
-}
-
-void SoundObjectTable::setPosition(TrackBar *bar, int position) {
-    // Only a differing value is set, so that an equal one raises no change notification.
-    if (bar && bar->value() != position) {
-        bar->setValue(position);
-    }
-}
-
-QString SoundObjectTable::listedName(const DeviceEntryList &devices, const QString &name) {
-    return devices.isEmpty() ? name : devices[IndexOfName(devices, name)].name;
-}
-
-bool SoundObjectTable::stepDevice(const DeviceEntryList &devices, int step, int &id,
-                                  QString &name) {
-    if (devices.isEmpty()) {
-        return false;
-    }
-    const DeviceEntry &next =
-        devices[WrapStep(IndexOfName(devices, name), step, int(devices.size()))];
-    id = next.id;
-    name = next.name;
-    return true;
 }
 
 void SoundObjectTable::showName(QLineEdit *edit, const QString &text,
@@ -170,7 +108,9 @@ void SoundObjectTable::bind(int n, const SoundObjectPanel &panel, SignallingHold
     }
     if (o.panel.tbMixerVol) {
         o.setTrackEnabled = [bar = o.panel.tbMixerVol](bool on) { bar->setEnabled(on); };
-        o.setTrackPosition = [bar = o.panel.tbMixerVol](int value) { setPosition(bar, value); };
+        o.setTrackPosition = [bar = o.panel.tbMixerVol](int value) {
+            SetTrackPosition(bar, value);
+        };
     }
     if (hold == SignallingHold::Table) {
         makeHoldTimer(o);
@@ -197,7 +137,7 @@ void SoundObjectTable::applyParams(SoundObject &o, const ObjectParams &params) {
     if (o.panel.cbLoop) {
         o.panel.cbLoop->setChecked(params.Loop);
     }
-    setPosition(o.panel.tbTrig, params.TriggerPosition);
+    SetTrackPosition(o.panel.tbTrig, params.TriggerPosition);
     // The capture thread reads the threshold from here, also when the bar did not move.
     engine_.captures.TriggerThreshold(o.number).store(params.TriggerPosition);
     setClapsOnly(o.number, params.ClapsOnly);
@@ -245,8 +185,8 @@ void SoundObjectTable::loadObject(int n) {
     }
     ReloadObjectFiles(n);
 
-    setPosition(o.panel.tbVL, o.VolumeLeft);
-    setPosition(o.panel.tbVR, o.VolumeRight);
+    SetTrackPosition(o.panel.tbVL, o.VolumeLeft);
+    SetTrackPosition(o.panel.tbVR, o.VolumeRight);
     if (o.OutDeviceID != kNoDevice) {
         engine_.outputVolume.SetOutputVolume(o.OutDeviceID, o.VolumeLeft, o.VolumeRight);
     }
@@ -338,7 +278,7 @@ void SoundObjectTable::chooseMicrophone(int n, int step) {
     SoundObject &o = object(n);
     MicrophoneVolume &volume = engine_.microphoneVolume;
     volume.CloseObjectMixer(o);
-    stepDevice(engine_.devices.InputDeviceNames, step, o.InDeviceID, o.InDeviceName);
+    StepDevice(engine_.devices.InputDeviceNames, step, o.InDeviceID, o.InDeviceName);
     o.SavedInDeviceName = o.InDeviceName;
     o.MixerOpen = volume.OpenObjectMixer(o);
     volume.ReadObjectMixerVolume(o);
@@ -412,7 +352,7 @@ void SoundObjectTable::ShowInputLevel(int deviceId, int level) {
 
 void SoundObjectTable::ShowObjectMic(int n) {
     SoundObject &o = object(n);
-    o.InDeviceName = listedName(engine_.devices.InputDeviceNames, o.InDeviceName);
+    o.InDeviceName = ListedName(engine_.devices.InputDeviceNames, o.InDeviceName);
     if (o.panel.edMic) {
         o.panel.edMic->setText(o.InDeviceName);
     }

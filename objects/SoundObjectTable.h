@@ -5,6 +5,7 @@
 
 #include "CaptureThread.h"
 #include "ObjectIniStore.h"
+#include "ObjectListSteps.h"
 #include "ObjectLog.h"
 #include "SoundObject.h"
 #include "SoundObjectNumber.h"
@@ -19,7 +20,6 @@ namespace numbrook {
 
 class DeviceFollower;
 class SoundEngine;
-class TrackBar;
 
 // Who ends an object's signalling when its hold time has passed.
 enum class SignallingHold {
@@ -115,12 +115,6 @@ private:
     void makeHoldTimer(SoundObject &o);
     void startCapture(int n);
 
-    // Moves a track bar that exists.
-    static void setPosition(TrackBar *bar, int position);
-    // The listed spelling of `name` (the first entry when it is not listed).
-    static QString listedName(const DeviceEntryList &devices, const QString &name);
-    // Moves `id` and `name` one step through `devices`, wrapping; false when there are none.
-    static bool stepDevice(const DeviceEntryList &devices, int step, int &id, QString &name);
     // Shows `text` in `edit` (when given) and refreshes the tool tip of that field of every
     // object.
     void showName(QLineEdit *edit, const QString &text, QLineEdit *SoundObjectPanel::*field);
@@ -131,19 +125,5 @@ private:
     PerObject<bool> captureWanted_;
     DeviceFollower *follower_ = nullptr;
 };
-
-// Position of `name` in `list` (exact, case-sensitive match), 0 when absent.
-int IndexOfName(const DeviceEntryList &list, const QString &name);
-// The hold timer's interval for a hold of `seconds`: the hold in milliseconds, or the longest
-// interval a timer takes (about 24.8 days) when the hold is longer than that; 0 for a hold of 0
-// or less, which never ends by itself.
-int HoldInterval(qint64 seconds);
-// One step (-1 or +1) from `position` through `count` entries, wrapping at both ends.
-int WrapStep(int position, int step, int count);
-
-// Lists the entries of `folder` that are not directories, as full paths, in the order the file
-// system gives them (hidden files included, nothing sorted or filtered); a missing folder
-// gives an empty list. True when the list is not empty.
-bool ListFolderFiles(const QString &folder, QStringList &list);
 
 } // namespace numbrook
