@@ -24,6 +24,7 @@ const char kListedQuiz[] = "(:child = 0 OR q.child_id = :child) AND EXISTS (SELE
 std::optional<int> optionalInt(const QVariant &value) {
     return value.isNull() ? std::nullopt : std::optional<int>(qRound(value.toDouble()));
 }
+
 // The median answer time per key, from rows of (key, reaction_ms) ordered by key and time.
 // Sorting is done by SQLite; picking the middle here is far cheaper than window functions.
 std::map<QString, int> mediansByKey(QSqlQuery &query) {
