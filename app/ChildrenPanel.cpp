@@ -119,7 +119,8 @@ void ChildrenPanel::showLastQuiz() {
 void ChildrenPanel::prepareQuiz() {
     const QuizSettings &settings = session_.settings;
     if (store_ && settings.Practice_Math != 0 && settings.Diff_Math == 1) {
-        session_.generator.practiceProgress = store_->factProgress(session_.ChildId);
+        session_.generator.practiceProgress =
+            store_->childrenStore().factProgress(session_.ChildId);
     }
 }
 
@@ -132,10 +133,10 @@ void ChildrenPanel::chooseChild(qint64 id) {
         return;
     }
     QuizSettings &settings = session_.settings;
-    store_->setChildSettings(session_.ChildId, settings.childValues());
+    store_->childrenStore().setChildSettings(session_.ChildId, settings.childValues());
     session_.ChildId = id;
     // A child without settings of their own yet starts from the values on the panel.
-    if (const std::optional<QString> values = store_->childSettings(id)) {
+    if (const std::optional<QString> values = store_->childrenStore().childSettings(id)) {
         settings.setChildValues(*values);
     }
     settings.SaveQuizSettings();
@@ -196,13 +197,15 @@ void ChildrenPanel::addChild() {
     qint64 added = 0;
     ChildDialog dialog(
         strings_, strings_[UiKey::AddChildTitle], ChildProfile{},
-        [&](const QString &name, int picture) { return store_->addChild(name, picture, &added); },
+        [&](const QString &name, int picture) {
+            return store_->childrenStore().addChild(name, picture, &added);
+        },
         &window_);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     // The new child starts with the values on the panel.
-    store_->setChildSettings(added, session_.settings.childValues());
+    store_->childrenStore().setChildSettings(added, session_.settings.childValues());
     children_ = store_->children();
     chooseChild(added);
 }
@@ -218,7 +221,9 @@ void ChildrenPanel::changeChild() {
     }
     ChildDialog dialog(
         strings_, strings_[UiKey::ChangeChildTitle], current,
-        [&](const QString &name, int picture) { return store_->changeChild(id, name, picture); },
+        [&](const QString &name, int picture) {
+            return store_->childrenStore().changeChild(id, name, picture);
+        },
         &window_);
     if (dialog.exec() == QDialog::Accepted) {
         children_ = store_->children();
@@ -253,7 +258,7 @@ void ChildrenPanel::removeChild() {
         next = next == 0 && child.id != id ? child.id : next;
     }
     chooseChild(next);
-    if (store_->removeChild(id)) {
+    if (store_->childrenStore().removeChild(id)) {
         children_ = store_->children();
     }
     showChildren();

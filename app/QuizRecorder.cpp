@@ -28,7 +28,7 @@ QuizRecorder::QuizRecorder(ResultsStore &store, QuizSession &session, AnswerChan
     connect(&retry_, &QTimer::timeout, this, &QuizRecorder::retry);
     // Results of an earlier run wait in the pending file: they are written in (and before
     // anything of this run) once the program is up, rather than at the first quiz.
-    if (store_.hasPendingFile()) {
+    if (store_.writer().hasPendingFile()) {
         QTimer::singleShot(0, this, &QuizRecorder::retry);
     }
     connect(&display, &QuestionDisplay::questionShown, this, &QuizRecorder::questionShown);
@@ -121,7 +121,7 @@ void QuizRecorder::questionScored(bool answered, bool right) {
 }
 
 void QuizRecorder::retryLater() {
-    if (!store_.hasUnwritten() || retry_.isActive()) {
+    if (!store_.writer().hasUnwritten() || retry_.isActive()) {
         return;
     }
     retryDelayMs_ = retryDelayMs_ == 0 ? kFirstRetryMs : retryDelayMs_;
@@ -129,7 +129,7 @@ void QuizRecorder::retryLater() {
 }
 
 void QuizRecorder::retry() {
-    if (store_.writeUnwritten()) {
+    if (store_.writer().writeUnwritten()) {
         retryDelayMs_ = 0;
         return;
     }
@@ -152,8 +152,8 @@ void QuizRecorder::endQuiz(bool normalEnd) {
     store_.endQuiz(*quiz_, totals, normalEnd);
     // A quiz the database could not take yet is on disk from now on, whatever happens to
     // the program before the database takes it.
-    if (store_.hasUnwritten()) {
-        store_.savePending();
+    if (store_.writer().hasUnwritten()) {
+        store_.writer().savePending();
     }
     retryLater();
     quiz_.reset();

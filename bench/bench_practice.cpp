@@ -216,9 +216,9 @@ int screenshots(const QString &folder) {
     const QString path = QDir(folder).filePath(QStringLiteral("results.sqlite"));
     QFile::remove(path);
     ResultsStore store(path);
-    store.changeChild(kFirstChild, QStringLiteral("Anna"), 1);
+    store.childrenStore().changeChild(kFirstChild, QStringLiteral("Anna"), 1);
     qint64 boris = 0;
-    store.addChild(QStringLiteral("Boris"), 4, &boris);
+    store.childrenStore().addChild(QStringLiteral("Boris"), 4, &boris);
     playWeeks(store, kFirstChild, 0.35, 5, 28);
     playWeeks(store, boris, 0.2, 9, 21);
     const char *languages[] = {"en", "ru"};

@@ -16,7 +16,7 @@ namespace numbrook {
 
 namespace {
 
-using Write = ResultsStore::PendingWrite;
+using Write = PendingWrite;
 
 const QString kFormat = QStringLiteral("numbrook-pending-results");
 constexpr int kVersion = 1;
@@ -121,8 +121,11 @@ std::optional<Write> fromJson(const QJsonObject &object) {
 
 } // namespace
 
-PendingResults::PendingResults(const QString &databasePath)
-    : path_(databasePath + QStringLiteral(".pending")) {}
+PendingResults::PendingResults(const QString &databasePath) : path_(pathFor(databasePath)) {}
+
+QString PendingResults::pathFor(const QString &databasePath) {
+    return databasePath + QStringLiteral(".pending");
+}
 
 bool PendingResults::exists() const {
     return QFile::exists(path_);

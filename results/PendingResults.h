@@ -8,7 +8,7 @@
 // a temporary file and a rename, so it is always either the old or the new list). The next
 // start writes the file's results into the database before anything else.
 
-#include "ResultsStore.h"
+#include "ResultsRecords.h"
 
 #include <QList>
 #include <QString>
@@ -21,6 +21,7 @@ class PendingResults {
 public:
     // The file is `databasePath` with ".pending" added.
     explicit PendingResults(const QString &databasePath);
+    static QString pathFor(const QString &databasePath);
 
     QString path() const { return path_; }
     bool exists() const;
@@ -28,9 +29,9 @@ public:
     // The file's writes, their quiz handles renumbered from `nextHandle` on (which is moved
     // past them), marked as of an earlier run. Nothing when the file cannot be read or is
     // damaged: `error` says why (a damaged file is then moved aside, never deleted).
-    std::optional<QList<ResultsStore::PendingWrite>> load(qint64 &nextHandle, QString &error) const;
+    std::optional<QList<PendingWrite>> load(qint64 &nextHandle, QString &error) const;
     // Replaces the file with `writes` (each quiz's first write a Start); removes it when empty.
-    bool save(const QList<ResultsStore::PendingWrite> &writes, QString &error) const;
+    bool save(const QList<PendingWrite> &writes, QString &error) const;
 
 private:
     QString path_;

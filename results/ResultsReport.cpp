@@ -95,7 +95,7 @@ bool WriteResultsReport(const QString &filePath, ResultsStore &store, qint64 chi
         page.line(texts(T::ReportMedian).arg(texts.seconds(all.medianReactionMs)), 42);
     }
     page.skip(40);
-    const FactProgress progress = store.factProgress(child);
+    const FactProgress progress = store.childrenStore().factProgress(child);
     page.line(texts(T::ReportFacts), 50, true, QColor(0x15, 0x3a, 0x6b));
     const int gridHeight = 1000;
     FluencyGrid::paintGrid(painter, QRectF(kMargin, page.y(), width, gridHeight), progress,

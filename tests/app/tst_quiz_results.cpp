@@ -279,7 +279,7 @@ private Q_SLOTS:
         qint64 boris = 0;
         {
             ResultsStore store(databasePath());
-            store.addChild(QStringLiteral("Boris"), 0, &boris);
+            store.childrenStore().addChild(QStringLiteral("Boris"), 0, &boris);
             const qint64 quiz =
                 store.beginQuiz(QuizStart{QDateTime::currentDateTime(), 1, {1}, 3, 0, boris});
             store.recordQuestion(quiz, QuestionRecord{QDateTime::currentDateTime(),

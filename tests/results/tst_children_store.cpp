@@ -100,7 +100,7 @@ private Q_SLOTS:
             QCOMPARE(quizzes[2].total, 2);
             QCOMPARE(store.quizQuestions(2).size(), 2);
             // The level-1 facts of the old history count for the first child.
-            const FactProgress progress = store.factProgress(kFirstChild);
+            const FactProgress progress = store.childrenStore().factProgress(kFirstChild);
             QCOMPARE(progress.lastTries(Fact{'*', 2, 3}).size(), 1);
             QCOMPARE(progress.lastTries(Fact{'*', 2, 2}).size(), 0); // a level-2 equation
         }
@@ -126,24 +126,26 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(int, problem);
         ResultsStore store(path());
-        QCOMPARE(store.addChild(QStringLiteral("Anna"), 0), ChildNameProblem::None);
-        QCOMPARE(store.addChild(QStringLiteral("Маша"), 2), ChildNameProblem::None);
+        QCOMPARE(store.childrenStore().addChild(QStringLiteral("Anna"), 0), ChildNameProblem::None);
+        QCOMPARE(store.childrenStore().addChild(QStringLiteral("Маша"), 2), ChildNameProblem::None);
         // Renaming follows the same rules, and a child may keep their own name.
         const qint64 anna = store.children()[1].id;
-        QCOMPARE(int(store.changeChild(anna, name, 0)),
+        QCOMPARE(int(store.childrenStore().changeChild(anna, name, 0)),
                  name.trimmed().compare(QStringLiteral("anna"), Qt::CaseInsensitive) == 0
                      ? int(ChildNameProblem::None)
                      : problem);
-        QCOMPARE(store.changeChild(anna, QStringLiteral("Anna"), 0), ChildNameProblem::None);
+        QCOMPARE(store.childrenStore().changeChild(anna, QStringLiteral("Anna"), 0),
+                 ChildNameProblem::None);
         qint64 id = 0;
-        QCOMPARE(int(store.addChild(name, 1, &id)), problem);
+        QCOMPARE(int(store.childrenStore().addChild(name, 1, &id)), problem);
         QCOMPARE(store.children().size(), problem == int(ChildNameProblem::None) ? 4 : 3);
     }
 
     void removingAChild_takesTheirQuizzesAndLeavesTheOthers() {
         ResultsStore store(path());
         qint64 boris = 0;
-        QCOMPARE(store.addChild(QStringLiteral("Boris"), 0, &boris), ChildNameProblem::None);
+        QCOMPARE(store.childrenStore().addChild(QStringLiteral("Boris"), 0, &boris),
+                 ChildNameProblem::None);
         for (qint64 child : {kFirstChild, boris, boris}) {
             QuizStart start{kStart, 1, {1}, 5, 0, child};
             const qint64 quiz = store.beginQuiz(start);
@@ -152,9 +154,9 @@ private Q_SLOTS:
         }
         QCOMPARE(store.quizCount(boris), 2);
         QCOMPARE(store.quizCount(kFirstChild), 1);
-        QVERIFY(store.removeChild(boris));
+        QVERIFY(store.childrenStore().removeChild(boris));
         QCOMPARE(store.children().size(), 1);
-        QVERIFY(!store.removeChild(kFirstChild)); // the last child stays
+        QVERIFY(!store.childrenStore().removeChild(kFirstChild)); // the last child stays
         QCOMPARE(store.quizCount(), 1);
         QCOMPARE(rawValue(path(), {QStringLiteral("SELECT COUNT(*) FROM question")}).toInt(), 1);
         // A quiz begun for a child removed meanwhile is kept, for the first child.
@@ -166,13 +168,14 @@ private Q_SLOTS:
     void childSettings_areKeptPerChild() {
         ResultsStore store(path());
         qint64 boris = 0;
-        store.addChild(QStringLiteral("Boris"), 0, &boris);
-        QCOMPARE(store.childSettings(boris), std::nullopt);
-        QVERIFY(store.setChildSettings(boris, QStringLiteral("Diff_Math=2")));
-        QVERIFY(store.setChildSettings(kFirstChild, QStringLiteral("Diff_Math=3")));
-        QCOMPARE(ResultsStore(path()).childSettings(boris), QStringLiteral("Diff_Math=2"));
-        QCOMPARE(store.childSettings(kFirstChild), QStringLiteral("Diff_Math=3"));
-        QVERIFY(!store.setChildSettings(99, QStringLiteral("Diff_Math=1")));
+        store.childrenStore().addChild(QStringLiteral("Boris"), 0, &boris);
+        QCOMPARE(store.childrenStore().childSettings(boris), std::nullopt);
+        QVERIFY(store.childrenStore().setChildSettings(boris, QStringLiteral("Diff_Math=2")));
+        QVERIFY(store.childrenStore().setChildSettings(kFirstChild, QStringLiteral("Diff_Math=3")));
+        QCOMPARE(ResultsStore(path()).childrenStore().childSettings(boris),
+                 QStringLiteral("Diff_Math=2"));
+        QCOMPARE(store.childrenStore().childSettings(kFirstChild), QStringLiteral("Diff_Math=3"));
+        QVERIFY(!store.childrenStore().setChildSettings(99, QStringLiteral("Diff_Math=1")));
     }
 
     // Fact states per child from the questions as recorded: only level-1 quizzes, in the
@@ -180,7 +183,7 @@ private Q_SLOTS:
     void factStates_comeFromEachChildsOwnQuestions() {
         ResultsStore store(path());
         qint64 boris = 0;
-        store.addChild(QStringLiteral("Boris"), 0, &boris);
+        store.childrenStore().addChild(QStringLiteral("Boris"), 0, &boris);
         auto play = [&store](qint64 child, int level, const QDateTime &at,
                              const QList<QuestionRecord> &questions) {
             const qint64 quiz = store.beginQuiz(QuizStart{at, level, {1}, 5, 0, child});
@@ -200,10 +203,12 @@ private Q_SLOTS:
         play(boris, 1, kStart.addDays(2), {slow});
         play(boris, 2, kStart.addDays(3), {fast, fast});
         const Fact fact{'+', 3, 4};
-        QCOMPARE(store.factProgress(kFirstChild).state(fact, kDefaultFluencyMs), FactState::Fluent);
-        QCOMPARE(store.factProgress(boris).state(fact, kDefaultFluencyMs), FactState::Learning);
-        QCOMPARE(store.factProgress(boris).state(fact, 6000), FactState::Fluent);
-        QCOMPARE(store.factProgress(boris).lastTries(fact).size(), 3);
+        QCOMPARE(store.childrenStore().factProgress(kFirstChild).state(fact, kDefaultFluencyMs),
+                 FactState::Fluent);
+        QCOMPARE(store.childrenStore().factProgress(boris).state(fact, kDefaultFluencyMs),
+                 FactState::Learning);
+        QCOMPARE(store.childrenStore().factProgress(boris).state(fact, 6000), FactState::Fluent);
+        QCOMPARE(store.childrenStore().factProgress(boris).lastTries(fact).size(), 3);
 
         const QList<DailyFluency> days = store.dailyFluency(kFirstChild, kDefaultFluencyMs);
         QCOMPARE(days.size(), 2);

@@ -109,7 +109,7 @@ private Q_SLOTS:
             QVERIFY(window.findChild<QComboBox *>(QStringLiteral("childChooser"))->isHidden());
         }
         qint64 boris = 0;
-        store.addChild(QStringLiteral("Boris"), 0, &boris);
+        store.childrenStore().addChild(QStringLiteral("Boris"), 0, &boris);
         play(store, boris, QDate::currentDate(),
              {{QStringLiteral("2+2=4"), true}, {QStringLiteral("2+3=5"), true}});
         play(store, boris, QDate::currentDate().addDays(-1), {{QStringLiteral("2+2=5"), true}});
@@ -196,7 +196,7 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils, installed by scripts/deps.sh test) is missing");
         ResultsStore store(path());
-        store.changeChild(kFirstChild, QStringLiteral("Маша"), 2);
+        store.childrenStore().changeChild(kFirstChild, QStringLiteral("Маша"), 2);
         play(store, kFirstChild, QDate::currentDate(),
              {{QStringLiteral("3+4=7"), true},
               {QStringLiteral("3+4=7"), true},

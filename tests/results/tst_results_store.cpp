@@ -342,9 +342,9 @@ private Q_SLOTS:
                 quiz = store.beginQuiz(quizStart());
             QVERIFY(!store.recordQuestion(quiz, question(QStringLiteral("2+2=4"), true, 200)));
             QVERIFY(!store.endQuiz(quiz, QuizTotals{kStart, 2, 2, 0, 2}, true));
-            QVERIFY(store.hasUnwritten());
-            QVERIFY(!store.writeUnwritten());
-            store.savePending(); // as at the end of a quiz: on disk at once
+            QVERIFY(store.writer().hasUnwritten());
+            QVERIFY(!store.writer().writeUnwritten());
+            store.writer().savePending(); // as at the end of a quiz: on disk at once
             QVERIFY(QFile::exists(pending));
         } // the store goes while the lock is still held
         other.reset();
@@ -356,10 +356,10 @@ private Q_SLOTS:
                      startWritten ? 1 : 0);
         }
         ResultsStore next(path());
-        QVERIFY(next.hasPendingFile());
+        QVERIFY(next.writer().hasPendingFile());
         const qint64 own = next.beginQuiz(quizStart(kStart.addSecs(60)));
         QVERIFY(next.recordQuestion(own, question(QStringLiteral("3+3=6"), true, 300)));
-        QVERIFY(!next.hasPendingFile());
+        QVERIFY(!next.writer().hasPendingFile());
         const QList<QuizSummary> quizzes = next.recentQuizzes(10);
         QCOMPARE(quizzes.size(), 2);
         QCOMPARE(quizzes[1].startedAt, kStart);
@@ -450,7 +450,7 @@ private Q_SLOTS:
         ResultsStore store(path());
         // The child's name closes each row; a name may hold the separator.
         qint64 child = 0;
-        store.addChild(QStringLiteral("Boris, the second"), 0, &child);
+        store.childrenStore().addChild(QStringLiteral("Boris, the second"), 0, &child);
         QuizStart start = quizStart();
         start.childId = child;
         const qint64 id = store.beginQuiz(start);
