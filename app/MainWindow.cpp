@@ -71,11 +71,7 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     Timer_Work_->setInterval(100);
     connect(Timer_Work_, &QTimer::timeout, this, &MainWindow::Timer_WorkTimer);
 
-    std::array<QIcon, TrayIcon::ItemCount> itemPictures;
-    for (int i = 0; i < TrayIcon::ItemCount; ++i) {
-        itemPictures[std::size_t(i)] = MenuItemIcon(i + 1);
-    }
-    TrayIcon_ = new TrayIcon(icon, itemPictures, this);
+    tray_ = new SettingsTray(icon, strings_, *this);
     answerKeys_ = new AnswerKeys(answers_, system_, *c_.Img_HotKey, *this);
     c_.Lbl_HotKey_Focus = answerKeys_->focusNote();
     connectSoundObjects();
@@ -143,7 +139,7 @@ void MainWindow::FormCreate() {
     FirstActivationPending = true;
     system_.LoadSystemSettings();
     // The answer keys are taken only while a quiz runs (Sb_StartClick).
-    toolTips_.setEnabled(system_.HintShow == 1);
+    settingsPanel_->showHints();
     session_.InitQuizEngine();
     objectLog_.clear();
     sound_.devices.BuildOutputList(system_.Show_SPDIF == 1);
@@ -199,10 +195,10 @@ void MainWindow::FormShow() {
         move(MainWindowPlace(size(), screen->virtualGeometry().width(),
                              screen->availableVirtualGeometry()));
     }
-    toolTips_.setEnabled(system_.HintShow == 1);
-    UpdateSettingsView();
-    ShowHotKey();
-    ShowSpeed();
+    settingsPanel_->showHints();
+    settingsPanel_->UpdateSettingsView();
+    settingsPanel_->ShowHotKey();
+    settingsPanel_->ShowSpeed();
     presence_->settingsShown();
 }
 
@@ -232,7 +228,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     answerKeys_->releaseAnswerKeys();
     objects_->stopAllThreads();
     display_.close();
-    TrayIcon_->hide();
+    trayIcon()->hide();
     event->accept();
     QCoreApplication::quit();
 }
@@ -301,45 +297,6 @@ void MainWindow::showAnswerLamps() {
     c_.Img_Porog1->setPicture(answers_.clap() ? ButtonPicture::MicrophoneLampLit
                                               : ButtonPicture::LampOff);
     answerKeys_->showLamp(display_.Timer_Vopros->isActive());
-}
-
-QString MainWindow::indicatorStyle(bool playing) {
-    return playing ? QStringLiteral("background: rgb(255, 0, 0); border-radius: 2px;")
-                   : QStringLiteral("background: rgb(0, 128, 192); border-radius: 2px;");
-}
-
-void MainWindow::fmThreadCountTimer() {
-    const int playbackThreads = sound_.playbacks.count();
-    const auto counter = [this](SkinLabel *label, UiKey key, int count) {
-        const QString text = strings_.text(key) + QString::number(count);
-        if (label->text() != text) {
-            label->setText(text);
-            label->adjustSize();
-        }
-    };
-    counter(c_.laThreadCnt, UiKey::ThreadsOutCaption, playbackThreads);
-    counter(c_.laThreadInCnt, UiKey::ThreadsInCaption, sound_.captures.count());
-    const bool playing = playbackThreads > 0;
-    QFrame *indicator = c_.Indicator_Play;
-    // A new style sheet restyles the widget: only when the colour changes.
-    const QString style = indicatorStyle(playing);
-    if (indicator->styleSheet() != style) {
-        indicator->setStyleSheet(style);
-    }
-    nameIndicator(playing);
-}
-
-void MainWindow::nameIndicator(bool playing) {
-    // Its hint and its name say whether sound plays.
-    const QString state =
-        strings_.text(playing ? UiKey::PlayingIndicatorName : UiKey::SilentIndicatorName);
-    QFrame *indicator = c_.Indicator_Play;
-    for (QWidget *shape : {static_cast<QWidget *>(indicator), indicator->parentWidget()}) {
-        if (shape->accessibleName() != state) {
-            shape->setToolTip(state);
-            shape->setAccessibleName(state);
-        }
-    }
 }
 
 } // namespace numbrook

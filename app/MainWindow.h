@@ -8,9 +8,12 @@
 #include "MicrophoneCheckPanel.h"
 #include "ObjectLog.h"
 #include "ResultsStore.h"
+#include "SettingsPanel.h"
 #include "SettingsPanelLayout.h"
+#include "SettingsTray.h"
 #include "SkinWidgets.h"
 #include "SystemSettings.h"
+#include "ThreadCounters.h"
 #include "WindowDrag.h"
 
 #include <QWidget>
@@ -63,18 +66,11 @@ public:
     // Handlers.
     void FormShow();
     void Timer_WorkTimer();
-    void fmThreadCountTimer();
-    // The playing indicator's look: red while sound plays, blue otherwise.
-    static QString indicatorStyle(bool playing);
+    void fmThreadCountTimer() { threadCounters_->show(); }
     void Sb_CloseClick();
     void Sb_StartClick();
     void Sb_MinClick();
-    void TrayIconDblClick();
     void HotkeyMessage(int id);
-    void UpdateSettingsView();
-    void ShowSpeed();
-    void ShowHotKey();
-    void ShowFluencyTime();
     void ApplyLanguage();
     void switchLanguage(qint32 languageIndex);
 
@@ -87,7 +83,9 @@ public:
     // The timer that counts the running capture and playback threads once a second.
     QTimer *fmThreadCount() const { return fmThreadCount_; }
     SoundObjectTable &soundObjects() const { return *objects_; }
-    TrayIcon *trayIcon() const { return TrayIcon_; }
+    TrayIcon *trayIcon() const { return tray_->trayIcon(); }
+    SettingsTray &tray() const { return *tray_; }
+    SettingsPanel &settingsPanel() const { return *settingsPanel_; }
     GlobalHotkeys *hotkeys() const;
 
     // The cursor position the work timer reads; the real one unless replaced (tests).
@@ -133,16 +131,11 @@ protected:
 private:
     void buildLayout();
     void connectHandlers();
-    void connectQuizOptions();
-    void connectSystemOptions();
-    void connectTray();
     void connectSoundObjects();
     void FormCreate();
     void FormDestroy();
     void updateHover(const QPoint &cursor);
     void showAnswerLamps();
-    // The playing indicator's name and hint for the state it shows.
-    void nameIndicator(bool playing);
     void buildResultsControls();
     void connectResults();
     void connectPanels();
@@ -162,7 +155,6 @@ private:
     // Declared after the log it writes to, so that it goes first.
     std::unique_ptr<SoundObjectTable> objects_;
     MainControls c_;
-    ToolTipSwitch toolTips_;
     WindowDrag drag_;
     SoundEngine &sound_;
     QuizSession &session_;
@@ -172,7 +164,9 @@ private:
     QuestionDisplay &display_;
     SplashWindow &splash_;
     SettingsPanelLayout layout_;
-    TrayIcon *TrayIcon_ = nullptr;
+    SettingsTray *tray_ = nullptr;
+    SettingsPanel *settingsPanel_ = nullptr;
+    std::unique_ptr<ThreadCounters> threadCounters_;
     AnswerKeys *answerKeys_ = nullptr;
     WindowPresence *presence_ = nullptr;
     std::function<QPoint()> cursor_;

@@ -15,7 +15,7 @@ namespace numbrook {
 
 void MainWindow::buildLayout() {
     layout_.buildPanel();
-    c_.Indicator_Play->setStyleSheet(indicatorStyle(false));
+    threadCounters_ = std::make_unique<ThreadCounters>(c_, sound_, strings_);
     buildResultsControls();
     children_ = new ChildrenPanel(c_, session_, strings_, display_, *this);
     layout_.buildObjectPages();
@@ -28,8 +28,8 @@ void MainWindow::buildLayout() {
 void MainWindow::connectPanels() {
     microphoneCheck_->connectObjects(sound_, *objects_);
     connect(children_, &ChildrenPanel::settingsChosen, this, [this] {
-        UpdateSettingsView();
-        ShowSpeed();
+        settingsPanel_->UpdateSettingsView();
+        settingsPanel_->ShowSpeed();
     });
     // A child's last quiz, or none, on the line under the system settings.
     connect(children_, &ChildrenPanel::lastQuizRead, this,
@@ -50,12 +50,12 @@ void MainWindow::ApplyLanguage() {
     strings_.refill();
     const MainWindowTexts texts(*this, c_, strings_);
     texts.applyPanelTexts();
-    texts.applyOtherWindowsTexts(*TrayIcon_, display_);
+    texts.applyOtherWindowsTexts(*trayIcon(), display_);
     applyResultsTexts();
-    ShowFluencyTime();
+    settingsPanel_->ShowFluencyTime();
     children_->applyTexts();
     texts.applyAccessibleNames(cbPorog1_, cbHotKey1_, Memo1_);
-    nameIndicator(c_.Indicator_Play->styleSheet() == indicatorStyle(true)); // as it shows now
+    threadCounters_->nameIndicator();
     texts.fitCaptions();
 }
 

@@ -35,7 +35,7 @@ void MainWindow::connectResults() {
 void MainWindow::applyResultsTexts() {
     const QString caption = strings_[UiKey::ResultsCaption];
     c_.Sb_Results->setToolTip(caption);
-    if (QAction *item = TrayIcon_->item(6)) {
+    if (QAction *item = trayIcon()->item(6)) {
         item->setText(caption);
         item->setToolTip(caption);
     }
