@@ -6,8 +6,10 @@
 #include "AnswerChannel.h"
 #include "AnswerKeys.h"
 #include "BitmapLists.h"
+#include "HoverButtons.h"
 #include "QuestionDisplay.h"
 #include "QuizSession.h"
+#include "ShellActions.h"
 #include "SkinAccessibility.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
@@ -27,20 +29,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
-
 namespace numbrook {
-
-namespace {
-
-// A button the work timer highlights, with its hovered and normal pictures.
-struct Hover {
-    PictureButton *button;
-    ButtonPicture hovered;
-    ButtonPicture normal;
-};
-
-} // namespace
 
 MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &answers,
                        StringTable &strings, const PictureLists &pictures, QuestionDisplay &display,
@@ -202,19 +191,6 @@ void MainWindow::FormShow() {
     presence_->settingsShown();
 }
 
-QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available) {
-    // As designed: centred across the desktop, the division truncating toward zero, top 10.
-    QPoint place((desktopWidth - window.width()) / 2, 10);
-    // Kept inside the area the desktop's panels leave free, so that Start and the caption
-    // buttons stay reachable; where the window is larger, its top left corner is that area's.
-    const auto inside = [](int at, int length, int first, int room) {
-        return length > room ? first : std::clamp(at, first, first + room - length);
-    };
-    place.setX(inside(place.x(), window.width(), available.left(), available.width()));
-    place.setY(inside(place.y(), window.height(), available.top(), available.height()));
-    return place;
-}
-
 void MainWindow::startObjectOneCapture() {
     objects_->startMic(1);
 }
@@ -256,31 +232,6 @@ void MainWindow::mouseReleaseEvent(QMouseEvent *) {
 // ---------------------------------------------------------------------------------------------
 // Work timer
 
-void MainWindow::updateHover(const QPoint &cursor) {
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    const SoundObjectPanel &objectOne = c_.objects[1];
-    const Hover hovers[] = {
-        {c_.Sb_Lang_Up, ButtonPicture::ArrowLeftHovered, ButtonPicture::ArrowLeft},
-        {c_.Sb_Lang_Down, ButtonPicture::ArrowRightHovered, ButtonPicture::ArrowRight},
-        {c_.Sb_Results, ButtonPicture::ResultsHovered, ButtonPicture::Results},
-        {c_.Sb_Help, ButtonPicture::HelpHovered, ButtonPicture::Help},
-        {c_.Sb_Internet, ButtonPicture::WebsiteHovered, ButtonPicture::Website},
-        {c_.Sb_Min, ButtonPicture::MinimiseHovered, ButtonPicture::Minimise},
-        {c_.Sb_Close, ButtonPicture::CloseHovered, ButtonPicture::Close},
-        {objectOne.microphonePrevious, ButtonPicture::ArrowLeftHovered, ButtonPicture::ArrowLeft},
-        {objectOne.microphoneNext, ButtonPicture::ArrowRightHovered, ButtonPicture::ArrowRight},
-        {c_.Sb_Start, ButtonPicture::StartHovered, ButtonPicture::Start},
-    };
-    for (const Hover &hover : hovers) {
-        PictureButton *picture = hover.button;
-        const QRect r(origin + picture->pos(), picture->size());
-        const bool inside = isVisible() && cursor.x() > r.left() &&
-                            cursor.x() < r.left() + r.width() && cursor.y() > r.top() &&
-                            cursor.y() < r.top() + r.height();
-        picture->setPicture(inside ? hover.hovered : hover.normal);
-    }
-}
-
 void MainWindow::Timer_WorkTimer() {
     if (FirstActivationPending && isActiveWindow()) {
         if (system_.MinFormShow == 1) {
@@ -288,7 +239,7 @@ void MainWindow::Timer_WorkTimer() {
         }
         FirstActivationPending = false;
     }
-    updateHover(cursor_());
+    ShowHoveredButtons(c_, *this, cursor_());
     // The key lamp's tick also times the key's answer in the answer channel.
     showAnswerLamps();
 }

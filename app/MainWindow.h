@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ChildrenPanel.h"
+#include "LastQuizLine.h"
 #include "MainControls.h"
 #include "MicrophoneCheckPanel.h"
 #include "ObjectLog.h"
@@ -40,12 +41,14 @@ class StringTable;
 class TrayIcon;
 class WindowPresence;
 
-// The main window: the quiz settings panel, the tray icon and the sound objects, composed with
-// the system options (SystemSettings), the answer keys (AnswerKeys), what follows the windows on
-// screen (WindowPresence), the children (ChildrenPanel), the microphone check
-// (MicrophoneCheckPanel) and its texts (MainWindowTexts). Closing it ends the program;
-// destroying it saves every setting. The program's windows own it and hand it the quiz session,
-// the answer channel, the string table, the question display and the splash window.
+// The main window: the caption bar, Start and the sound objects, composed with the option
+// controls (SettingsPanel), the tray icon (SettingsTray), the system options (SystemSettings),
+// the answer keys (AnswerKeys), what follows the windows on screen (WindowPresence), the
+// children (ChildrenPanel), the microphone check (MicrophoneCheckPanel), the last quiz's line
+// (LastQuizLine), the thread counters (ThreadCounters) and its texts (MainWindowTexts). Closing
+// it ends the program; destroying it saves every setting. The program's windows own it and hand
+// it the quiz session, the answer channel, the string table, the question display and the
+// splash window.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -97,7 +100,7 @@ public:
     bool quizRunning() const;
 
     // Shows the score line of the quiz that just ended, in the interface language.
-    void setLastQuiz(const QuizSummary &quiz);
+    void setLastQuiz(const QuizSummary &quiz) { lastQuiz_->show(quiz); }
 
     // The microphone check of object 1.
     void startMicrophoneCheck() { microphoneCheck_->start(); }
@@ -134,12 +137,8 @@ private:
     void connectSoundObjects();
     void FormCreate();
     void FormDestroy();
-    void updateHover(const QPoint &cursor);
     void showAnswerLamps();
-    void buildResultsControls();
-    void connectResults();
     void connectPanels();
-    void applyResultsTexts();
     // Starts object 1's microphone capture; does nothing while it runs.
     void startObjectOneCapture();
 
@@ -170,7 +169,7 @@ private:
     AnswerKeys *answerKeys_ = nullptr;
     WindowPresence *presence_ = nullptr;
     std::function<QPoint()> cursor_;
-    std::optional<QuizSummary> lastQuiz_;
+    std::unique_ptr<LastQuizLine> lastQuiz_;
     MicrophoneCheckPanel *microphoneCheck_ = nullptr;
     ChildrenPanel *children_ = nullptr;
     bool destroyed_ = false;
@@ -178,10 +177,5 @@ private:
 };
 
 using TfmMain = MainWindow;
-
-// Where the main window goes on a desktop `desktopWidth` pixels wide whose free area (without
-// the desktop's panels) is `available`: centred at top 10 where that lies inside the free area,
-// otherwise moved into it, and at its top left corner where the window is larger than it.
-QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available);
 
 } // namespace numbrook

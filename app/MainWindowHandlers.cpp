@@ -16,7 +16,6 @@
 #include "StringTable.h"
 #include "TrayMenu.h"
 
-#include <QLineEdit>
 #include <QTimer>
 
 namespace numbrook {
@@ -71,7 +70,7 @@ void MainWindow::connectHandlers() {
     connect(settingsPanel_, &SettingsPanel::languageChosen, this, &MainWindow::switchLanguage);
     connect(tray_, &SettingsTray::languageChosen, this, &MainWindow::switchLanguage);
     connect(tray_, &SettingsTray::resultsRequested, this, &MainWindow::resultsRequested);
-    connectResults();
+    connect(c_.Sb_Results, &PictureButton::clicked, this, [this] { Q_EMIT resultsRequested(); });
     connectPanels();
     connect(c_.Sb_Start, &PictureButton::clicked, this, [this] { Sb_StartClick(); });
     connect(c_.Sb_Close, &PictureButton::clicked, this, [this] { Sb_CloseClick(); });

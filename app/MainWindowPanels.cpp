@@ -16,7 +16,8 @@ namespace numbrook {
 void MainWindow::buildLayout() {
     layout_.buildPanel();
     threadCounters_ = std::make_unique<ThreadCounters>(c_, sound_, strings_);
-    buildResultsControls();
+    lastQuiz_ = std::make_unique<LastQuizLine>(c_, strings_, *this);
+    microphoneCheck_ = new MicrophoneCheckPanel(c_.objects[1], strings_, *this);
     children_ = new ChildrenPanel(c_, session_, strings_, display_, *this);
     layout_.buildObjectPages();
     const HiddenControls hidden = layout_.buildHiddenControls();
@@ -33,14 +34,7 @@ void MainWindow::connectPanels() {
     });
     // A child's last quiz, or none, on the line under the system settings.
     connect(children_, &ChildrenPanel::lastQuizRead, this,
-            [this](const std::optional<QuizSummary> &quiz) {
-                if (quiz) {
-                    setLastQuiz(*quiz);
-                } else {
-                    lastQuiz_.reset();
-                    c_.Lbl_LastQuiz->hide();
-                }
-            });
+            [this](const std::optional<QuizSummary> &quiz) { lastQuiz_->show(quiz); });
 }
 
 void MainWindow::ApplyLanguage() {
@@ -51,7 +45,9 @@ void MainWindow::ApplyLanguage() {
     const MainWindowTexts texts(*this, c_, strings_);
     texts.applyPanelTexts();
     texts.applyOtherWindowsTexts(*trayIcon(), display_);
-    applyResultsTexts();
+    lastQuiz_->applyTexts(*trayIcon());
+    microphoneCheck_->showTexts();
+    Q_EMIT languageApplied(strings_.languageIndex());
     settingsPanel_->ShowFluencyTime();
     children_->applyTexts();
     texts.applyAccessibleNames(cbPorog1_, cbHotKey1_, Memo1_);
