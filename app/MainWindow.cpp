@@ -6,8 +6,10 @@
 #include "AnswerChannel.h"
 #include "AnswerKeys.h"
 #include "BitmapLists.h"
+#include "HoverButtons.h"
 #include "QuestionDisplay.h"
 #include "QuizSession.h"
+#include "ShellActions.h"
 #include "SkinAccessibility.h"
 #include "SkinWidgets.h"
 #include "SoundEngine.h"
@@ -27,20 +29,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
-
 namespace numbrook {
-
-namespace {
-
-// A button the work timer highlights, with its hovered and normal pictures.
-struct Hover {
-    PictureButton *button;
-    ButtonPicture hovered;
-    ButtonPicture normal;
-};
-
-} // namespace
 
 MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &answers,
                        StringTable &strings, const PictureLists &pictures, QuestionDisplay &display,
@@ -71,11 +60,7 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     Timer_Work_->setInterval(100);
     connect(Timer_Work_, &QTimer::timeout, this, &MainWindow::Timer_WorkTimer);
 
-    std::array<QIcon, TrayIcon::ItemCount> itemPictures;
-    for (int i = 0; i < TrayIcon::ItemCount; ++i) {
-        itemPictures[std::size_t(i)] = MenuItemIcon(i + 1);
-    }
-    TrayIcon_ = new TrayIcon(icon, itemPictures, this);
+    tray_ = new SettingsTray(icon, strings_, *this);
     answerKeys_ = new AnswerKeys(answers_, system_, *c_.Img_HotKey, *this);
     c_.Lbl_HotKey_Focus = answerKeys_->focusNote();
     connectSoundObjects();
@@ -143,7 +128,7 @@ void MainWindow::FormCreate() {
     FirstActivationPending = true;
     system_.LoadSystemSettings();
     // The answer keys are taken only while a quiz runs (Sb_StartClick).
-    toolTips_.setEnabled(system_.HintShow == 1);
+    settingsPanel_->showHints();
     session_.InitQuizEngine();
     objectLog_.clear();
     sound_.devices.BuildOutputList(system_.Show_SPDIF == 1);
@@ -199,24 +184,11 @@ void MainWindow::FormShow() {
         move(MainWindowPlace(size(), screen->virtualGeometry().width(),
                              screen->availableVirtualGeometry()));
     }
-    toolTips_.setEnabled(system_.HintShow == 1);
-    UpdateSettingsView();
-    ShowHotKey();
-    ShowSpeed();
+    settingsPanel_->showHints();
+    settingsPanel_->UpdateSettingsView();
+    settingsPanel_->ShowHotKey();
+    settingsPanel_->ShowSpeed();
     presence_->settingsShown();
-}
-
-QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available) {
-    // As designed: centred across the desktop, the division truncating toward zero, top 10.
-    QPoint place((desktopWidth - window.width()) / 2, 10);
-    // Kept inside the area the desktop's panels leave free, so that Start and the caption
-    // buttons stay reachable; where the window is larger, its top left corner is that area's.
-    const auto inside = [](int at, int length, int first, int room) {
-        return length > room ? first : std::clamp(at, first, first + room - length);
-    };
-    place.setX(inside(place.x(), window.width(), available.left(), available.width()));
-    place.setY(inside(place.y(), window.height(), available.top(), available.height()));
-    return place;
 }
 
 void MainWindow::startObjectOneCapture() {
@@ -232,7 +204,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     answerKeys_->releaseAnswerKeys();
     objects_->stopAllThreads();
     display_.close();
-    TrayIcon_->hide();
+    trayIcon()->hide();
     event->accept();
     QCoreApplication::quit();
 }
@@ -260,31 +232,6 @@ void MainWindow::mouseReleaseEvent(QMouseEvent *) {
 // ---------------------------------------------------------------------------------------------
 // Work timer
 
-void MainWindow::updateHover(const QPoint &cursor) {
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    const SoundObjectPanel &objectOne = c_.objects[1];
-    const Hover hovers[] = {
-        {c_.Sb_Lang_Up, ButtonPicture::ArrowLeftHovered, ButtonPicture::ArrowLeft},
-        {c_.Sb_Lang_Down, ButtonPicture::ArrowRightHovered, ButtonPicture::ArrowRight},
-        {c_.Sb_Results, ButtonPicture::ResultsHovered, ButtonPicture::Results},
-        {c_.Sb_Help, ButtonPicture::HelpHovered, ButtonPicture::Help},
-        {c_.Sb_Internet, ButtonPicture::WebsiteHovered, ButtonPicture::Website},
-        {c_.Sb_Min, ButtonPicture::MinimiseHovered, ButtonPicture::Minimise},
-        {c_.Sb_Close, ButtonPicture::CloseHovered, ButtonPicture::Close},
-        {objectOne.microphonePrevious, ButtonPicture::ArrowLeftHovered, ButtonPicture::ArrowLeft},
-        {objectOne.microphoneNext, ButtonPicture::ArrowRightHovered, ButtonPicture::ArrowRight},
-        {c_.Sb_Start, ButtonPicture::StartHovered, ButtonPicture::Start},
-    };
-    for (const Hover &hover : hovers) {
-        PictureButton *picture = hover.button;
-        const QRect r(origin + picture->pos(), picture->size());
-        const bool inside = isVisible() && cursor.x() > r.left() &&
-                            cursor.x() < r.left() + r.width() && cursor.y() > r.top() &&
-                            cursor.y() < r.top() + r.height();
-        picture->setPicture(inside ? hover.hovered : hover.normal);
-    }
-}
-
 void MainWindow::Timer_WorkTimer() {
     if (FirstActivationPending && isActiveWindow()) {
         if (system_.MinFormShow == 1) {
@@ -292,7 +239,7 @@ void MainWindow::Timer_WorkTimer() {
         }
         FirstActivationPending = false;
     }
-    updateHover(cursor_());
+    ShowHoveredButtons(c_, *this, cursor_());
     // The key lamp's tick also times the key's answer in the answer channel.
     showAnswerLamps();
 }
@@ -301,45 +248,6 @@ void MainWindow::showAnswerLamps() {
     c_.Img_Porog1->setPicture(answers_.clap() ? ButtonPicture::MicrophoneLampLit
                                               : ButtonPicture::LampOff);
     answerKeys_->showLamp(display_.Timer_Vopros->isActive());
-}
-
-QString MainWindow::indicatorStyle(bool playing) {
-    return playing ? QStringLiteral("background: rgb(255, 0, 0); border-radius: 2px;")
-                   : QStringLiteral("background: rgb(0, 128, 192); border-radius: 2px;");
-}
-
-void MainWindow::fmThreadCountTimer() {
-    const int playbackThreads = sound_.playbacks.count();
-    const auto counter = [this](SkinLabel *label, UiKey key, int count) {
-        const QString text = strings_.text(key) + QString::number(count);
-        if (label->text() != text) {
-            label->setText(text);
-            label->adjustSize();
-        }
-    };
-    counter(c_.laThreadCnt, UiKey::ThreadsOutCaption, playbackThreads);
-    counter(c_.laThreadInCnt, UiKey::ThreadsInCaption, sound_.captures.count());
-    const bool playing = playbackThreads > 0;
-    QFrame *indicator = c_.Indicator_Play;
-    // A new style sheet restyles the widget: only when the colour changes.
-    const QString style = indicatorStyle(playing);
-    if (indicator->styleSheet() != style) {
-        indicator->setStyleSheet(style);
-    }
-    nameIndicator(playing);
-}
-
-void MainWindow::nameIndicator(bool playing) {
-    // Its hint and its name say whether sound plays.
-    const QString state =
-        strings_.text(playing ? UiKey::PlayingIndicatorName : UiKey::SilentIndicatorName);
-    QFrame *indicator = c_.Indicator_Play;
-    for (QWidget *shape : {static_cast<QWidget *>(indicator), indicator->parentWidget()}) {
-        if (shape->accessibleName() != state) {
-            shape->setToolTip(state);
-            shape->setAccessibleName(state);
-        }
-    }
 }
 
 } // namespace numbrook

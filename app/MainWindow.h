@@ -4,13 +4,17 @@
 #pragma once
 
 #include "ChildrenPanel.h"
+#include "LastQuizLine.h"
 #include "MainControls.h"
 #include "MicrophoneCheckPanel.h"
 #include "ObjectLog.h"
 #include "ResultsStore.h"
+#include "SettingsPanel.h"
 #include "SettingsPanelLayout.h"
+#include "SettingsTray.h"
 #include "SkinWidgets.h"
 #include "SystemSettings.h"
+#include "ThreadCounters.h"
 #include "WindowDrag.h"
 
 #include <QWidget>
@@ -37,12 +41,14 @@ class StringTable;
 class TrayIcon;
 class WindowPresence;
 
-// The main window: the quiz settings panel, the tray icon and the sound objects, composed with
-// the system options (SystemSettings), the answer keys (AnswerKeys), what follows the windows on
-// screen (WindowPresence), the children (ChildrenPanel), the microphone check
-// (MicrophoneCheckPanel) and its texts (MainWindowTexts). Closing it ends the program;
-// destroying it saves every setting. The program's windows own it and hand it the quiz session,
-// the answer channel, the string table, the question display and the splash window.
+// The main window: the caption bar, Start and the sound objects, composed with the option
+// controls (SettingsPanel), the tray icon (SettingsTray), the system options (SystemSettings),
+// the answer keys (AnswerKeys), what follows the windows on screen (WindowPresence), the
+// children (ChildrenPanel), the microphone check (MicrophoneCheckPanel), the last quiz's line
+// (LastQuizLine), the thread counters (ThreadCounters) and its texts (MainWindowTexts). Closing
+// it ends the program; destroying it saves every setting. The program's windows own it and hand
+// it the quiz session, the answer channel, the string table, the question display and the
+// splash window.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -63,18 +69,11 @@ public:
     // Handlers.
     void FormShow();
     void Timer_WorkTimer();
-    void fmThreadCountTimer();
-    // The playing indicator's look: red while sound plays, blue otherwise.
-    static QString indicatorStyle(bool playing);
+    void fmThreadCountTimer() { threadCounters_->show(); }
     void Sb_CloseClick();
     void Sb_StartClick();
     void Sb_MinClick();
-    void TrayIconDblClick();
     void HotkeyMessage(int id);
-    void UpdateSettingsView();
-    void ShowSpeed();
-    void ShowHotKey();
-    void ShowFluencyTime();
     void ApplyLanguage();
     void switchLanguage(qint32 languageIndex);
 
@@ -87,7 +86,9 @@ public:
     // The timer that counts the running capture and playback threads once a second.
     QTimer *fmThreadCount() const { return fmThreadCount_; }
     SoundObjectTable &soundObjects() const { return *objects_; }
-    TrayIcon *trayIcon() const { return TrayIcon_; }
+    TrayIcon *trayIcon() const { return tray_->trayIcon(); }
+    SettingsTray &tray() const { return *tray_; }
+    SettingsPanel &settingsPanel() const { return *settingsPanel_; }
     GlobalHotkeys *hotkeys() const;
 
     // The cursor position the work timer reads; the real one unless replaced (tests).
@@ -99,7 +100,7 @@ public:
     bool quizRunning() const;
 
     // Shows the score line of the quiz that just ended, in the interface language.
-    void setLastQuiz(const QuizSummary &quiz);
+    void setLastQuiz(const QuizSummary &quiz) { lastQuiz_->show(quiz); }
 
     // The microphone check of object 1.
     void startMicrophoneCheck() { microphoneCheck_->start(); }
@@ -133,20 +134,11 @@ protected:
 private:
     void buildLayout();
     void connectHandlers();
-    void connectQuizOptions();
-    void connectSystemOptions();
-    void connectTray();
     void connectSoundObjects();
     void FormCreate();
     void FormDestroy();
-    void updateHover(const QPoint &cursor);
     void showAnswerLamps();
-    // The playing indicator's name and hint for the state it shows.
-    void nameIndicator(bool playing);
-    void buildResultsControls();
-    void connectResults();
     void connectPanels();
-    void applyResultsTexts();
     // Starts object 1's microphone capture; does nothing while it runs.
     void startObjectOneCapture();
 
@@ -162,7 +154,6 @@ private:
     // Declared after the log it writes to, so that it goes first.
     std::unique_ptr<SoundObjectTable> objects_;
     MainControls c_;
-    ToolTipSwitch toolTips_;
     WindowDrag drag_;
     SoundEngine &sound_;
     QuizSession &session_;
@@ -172,11 +163,13 @@ private:
     QuestionDisplay &display_;
     SplashWindow &splash_;
     SettingsPanelLayout layout_;
-    TrayIcon *TrayIcon_ = nullptr;
+    SettingsTray *tray_ = nullptr;
+    SettingsPanel *settingsPanel_ = nullptr;
+    std::unique_ptr<ThreadCounters> threadCounters_;
     AnswerKeys *answerKeys_ = nullptr;
     WindowPresence *presence_ = nullptr;
     std::function<QPoint()> cursor_;
-    std::optional<QuizSummary> lastQuiz_;
+    std::unique_ptr<LastQuizLine> lastQuiz_;
     MicrophoneCheckPanel *microphoneCheck_ = nullptr;
     ChildrenPanel *children_ = nullptr;
     bool destroyed_ = false;
@@ -184,10 +177,5 @@ private:
 };
 
 using TfmMain = MainWindow;
-
-// Where the main window goes on a desktop `desktopWidth` pixels wide whose free area (without
-// the desktop's panels) is `available`: centred at top 10 where that lies inside the free area,
-// otherwise moved into it, and at its top left corner where the window is larger than it.
-QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available);
 
 } // namespace numbrook

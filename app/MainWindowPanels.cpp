@@ -15,8 +15,9 @@ namespace numbrook {
 
 void MainWindow::buildLayout() {
     layout_.buildPanel();
-    c_.Indicator_Play->setStyleSheet(indicatorStyle(false));
-    buildResultsControls();
+    threadCounters_ = std::make_unique<ThreadCounters>(c_, sound_, strings_);
+    lastQuiz_ = std::make_unique<LastQuizLine>(c_, strings_, *this);
+    microphoneCheck_ = new MicrophoneCheckPanel(c_.objects[1], strings_, *this);
     children_ = new ChildrenPanel(c_, session_, strings_, display_, *this);
     layout_.buildObjectPages();
     const HiddenControls hidden = layout_.buildHiddenControls();
@@ -28,19 +29,12 @@ void MainWindow::buildLayout() {
 void MainWindow::connectPanels() {
     microphoneCheck_->connectObjects(sound_, *objects_);
     connect(children_, &ChildrenPanel::settingsChosen, this, [this] {
-        UpdateSettingsView();
-        ShowSpeed();
+        settingsPanel_->UpdateSettingsView();
+        settingsPanel_->ShowSpeed();
     });
     // A child's last quiz, or none, on the line under the system settings.
     connect(children_, &ChildrenPanel::lastQuizRead, this,
-            [this](const std::optional<QuizSummary> &quiz) {
-                if (quiz) {
-                    setLastQuiz(*quiz);
-                } else {
-                    lastQuiz_.reset();
-                    c_.Lbl_LastQuiz->hide();
-                }
-            });
+            [this](const std::optional<QuizSummary> &quiz) { lastQuiz_->show(quiz); });
 }
 
 void MainWindow::ApplyLanguage() {
@@ -50,12 +44,14 @@ void MainWindow::ApplyLanguage() {
     strings_.refill();
     const MainWindowTexts texts(*this, c_, strings_);
     texts.applyPanelTexts();
-    texts.applyOtherWindowsTexts(*TrayIcon_, display_);
-    applyResultsTexts();
-    ShowFluencyTime();
+    texts.applyOtherWindowsTexts(*trayIcon(), display_);
+    lastQuiz_->applyTexts(*trayIcon());
+    microphoneCheck_->showTexts();
+    Q_EMIT languageApplied(strings_.languageIndex());
+    settingsPanel_->ShowFluencyTime();
     children_->applyTexts();
     texts.applyAccessibleNames(cbPorog1_, cbHotKey1_, Memo1_);
-    nameIndicator(c_.Indicator_Play->styleSheet() == indicatorStyle(true)); // as it shows now
+    threadCounters_->nameIndicator();
     texts.fitCaptions();
 }
 

@@ -85,7 +85,7 @@ void ProgramWindows::bringForward() {
         display_.activateWindow();
         return;
     }
-    main_.TrayIconDblClick();
+    main_.tray().TrayIconDblClick();
 }
 
 } // namespace numbrook

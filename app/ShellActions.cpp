@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace numbrook {
 
 QString HotkeyChoiceName(qint32 choice) {
@@ -77,6 +79,19 @@ void RestoreFromTray(QWidget *mainWindow, TrayIcon *tray) {
     mainWindow->activateWindow();
     if (tray)
         tray->hide();
+}
+
+QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available) {
+    // As designed: centred across the desktop, the division truncating toward zero, top 10.
+    QPoint place((desktopWidth - window.width()) / 2, 10);
+    // Kept inside the area the desktop's panels leave free, so that Start and the caption
+    // buttons stay reachable; where the window is larger, its top left corner is that area's.
+    const auto inside = [](int at, int length, int first, int room) {
+        return length > room ? first : std::clamp(at, first, first + room - length);
+    };
+    place.setX(inside(place.x(), window.width(), available.left(), available.width()));
+    place.setY(inside(place.y(), window.height(), available.top(), available.height()));
+    return place;
 }
 
 } // namespace numbrook

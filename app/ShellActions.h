@@ -5,6 +5,8 @@
 
 #include "InterfaceLanguages.h"
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -65,5 +67,10 @@ void OpenProgramPage(qint32 languageIndex);
 void MinimiseToTray(QWidget *mainWindow, TrayIcon *tray);
 // Brings the main window back from the notification area and removes the icon.
 void RestoreFromTray(QWidget *mainWindow, TrayIcon *tray);
+
+// Where the main window goes on a desktop `desktopWidth` pixels wide whose free area (without
+// the desktop's panels) is `available`: centred at top 10 where that lies inside the free area,
+// otherwise moved into it, and at its top left corner where the window is larger than it.
+QPoint MainWindowPlace(QSize window, int desktopWidth, const QRect &available);
 
 } // namespace numbrook

@@ -217,7 +217,7 @@ void AnswerKeysX11Test::answerKeys_lastPressDecidesBox_focusedWindowGetsNothing(
     // the box must show what the presses left.
     main.Timer_Work()->stop();
     main.setHotkeyChoice(choice);
-    main.ShowHotKey();
+    main.settingsPanel().ShowHotKey();
     holdAnswerKeys();
     focusProbe();
 

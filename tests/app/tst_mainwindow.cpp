@@ -8,6 +8,7 @@
 #include "ObjectIniStore.h"
 #include "QuestionDisplay.h"
 #include "QuizSession.h"
+#include "ShellActions.h"
 #include "SkinWidgets.h"
 #include "SoundObjectTable.h"
 #include "TestProgram.h"
