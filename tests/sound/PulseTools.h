@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+
 namespace numbrook::testing {
 
 // Runs pactl and returns what it printed.
@@ -64,6 +66,7 @@ public:
             failed_ = true;
             return;
         }
+        startedAt_ = std::chrono::steady_clock::now();
         collected_ = false;
         QByteArray wide;
         wide.reserve(samples.size() * 2);
@@ -77,6 +80,9 @@ public:
 
     // Whether the last sound has been played (pacat has drained its stream and ended).
     bool isPlayed() const { return pacat_.state() == QProcess::NotRunning; }
+    // When the player of the last sound had started: its sound begins a little later, once
+    // the player has connected.
+    std::chrono::steady_clock::time_point startedAt() const { return startedAt_; }
 
     // Waits, without the event loop, until the last sound has been played.
     void waitUntilPlayed(int timeoutMs = 10000) {
@@ -105,6 +111,7 @@ private:
     QProcess pacat_;
     bool failed_ = false;
     bool collected_ = true;
+    std::chrono::steady_clock::time_point startedAt_;
 };
 
 // Plays raw unsigned 8-bit mono samples at 22050 Hz into `sink` with pacat and waits until
