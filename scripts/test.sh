@@ -74,7 +74,7 @@ asan_tests=(tst_generator tst_quizsettings tst_questioncycle tst_settingskey tst
     tst_riff_reader tst_capture_scan tst_object_ini_store tst_sound_errors tst_playback_format
     tst_answerchannel tst_fact_fluency tst_practice tst_children_store tst_clap_detector
     tst_capture_pulse tst_catalogue_pulse tst_playback_pulse)
-tsan_tests=(tst_capture_pulse tst_playback_pulse tst_microphone_answer tst_server_follow)
+tsan_tests=(tst_sound_errors tst_capture_pulse tst_playback_pulse tst_microphone_answer tst_server_follow)
 other_builds() {
     cmake --preset asan >/dev/null &&
         cmake --build --preset asan -j"$(nproc)" --target "${asan_tests[@]}" &&

@@ -76,8 +76,9 @@ bool MainThreadCalls::callOnMainThread(const std::function<void()> &function) {
         std::lock_guard lock(mutex_);
         pending_.push_back(call);
     }
-    QMetaObject::invokeMethod(
-        this, [this] { runPendingMainThreadCalls(); }, Qt::QueuedConnection);
+    // Queued by name, so the wake-up carries no object of ours built here and read there: the
+    // only state the two threads share is `pending_`, under `mutex_`.
+    QMetaObject::invokeMethod(this, "runPendingMainThreadCalls", Qt::QueuedConnection);
     // Wake a main thread that sits in waitForThread().
     changed_.notify_all();
     std::unique_lock lock(mutex_);

@@ -38,7 +38,7 @@ public:
     bool waitForThread(QThread *thread, int timeoutMs = -1);
 
     // Carries out every call queued so far (main thread only).
-    void runPendingMainThreadCalls();
+    Q_INVOKABLE void runPendingMainThreadCalls();
 
 private:
     struct Call;

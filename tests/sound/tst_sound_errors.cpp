@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <atomic>
 #include <memory>
 #include <pulse/def.h>
 #include <pulse/error.h>
@@ -71,7 +72,8 @@ private Q_SLOTS:
         QFETCH(bool, standardException);
         QFETCH(QString, message);
         QSignalSpy reports(&engine.errors, &SoundErrors::errorTextReady);
-        bool delivered = true;
+        // Atomic because the thread sanitizer cannot see QThread's join in an uninstrumented Qt.
+        std::atomic<bool> delivered = true;
         bool ranOnMainThread = false;
         std::unique_ptr<QThread> worker(QThread::create([&] {
             delivered = engine.reports.deliver(
@@ -133,6 +135,34 @@ private Q_SLOTS:
                 QVERIFY2(received.contains(expected), qPrintable(expected));
             }
         }
+    }
+
+    // Workers wait in callOnMainThread() while the main thread runs its event loop, so every
+    // call is carried out from the queued wake-up rather than from waitForThread().
+    void callsWhileTheLoopRuns_eachRunsOnceOnTheMainThread() {
+        constexpr int kThreads = 4;
+        constexpr int kEach = 150;
+        int onMain = 0;
+        int elsewhere = 0;
+        std::atomic<int> returnedTrue{0};
+        std::vector<std::unique_ptr<QThread>> threads;
+        for (int t = 0; t < kThreads; ++t) {
+            threads.emplace_back(QThread::create([&] {
+                for (int i = 0; i < kEach; ++i) {
+                    const bool ran = engine.mainThreadCalls.callOnMainThread([&] {
+                        ++(QThread::currentThread() == qApp->thread() ? onMain : elsewhere);
+                    });
+                    returnedTrue += ran ? 1 : 0;
+                }
+            }));
+            threads.back()->start();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(onMain, kThreads * kEach, 30000);
+        for (auto &thread : threads) {
+            QVERIFY(thread->wait(5000));
+        }
+        QCOMPARE(elsewhere, 0);
+        QCOMPARE(returnedTrue.load(), kThreads * kEach);
     }
 };
 
