@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace numbrook {
 
+class ColourPanel;
 class PictureButton;
 class SkinLabel;
 
@@ -82,7 +83,7 @@ struct MainControls {
     PerObject<SoundObjectPanel> objects;
     PerObject<std::array<SkinLabel *, 9>> objectLabels;
 
-    QFrame *Indicator_Play = nullptr;
+    ColourPanel *Indicator_Play = nullptr;
     // The page control that holds the four sound object panels, below the visible area.
     QTabWidget *PageControl1 = nullptr;
 

@@ -3,22 +3,58 @@
 
 #include "PanelButton.h"
 
-#include <QPushButton>
+#include <QPainter>
 
 namespace numbrook {
 
+namespace {
+
+constexpr int kPaddingX = 8;
+constexpr int kPaddingY = 2;
+constexpr int kBorder = 1;
+
+} // namespace
+
+PanelButton::PanelButton(QWidget *parent) : QPushButton(parent) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    setFont(font);
+    // Repainted as the pointer comes and goes, for the hover colours.
+    setAttribute(Qt::WA_Hover);
+}
+
+QSize PanelButton::sizeHint() const {
+    const QFontMetrics metrics = fontMetrics();
+    return {metrics.horizontalAdvance(text()) + 2 * (kPaddingX + kBorder),
+            metrics.height() + 2 * (kPaddingY + kBorder)};
+}
+
+void PanelButton::paintEvent(QPaintEvent *) {
+    const bool hovered = isEnabled() && underMouse();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF bar = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient fill(bar.topLeft(), bar.bottomLeft());
+    fill.setColorAt(0, hovered ? QColor(0x3D, 0x7B, 0xC4) : QColor(0x2A, 0x5F, 0x9E));
+    fill.setColorAt(1, hovered ? QColor(0x2A, 0x5F, 0x9E) : QColor(0x1A, 0x44, 0x76));
+    painter.setBrush(fill);
+    painter.setPen(QColor(0x10, 0x28, 0x4A));
+    painter.drawRoundedRect(bar, 5, 5);
+    const QColor caption = !isEnabled() ? QColor(0x9A, 0xB0, 0xCC)
+                           : hovered    ? QColor(0xF0, 0xB9, 0x26)
+                                        : QColor(0xF2, 0xF6, 0xFC);
+    painter.setPen(caption);
+    painter.setFont(font());
+    const int inset = kPaddingX + kBorder;
+    painter.drawText(rect().adjusted(inset, 0, -inset, 0), Qt::AlignCenter, text());
+}
+
 QPushButton *panelButton(const QString &name, QWidget *parent) {
-    auto *button = new QPushButton(parent);
+    auto *button = new PanelButton(parent);
     button->setObjectName(name);
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2A5F9E,"
-        " stop:1 #1A4476); color: #F2F6FC; border: 1px solid #10284A; border-radius: 5px;"
-        " font: bold 11px Verdana; padding: 2px 8px; }"
-        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #3D7BC4, stop:1 #2A5F9E); color: #F0B926; }"
-        "QPushButton:disabled { color: #9AB0CC; }"));
     return button;
 }
 

@@ -350,9 +350,12 @@ QWidget *createEdit(Kind kind, QWidget *parent) {
     edit->setFont(verdana(11, true));
     edit->setAlignment(Qt::AlignCenter);
     if (kind == Kind::Edit) {
+        // A text on the panel, not a field: no background of its own.
         edit->setFocusPolicy(Qt::NoFocus);
-        edit->setStyleSheet(
-            QStringLiteral("QLineEdit { background: transparent; color: #153A6B; padding: 0; }"));
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, Qt::transparent);
+        palette.setColor(QPalette::Text, QColor(0x15, 0x3A, 0x6B));
+        edit->setPalette(palette);
     }
     return edit;
 }
@@ -448,12 +451,10 @@ void SettingsPanelLayout::buildTitle() const {
     title->setGeometry(8, 2, 137, 34);
     shadow->lower();
 
-    auto *indicatorPanel = new QFrame(&window_);
+    auto *indicatorPanel = new ColourPanel(QColor(0x10, 0x28, 0x4A), &window_);
     indicatorPanel->setObjectName(QStringLiteral("Panel_Indicator_Play"));
     indicatorPanel->setGeometry(750, 37, 22, 9);
-    indicatorPanel->setStyleSheet(QStringLiteral("QFrame#Panel_Indicator_Play {"
-                                                 " background: #10284A; border-radius: 2px; }"));
-    c_.Indicator_Play = new QFrame(indicatorPanel);
+    c_.Indicator_Play = new ColourPanel(QColor(0, 128, 192), indicatorPanel);
     c_.Indicator_Play->setObjectName(QStringLiteral("Indicator_Play"));
     c_.Indicator_Play->setGeometry(1, 1, 20, 7);
 }

@@ -8,19 +8,16 @@
 #include "SoundEngine.h"
 #include "StringTable.h"
 
-#include <QFrame>
-
 namespace numbrook {
 
 ThreadCounters::ThreadCounters(const MainControls &controls, const SoundEngine &sound,
                                const StringTable &strings)
     : c_(controls), sound_(sound), strings_(strings) {
-    c_.Indicator_Play->setStyleSheet(indicatorStyle(false));
+    c_.Indicator_Play->setColour(indicatorColour(false));
 }
 
-QString ThreadCounters::indicatorStyle(bool playing) {
-    return playing ? QStringLiteral("background: rgb(255, 0, 0); border-radius: 2px;")
-                   : QStringLiteral("background: rgb(0, 128, 192); border-radius: 2px;");
+QColor ThreadCounters::indicatorColour(bool playing) {
+    return playing ? QColor(255, 0, 0) : QColor(0, 128, 192);
 }
 
 void ThreadCounters::show() {
@@ -35,24 +32,19 @@ void ThreadCounters::show() {
     counter(c_.laThreadCnt, UiKey::ThreadsOutCaption, playbackThreads);
     counter(c_.laThreadInCnt, UiKey::ThreadsInCaption, sound_.captures.count());
     const bool playing = playbackThreads > 0;
-    QFrame *indicator = c_.Indicator_Play;
-    // A new style sheet restyles the widget: only when the colour changes.
-    const QString style = indicatorStyle(playing);
-    if (indicator->styleSheet() != style) {
-        indicator->setStyleSheet(style);
-    }
+    c_.Indicator_Play->setColour(indicatorColour(playing));
     nameIndicator(playing);
 }
 
 void ThreadCounters::nameIndicator() {
-    nameIndicator(c_.Indicator_Play->styleSheet() == indicatorStyle(true));
+    nameIndicator(c_.Indicator_Play->colour() == indicatorColour(true));
 }
 
 void ThreadCounters::nameIndicator(bool playing) {
     // Its hint and its name say whether sound plays.
     const QString state =
         strings_.text(playing ? UiKey::PlayingIndicatorName : UiKey::SilentIndicatorName);
-    QFrame *indicator = c_.Indicator_Play;
+    ColourPanel *indicator = c_.Indicator_Play;
     for (QWidget *shape : {static_cast<QWidget *>(indicator), indicator->parentWidget()}) {
         if (shape->accessibleName() != state) {
             shape->setToolTip(state);

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QString>
+#include <QColor>
 
 namespace numbrook {
 
@@ -20,8 +20,8 @@ public:
                    const StringTable &strings);
     Q_DISABLE_COPY_MOVE(ThreadCounters)
 
-    // The playing indicator's look for the state it shows.
-    static QString indicatorStyle(bool playing);
+    // The playing indicator's colour for the state it shows.
+    static QColor indicatorColour(bool playing);
     // Counts the threads and shows the counts and the indicator.
     void show();
     // The indicator's hint and name in the interface language, for the state it shows now.

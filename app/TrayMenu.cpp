@@ -11,7 +11,7 @@ namespace numbrook {
 TrayMenu::TrayMenu(QWidget *parent) : QMenu(parent) {
     setObjectName(QStringLiteral("Menu_Tray"));
     // Items start to the right of the caption strip.
-    setStyleSheet(QStringLiteral("QMenu { padding-left: %1px; }").arg(CaptionWidth));
+    setContentsMargins(CaptionWidth, 0, 0, 0);
 }
 
 void TrayMenu::paintEvent(QPaintEvent *event) {

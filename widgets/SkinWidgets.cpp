@@ -9,6 +9,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionSlider>
+
+#include <algorithm>
 
 namespace numbrook {
 
@@ -100,13 +103,55 @@ void SkinLabel::mouseReleaseEvent(QMouseEvent *event) {
     }
 }
 
-TrackBar::TrackBar(QWidget *parent) : QSlider(Qt::Vertical, parent) {
-    setStyleSheet(QStringLiteral(
-        "QSlider::groove:vertical { background: #1F4E8C; width: 6px; border-radius: 3px; }"
-        "QSlider::handle:vertical { background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
-        " stop:0 #FFE08A, stop:1 #F0B926); border: 1px solid #8A5A10; height: 10px;"
-        " margin: 0 -6px; border-radius: 4px; }"
-        "QSlider::handle:vertical:disabled { background: #9AA7B8; border-color: #4A5566; }"));
+TrackBar::TrackBar(QWidget *parent) : QSlider(Qt::Vertical, parent) {}
+
+void TrackBar::paintEvent(QPaintEvent *) {
+    constexpr qreal kGrooveWidth = 6;
+    constexpr qreal kKnobWidth = 18;
+    constexpr qreal kKnobHeight = 12;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect handle =
+        style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal middle = width() / 2.0;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x1F, 0x4E, 0x8C));
+    painter.drawRoundedRect(QRectF(middle - kGrooveWidth / 2, 0, kGrooveWidth, height()),
+                            kGrooveWidth / 2, kGrooveWidth / 2);
+    // The knob's centre follows the style's handle; it never leaves the bar.
+    const qreal top = std::clamp(handle.center().y() + 0.5 - kKnobHeight / 2, 0.0,
+                                 std::max(0.0, height() - kKnobHeight));
+    const QRectF knob(middle - kKnobWidth / 2 + 0.5, top + 0.5, kKnobWidth - 1, kKnobHeight - 1);
+    if (isEnabled()) {
+        QLinearGradient gold(knob.topLeft(), knob.topRight());
+        gold.setColorAt(0, QColor(0xFF, 0xE0, 0x8A));
+        gold.setColorAt(1, QColor(0xF0, 0xB9, 0x26));
+        painter.setBrush(gold);
+        painter.setPen(QColor(0x8A, 0x5A, 0x10));
+    } else {
+        painter.setBrush(QColor(0x9A, 0xA7, 0xB8));
+        painter.setPen(QColor(0x4A, 0x55, 0x66));
+    }
+    painter.drawRoundedRect(knob, 4, 4);
+}
+
+ColourPanel::ColourPanel(const QColor &colour, QWidget *parent) : QFrame(parent), colour_(colour) {}
+
+void ColourPanel::setColour(const QColor &colour) {
+    if (colour_ != colour) {
+        colour_ = colour;
+        update();
+    }
+}
+
+void ColourPanel::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour_);
+    painter.drawRoundedRect(QRectF(rect()), 2, 2);
 }
 
 LevelBar::LevelBar(QWidget *parent) : QWidget(parent) {}

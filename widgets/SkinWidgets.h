@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QFrame>
 #include <QLabel>
 #include <QList>
 #include <QPair>
@@ -77,6 +78,26 @@ class TrackBar : public QSlider {
     Q_OBJECT
 public:
     explicit TrackBar(QWidget *parent = nullptr);
+
+protected:
+    // A narrow blue groove and a gold knob (grey while disabled), drawn where the style puts
+    // the handle, so that pressing and dragging meet what is seen.
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A plain panel of one colour with rounded corners.
+class ColourPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit ColourPanel(const QColor &colour, QWidget *parent = nullptr);
+    void setColour(const QColor &colour);
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor colour_;
 };
 
 // A segmented vertical level bar; a value above the maximum shows as full.
