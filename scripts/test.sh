@@ -144,9 +144,11 @@ sanitizer_tests() { # preset test...: runs those tests of that preset's build
     shift
     local names
     names=$(IFS='|' && echo "$*")
-    # Without address space randomisation: the thread sanitizer's runtime now and then fails
-    # its own start-up check under the kernel's randomised memory layout.
-    setarch "$(uname -m)" -R \
+    # Without address space randomisation, which the thread sanitizer's shadow memory layout
+    # does not always survive on newer kernels. No session bus either: Qt's D-Bus thread (the accessibility bridge, the tray) hands its
+    # messages over through locks the sanitizer cannot see in the uninstrumented Qt, and none
+    # of these tests needs it.
+    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/numbrook-no-bus setarch "$(uname -m)" -R \
         scripts/test-env.sh --server "${servers[0]}" ctest --preset "$preset" -j2 -R "^($names)\$"
 }
 stage "address/UB sanitizer" sanitizer_tests asan "${asan_tests[@]}"
