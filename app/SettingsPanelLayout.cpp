@@ -464,6 +464,9 @@ void SettingsPanelLayout::buildObjectPages() const {
     pages->setObjectName(QStringLiteral("PageControl1"));
     c_.PageControl1 = pages;
     pages->setGeometry(16, 810, 774, 330);
+    // Nobody sees these pages: they take a font the visible panel has loaded already, since
+    // each further font size costs a font engine before the first paint.
+    pages->setFont(verdana(11, true));
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
         auto *sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(n));
@@ -490,6 +493,7 @@ HiddenControls SettingsPanelLayout::buildHiddenControls() const {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setGeometry(16, 1150, 774, 200);
+    Memo1->setFont(verdana(11, true));
     Memo1->setPlainText(QStringLiteral("Memo1"));
 
     auto *cbPorog1 = new QCheckBox(QStringLiteral("Хлоп"), &window_);

@@ -4,8 +4,8 @@
 # Where the program's start-up goes, in instructions (repeatable, unlike times): runs the
 # program under callgrind until its main window's first paint (the splash left out), dumps the
 # profile there, and prints the inclusive cost of the start-up steps beside the whole, with the
-# minimal Qt Widgets window's whole for scale. Also prints the resident memory by kind of
-# mapping once the window is up. Run it inside the test environment, on a release build:
+# minimal Qt Widgets window's whole, without and with one line of text, for scale. Also prints
+# the resident memory by kind of mapping once the window is up. Run it inside the test environment, on a release build:
 #   scripts/test-env.sh bench/startup_profile.sh build/release/bin/numbrook \
 #       build/release/bench/minimal_window
 set -euo pipefail
@@ -52,10 +52,12 @@ memory() {
 }
 
 minimalProfile=$(profile minimal window "$minimal")
+textProfile=$(profile text window "$minimal" --text)
 programProfile=$(NUMBROOK_REPORT_FIRST_PAINT=1 NUMBROOK_NO_SPLASH=1 profile program fmMain "$program")
 
 total() { callgrind_annotate "$1" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }'; }
-echo "instructions to first paint: minimal window $(total "$minimalProfile"), numbrook $(total "$programProfile")"
+echo "instructions to first paint: minimal window $(total "$minimalProfile"), with one line of" \
+    "text $(total "$textProfile"), numbrook $(total "$programProfile")"
 echo "inclusive instructions of the start-up steps (numbrook):"
 callgrind_annotate --inclusive=yes --threshold=100 "$programProfile" 2>/dev/null |
     grep -E 'numbrook::|QFontDatabase|QApplication::QApplication|QSystemTrayIcon|pa_context_connect|QWidget::setMask|QPixmap::fromImage|QPainter::drawText|QPainter::end|FcFontList|FcConfig|XkbCommon|xkb_keymap_new' |
