@@ -17,10 +17,7 @@ LastQuizLine::LastQuizLine(MainControls &controls, const StringTable &strings, Q
     SkinLabel *line = new SkinLabel(QString(), &window);
     controls.Lbl_LastQuiz = line;
     line->setObjectName(QStringLiteral("Lbl_LastQuiz"));
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    line->setFont(font);
+    line->setFont(SkinFont(11, true));
     line->setTextColor(QColor(0xF0, 0xB9, 0x26));
     line->setWordWrap(true);
     line->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -24,10 +24,7 @@ MicrophoneCheckPanel::MicrophoneCheckPanel(const SoundObjectPanel &objectOne,
     checkButton_->setGeometry(620, 202, 170, 24);
     line_ = new SkinLabel(QString(), &window);
     line_->setObjectName(QStringLiteral("Lbl_MicCheck"));
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    line_->setFont(font);
+    line_->setFont(SkinFont(11, true));
     line_->setTextColor(QColor(0xF2, 0xF6, 0xFC));
     line_->setWordWrap(true);
     line_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

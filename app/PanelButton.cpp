@@ -3,6 +3,8 @@
 
 #include "PanelButton.h"
 
+#include "SkinWidgets.h"
+
 #include <QPainter>
 
 namespace numbrook {
@@ -16,10 +18,7 @@ constexpr int kBorder = 1;
 } // namespace
 
 PanelButton::PanelButton(QWidget *parent) : QPushButton(parent) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    setFont(font);
+    setFont(SkinFont(11, true));
     // Repainted as the pointer comes and goes, for the hover colours.
     setAttribute(Qt::WA_Hover);
 }

@@ -317,13 +317,6 @@ const PanelControl kPanelLayout[] = {
      &object<&P::Sb_StopMic>},
 };
 
-QFont verdana(int pixelSize, bool bold = false) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
 QWidget *createPicture(const BitmapList &list, Kind kind, Pic picture, QWidget *parent) {
     auto *button = new PictureButton(list, parent);
     button->setPicture(picture);
@@ -338,7 +331,7 @@ QWidget *createPicture(const BitmapList &list, Kind kind, Pic picture, QWidget *
 
 SkinLabel *createLabel(Kind kind, const QString &text, QWidget *parent) {
     auto *label = new SkinLabel(text, parent);
-    label->setFont(kind == Kind::Title ? verdana(15, true) : verdana(12, true));
+    label->setFont(kind == Kind::Title ? SkinFont(15, true) : SkinFont(12, true));
     label->setTextColor(kind == Kind::Title ? QColor(0xF0, 0xB9, 0x26) : QColor(0xF2, 0xF6, 0xFC));
     return label;
 }
@@ -347,7 +340,7 @@ QWidget *createEdit(Kind kind, QWidget *parent) {
     auto *edit = new QLineEdit(parent);
     edit->setReadOnly(kind == Kind::Edit);
     edit->setFrame(kind == Kind::Input);
-    edit->setFont(verdana(11, true));
+    edit->setFont(SkinFont(11, true));
     edit->setAlignment(Qt::AlignCenter);
     if (kind == Kind::Edit) {
         // A text on the panel, not a field: no background of its own.
@@ -437,7 +430,7 @@ void SettingsPanelLayout::buildTitle() const {
     title->setObjectName(QStringLiteral("Label_Title_Name"));
     // Verdana 27 px; a wider stand-in for Verdana is made smaller until the name fits the
     // designed 137 pixels.
-    QFont font = verdana(27);
+    QFont font = SkinFont(27);
     while (font.pixelSize() > 20 &&
            QFontMetrics(font).boundingRect(title->text()).right() + 3 > 137) {
         font.setPixelSize(font.pixelSize() - 1);
@@ -466,7 +459,7 @@ void SettingsPanelLayout::buildObjectPages() const {
     pages->setGeometry(16, 810, 774, 330);
     // Nobody sees these pages: they take a font the visible panel has loaded already, since
     // each further font size costs a font engine before the first paint.
-    pages->setFont(verdana(11, true));
+    pages->setFont(SkinFont(11, true));
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
         auto *sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(n));
@@ -493,7 +486,7 @@ HiddenControls SettingsPanelLayout::buildHiddenControls() const {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setGeometry(16, 1150, 774, 200);
-    Memo1->setFont(verdana(11, true));
+    Memo1->setFont(SkinFont(11, true));
     Memo1->setPlainText(QStringLiteral("Memo1"));
 
     auto *cbPorog1 = new QCheckBox(QStringLiteral("Хлоп"), &window_);

@@ -81,6 +81,13 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event) {
     }
 }
 
+QFont SkinFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
 SkinLabel::SkinLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {
     setAttribute(Qt::WA_TranslucentBackground);
 }

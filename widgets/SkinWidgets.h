@@ -56,6 +56,9 @@ private:
     Role role_ = Role::Picture;
 };
 
+// The window's text face (Verdana, or what the desktop puts in its place) at a pixel size.
+QFont SkinFont(int pixelSize, bool bold = false);
+
 // A caption label on the window's background: transparent, and clickable, since a click on
 // the label beside an option box works the box.
 class SkinLabel : public QLabel {
