@@ -261,11 +261,28 @@ void CaptureThread::processBlock(std::span<const quint8> block) {
     listeningForClaps_ = clapsOnly;
     // The detector hears every block, also when the level report fails, so that its background
     // and its candidates stay in step with the sound.
+    const int decidedBefore = clapDetector_.candidatesDecided();
     const bool clap = clapsOnly && clapDetector_.process(block, threshold);
+    if (clapDetector_.candidatesDecided() != decidedBefore) {
+        logClapCandidate(clapDetector_.candidatesDecided() - decidedBefore);
+    }
     if (reportLevel(level) && (clapsOnly ? clap : HasRisingCrossing(block, threshold))) {
         engine_.reports.deliver([&] { Q_EMIT engine_.captureReports.triggerReport(objectNumber_); },
                                 false);
     }
+}
+
+// The last candidate of a block in which `decided` were judged, when the claps log is on.
+void CaptureThread::logClapCandidate(int decided) const {
+    if (!lcClaps().isDebugEnabled()) {
+        return;
+    }
+    const ClapFeatures &f = *clapDetector_.lastCandidate();
+    qCDebug(lcClaps,
+            "%d judged, last %s: background %d, before %.1f, loudest ms %.1f, early %.1f, "
+            "late %.1f, sharpness %.3f, periodicity %.2f, burst %d ms",
+            decided, clapDetector_.lastWasClap() ? "a clap" : "no clap", clapDetector_.background(),
+            f.before, f.loudestMs, f.early, f.late, f.sharpness, f.periodicity, f.burstMs);
 }
 
 bool CaptureThread::reportLevel(int level) {

@@ -103,6 +103,7 @@ private:
     void processBlock(std::span<const quint8> block);
     // Reports the level on the main thread; false when the receiver failed.
     bool reportLevel(int level);
+    void logClapCandidate(int decided) const;
     void reportError(int code, const QString &context);
 
     SoundEngine &engine_;

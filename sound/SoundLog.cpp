@@ -6,5 +6,6 @@
 namespace numbrook {
 
 Q_LOGGING_CATEGORY(lcSound, "numbrook.sound")
+Q_LOGGING_CATEGORY(lcClaps, "numbrook.sound.claps", QtInfoMsg)
 
 } // namespace numbrook
