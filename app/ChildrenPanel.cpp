@@ -3,6 +3,7 @@
 
 #include "ChildrenPanel.h"
 
+#include "AfterFirstPaint.h"
 #include "ChildDialog.h"
 #include "MainControls.h"
 #include "PanelButton.h"
@@ -26,30 +27,6 @@ namespace numbrook {
 namespace {
 
 const QString kChildValue = QStringLiteral("Child_Id");
-
-// Runs `then` once, after the window's first paint has been flushed.
-class AfterFirstPaint : public QObject {
-public:
-    AfterFirstPaint(QWidget *window, std::function<void()> then)
-        : QObject(window), then_(std::move(then)) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                then_();
-                deleteLater();
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> then_;
-};
 
 } // namespace
 

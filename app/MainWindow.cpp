@@ -3,10 +3,12 @@
 
 #include "MainWindow.h"
 
+#include "AfterFirstPaint.h"
 #include "AnswerChannel.h"
 #include "AnswerKeys.h"
 #include "BitmapLists.h"
 #include "HoverButtons.h"
+#include "MainWindowTexts.h"
 #include "QuestionDisplay.h"
 #include "QuizSession.h"
 #include "ShellActions.h"
@@ -78,6 +80,10 @@ MainWindow::MainWindow(SoundEngine &sound, QuizSession &session, AnswerChannel &
     layout_.hideControlsBelowTheWindow();
     connect(&splash_, &SplashWindow::splashClosed, this, [this] { SplashShown = true; });
     FormCreate();
+    // After the first paint of the splash, or of this window when no splash runs first.
+    for (QWidget *window : {static_cast<QWidget *>(&splash_), static_cast<QWidget *>(this)}) {
+        new AfterFirstPaint(window, [this] { buildRemainingObjectPages(); });
+    }
     Timer_Work_->start();
     fmThreadCount_->start();
     // The question display's show and hide start and end the quiz's hold on keys and sound.
@@ -88,6 +94,26 @@ MainWindow::~MainWindow() {
     FormDestroy();
 }
 
+void MainWindow::buildRemainingObjectPages() {
+    if (objectPagesBuilt_ || destroyed_) {
+        return;
+    }
+    objectPagesBuilt_ = true;
+    for (int n = kFirstSoundObject + 1; n <= kLastSoundObject; ++n) {
+        layout_.buildObjectPage(n);
+        objects_->bind(n, c_.objects[n], SignallingHold::Table);
+    }
+    layout_.keepFocusOffBelow();
+    objects_->LoadAllObjects();
+    // Their captions and names in the language already shown; else the first show gives them.
+    if (textsApplied_) {
+        const MainWindowTexts texts(*this, c_, strings_);
+        texts.applyObjectTexts();
+        texts.applyAccessibleNames(cbPorog1_, cbHotKey1_, Memo1_);
+        texts.fitCaptions();
+    }
+}
+
 GlobalHotkeys *MainWindow::hotkeys() const {
     return answerKeys_->hotkeys();
 }
@@ -96,9 +122,8 @@ void MainWindow::connectSoundObjects() {
     objectLog_.setMemo(Memo1_);
     objects_ = std::make_unique<SoundObjectTable>(sound_, objectLog_);
     // Object 1's signalling is the clap answer: the answer channel holds it and ends it.
-    for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
-        objects_->bind(n, c_.objects[n], n == 1 ? SignallingHold::Answer : SignallingHold::Table);
-    }
+    // The other objects are bound with their controls, after the first paint.
+    objects_->bind(1, c_.objects[1], SignallingHold::Answer);
     SoundObjectTable *objects = objects_.get();
     connect(objects, &SoundObjectTable::signallingChanged, this, [this, objects](int n, bool on) {
         if (n != 1) {

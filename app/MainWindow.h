@@ -109,6 +109,10 @@ public:
         return microphoneCheck_->result();
     }
 
+    // The controls of sound objects 2 to 4, which nobody sees, built and loaded once the first
+    // window is on screen rather than before it; runs once, and at once when called earlier.
+    void buildRemainingObjectPages();
+
     // The children come from the results store, once the window is on screen.
     void setChildStore(ResultsStore &store) { children_->setStore(store); }
     const QList<ChildProfile> &children() const { return children_->children(); }
@@ -174,6 +178,8 @@ private:
     ChildrenPanel *children_ = nullptr;
     bool destroyed_ = false;
     bool closed_ = false;
+    bool objectPagesBuilt_ = false;
+    bool textsApplied_ = false;
 };
 
 using TfmMain = MainWindow;

@@ -53,6 +53,7 @@ void MainWindow::ApplyLanguage() {
     texts.applyAccessibleNames(cbPorog1_, cbHotKey1_, Memo1_);
     threadCounters_->nameIndicator();
     texts.fitCaptions();
+    textsApplied_ = true;
 }
 
 } // namespace numbrook

@@ -22,6 +22,8 @@ public:
 
     // The settings panel's options, captions and hints, and the sound object panels' captions.
     void applyPanelTexts() const;
+    // The sound object panels' captions alone.
+    void applyObjectTexts() const;
     void applyOtherWindowsTexts(TrayIcon &tray, QuestionDisplay &display) const;
     // What a screen reader calls each control; the hidden answer boxes and the sound log too.
     void applyAccessibleNames(QCheckBox *clapBox, QCheckBox *keyBox, QPlainTextEdit *log) const;
@@ -32,7 +34,6 @@ public:
 private:
     void applyOptionTexts() const;
     void applyCaptionTexts() const;
-    void applyObjectTexts() const;
 
     QWidget &window_;
     const MainControls &c_;

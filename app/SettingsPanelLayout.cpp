@@ -470,15 +470,21 @@ void SettingsPanelLayout::buildObjectPages() const {
         microphone->setObjectName(QStringLiteral("Panel_Obj%1_1").arg(n));
         microphone->setGeometry(380, 0, 390, 300);
         pages->addTab(sheet, QString::number(n));
-        for (const PanelControl &row : kPanelLayout) {
-            if (n == 1 && row.mainForObject1) {
-                continue;
-            }
-            createControl(row, pictures_, c_, n, QString::fromLatin1(row.name).arg(n),
-                          row.microphoneSide ? microphone : panel);
-        }
-        setObjectDefaults(c_.objects[n], n);
     }
+    buildObjectPage(kFirstSoundObject);
+}
+
+void SettingsPanelLayout::buildObjectPage(int n) const {
+    auto *panel = c_.PageControl1->findChild<QFrame *>(QStringLiteral("Panel_Obj%1").arg(n));
+    auto *microphone = panel->findChild<QFrame *>(QStringLiteral("Panel_Obj%1_1").arg(n));
+    for (const PanelControl &row : kPanelLayout) {
+        if (n == 1 && row.mainForObject1) {
+            continue;
+        }
+        createControl(row, pictures_, c_, n, QString::fromLatin1(row.name).arg(n),
+                      row.microphoneSide ? microphone : panel);
+    }
+    setObjectDefaults(c_.objects[n], n);
 }
 
 HiddenControls SettingsPanelLayout::buildHiddenControls() const {
@@ -510,7 +516,7 @@ void SettingsPanelLayout::hideControlsBelowTheWindow() const {
     }
 }
 
-void SettingsPanelLayout::setKeyboardOrder() const {
+void SettingsPanelLayout::keepFocusOffBelow() const {
     const auto below = [this](QWidget *widget) {
         return widget->mapTo(&window_, QPoint(0, 0)).y() >= window_.height();
     };
@@ -519,6 +525,10 @@ void SettingsPanelLayout::setKeyboardOrder() const {
             widget->setFocusPolicy(Qt::NoFocus);
         }
     }
+}
+
+void SettingsPanelLayout::setKeyboardOrder() const {
+    keepFocusOffBelow();
     const SoundObjectPanel &objectOne = c_.objects[1];
     // The four sections column by column, each from the top down, then Start.
     const std::vector<QWidget *> order = {

@@ -28,12 +28,17 @@ public:
 
     // The table's controls on the window, then the program's name and the playing indicator.
     void buildPanel() const;
-    // The four sound object panels on their page control, below the visible area.
+    // The page control of the four sound object panels, below the visible area, with the
+    // controls of object 1's panel; the other panels' controls come with buildObjectPage.
     void buildObjectPages() const;
+    // The controls of sound object n's panel, on its page.
+    void buildObjectPage(int n) const;
     HiddenControls buildHiddenControls() const;
     // Tab follows reading order over the visible controls; what lies below the visible area
     // is never reached.
     void setKeyboardOrder() const;
+    // What lies below the visible area never takes the keyboard.
+    void keepFocusOffBelow() const;
     void hideControlsBelowTheWindow() const;
 
 private:

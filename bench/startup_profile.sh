@@ -8,6 +8,7 @@
 # the resident memory by kind of mapping once the window is up. Run it inside the test environment, on a release build:
 #   scripts/test-env.sh bench/startup_profile.sh build/release/bin/numbrook \
 #       build/release/bench/minimal_window
+# With KEEP_PROFILE=<folder> the program's callgrind files are kept there for callgrind_annotate.
 set -euo pipefail
 export LC_ALL=C
 
@@ -17,7 +18,7 @@ minimal=$2
 command -v valgrind >/dev/null || { echo "startup_profile: needs valgrind" >&2; exit 1; }
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap '[ -n "${KEEP_PROFILE:-}" ] && cp "$work"/program.* "$KEEP_PROFILE"/ ; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 
 # Starts `command` under callgrind, waits for its first-paint line, dumps, ends it. Prints the

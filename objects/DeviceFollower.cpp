@@ -61,8 +61,11 @@ void DeviceFollower::followDevices() {
                     .arg(devices.InputDeviceNames.size()));
     const bool guard = table_.UpdateGuard;
     table_.UpdateGuard = true;
+    // An object not loaded yet takes its devices by its kept names when it is loaded.
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
-        followObject(n);
+        if (table_.isLoaded(n)) {
+            followObject(n);
+        }
     }
     table_.UpdateGuard = guard;
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {

@@ -71,6 +71,7 @@ void SoundObjectTable::bind(int n, const SoundObjectPanel &panel, SignallingHold
     SoundObject &o = object(n);
     o.panel = panel;
     o.wl = &BuiltInClips(n);
+    bound_[n] = true;
 
     // Each connection carries the number of the object it was made for to the shared handler.
     const auto onClick = [&](PictureButton *button, void (SoundObjectTable::*handler)(int)) {
@@ -203,15 +204,22 @@ void SoundObjectTable::loadObject(int n) {
 }
 
 void SoundObjectTable::LoadAllObjects() {
+    const bool guard = UpdateGuard;
     UpdateGuard = true;
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
-        loadObject(n);
+        if (bound_[n] && !loaded_[n]) {
+            loadObject(n);
+            loaded_[n] = true;
+        }
     }
-    UpdateGuard = false;
+    UpdateGuard = guard;
 }
 
 void SoundObjectTable::SaveAllObjects() {
     for (int n = kFirstSoundObject; n <= kLastSoundObject; ++n) {
+        if (!loaded_[n]) {
+            continue;
+        }
         const ObjectParams params = paramsOf(object(n));
         engine_.objectIni.SaveObjectOutput(n, params);
         engine_.objectIni.SaveObjectParams(n, params);

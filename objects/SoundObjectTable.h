@@ -51,9 +51,12 @@ public:
     // True while the table loads itself or moves output track bars itself.
     bool UpdateGuard = false;
 
-    // Start-up and exit.
+    // Start-up and exit. Loading takes every bound object not loaded yet from the ini file, so
+    // that objects whose controls are built later are loaded when they are bound; saving writes
+    // the loaded objects only, and an object never loaded keeps what the file holds.
     void LoadAllObjects();
     void SaveAllObjects();
+    bool isLoaded(int n) const { return loaded_[n]; }
     // Stops every capture and playback and carries out their last reports; afterwards no
     // report reaches a control. Called before the window and its controls go.
     void stopAllThreads();
@@ -123,6 +126,8 @@ private:
     ObjectLog &log_;
     PerObject<SoundObject> objects_;
     PerObject<bool> captureWanted_;
+    PerObject<bool> bound_;
+    PerObject<bool> loaded_;
     DeviceFollower *follower_ = nullptr;
 };
 

@@ -26,11 +26,19 @@ struct OwnSoundEngine {
     SoundEngine ownEngine;
 };
 
+// The program's windows as they are a moment after the first paint: every sound object's
+// controls built and loaded, so that a test can reach them before it shows the window.
 struct Program : OwnSoundEngine, ProgramWindows {
-    Program() : ProgramWindows(ownEngine) { main().setSplashShown(true); }
+    Program() : ProgramWindows(ownEngine) { complete(); }
     // The windows on the caller's engine (for instance one connected to the test server).
-    explicit Program(SoundEngine &engine) : ProgramWindows(engine) { main().setSplashShown(true); }
+    explicit Program(SoundEngine &engine) : ProgramWindows(engine) { complete(); }
     Q_DISABLE_COPY_MOVE(Program)
+
+private:
+    void complete() {
+        main().setSplashShown(true);
+        main().buildRemainingObjectPages();
+    }
 };
 
 // Tests find controls by their objectName, as screen readers do.

@@ -6,6 +6,7 @@
 #include "GlobalHotkeys.h"
 #include "MainWindow.h"
 #include "ObjectIniStore.h"
+#include "ProgramWindows.h"
 #include "QuestionDisplay.h"
 #include "QuizSession.h"
 #include "ShellActions.h"
@@ -61,6 +62,44 @@ private Q_SLOTS:
         config_ = std::make_unique<QTemporaryDir>();
         home_.reset();
         home_ = std::make_unique<testing::ConfigHome>(config_->path());
+    }
+
+    // Objects 2 to 4's controls come once a window is on screen. An end before that keeps
+    // their stored settings instead of writing the defaults of controls never loaded; after
+    // the first paint they are there, loaded, captioned in the shown language, off the keys.
+    void objectPages_afterTheFirstPaint_andAnEarlyEndKeepsTheirSettings() {
+        const QString ini = config_->path() + QStringLiteral("/objects.ini");
+        QSettings(ini, QSettings::IniFormat).setValue("ObjectWavParams/ObjectInDelay_3", 7);
+        {
+            testing::OwnSoundEngine sound;
+            ProgramWindows windows(sound.ownEngine);
+            QVERIFY(testing::control(windows.main(), QStringLiteral("edDelay1")));
+            QVERIFY(!testing::control(windows.main(), QStringLiteral("edDelay3")));
+            QVERIFY(!windows.main().soundObjects().isLoaded(3));
+        }
+        QCOMPARE(QSettings(ini, QSettings::IniFormat).value("ObjectWavParams/ObjectInDelay_3"),
+                 QVariant(7));
+
+        testing::OwnSoundEngine sound;
+        ProgramWindows windows(sound.ownEngine);
+        TfmMain &main = windows.main();
+        main.setSplashShown(true);
+        main.show();
+        QTRY_VERIFY(testing::control(main, QStringLiteral("edDelay3")));
+        QVERIFY(main.soundObjects().isLoaded(3));
+        QCOMPARE(text(main, QStringLiteral("edDelay3")), QStringLiteral("7"));
+        for (const char *caption : {"Lbl_1_Obj%1", "Lbl_7_Obj%1"}) {
+            const auto label = [&](int n) {
+                return qobject_cast<QLabel *>(
+                    testing::control(main, QString::fromLatin1(caption).arg(n)));
+            };
+            QVERIFY2(label(4) && !label(4)->text().isEmpty(), caption);
+            QCOMPARE(label(4)->text(), label(1)->text());
+            QCOMPARE(label(4)->size(), label(1)->size());
+        }
+        QCOMPARE(testing::control(main, QStringLiteral("edDelay4"))->focusPolicy(), Qt::NoFocus);
+        main.buildRemainingObjectPages();
+        QCOMPARE(main.findChildren<QWidget *>(QStringLiteral("edDelay4")).size(), 1);
     }
 
     void layout_placesEveryControlAsDesigned() {
