@@ -213,7 +213,9 @@ start_pipewire() {
     wait_for 5 test -S "$bus" || failed "no D-Bus socket"
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$bus"
     export XDG_CONFIG_HOME="$work/pipewire-config" XDG_STATE_HOME="$work/pipewire-state"
-    spawn pipewire pipewire
+    # The core logs each cycle in which a node was late ("client too slow!"): the tests that
+    # play into the test microphone read it to tell sound the graph lost from sound misjudged.
+    PIPEWIRE_DEBUG="2,pw.node:3" spawn pipewire pipewire
     wait_for 5 test -S "$runtime/pipewire-0" || failed "no PipeWire socket"
     spawn wireplumber wireplumber
     spawn pipewire-pulse pipewire -c "$work/pipewire-pulse.conf"

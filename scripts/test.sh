@@ -17,11 +17,7 @@ cd "$(dirname "$0")/.."
 # Test functions known to fail on PipeWire, as "program function[:data row]  reason". They run
 # there all the same, blacklisted: their failures are listed but do not fail the run. Remove an
 # entry once the engine or the test handles the difference.
-pipewire_known_failures=(
-    "tst_claps_only onlyClaps_proposedOverTalk_thenEveryClapAndNothingElseAnswers  on PipeWire
-    the check proposes a rise of 13 over the room, and in about half the runs a word or a soft
-    clap lands on the wrong side of it"
-)
+pipewire_known_failures=()
 
 # Writes (or with "remove", removes) a Qt Test BLACKLIST file beside each test program of the
 # list: Qt Test reads it from the program's folder and reports those functions as BFAIL/BPASS.

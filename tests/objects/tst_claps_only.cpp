@@ -5,7 +5,8 @@
 // microphone check over talk proposes it, and then every clap of the corpus from 0 to -12 dB
 // answers once and nothing else of the corpus answers; with it off, the designed crossing scan
 // answers as it always has. The corpus is played into the test microphone's feed sink, which
-// the server clocks.
+// the server clocks. An item judged wrong while the sound did not reach the microphone whole (a
+// clap that never arrived, or PipeWire's graph losing a cycle) is played once more.
 #include "BitmapLists.h"
 #include "CaptureThread.h"
 #include "MainWindow.h"
@@ -17,6 +18,7 @@
 #include "SoundObjectTable.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -81,6 +83,10 @@ CorpusItem shortened(const CorpusItem &whole, int milliseconds = 4000) {
 struct Heard {
     int answers = 0;  // object 1's signalling switched on
     int triggers = 0; // trigger reports
+    // Sounds that reached the capture at `loud` or above: a level report at least that loud
+    // after 300 ms of quieter ones. A clap the test device lost in delivery is missing here.
+    int loudArrivals = 0;
+    int lateCycles = 0; // cycles in which PipeWire's graph lost sound while it played
 };
 
 } // namespace
@@ -101,12 +107,24 @@ class ClapsOnlyTest : public QObject {
 
     // Plays `sound` into the test microphone and counts what object 1 made of it.
     static Heard play(ObjectProgram &p, SinkPlayer &feeder, SoundEngine &engine,
-                      const QByteArray &sound) {
+                      const QByteArray &sound, int loud = 128) {
         Heard heard;
+        const int lateBefore = graphLateCycles();
         QSignalSpy triggers(&engine.captureReports, &CaptureReports::triggerReport);
         const QMetaObject::Connection counting =
             connect(p.main().cbPorog1(), &QCheckBox::toggled, p.main().cbPorog1(),
                     [&heard](bool on) { heard.answers += on ? 1 : 0; });
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastLoudMs = -1000;
+        const QMetaObject::Connection arriving =
+            connect(&engine.captureReports, &CaptureReports::levelReport, p.main().cbPorog1(),
+                    [&](int, int level) {
+                        if (level >= loud) {
+                            heard.loudArrivals += clock.elapsed() - lastLoudMs >= 300 ? 1 : 0;
+                            lastLoudMs = clock.elapsed();
+                        }
+                    });
         feeder.play(sound);
         const int lengthMs = int(sound.size() * 1000 / kCorpusRate);
         [&] {
@@ -116,7 +134,9 @@ class ClapsOnlyTest : public QObject {
             QTRY_VERIFY_WITH_TIMEOUT(!p.main().cbPorog1()->isChecked(), 3000);
         }();
         disconnect(counting);
+        disconnect(arriving);
         heard.triggers = int(triggers.count());
+        heard.lateCycles = graphLateCycles() - lateBefore;
         return heard;
     }
 
@@ -180,13 +200,27 @@ private Q_SLOTS:
         QTest::qWait(1200);
 
         // Two claps of every shape and loudness, and the start of everything else.
+        const int loud = result.roomLevel + result.threshold;
         QStringList wrong;
         for (const CorpusItem &whole : corpus()) {
             const CorpusItem one = shortened(whole);
-            const Heard heard = play(p, feeder, engine, one.sound);
-            qInfo("%s only-claps %d/%d", qPrintable(one.name), heard.answers,
-                  int(one.clapsAtMs.size()));
-            if (heard.answers != one.clapsAtMs.size() || heard.triggers != heard.answers) {
+            const int claps = int(one.clapsAtMs.size());
+            Heard heard = play(p, feeder, engine, one.sound, loud);
+            const auto misjudged = [&] {
+                return heard.answers != claps || heard.triggers != heard.answers;
+            };
+            if (misjudged() && (heard.lateCycles > 0 || heard.loudArrivals < claps)) {
+                // The test device did not deliver the sound whole: a few milliseconds lost in
+                // a word make a sharp start, in a clap a short one, and a clap may not arrive
+                // at all. That is no verdict on the detector; the item is played once more.
+                qInfo("%s: %d answers for %d claps, %d loud sounds arrived, the graph lost "
+                      "sound in %d cycles: played again",
+                      qPrintable(one.name), heard.answers, claps, heard.loudArrivals,
+                      heard.lateCycles);
+                heard = play(p, feeder, engine, one.sound, loud);
+            }
+            qInfo("%s only-claps %d/%d", qPrintable(one.name), heard.answers, claps);
+            if (misjudged()) {
                 wrong << QStringLiteral("%1: %2 answers, %3 reports for %4 claps")
                              .arg(one.name)
                              .arg(heard.answers)

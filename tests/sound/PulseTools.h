@@ -5,6 +5,7 @@
 
 // Small helpers for tests against the test environment's sound server.
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -121,6 +122,28 @@ inline bool playRaw(const QString &sink, const QByteArray &samples) {
     player.play(samples);
     player.waitUntilPlayed();
     return player.succeeded();
+}
+
+// How often the test PipeWire's graph has run a cycle with a node late, so far: its core logs
+// each such cycle ("client too slow!", one line per late node), and sound due in it is lost
+// on its way to the test microphone. 0 on PulseAudio, which keeps no such log.
+inline int graphLateCycles() {
+    QFile log(qEnvironmentVariable("NUMBROOK_TEST_ENV") + QStringLiteral("/log/pipewire.log"));
+    if (!log.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    int cycles = 0;
+    QByteArray lastTime;
+    while (!log.atEnd()) {
+        const QByteArray line = log.readLine();
+        if (line.contains("client too slow")) {
+            // "[I][seconds.micros] ...": the lines of one cycle share their time.
+            const QByteArray time = line.left(line.indexOf(']', 3) + 1);
+            cycles += time != lastTime ? 1 : 0;
+            lastTime = time;
+        }
+    }
+    return cycles;
 }
 
 // Runs the test environment's server control (scripts/test-server.sh) with `arguments`; true
