@@ -53,6 +53,10 @@ devices=(
     "module-null-sink sink_name=nb_micfeed channels=1 channel_map=mono rate=22050 sink_properties='device.description=\"Microphone Feed\"'"
     "module-remap-source source_name=nb_mic master=nb_micfeed.monitor channels=1 channel_map=mono rate=22050 source_properties='device.description=\"Test Microphone\"'"
     "module-pipe-source source_name=nb_pipe_mic file=$pipe format=u8 rate=22050 channels=1 source_properties='device.description=\"Pipe Microphone\"'"
+    # A second test microphone with a feed of its own, for the clap corpus test: it plays for
+    # minutes and runs beside the tests that use the first one.
+    "module-null-sink sink_name=nb_clapsfeed channels=1 channel_map=mono rate=22050 sink_properties='device.description=\"Claps Feed\"'"
+    "module-remap-source source_name=nb_clapsmic master=nb_clapsfeed.monitor channels=1 channel_map=mono rate=22050 source_properties='device.description=\"Claps Microphone\"'"
 )
 
 state() { # a process's state letter (R, S, T, ...); nothing when it is gone
@@ -104,7 +108,8 @@ ready() { # the server answers, every test device is there and the defaults are 
     local listed name
     listed=" $(pactl list short sinks 2>/dev/null | cut -f2) $(pactl list short sources \
         2>/dev/null | cut -f2) "
-    for name in nb_speakers nb_spdif nb_padded nb_mono nb_micfeed nb_mic nb_pipe_mic; do
+    for name in nb_speakers nb_spdif nb_padded nb_mono nb_micfeed nb_mic nb_pipe_mic nb_clapsfeed \
+        nb_clapsmic; do
         [[ "$listed" == *[[:space:]]"${name}"[[:space:]]* ]] || return 1
     done
     [ "$(pactl get-default-source 2>/dev/null)" = nb_mic ] &&

@@ -4,9 +4,10 @@
 // "Only claps" through the real main window and the test environment's sound server: the
 // microphone check over talk proposes it, and then every clap of the corpus from 0 to -12 dB
 // answers once and nothing else of the corpus answers; with it off, the designed crossing scan
-// answers as it always has. The corpus is played into the test microphone's feed sink, which
-// the server clocks. An item judged wrong while the sound did not reach the microphone whole (a
-// clap that never arrived, or PipeWire's graph losing a cycle) is played once more.
+// answers as it always has. The corpus is played into the feed sink of a test microphone of its
+// own, which the server clocks, so the other microphone tests can run meanwhile. An item judged
+// wrong while its sound did not reach the microphone whole (a clap that never arrived, or
+// PipeWire's graph losing a cycle) is played once more.
 #include "BitmapLists.h"
 #include "CaptureThread.h"
 #include "MainWindow.h"
@@ -151,8 +152,8 @@ private Q_SLOTS:
     }
     void init() {
         files_ = std::make_unique<ObjectFiles>(engine);
-        files_->store("ObjectMapping/ObjectIn_1", kTestMicrophone);
-        pactl({"set-source-volume", "nb_mic", "100%"});
+        files_->store("ObjectMapping/ObjectIn_1", kClapsMicrophone);
+        pactl({"set-source-volume", "nb_clapsmic", "100%"});
     }
     void cleanup() {
         engine.captures.stopAll();
@@ -160,9 +161,9 @@ private Q_SLOTS:
     }
 
     void onlyClaps_proposedOverTalk_thenEveryClapAndNothingElseAnswers() {
-        SinkPlayer feeder;
+        SinkPlayer feeder(kClapsFeed);
         ObjectProgram p(engine);
-        QCOMPARE(p.object(1).InDeviceName, kTestMicrophone);
+        QCOMPARE(p.object(1).InDeviceName, kClapsMicrophone);
         QVERIFY(!p.objects().clapsOnly(1));
         // A parent had lowered the threshold to 30, so talk at the table answers.
         TrackBar *threshold = p.get<TrackBar>(QStringLiteral("tbTrig1"));
@@ -238,7 +239,7 @@ private Q_SLOTS:
     // Off, the designed scan at the default threshold: a full clap answers, one of -6 dB does
     // not, and shouted speech and a loud snap answer, as they always have.
     void designed_answersAsBefore() {
-        SinkPlayer feeder;
+        SinkPlayer feeder(kClapsFeed);
         ObjectProgram p(engine);
         QVERIFY(!p.objects().clapsOnly(1));
         QCOMPARE(p.get<TrackBar>(QStringLiteral("tbTrig1"))->value(), kDefaultTriggerThreshold);

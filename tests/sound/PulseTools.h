@@ -33,6 +33,9 @@ inline int pactlPercent(const QString &what, const QString &device) {
 // The test environment's microphone, which hears what is played into the feed sink.
 inline const QString kTestMicrophone = QStringLiteral("Test Microphone");
 inline const QString kMicrophoneFeed = QStringLiteral("nb_micfeed");
+// The second test microphone and its feed sink, which only the clap corpus test plays into.
+inline const QString kClapsMicrophone = QStringLiteral("Claps Microphone");
+inline const QString kClapsFeed = QStringLiteral("nb_clapsfeed");
 
 // Plays raw unsigned 8-bit mono samples at 22050 Hz into a sink with pacat, one sound at a
 // time. play() returns at once, so the event loop can run while the sound plays (the capture's
