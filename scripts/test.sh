@@ -9,8 +9,9 @@
 # Where PipeWire's desktop packages are installed there is no PulseAudio (scripts/deps.sh), and
 # every test runs on PipeWire. Meanwhile the sanitizer builds, the release build and the fuzzing
 # harness build at the lowest priority; then the address/UB and thread sanitizer tests run, the
-# Debian package is built from the release build and checked, and the RIFF WAVE reader is fuzzed
-# for a minute. Arguments go to every ctest run of the debug build (for example -R capture).
+# Debian package is built from the release build and checked, and meanwhile the RIFF WAVE reader
+# is fuzzed for a minute at the lowest priority. Arguments go to every ctest run of the debug
+# build (for example -R capture).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -58,7 +59,13 @@ end_other_builds() {
         kill -CONT -- "-$other_builds_pid" 2>/dev/null
     fi
 }
-trap 'blacklist remove; end_other_builds; print_times' EXIT
+fuzz_pid=
+end_fuzzing() {
+    if [ -n "$fuzz_pid" ]; then
+        kill -- "-$fuzz_pid" 2>/dev/null
+    fi
+}
+trap 'blacklist remove; end_other_builds; end_fuzzing; print_times' EXIT
 
 stage "installing packages" scripts/deps.sh test
 # Licence lines and formatting of every source file, before anything is built.
@@ -176,8 +183,47 @@ sanitizer_tests() { # preset test...: runs those tests of that preset's build
         "${run[@]}" --rerun-failed
         return
     fi
+    # A race whose accesses are all inside the uninstrumented libraries, no frame of ours in
+    # them (seen: Qt's D-Bus thread freeing its own memory as the program ends), is the
+    # libraries' own: the failed tests run once more, and must then pass without a report.
+    if [ "$preset" = tsan ] && only_library_races "$log"; then
+        echo "=== only races inside the libraries were reported; the failed tests once more"
+        "${run[@]}" --rerun-failed
+        return
+    fi
     return 1
 }
+only_library_races() { # log: true when it has race reports, and none has a frame of our code
+    grep -q "^WARNING: ThreadSanitizer: data race" "$1" || return 1
+    ! grep -q "ERROR: AddressSanitizer\|runtime error:\|WARNING: ThreadSanitizer: [^d]" "$1" ||
+        return 1
+    awk -v ours="$PWD/" '
+        /^WARNING: ThreadSanitizer/ { report = 1; accesses = 1; next }
+        /^SUMMARY: ThreadSanitizer/ { report = 0; next }
+        report && /^  (Location|Mutex|Thread) / { accesses = 0 }
+        report && /^  (Read|Write|Atomic|Previous) / { accesses = 1 }
+        report && accesses && /#[0-9]+ / && (index($0, ours) || /numbrook::/) { found = 1 }
+        END { exit found }' "$1"
+}
+# A minute of fuzzing of the RIFF WAVE reader on its seed corpus, at the lowest priority beside
+# the sanitizer tests and the package check, which mostly wait for sound or for the display.
+fuzz_log=build/fuzz.log
+setsid nice -n 19 scripts/fuzz.sh 60 >"$fuzz_log" 2>&1 &
+fuzz_pid=$!
+finish_fuzzing() {
+    local status=0
+    wait "$fuzz_pid" || status=$?
+    fuzz_pid=
+    # libFuzzer's closing figures, or the whole report of what it found.
+    if [ $status -eq 0 ]; then
+        grep '^stat::\|^Done' "$fuzz_log" || true
+    else
+        echo "=== fuzzing failed:" >&2
+        tail -n 60 "$fuzz_log" >&2
+    fi
+    return $status
+}
+
 stage "address/UB sanitizer" sanitizer_tests asan "${asan_tests[@]}"
 stage "thread sanitizer" sanitizer_tests tsan "${tsan_tests[@]}"
 
@@ -185,5 +231,4 @@ stage "thread sanitizer" sanitizer_tests tsan "${tsan_tests[@]}"
 # from a scratch root.
 stage "package" scripts/package.sh >/dev/null
 stage "package check" scripts/test-env.sh tests/package/check_package.sh
-# A minute of fuzzing of the RIFF WAVE reader on its seed corpus.
-stage "fuzzing" scripts/fuzz.sh 60
+stage "fuzzing (the rest of its minute)" finish_fuzzing
