@@ -54,15 +54,15 @@ other_builds_pid=
 # The builds behind the tests are a process group of their own: a failed run ends them all.
 end_other_builds() {
     if [ -n "$other_builds_pid" ]; then
-        kill -- "-$other_builds_pid" 2>/dev/null
+        kill -- "-$other_builds_pid" 2>/dev/null || true
         # A group stopped for the PipeWire tests ends only once it runs again.
-        kill -CONT -- "-$other_builds_pid" 2>/dev/null
+        kill -CONT -- "-$other_builds_pid" 2>/dev/null || true
     fi
 }
 fuzz_pid=
 end_fuzzing() {
     if [ -n "$fuzz_pid" ]; then
-        kill -- "-$fuzz_pid" 2>/dev/null
+        kill -- "-$fuzz_pid" 2>/dev/null || true
     fi
 }
 trap 'blacklist remove; end_other_builds; end_fuzzing; print_times' EXIT
@@ -179,14 +179,14 @@ sanitizer_tests() { # preset test...: runs those tests of that preset's build
         setarch "$(uname -m)" -R scripts/test-env.sh --server "${servers[0]}"
         ctest --preset "$preset" -j2)
     "${run[@]}" -R "^($names)\$" && return 0
-    # The thread sanitizer's runtime in this toolchain can crash while it describes a heap
-    # block for a report (a failed CHECK on its own thread registry lock). That is no finding
-    # about our code: when a run ended so and reported nothing else, the failed tests run once
-    # more.
+    # A test that failed with no sanitizer finding runs once more, as in the test stages: a
+    # clap lost on a busy machine (seen: a capture test's clap measured 81 instead of 110 under
+    # the thread sanitizer), or the thread sanitizer's runtime crashing while it describes a
+    # heap block for a report (a failed CHECK on its own thread registry lock).
     local log="build/$preset/Testing/Temporary/LastTest.log"
     local finding="^WARNING: ThreadSanitizer\|ERROR: AddressSanitizer\|runtime error:"
-    if grep -q "Sanitizer: CHECK failed" "$log" && ! grep -q "$finding" "$log"; then
-        echo "=== the sanitizer's own runtime failed; the failed tests once more"
+    if ! grep -q "$finding" "$log"; then
+        echo "=== failed tests with no sanitizer finding; they run once more"
         "${run[@]}" --rerun-failed
         return
     fi
