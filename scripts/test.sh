@@ -175,9 +175,8 @@ sanitizer_tests() { # preset test...: runs those tests of that preset's build
         ctest --preset "$preset" -j2)
     "${run[@]}" -R "^($names)\$" && return 0
     # A test that failed with no sanitizer finding runs once more, as in the test stages: a
-    # clap lost on a busy machine (seen: a capture test's clap measured 81 instead of 110 under
-    # the thread sanitizer), or the thread sanitizer's runtime crashing while it describes a
-    # heap block for a report (a failed CHECK on its own thread registry lock).
+    # clap lost on a busy machine, or the thread sanitizer's runtime crashing while it describes
+    # a heap block for a report (a failed CHECK on its own thread registry lock).
     local log="build/$preset/Testing/Temporary/LastTest.log"
     local finding="^WARNING: ThreadSanitizer\|ERROR: AddressSanitizer\|runtime error:"
     if ! grep -q "$finding" "$log"; then
