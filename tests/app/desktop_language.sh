@@ -48,6 +48,7 @@ check() {
             source "$(dirname "$0")/program_copy.sh" "$binary_source" "Languare=$stored"
         fi
         LANGUAGE=$language LANG=$desktop LC_ALL= LC_MESSAGES= XDG_RUNTIME_DIR=$home XDG_CONFIG_HOME=$home \
+        XDG_DATA_HOME=$home \
             "$binary" &
         pid=$!
         found=""

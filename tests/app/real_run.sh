@@ -12,7 +12,7 @@ pixel() { # the colour of one screen pixel as rrggbb
 }
 
 # A runtime folder of its own: the one running copy is per runtime folder.
-XDG_RUNTIME_DIR=$home XDG_CONFIG_HOME=$home "$binary" &
+XDG_RUNTIME_DIR=$home XDG_CONFIG_HOME=$home XDG_DATA_HOME=$home "$binary" &
 pid=$!
 sleep 5 # the splash shows for about three seconds
 # The main window is centred at the top: its blue background at (700, 360), below the children's

@@ -11,7 +11,7 @@ trap '[ -n "${pid:-}" ] && kill -KILL "$pid" 2>/dev/null; rm -rf "$config"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 # The one running copy is per runtime folder: this test has its own.
-export XDG_RUNTIME_DIR=$config XDG_CONFIG_HOME=$config NUMBROOK_NO_SPLASH=1
+export XDG_RUNTIME_DIR=$config XDG_CONFIG_HOME=$config XDG_DATA_HOME=$config NUMBROOK_NO_SPLASH=1
 
 window=
 mapped() { # true while the first copy's settings window is on screen

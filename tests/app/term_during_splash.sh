@@ -16,7 +16,7 @@ pixel() { # the colour of one screen pixel as rrggbb
 fail() { echo "FAIL: $*"; kill -KILL "$pid" 2>/dev/null; exit 1; }
 
 # A runtime folder of its own: the one running copy is per runtime folder.
-XDG_RUNTIME_DIR=$config XDG_CONFIG_HOME=$config "$binary" &
+XDG_RUNTIME_DIR=$config XDG_CONFIG_HOME=$config XDG_DATA_HOME=$config "$binary" &
 pid=$!
 # The splash: 400 x 300 at top 200, centred on the 1920-pixel desktop; its logo is not black.
 for _ in $(seq 50); do

@@ -20,7 +20,7 @@ fail() {
 }
 
 pactl set-source-volume nb_mic 80%
-XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work QT_LOGGING_RULES='numbrook.sound.info=true' "$work/numbrook" 2>"$work/log" &
+XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work XDG_DATA_HOME=$work QT_LOGGING_RULES='numbrook.sound.info=true' "$work/numbrook" 2>"$work/log" &
 pid=$!
 
 for _ in $(seq 100); do
